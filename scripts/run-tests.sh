@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds and runs every test: a warnings-as-errors build, a sanitizer build, and a
+# short run of each fuzzer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+jobs=$(nproc)
+fuzz_seconds=${QTR_FUZZ_SECONDS:-5}
+
+echo "== warnings-as-errors build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQTR_WARNINGS_AS_ERRORS=ON
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQTR_WARNINGS_AS_ERRORS=ON -DQTR_SANITIZE=ON
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== fuzzers (${fuzz_seconds} s each)"
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQTR_FUZZ=ON -DQTR_BUILD_TESTS=OFF
+cmake --build build-fuzz -j"$jobs" --target fuzz_data_file fuzz_language_file
+for fuzzer in fuzz_data_file fuzz_language_file; do
+    corpus=$(mktemp -d)
+    cp fuzz/corpus/"$fuzzer"/* "$corpus"/ 2>/dev/null || true
+    build-fuzz/bin/"$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
+    rm -rf "$corpus"
+done
+echo "All test stages passed."

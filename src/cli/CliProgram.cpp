@@ -1,0 +1,216 @@
+#include "CliProgram.h"
+
+#include "channels/ChannelGridText.h"
+#include "document/DataFile.h"
+#include "model/FrequencyCodec.h"
+#include "model/ModelChoice.h"
+#include "model/ModelDefaults.h"
+
+#include <filesystem>
+#include <iomanip>
+#include <ostream>
+
+namespace qtr::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage:\n"
+    "  qtr31x-cli new --model <0..7 or model name> --channels <2|8|15|16> [--force] FILE\n"
+    "      Writes the data file of a new document for the model (File New, then Save As).\n"
+    "  qtr31x-cli show FILE\n"
+    "      Prints the model, the programmed channels and the other settings of a data file.\n"
+    "\n"
+    "Models: 0 \"RB-7100 LMR (VHF)\", 1 \"RB-7100L LMR (VHF)\", 2 \"RB-8100 LMR (UHF)\",\n"
+    "        3 \"RB-8100L LMR (UHF)\", 4 \"RB-7100 Parlane (VHF)\", 5 \"RB-7100L Parlane (VHF)\",\n"
+    "        6 \"RB-8100 Parlane (UHF)\", 7 \"RB-8100L Parlane (UHF)\".\n"
+    "15 and 16 channels exist on the RB-8100L models only.\n";
+
+constexpr int kChannelHeaderId = 3012029;
+// The grid labels its free-area field with a fixed layout text, not a message.
+constexpr const char* kFreeAreaLabel = "Free Area (Bytes)";
+constexpr int kTestFrequencyCount = 16;
+constexpr int kTestFrequencyId = 3002107;
+constexpr int kEmbeddedMessageId = 3002109;
+constexpr int kModelTypeId = 3005023;
+constexpr int kChannelCountId = 3420222;
+
+std::optional<int> WholeNumber(const std::string& text)
+{
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::stoi(text);
+}
+
+} // namespace
+
+CliProgram::CliProgram(const std::string& programFolder, std::ostream& out, std::ostream& err)
+    : out_(out), err_(err), programFolder_(programFolder), prompter_(app_.catalog, err),
+      app_(prompter_, *this, shell_)
+{
+}
+
+int CliProgram::Run(const std::vector<std::string>& words)
+{
+    std::string error;
+    const auto arguments = CliArguments::Parse(words, error);
+    if (!arguments)
+        return Fail(error);
+    if (arguments->Verb().empty() || arguments->Verb() == "help" || arguments->Flag("help"))
+        return Usage(arguments->Verb().empty() && !arguments->Flag("help") ? err_ : out_);
+    if (!LoadTexts())
+        return 1;
+    if (arguments->Verb() == "new")
+        return New(*arguments);
+    if (arguments->Verb() == "show")
+        return Show(*arguments);
+    return Fail("unknown command \"" + arguments->Verb() + "\" (try qtr31x-cli --help)");
+}
+
+int CliProgram::Usage(std::ostream& stream) const
+{
+    stream << kUsage;
+    return &stream == &err_ ? 2 : 0;
+}
+
+int CliProgram::Fail(const std::string& message) const
+{
+    err_ << "qtr31x-cli: " << message << '\n';
+    return 1;
+}
+
+bool CliProgram::LoadTexts()
+{
+    app_.catalog.SetFolder(programFolder_);
+    auto ids = MessageCatalog::RequiredMessages();
+    const int result = app_.catalog.LoadLanguage(ids, MessageCatalog::kEnglish);
+    if (result == MessageCatalog::kLoaded)
+        return true;
+    const std::string path = programFolder_ + "/" + MessageCatalog::LanguageFileName(MessageCatalog::kEnglish);
+    Fail(result == MessageCatalog::kCannotOpen ? "cannot read the language file " + path
+                                               : "the language file " + path + " is damaged");
+    return false;
+}
+
+int CliProgram::New(const CliArguments& arguments)
+{
+    const auto unknown = arguments.Unknown({"model", "channels", "force"});
+    if (!unknown.empty())
+        return Fail("unknown option --" + unknown.front());
+    if (arguments.Plain().size() != 1)
+        return Fail("new needs exactly one output FILE");
+    const auto modelText = arguments.Option("model");
+    const auto channelsText = arguments.Option("channels");
+    if (!modelText || !channelsText)
+        return Fail("new needs --model and --channels");
+    const auto model = FindModelType(*modelText);
+    if (!model)
+        return Fail("unknown model \"" + *modelText + "\"");
+    const auto channels = WholeNumber(*channelsText);
+    const auto record = channels ? ModelRecordFor(*model, *channels) : std::nullopt;
+    if (!record)
+        return Fail("the " + std::string(ModelTable()[static_cast<std::size_t>(*model)].printedName) +
+                    " has no " + *channelsText + "-channel version (2 or 8; 15 or 16 on the RB-8100L models)");
+    const std::string& path = arguments.Plain().front();
+    if (std::filesystem::exists(path) && !arguments.Flag("force"))
+        return Fail(path + " already exists (use --force to replace it)");
+
+    app_.state.currentModel = *record;
+    app_.BuildFirstImage();
+    BuildImageForNewDocument(app_.state);
+    if (const auto failure = datafile::Write(path, app_.state.image, datafile::MagicFor(app_.state.image)))
+        return Fail("cannot write " + path + ": " + *failure);
+    return 0;
+}
+
+bool CliProgram::LoadImage(const std::string& path)
+{
+    const datafile::ReadResult result = datafile::Read(path);
+    switch (result.error) {
+    case datafile::ReadError::None:
+        app_.state.image = result.image;
+        app_.state.AdoptImageModel();
+        app_.state.MarkSaved();
+        return true;
+    case datafile::ReadError::CannotOpen:
+        Fail("cannot open " + path);
+        return false;
+    default:
+        Fail(path + ": " + app_.catalog.MessageText(datafile::kWrongFileMessage, 1));
+        return false;
+    }
+}
+
+int CliProgram::Show(const CliArguments& arguments)
+{
+    const auto unknown = arguments.Unknown({});
+    if (!unknown.empty())
+        return Fail("unknown option --" + unknown.front());
+    if (arguments.Plain().size() != 1)
+        return Fail("show needs exactly one FILE");
+    if (!LoadImage(arguments.Plain().front()))
+        return 1;
+    RadioState& state = app_.state;
+    const int model = state.ModelTypeOfRecord(state.currentModel);
+    Line(Text(kModelTypeId), model < 0 ? "?" : ModelTable()[static_cast<std::size_t>(model)].printedName);
+    Line(Text(kChannelCountId), std::to_string(state.SlotCount()));
+    ShowChannels();
+    Line(kFreeAreaLabel, std::to_string(app_.channels.FreeBytes()));
+    ShowTestFrequencies();
+    ShowEmbeddedMessage();
+    return 0;
+}
+
+std::string CliProgram::Text(int id) const
+{
+    return app_.catalog.MessageText(id, 1);
+}
+
+void CliProgram::Line(const std::string& label, const std::string& value)
+{
+    std::string trimmed = label;
+    while (!trimmed.empty() && (trimmed.back() == ':' || trimmed.back() == ' '))
+        trimmed.pop_back();
+    out_ << trimmed << ": " << value << '\n';
+}
+
+void CliProgram::ShowChannels()
+{
+    const bool parlane = app_.state.IsParlane();
+    const auto& columns = GridColumns(parlane);
+    out_ << '\n' << std::left << std::setw(8) << Text(kChannelHeaderId);
+    for (const auto& column : columns)
+        out_ << " | " << Text(column.headerId);
+    out_ << '\n';
+    const int count = app_.state.SlotCount();
+    for (int slot = 0; slot < count; ++slot) {
+        if (!app_.channels.IsProgrammed(slot))
+            continue;
+        out_ << std::left << std::setw(8) << GridRowLabel(slot, count);
+        for (const auto& column : columns)
+            out_ << " | " << GridCellText(app_.channels, app_.codec, app_.catalog, slot, column.field);
+        out_ << '\n';
+    }
+    out_ << '\n';
+}
+
+void CliProgram::ShowTestFrequencies()
+{
+    for (int entry = 0; entry < kTestFrequencyCount; ++entry) {
+        const std::uint8_t* bytes = app_.state.image.data() + 640 + 8 * entry;
+        const std::string first = FrequencyCodec::FormatFrequency(bytes);
+        const std::string second = FrequencyCodec::FormatFrequency(bytes + 4);
+        if (first.empty() && second.empty())
+            continue;
+        Line(Text(kTestFrequencyId) + " " + std::to_string(entry + 1), first + " / " + second);
+    }
+}
+
+void CliProgram::ShowEmbeddedMessage()
+{
+    const auto bytes = datafile::Build(app_.state.image, datafile::MagicFor(app_.state.image));
+    const auto preview = datafile::PreviewMessage(bytes);
+    Line(Text(kEmbeddedMessageId), preview.first.empty() && preview.second.empty() ? "" : preview.first + " / " + preview.second);
+}
+
+} // namespace qtr::cli

@@ -1,0 +1,22 @@
+#include "ConsolePrompter.h"
+
+#include "app/MessageCatalog.h"
+
+#include <ostream>
+
+namespace qtr::cli {
+
+Answer ConsolePrompter::Ask(const Prompt& prompt)
+{
+    out_ << "qtr31x-cli: " << PromptText(prompt, catalog_) << '\n';
+    switch (prompt.buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+} // namespace qtr::cli

@@ -1,0 +1,15 @@
+#include "CliProgram.h"
+
+#include <filesystem>
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    // The language file lies beside the executable.
+    std::error_code error;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        self = std::filesystem::absolute(argv[0]);
+    qtr::cli::CliProgram program(self.parent_path().string(), std::cout, std::cerr);
+    return program.Run(std::vector<std::string>(argv + 1, argv + argc));
+}

@@ -1,0 +1,159 @@
+#include "app/ModelSelection.h"
+
+#include "app/HelpFile.h"
+#include "app/Prompter.h"
+#include "app/ShellHooks.h"
+#include "document/Document.h"
+#include "model/ModelDefaults.h"
+
+namespace qtr {
+
+namespace {
+
+constexpr int kWarningCaption = 1001021;
+constexpr int kSameLineQuestion = 3003039;
+constexpr int kOtherLineQuestion = 3420226;
+constexpr int kFifteenChannelPosition = 2;
+constexpr int kSixteenChannelPosition = 3;
+
+bool IsUhfModelType(int modelType)
+{
+    return modelType == 2 || modelType == 3 || modelType == 6 || modelType == 7;
+}
+
+} // namespace
+
+ModelSelection::ModelSelection(RadioState& state, Document& document, ShellHooks& shell, HelpFile& help,
+                               Prompter& prompter, int language)
+    : state_(state), document_(document), shell_(shell), help_(help), prompter_(prompter), language_(language),
+      lineAtOpening_(state.LineLetter()), flagAtOpening_(state.sixteenChannelFlag)
+{
+    state_.TakeSnapshot();
+    model_ = state_.ModelTypeOfImage();
+    uhfSelected_ = IsUhfModelType(model_);
+    FillChannelList();
+    const int row = state_.ChannelClassRow(state_.currentModel[identity::kRecordType]);
+    const auto rows = AllowedChannelClassRows(state_.ImageModelCode());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i] == row)
+            channel_ = static_cast<int>(i);
+}
+
+void ModelSelection::FillChannelList()
+{
+    channels_.clear();
+    for (const int row : AllowedChannelClassRows(state_.ImageModelCode())) {
+        const auto& entry = ChannelClassTable()[static_cast<std::size_t>(row)];
+        channels_.push_back({entry.text, entry.typeByte});
+    }
+}
+
+void ModelSelection::SelectModel(int modelType)
+{
+    if (modelType == model_ || modelType < 0 || modelType >= kModelTypeCount)
+        return;
+    ImageView view = state_.View();
+    state_.SetModelCode(modelType);
+    const bool uhf = IsUhfModelType(modelType);
+    view.SetBits(identity::kTypeByte, 4, 4, uhf ? 0x8 : 0x1);
+    const std::uint8_t option = view.Byte(identity::kOptionByte);
+    view.SetByte(identity::kOptionByte, modelType % 2 == 0 ? static_cast<std::uint8_t>((option & 0xFA) | 2)
+                                                           : static_cast<std::uint8_t>((option & 0xFD) | 5));
+    view.SetByte(identity::kLineLetter, modelType < 4 ? kLmrLine : kParlaneLine);
+    uhfSelected_ = uhf;
+    model_ = modelType;
+    FillChannelList();
+    channel_ = 0; // "2 Channels" leads both lists
+    state_.sixteenChannelFlag = true;
+}
+
+void ModelSelection::SelectChannel(int position)
+{
+    if (position < 0 || position >= static_cast<int>(channels_.size()))
+        return;
+    static const unsigned vhfCodes[] = {0x0, 0x5};
+    static const unsigned uhfCodes[] = {0x0, 0x5, 0xB, 0xB};
+    const unsigned code = uhfSelected_ ? uhfCodes[position] : vhfCodes[position];
+    const bool fifteen = uhfSelected_ && position == kFifteenChannelPosition;
+    const bool flagWasSet = state_.sixteenChannelFlag;
+    if ((fifteen && flagWasSet) || (uhfSelected_ && position == kSixteenChannelPosition && !flagWasSet))
+        changeMark_ = true;
+    state_.View().SetBits(identity::kTypeByte, 0, 4, code);
+    state_.sixteenChannelFlag = !fifteen;
+    channel_ = position;
+}
+
+std::uint8_t ModelSelection::SelectedTypeByte() const
+{
+    if (channel_ < 0)
+        return state_.currentModel[identity::kRecordType];
+    return channels_[static_cast<std::size_t>(channel_)].typeByte;
+}
+
+bool ModelSelection::ChangesAnything()
+{
+    return state_.ModelTypeOfRecord(state_.currentModel) != model_ ||
+           state_.currentModel[identity::kRecordType] != SelectedTypeByte() || changeMark_;
+}
+
+ModelSelection::Outcome ModelSelection::Ok()
+{
+    state_.WriteSixteenChannelCode();
+    if (!ChangesAnything())
+        return Outcome::Closed;
+    const bool lineChanged = state_.LineLetter() != lineAtOpening_;
+    Prompt question;
+    question.captionId = kWarningCaption;
+    question.messageId = lineChanged ? kOtherLineQuestion : kSameLineQuestion;
+    question.buttons = Buttons::OkCancel;
+    question.icon = Icon::Warning;
+    if (prompter_.Ask(question) != Answer::Ok)
+        return Outcome::StayOpen;
+
+    if (state_.sixteenChannelFlag) {
+        const bool parlane = state_.IsParlane();
+        state_.View().SetByte(285, parlane ? 3 : 1);
+        state_.View().SetByte(286, parlane ? 7 : 10);
+    }
+    ApplyModel();
+    document_.SetUntitled();
+    shell_.RefreshTitle();
+    if (help_.AfterModelChange(language_, state_.LineLetter()))
+        shell_.CloseHelpWindows();
+    if (lineChanged)
+        ApplyModelDefaults(state_, ModelReset::Keep);
+    ApplyChannelPlan(state_);
+    if (state_.LineLetter() == kLmrLine) {
+        state_.View().SetByte(363, 0xFF);
+        ApplyModel();
+    }
+    return Outcome::Closed;
+}
+
+void ModelSelection::ApplyModel()
+{
+    shell_.CloseAllEditors();
+    state_.CommitModel(SelectedTypeByte());
+    state_.CopyCurrentModelIntoImage();
+    state_.UpdateBand();
+    ClearChannels(state_);
+    ApplyTestFrequencyDefaults(state_);
+    ImageView view = state_.View();
+    view.SetByte(352, 0);
+    view.SetByte(353, 0xFF);
+    view.SetByte(356, state_.sixteenChannelFlag ? 1 : 6);
+    if (state_.LineLetter() == kLmrLine)
+        state_.MarkSaved();
+    shell_.RebuildMenus();
+    shell_.PostChannelInformation();
+}
+
+void ModelSelection::Cancel()
+{
+    state_.RestoreSnapshot();
+    // The flag belongs to the model as much as the image does; without this a cancelled
+    // choice would leave a 15-channel radio counted as 16 channels.
+    state_.sixteenChannelFlag = flagAtOpening_;
+}
+
+} // namespace qtr

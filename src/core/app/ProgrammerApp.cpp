@@ -1,0 +1,107 @@
+#include "app/ProgrammerApp.h"
+
+#include "app/Prompter.h"
+#include "app/SettingsRules.h"
+#include "app/SettingsStore.h"
+#include "model/ModelDefaults.h"
+
+#include <filesystem>
+
+namespace qtr {
+
+namespace {
+
+constexpr int kApplicationNameId = 3001001;
+constexpr int kCannotReadLanguageId = 1004003;
+constexpr int kDamagedLanguageId = 1004005;
+const char* const kCannotReadLanguageText = "Can't read language file.\nPlease re-install this software again.";
+const char* const kDamagedLanguageText = "Language file has been damaged.\nPlease re-install this software again.";
+
+// Copies the option bits of a restored record into the image when they name a standard or L model.
+void TakeOptionBits(ImageView& view, std::uint8_t restoredOption)
+{
+    const unsigned bits = restoredOption & 0x07;
+    const std::uint8_t option = view.Byte(identity::kOptionByte);
+    if (bits == kStandardOptionBits)
+        view.SetByte(identity::kOptionByte, static_cast<std::uint8_t>((option & 0xFA) | 0x02));
+    else if (bits == kLVariantOptionBits)
+        view.SetByte(identity::kOptionByte, static_cast<std::uint8_t>((option & 0xFD) | 0x05));
+}
+
+} // namespace
+
+ProgrammerApp::ProgrammerApp(Prompter& prompterSeam, FilePicker& picker, ShellHooks& shellHooks)
+    : prompter(prompterSeam), shell(shellHooks), codec(state, catalog), channels(state, codec, prompterSeam),
+      document(state, catalog, prompterSeam, picker, shellHooks, help)
+{
+}
+
+bool ProgrammerApp::RestoreModel(const std::string& lastModel)
+{
+    const auto record = ParseLastModel(lastModel);
+    if (record) {
+        const std::string code(record->begin(), record->begin() + identity::kCodeLength);
+        if (code == "P7100" || code == "P8100") {
+            ImageView view = state.View();
+            TakeOptionBits(view, (*record)[identity::kRecordOption]);
+            view.SetByte(identity::kLineLetter, (*record)[identity::kRecordLine]);
+        }
+    }
+    const bool restored = record && state.ValidateModelRecord(*record);
+    if (restored)
+        state.currentModel = *record;
+    return restored;
+}
+
+int ProgrammerApp::Start(const SettingsStore& store, const std::string& executablePath)
+{
+    const std::string savedFolder = store.ReadText(settings::kBackupSection, settings::kDataFolder).value_or("");
+    const bool restored = RestoreModel(store.ReadText(settings::kBackupSection, settings::kLastModel).value_or(""));
+    comPort = ReadComPort(store);
+    ApplyModelDefaults(state, restored ? ModelReset::Keep : ModelReset::ToDefaultModel);
+
+    programFolder = std::filesystem::path(executablePath).parent_path().string();
+    document.SetDataFolder(savedFolder.empty() ? programFolder + "/DATA/" : savedFolder);
+    language = ReadLanguage(store);
+    help = HelpFile(executablePath, HelpFile::StartLetter(language), state.LineLetter());
+    catalog.SetFolder(programFolder);
+    return ReloadLanguage();
+}
+
+int ProgrammerApp::ReloadLanguage()
+{
+    auto ids = MessageCatalog::RequiredMessages();
+    const int result = catalog.LoadLanguage(ids, language);
+    if (result == MessageCatalog::kLoaded)
+        return result;
+    const bool missing = result == MessageCatalog::kCannotOpen;
+    Prompt failure;
+    failure.captionText = catalog.Has(kApplicationNameId) ? catalog.MessageText(kApplicationNameId) : "QTR-31X";
+    const int id = missing ? kCannotReadLanguageId : kDamagedLanguageId;
+    if (catalog.Has(id)) {
+        failure.messageId = id;
+    } else {
+        failure.detail = missing ? kCannotReadLanguageText : kDamagedLanguageText;
+        failure.form = PromptForm::DetailOnly;
+    }
+    failure.icon = Icon::Error;
+    prompter.Ask(failure);
+    return result;
+}
+
+void ProgrammerApp::BuildFirstImage()
+{
+    state.sixteenChannelFlag = true;
+    BuildImageForCurrentModel(state);
+    document.SetUntitled();
+}
+
+void ProgrammerApp::WriteSettings(SettingsStore& store) const
+{
+    store.WriteText(settings::kBackupSection, settings::kDataFolder, document.DataFolder());
+    store.WriteText(settings::kBackupSection, settings::kLastModel, FormatLastModel(state.currentModel));
+    store.WriteInteger(settings::kBackupSection, settings::kComPort, comPort);
+    store.WriteInteger(settings::kBackupSection, settings::kLanguage, language);
+}
+
+} // namespace qtr

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/HelpFile.h"
+#include "app/MessageCatalog.h"
+#include "channels/ChannelTable.h"
+#include "document/Document.h"
+#include "model/FrequencyCodec.h"
+#include "model/RadioState.h"
+
+#include <string>
+
+namespace qtr {
+
+class FilePicker;
+class Prompter;
+class SettingsStore;
+class ShellHooks;
+
+// The program's state and its start-up and exit rules, without any window: the
+// desktop program and the command-line tool both run on one of these.
+class ProgrammerApp {
+public:
+    ProgrammerApp(Prompter& prompter, FilePicker& picker, ShellHooks& shell);
+
+    // Settings, model, image defaults, data folder, language and help file, then the
+    // language file. Returns the catalogue's load result; a failure has been shown.
+    int Start(const SettingsStore& store, const std::string& executablePath);
+    // Settings written at exit.
+    void WriteSettings(SettingsStore& store) const;
+    // Loads the texts of the current language; a failure is shown to the user.
+    int ReloadLanguage();
+    // The image the main window starts with.
+    void BuildFirstImage();
+    // Restores the model from a "LastModel" text; false when the default model was used.
+    bool RestoreModel(const std::string& lastModel);
+
+    Prompter& prompter;
+    ShellHooks& shell;
+    RadioState state;
+    MessageCatalog catalog;
+    FrequencyCodec codec;
+    ChannelTable channels;
+    HelpFile help;
+    Document document;
+    int comPort = 1;
+    int language = MessageCatalog::kEnglish;
+    std::string programFolder;
+};
+
+} // namespace qtr

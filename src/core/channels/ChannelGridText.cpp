@@ -1,0 +1,65 @@
+#include "channels/ChannelGridText.h"
+
+#include "app/MessageCatalog.h"
+#include "channels/ChannelTable.h"
+#include "model/FrequencyCodec.h"
+
+namespace qtr {
+
+namespace {
+
+bool IsFrequency(ChannelField field)
+{
+    return field == ChannelField::ReceiveFrequency || field == ChannelField::TransmitFrequency;
+}
+
+bool IsTone(ChannelField field)
+{
+    return field == ChannelField::DecodeTone || field == ChannelField::EncodeTone;
+}
+
+} // namespace
+
+const std::vector<GridColumn>& GridColumns(bool parlane)
+{
+    static const std::vector<GridColumn> lmr{
+        {1001061, ChannelField::ReceiveFrequency}, {1001063, ChannelField::TransmitFrequency},
+        {3310019, ChannelField::DecodeTone},       {3310021, ChannelField::EncodeTone},
+        {3013009, ChannelField::TxPower},          {3016003, ChannelField::WideNarrow},
+        {3013011, ChannelField::ScanAdd},          {3016007, ChannelField::OptionSignalling},
+        {3013007, ChannelField::PttId},
+    };
+    static const std::vector<GridColumn> business(lmr.begin(), lmr.begin() + 7);
+    return parlane ? business : lmr;
+}
+
+std::string GridRowLabel(int slot, int channelCount)
+{
+    const int channel = slot + 1;
+    if (channelCount == 16 && channel == 16)
+        return std::to_string(channel) + " (S)";
+    return std::to_string(channel);
+}
+
+std::string GridCellText(ChannelTable& channels, FrequencyCodec& codec, const MessageCatalog& catalog, int slot,
+                         ChannelField field)
+{
+    const bool parlane = codec.State().IsParlane();
+    if (!channels.IsProgrammed(slot))
+        return parlane && IsFrequency(field) ? "(0) " + codec.OffText() : std::string();
+    if (parlane && IsFrequency(field))
+        return channels.DecoratedFrequency(slot, field);
+    const FormattedField shown = channels.FormatField(slot, field);
+    if (IsFrequency(field))
+        return shown.text;
+    if (IsTone(field)) {
+        codec.OrderToneList(codec.State().LineLetter());
+        std::string text = shown.text;
+        if (parlane)
+            codec.DecorateToneText(text);
+        return text;
+    }
+    return shown.HasMessage() ? catalog.MessageText(shown.messageId, 1) : std::string();
+}
+
+} // namespace qtr

@@ -1,0 +1,564 @@
+#include "channels/ChannelTable.h"
+
+#include "app/Prompter.h"
+#include "model/FrequencyCodec.h"
+#include "model/ParlaneLists.h"
+#include "model/ToneList.h"
+
+#include <algorithm>
+
+namespace qtr {
+
+namespace {
+
+constexpr std::uint16_t kToneOff = 0xFFFF;
+constexpr unsigned kVhfBandCode = 1;
+constexpr std::uint8_t kPriorityModeOn = 1;
+constexpr std::uint8_t kParlaneToneOff = 0;
+
+constexpr int kOutOfBandMessage = 3003043;
+constexpr int kOutOfBandCaption = 1001069;
+constexpr int kEmptyChannelMessage = 3003051;
+constexpr int kErrorCaption = 1001019;
+
+// The one frequency that is two entries (04 and 24) of the VHF Parlane list.
+const char* const kDuplicateFrequency = "154.60000";
+constexpr int kFirstDuplicateEntry = 4;
+constexpr int kSecondDuplicateEntry = 24;
+const char* const kOffEntryPrefix = "(0) ";
+
+std::uint8_t ChannelNumber(int slot)
+{
+    return static_cast<std::uint8_t>(slot + 1);
+}
+
+bool IsFrequencyField(ChannelField field)
+{
+    return field == ChannelField::ReceiveFrequency || field == ChannelField::TransmitFrequency;
+}
+
+bool IsToneField(ChannelField field)
+{
+    return field == ChannelField::DecodeTone || field == ChannelField::EncodeTone;
+}
+
+std::size_t FrequencyPosition(ChannelField which)
+{
+    return which == ChannelField::ReceiveFrequency ? ChannelRecord::kReceiveFrequency
+                                                   : ChannelRecord::kTransmitFrequency;
+}
+
+ChannelRecord::BitField StepBits(ChannelField which)
+{
+    return which == ChannelField::ReceiveFrequency ? ChannelRecord::kReceiveStep : ChannelRecord::kTransmitStep;
+}
+
+std::size_t TonePosition(ChannelField which)
+{
+    return which == ChannelField::DecodeTone ? ChannelRecord::kDecodeTone : ChannelRecord::kEncodeTone;
+}
+
+// The record bits that hold a list or check field; scan add and priority live elsewhere.
+const ChannelRecord::BitField* RecordBits(ChannelField field)
+{
+    switch (field) {
+    case ChannelField::OptionSignalling:
+        return &ChannelRecord::kOptionSignalling;
+    case ChannelField::SpUnmute:
+        return &ChannelRecord::kSpUnmute;
+    case ChannelField::TxPower:
+        return &ChannelRecord::kTxPower;
+    case ChannelField::WideNarrow:
+        return &ChannelRecord::kWideNarrow;
+    case ChannelField::BusyChannelLockout:
+        return &ChannelRecord::kBusyChannelLockout;
+    case ChannelField::PttId:
+        return &ChannelRecord::kPttId;
+    case ChannelField::AutodialMemory:
+        return &ChannelRecord::kAutodialMemory;
+    case ChannelField::BeatShift:
+        return &ChannelRecord::kBeatShift;
+    case ChannelField::Compander:
+        return &ChannelRecord::kCompander;
+    default:
+        return nullptr;
+    }
+}
+
+ParsedFrequency UnsetFrequency()
+{
+    ParsedFrequency unset;
+    unset.field.fill(ChannelRecord::kUnset);
+    unset.stepCode = step::kNone;
+    return unset;
+}
+
+bool IsListed(int value, const ValueList& list)
+{
+    return LookupLabel(value, list) != FormattedField::kNoMessage;
+}
+
+} // namespace
+
+ChannelTable::ChannelTable(RadioState& state, FrequencyCodec& codec, Prompter& prompter)
+    : state_(state), codec_(codec), prompter_(prompter)
+{
+}
+
+int ChannelTable::ProgrammedCount() const
+{
+    int count = 0;
+    for (int slot = 0; slot < ChannelRecord::kSlotCount; ++slot)
+        count += IsProgrammed(slot) ? 1 : 0;
+    return count;
+}
+
+int ChannelTable::FreeBytes() const
+{
+    // Records left over beyond the model's slots must not make the free area negative.
+    const int freeSlots = std::max(0, state_.SlotCount() - ProgrammedCount());
+    return freeSlots * static_cast<int>(ChannelRecord::kSize);
+}
+
+bool ChannelTable::IsProgrammed(int slot) const
+{
+    return ChannelRecord::IsSlot(slot) && Record(slot).IsProgrammed();
+}
+
+bool ChannelTable::HasTransmit(int slot) const
+{
+    return ChannelRecord::IsSlot(slot) && Record(slot).HasTransmit();
+}
+
+bool ChannelTable::RequireProgrammed(int slot)
+{
+    if (IsProgrammed(slot))
+        return true;
+    Prompt prompt;
+    prompt.captionId = kErrorCaption;
+    prompt.messageId = kEmptyChannelMessage;
+    prompt.icon = Icon::Error;
+    prompter_.Ask(prompt);
+    return false;
+}
+
+bool ChannelTable::HasRestrictedPower(int slot) const
+{
+    return state_.IsParlane() &&
+           IsRestrictedPowerFrequency(FrequencyText(slot, ChannelField::ReceiveFrequency));
+}
+
+bool ChannelTable::CanBePriorityChannel(int slot) const
+{
+    return IsProgrammed(slot) && ImageByte(kPriorityModeOffset) == kPriorityModeOn;
+}
+
+ValueList ChannelTable::ValueList(ChannelField field, int slot) const
+{
+    return ChannelValueLists::For(field, ListConditions(slot));
+}
+
+FormattedField ChannelTable::FormatField(int slot, ChannelField field)
+{
+    if (!IsProgrammed(slot))
+        return {};
+    if (IsFrequencyField(field) || IsToneField(field))
+        return FormatTextField(slot, field);
+    return FormatListField(slot, field);
+}
+
+std::string ChannelTable::DecoratedFrequency(int slot, ChannelField which) const
+{
+    std::string text = FrequencyText(slot, which);
+    codec_.DecorateFrequencyText(text);
+    if (text == NumberedEntry(kFirstDuplicateEntry, kDuplicateFrequency)) {
+        const bool second = Record(slot).Get(ChannelRecord::kDuplicateEntry) != 0;
+        text = NumberedEntry(second ? kSecondDuplicateEntry : kFirstDuplicateEntry, kDuplicateFrequency);
+    }
+    return text;
+}
+
+int ChannelTable::SetFrequency(int slot, ChannelField which, std::string& text)
+{
+    if (!ChannelRecord::IsSlot(slot) || !IsFrequencyField(which))
+        return kRefused;
+    const bool receive = which == ChannelField::ReceiveFrequency;
+    if (receive && text.empty()) {
+        EmptyChannel(slot);
+        return kCleared;
+    }
+    // A transmit frequency needs a channel, and channels exist only in the model's slots.
+    if (!IsProgrammed(slot) && (!receive || slot >= state_.SlotCount()))
+        return kRefused;
+    WarnWhenOutOfBand(slot, which, text);
+    const auto parsed = FrequencyCodec::ParseFrequency(text, state_.band.flag);
+    if (!parsed) {
+        if (receive)
+            EmptyChannel(slot);
+        else
+            StoreFrequency(slot, which, UnsetFrequency());
+        return kCleared;
+    }
+    if (!IsProgrammed(slot))
+        CreateChannel(slot);
+    StoreFrequency(slot, which, *parsed);
+    return kStored;
+}
+
+int ChannelTable::SetParlaneFrequency(int slot, const std::string& chosenEntry)
+{
+    const bool offEntry = chosenEntry.rfind(kOffEntryPrefix, 0) == 0;
+    std::string text = offEntry ? std::string() : StripEntryNumber(chosenEntry);
+    const int result = SetFrequency(slot, ChannelField::ReceiveFrequency, text);
+    // Both follow the store: creating a channel writes its defaults over byte 13.
+    SelectDuplicateEntry(slot, chosenEntry);
+    ApplyPowerRestriction(slot, text);
+    SetFrequency(slot, ChannelField::TransmitFrequency, text);
+    return result;
+}
+
+void ChannelTable::SetTone(int slot, ChannelField which, const std::string& text)
+{
+    if (IsProgrammed(slot) && IsToneField(which))
+        Record(slot).SetWord(TonePosition(which), codec_.ParseTone(text));
+}
+
+void ChannelTable::SetListField(int slot, ChannelField field, int value)
+{
+    if (!IsProgrammed(slot) || !IsListed(value, ValueList(field, slot)))
+        return;
+    // On Parlane models the autodial bits belong to the tone number.
+    if (field == ChannelField::AutodialMemory && state_.IsParlane())
+        return;
+    StoreValue(slot, field, value);
+}
+
+void ChannelTable::SetCheckField(int slot, ChannelField field, bool checked)
+{
+    if (!IsProgrammed(slot))
+        return;
+    switch (field) {
+    case ChannelField::BeatShift:
+    case ChannelField::ScanAdd:
+    case ChannelField::Compander:
+        StoreValue(slot, field, checked ? 1 : 0);
+        break;
+    case ChannelField::PriorityChannel:
+        SetPriorityChannel(slot, checked);
+        break;
+    default:
+        break;
+    }
+}
+
+void ChannelTable::SetToneNumber(int slot, int toneListEntry)
+{
+    // On LMR models the byte holds the autodial memory instead.
+    if (IsProgrammed(slot) && state_.IsParlane())
+        Record(slot).SetByte(ChannelRecord::kLastByte, ToneList::ToneNumberByte(toneListEntry));
+}
+
+void ChannelTable::SelectDuplicateEntry(int slot, const std::string& decoratedText)
+{
+    if (!IsProgrammed(slot) || !state_.IsParlane())
+        return;
+    if (decoratedText == NumberedEntry(kFirstDuplicateEntry, kDuplicateFrequency))
+        Record(slot).Set(ChannelRecord::kDuplicateEntry, 0);
+    else if (decoratedText == NumberedEntry(kSecondDuplicateEntry, kDuplicateFrequency))
+        Record(slot).Set(ChannelRecord::kDuplicateEntry, 1);
+}
+
+void ChannelTable::ApplyPowerRestriction(int slot, const std::string& receiveText)
+{
+    if (IsProgrammed(slot) && state_.IsParlane() && IsRestrictedPowerFrequency(receiveText))
+        Record(slot).Set(ChannelRecord::kTxPower, 0);
+}
+
+void ChannelTable::ResetPttIdWithoutTransmit(int slot)
+{
+    if (IsProgrammed(slot) && !HasTransmit(slot))
+        Record(slot).Set(ChannelRecord::kPttId, 0);
+}
+
+void ChannelTable::ReleaseReferences(int slot)
+{
+    if (!ChannelRecord::IsSlot(slot))
+        return;
+    if (ImageByte(kPriorityChannelOffset) == ChannelNumber(slot))
+        SetReference(kPriorityChannelOffset, kNoChannel);
+    if (ImageByte(kFixedChannelOffset) == ChannelNumber(slot))
+        SetReference(kFixedChannelOffset, LowestProgrammedChannel());
+}
+
+void ChannelTable::AssignFixedChannelWhenNone()
+{
+    constexpr int kFifteenChannels = 15;
+    if (state_.ChannelCount() == kFifteenChannels && ImageByte(kFixedChannelOffset) == kNoChannel)
+        SetReference(kFixedChannelOffset, LowestProgrammedChannel());
+}
+
+void ChannelTable::ClearChannel(int slot)
+{
+    if (!ChannelRecord::IsSlot(slot))
+        return;
+    Record(slot).Clear();
+    SetChannelBits(slot, false);
+}
+
+int ChannelTable::CopyChannel(int source, int target)
+{
+    if (!ChannelRecord::IsSlot(source) || !ChannelRecord::IsSlot(target) || source == target ||
+        target >= state_.SlotCount())
+        return kRefused;
+    if (IsProgrammed(target))
+        ClearChannel(target);
+    Record(target).CopyFrom(Record(source));
+    if (IsProgrammed(target)) {
+        Bitmaps().SetProgrammed(target, true);
+        Bitmaps().SetScanAdd(target, ScanAdd(source));
+    }
+    return kStored;
+}
+
+void ChannelTable::InsertChannel(int slot)
+{
+    if (!ChannelRecord::IsSlot(slot))
+        return;
+    const int last = HighestProgrammedFrom(slot);
+    if (last < 0 || last >= state_.SlotCount() - 1)
+        return;
+    for (int target = ChannelRecord::kSlotCount - 1; target > slot; --target)
+        MoveChannel(target - 1, target);
+    ClearChannel(slot);
+    KeepFixedChannelProgrammed();
+}
+
+void ChannelTable::DeleteChannel(int slot)
+{
+    if (!ChannelRecord::IsSlot(slot))
+        return;
+    for (int target = slot; target < ChannelRecord::kSlotCount - 1; ++target)
+        MoveChannel(target + 1, target);
+    ClearChannel(ChannelRecord::kSlotCount - 1);
+    KeepFixedChannelProgrammed();
+}
+
+void ChannelTable::SetChannelBits(int slot, bool on)
+{
+    if (!ChannelRecord::IsSlot(slot))
+        return;
+    Bitmaps().SetProgrammed(slot, on);
+    Bitmaps().SetScanAdd(slot, on);
+}
+
+bool ChannelTable::ScanAdd(int slot) const
+{
+    return ChannelRecord::IsSlot(slot) && Bitmaps().ScanAdd(slot);
+}
+
+void ChannelTable::SetScanAdd(int slot, bool on)
+{
+    // An empty slot keeps both of its bits clear.
+    if (IsProgrammed(slot))
+        Bitmaps().SetScanAdd(slot, on);
+}
+
+bool ChannelTable::IsVhfModel() const
+{
+    return (ImageByte(identity::kTypeByte) >> 4) == kVhfBandCode;
+}
+
+std::uint8_t ChannelTable::ImageByte(std::size_t offset) const
+{
+    return state_.image[offset];
+}
+
+ChannelValueLists::Conditions ChannelTable::ListConditions(int slot) const
+{
+    ChannelValueLists::Conditions conditions;
+    conditions.pttIdType = ImageByte(kPttIdTypeOffset);
+    if (!IsProgrammed(slot))
+        return conditions;
+    const ChannelRecord record = Record(slot);
+    conditions.decodeSet = record.Word(ChannelRecord::kDecodeTone) != kToneOff;
+    conditions.optionSignalling = record.Get(ChannelRecord::kOptionSignalling) != 0;
+    conditions.restrictedPower = HasRestrictedPower(slot);
+    return conditions;
+}
+
+std::string ChannelTable::FrequencyText(int slot, ChannelField which) const
+{
+    if (!IsProgrammed(slot))
+        return {};
+    return FrequencyCodec::FormatFrequency(Record(slot).Frequency(FrequencyPosition(which)));
+}
+
+FormattedField ChannelTable::FormatTextField(int slot, ChannelField field)
+{
+    FormattedField shown;
+    shown.value = 0;
+    if (IsFrequencyField(field))
+        shown.text = FrequencyText(slot, field);
+    else if (field == ChannelField::EncodeTone)
+        shown.text = EncodeToneText(slot);
+    else
+        shown.text = codec_.FormatTone(Record(slot).Word(ChannelRecord::kDecodeTone), state_.LineLetter());
+    return shown;
+}
+
+std::string ChannelTable::EncodeToneText(int slot)
+{
+    ChannelRecord record = Record(slot);
+    // An encode tone never survives without a transmit frequency.
+    if (!record.HasTransmit())
+        record.SetWord(ChannelRecord::kEncodeTone, kToneOff);
+    return codec_.FormatTone(record.Word(ChannelRecord::kEncodeTone), state_.LineLetter());
+}
+
+FormattedField ChannelTable::FormatListField(int slot, ChannelField field)
+{
+    FormattedField shown;
+    const qtr::ValueList list = ValueList(field, slot);
+    shown.value = ShownListValue(slot, field, list);
+    shown.messageId = LookupLabel(shown.value, list);
+    return shown;
+}
+
+int ChannelTable::ShownListValue(int slot, ChannelField field, const qtr::ValueList& list)
+{
+    const int stored = StoredValue(slot, field);
+    const bool listed = IsListed(stored, list);
+    switch (field) {
+    case ChannelField::SpUnmute:
+        if (list.size() == 1 && stored != 0) {
+            StoreValue(slot, field, 0);
+            return 0;
+        }
+        return stored;
+    case ChannelField::BusyChannelLockout:
+        if (!listed)
+            StoreValue(slot, field, 0);
+        return listed ? stored : 0;
+    case ChannelField::PttId:
+        // Shown as none, but kept: the PTT ID type may come back.
+        return listed || list.empty() ? stored : 0;
+    default:
+        return stored;
+    }
+}
+
+int ChannelTable::StoredValue(int slot, ChannelField field) const
+{
+    if (field == ChannelField::ScanAdd)
+        return ScanAdd(slot) ? 1 : 0;
+    if (field == ChannelField::PriorityChannel)
+        return ImageByte(kPriorityChannelOffset) == ChannelNumber(slot) ? 1 : 0;
+    const ChannelRecord::BitField* bits = RecordBits(field);
+    return bits != nullptr ? static_cast<int>(Record(slot).Get(*bits)) : 0;
+}
+
+void ChannelTable::StoreValue(int slot, ChannelField field, int value)
+{
+    if (field == ChannelField::ScanAdd) {
+        SetScanAdd(slot, value != 0);
+        return;
+    }
+    if (const ChannelRecord::BitField* bits = RecordBits(field))
+        Record(slot).Set(*bits, static_cast<unsigned>(value));
+}
+
+void ChannelTable::WarnWhenOutOfBand(int slot, ChannelField which, std::string& text)
+{
+    const bool outOfBand = codec_.CheckBand(text) == 0;
+    // A channel's first transmit frequency is the receive one just warned about.
+    const bool warn = which == ChannelField::ReceiveFrequency || HasTransmit(slot);
+    if (!outOfBand || !warn)
+        return;
+    Prompt prompt;
+    prompt.captionId = kOutOfBandCaption;
+    prompt.messageId = kOutOfBandMessage;
+    prompt.icon = Icon::Warning;
+    prompter_.Ask(prompt);
+}
+
+void ChannelTable::CreateChannel(int slot)
+{
+    ChannelRecord record = Record(slot);
+    record.Clear();
+    SetChannelBits(slot, true);
+    record.SetByte(ChannelRecord::kSignallingByte, 0x00);
+    record.Set(ChannelRecord::kBeatShift, 0);
+    if (IsVhfModel())
+        record.Set(ChannelRecord::kDuplicateEntry, 0);
+    record.Set(ChannelRecord::kWideNarrow, IsVhfModel() ? 1 : 0);
+    record.Set(ChannelRecord::kTxPower, 1);
+    record.Set(ChannelRecord::kPttId, 0);
+    if (state_.IsParlane())
+        record.SetByte(ChannelRecord::kLastByte, kParlaneToneOff);
+    else
+        record.Set(ChannelRecord::kAutodialMemory, 0);
+}
+
+void ChannelTable::EmptyChannel(int slot)
+{
+    if (!IsProgrammed(slot))
+        return;
+    ClearChannel(slot);
+    ReleaseReferences(slot);
+}
+
+void ChannelTable::StoreFrequency(int slot, ChannelField which, const ParsedFrequency& frequency)
+{
+    ChannelRecord record = Record(slot);
+    record.SetFrequency(FrequencyPosition(which), frequency.field);
+    record.Set(StepBits(which), frequency.stepCode);
+}
+
+void ChannelTable::SetPriorityChannel(int slot, bool checked)
+{
+    if (checked && CanBePriorityChannel(slot))
+        SetReference(kPriorityChannelOffset, ChannelNumber(slot));
+    else if (!checked && ImageByte(kPriorityChannelOffset) == ChannelNumber(slot))
+        SetReference(kPriorityChannelOffset, kNoChannel);
+}
+
+void ChannelTable::SetReference(std::size_t offset, std::uint8_t channel)
+{
+    if (ImageByte(offset) == channel)
+        return;
+    state_.image[offset] = channel;
+    if (scanChanged_)
+        scanChanged_();
+}
+
+std::uint8_t ChannelTable::LowestProgrammedChannel() const
+{
+    for (int slot = 0; slot < state_.SlotCount(); ++slot)
+        if (IsProgrammed(slot))
+            return ChannelNumber(slot);
+    return kNoChannel;
+}
+
+void ChannelTable::KeepFixedChannelProgrammed()
+{
+    const int fixed = ImageByte(kFixedChannelOffset);
+    const int slot = fixed - 1;
+    if (ChannelRecord::IsSlot(slot) && !IsProgrammed(slot))
+        SetReference(kFixedChannelOffset, LowestProgrammedChannel());
+}
+
+int ChannelTable::HighestProgrammedFrom(int slot) const
+{
+    for (int candidate = ChannelRecord::kSlotCount - 1; candidate >= slot; --candidate)
+        if (IsProgrammed(candidate))
+            return candidate;
+    return -1;
+}
+
+void ChannelTable::MoveChannel(int source, int target)
+{
+    Record(target).CopyFrom(Record(source));
+    Bitmaps().CopySlot(target, source);
+}
+
+} // namespace qtr

@@ -1,0 +1,155 @@
+#include "DataFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace qtr::datafile {
+
+namespace {
+
+constexpr std::size_t kCheckedMagicLength = 7;
+constexpr std::size_t kMagicLength = 6;
+constexpr std::size_t kMessageOffset = kHeaderSize + 768;
+constexpr std::size_t kMessageLineLength = 32;
+
+bool StartsWith(const std::vector<std::uint8_t>& bytes, const std::string& prefix)
+{
+    return bytes.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), bytes.begin());
+}
+
+std::string PreviewLine(const std::vector<std::uint8_t>& bytes, std::size_t offset)
+{
+    std::string line;
+    if (offset >= bytes.size() || bytes[offset] == 0xFF)
+        return line;
+    for (std::size_t i = offset; i < offset + kMessageLineLength && i < bytes.size(); ++i)
+        if (bytes[i] != 0xFF)
+            line.push_back(static_cast<char>(bytes[i]));
+    return line;
+}
+
+std::string SystemReason(int error)
+{
+    return std::strerror(error);
+}
+
+std::string TemporaryPathBeside(const std::string& path)
+{
+    std::random_device random;
+    return path + ".tmp" + std::to_string(random() % 1000000);
+}
+
+std::optional<std::string> WriteAll(int fd, const std::vector<std::uint8_t>& bytes)
+{
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return SystemReason(errno);
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0)
+        return SystemReason(errno);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string MagicFor(const ImageBytes& image)
+{
+    return image[443] == 'L' ? kLVariantMagic : kStandardMagic;
+}
+
+std::vector<std::uint8_t> Build(const ImageBytes& image, const std::string& magic)
+{
+    std::vector<std::uint8_t> bytes(magic.begin(), magic.end());
+    bytes.resize(kMagicLength, ' ');
+    bytes.push_back('B');
+    bytes.push_back(image[447] == 'B' ? 'B' : 'L');
+    bytes.resize(kHeaderSize, 0xFF);
+    bytes.insert(bytes.end(), image.begin(), image.end());
+    return bytes;
+}
+
+ReadResult Parse(const std::vector<std::uint8_t>& bytes)
+{
+    ReadResult result;
+    const bool knownMagic = StartsWith(bytes, std::string(kStandardMagic) + "B") ||
+                            StartsWith(bytes, std::string(kLVariantMagic) + "B");
+    if (bytes.size() >= kCheckedMagicLength && !knownMagic) {
+        result.error = ReadError::WrongMagic;
+        return result;
+    }
+    if (bytes.size() != kFileSize) {
+        result.error = ReadError::WrongLength;
+        return result;
+    }
+    std::copy(bytes.begin() + kHeaderSize, bytes.end(), result.image.begin());
+    return result;
+}
+
+ReadResult Read(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file || std::filesystem::is_directory(path))
+        return ReadResult{ReadError::CannotOpen, {}};
+    // One byte past the expected size is enough to tell a too-long file.
+    std::vector<std::uint8_t> bytes(kFileSize + 1);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    if (file.bad())
+        return ReadResult{ReadError::CannotOpen, {}};
+    return Parse(bytes);
+}
+
+std::optional<std::string> WriteAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    const std::string temporary = TemporaryPathBeside(path);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return SystemReason(errno);
+    auto failure = WriteAll(fd, bytes);
+    if (::close(fd) != 0 && !failure)
+        failure = SystemReason(errno);
+    if (!failure && std::rename(temporary.c_str(), path.c_str()) != 0)
+        failure = SystemReason(errno);
+    if (failure)
+        std::remove(temporary.c_str());
+    return failure;
+}
+
+std::optional<std::string> Write(const std::string& path, const ImageBytes& image, const std::string& magic)
+{
+    return WriteAtomically(path, Build(image, magic));
+}
+
+MessagePreview PreviewMessage(const std::vector<std::uint8_t>& leadingBytes)
+{
+    if (!StartsWith(leadingBytes, kStandardMagic) && !StartsWith(leadingBytes, kLVariantMagic))
+        return {};
+    return {PreviewLine(leadingBytes, kMessageOffset), PreviewLine(leadingBytes, kMessageOffset + kMessageLineLength)};
+}
+
+MessagePreview PreviewMessageOfFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return {};
+    std::vector<std::uint8_t> bytes(kMessageOffset + 2 * kMessageLineLength);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return PreviewMessage(bytes);
+}
+
+} // namespace qtr::datafile

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/ImageView.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qtr {
+
+// The data file: a 16-byte header naming the product family and model line, then the image.
+namespace datafile {
+
+constexpr std::size_t kHeaderSize = 16;
+constexpr std::size_t kFileSize = kHeaderSize + kImageSize;
+constexpr const char* kStandardMagic = "ZR5816";
+constexpr const char* kLVariantMagic = "ZR581L";
+constexpr int kWrongFileMessage = 3003013;
+
+enum class ReadError { None, CannotOpen, WrongMagic, WrongLength };
+
+struct ReadResult {
+    ReadError error = ReadError::None;
+    ImageBytes image{};
+};
+
+// "ZR581L" for the L variants (fourth model-code character 'L'), "ZR5816" otherwise.
+std::string MagicFor(const ImageBytes& image);
+std::vector<std::uint8_t> Build(const ImageBytes& image, const std::string& magic);
+// Accepts exactly kFileSize bytes whose first seven are "ZR5816B" or "ZR581LB".
+ReadResult Parse(const std::vector<std::uint8_t>& bytes);
+ReadResult Read(const std::string& path);
+
+// Writes through a temporary file in the same folder and renames it over the target,
+// so an interrupted save never leaves a truncated file. Gives the system's reason on failure.
+std::optional<std::string> WriteAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
+std::optional<std::string> Write(const std::string& path, const ImageBytes& image, const std::string& magic);
+
+// The two lines of the embedded message as the Open dialog previews them; empty lines
+// for a file that is not a data file.
+struct MessagePreview {
+    std::string first;
+    std::string second;
+};
+MessagePreview PreviewMessage(const std::vector<std::uint8_t>& leadingBytes);
+MessagePreview PreviewMessageOfFile(const std::string& path);
+
+} // namespace datafile
+} // namespace qtr

@@ -1,0 +1,211 @@
+#include "document/Document.h"
+
+#include "app/HelpFile.h"
+#include "app/MessageCatalog.h"
+#include "app/Prompter.h"
+#include "app/ShellHooks.h"
+#include "document/DataFile.h"
+#include "model/ModelDefaults.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace qtr {
+
+namespace {
+
+constexpr int kErrorCaption = 1001019;
+constexpr int kWarningCaption = 1001021;
+constexpr int kNewQuestion = 3003011;
+constexpr int kOverwriteQuestion = 3003015;
+constexpr int kSaveChangesQuestion = 3003053;
+constexpr std::uintmax_t kMinimumFreeKilobytes = 10;
+
+Prompt ErrorText(const std::string& text)
+{
+    Prompt prompt;
+    prompt.captionId = kErrorCaption;
+    prompt.detail = text;
+    prompt.form = PromptForm::DetailOnly;
+    prompt.icon = Icon::Error;
+    return prompt;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    return std::filesystem::path(path).parent_path().string();
+}
+
+std::string FileNameOf(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
+} // namespace
+
+Document::Document(RadioState& state, const MessageCatalog& catalog, Prompter& prompter, FilePicker& picker,
+                   ShellHooks& shell, HelpFile& help)
+    : state_(state), catalog_(catalog), prompter_(prompter), picker_(picker), shell_(shell), help_(help)
+{
+}
+
+std::string Document::Name() const
+{
+    return fileName_ ? *fileName_ : catalog_.MessageText(kUntitledNameId);
+}
+
+void Document::AdoptFileName(const std::string& path)
+{
+    fileName_ = FileNameOf(path);
+    dataFolder_ = FolderOf(path);
+}
+
+Document::Flow Document::AskSaveChanges()
+{
+    if (!IsModified())
+        return Flow::GoOn;
+    Prompt question;
+    question.captionText = "QTR-31X";
+    question.messageId = kSaveChangesQuestion;
+    question.detail = Name();
+    question.form = PromptForm::SaveChangesFormat;
+    question.buttons = Buttons::YesNoCancel;
+    question.icon = Icon::Warning;
+    question.defaultAnswer = Answer::Yes;
+    const Answer answer = prompter_.Ask(question);
+    if (answer == Answer::No)
+        return Flow::GoOn;
+    if (answer != Answer::Yes)
+        return Flow::Stop;
+    const auto path = ChooseSavePath();
+    if (!path || !WriteTo(*path, datafile::kStandardMagic))
+        return Flow::Stop;
+    // Not marked saved: New or closing follows at once.
+    AdoptFileName(*path);
+    return Flow::GoOn;
+}
+
+void Document::NewDocument()
+{
+    Prompt question;
+    question.captionId = kWarningCaption;
+    question.messageId = kNewQuestion;
+    question.buttons = Buttons::OkCancel;
+    question.icon = Icon::Warning;
+    question.defaultAnswer = Answer::Cancel;
+    if (prompter_.Ask(question) != Answer::Ok)
+        return;
+    if (AskSaveChanges() == Flow::Stop)
+        return;
+    shell_.CloseAllEditors();
+    BuildImageForNewDocument(state_);
+    SetUntitled();
+    shell_.RefreshTitle();
+    shell_.PostChannelInformation();
+}
+
+void Document::OpenDataFile()
+{
+    for (;;) {
+        const auto path = picker_.ChooseOpenPath(dataFolder_);
+        if (!path)
+            return;
+        lastPath_ = *path;
+        if (OpenPath(*path) != datafile::ReadError::CannotOpen)
+            return;
+    }
+}
+
+datafile::ReadError Document::OpenPath(const std::string& path)
+{
+    const datafile::ReadResult result = datafile::Read(path);
+    if (result.error != datafile::ReadError::None) {
+        ShowReadError(result.error);
+        return result.error;
+    }
+    state_.image = result.image;
+    fileName_ = FileNameOf(path);
+    state_.AdoptImageModel();
+    shell_.RefreshTitle();
+    state_.MarkSaved();
+    dataFolder_ = FolderOf(path);
+    shell_.CloseAllEditors();
+    shell_.PostChannelInformation();
+    help_.SetLineSuffix(state_.LineLetter());
+    return datafile::ReadError::None;
+}
+
+void Document::ShowReadError(datafile::ReadError error)
+{
+    if (error == datafile::ReadError::CannotOpen) {
+        prompter_.Ask(ErrorText("Cannot open file."));
+        return;
+    }
+    Prompt refusal;
+    refusal.captionId = kErrorCaption;
+    refusal.messageId = datafile::kWrongFileMessage;
+    refusal.icon = Icon::Error;
+    prompter_.Ask(refusal);
+}
+
+void Document::SaveDataFile()
+{
+    const std::filesystem::path target = std::filesystem::path(dataFolder_) / Name();
+    if (IsUntitled() || !std::filesystem::exists(target)) {
+        SaveDataFileAs();
+        return;
+    }
+    Prompt question;
+    question.captionId = kWarningCaption;
+    question.messageId = kOverwriteQuestion;
+    question.detail = Name();
+    question.form = PromptForm::MessageThenDetail;
+    question.buttons = Buttons::OkCancel;
+    question.icon = Icon::Warning;
+    question.defaultAnswer = Answer::Cancel;
+    if (prompter_.Ask(question) != Answer::Ok)
+        return;
+    if (WriteTo(target.string(), datafile::MagicFor(state_.image)))
+        state_.MarkSaved();
+}
+
+std::optional<std::string> Document::ChooseSavePath()
+{
+    const auto path = picker_.ChooseSavePath(dataFolder_, Name());
+    if (path)
+        lastPath_ = *path;
+    return path;
+}
+
+void Document::SaveDataFileAs()
+{
+    const auto path = ChooseSavePath();
+    if (!path || !WriteTo(*path, datafile::MagicFor(state_.image)))
+        return;
+    AdoptFileName(*path);
+    shell_.RefreshTitle();
+    state_.MarkSaved();
+}
+
+bool Document::EnoughSpaceFor(const std::string& path)
+{
+    std::error_code error;
+    const auto space = std::filesystem::space(std::filesystem::absolute(path).parent_path(), error);
+    if (error || space.available / 1024 >= kMinimumFreeKilobytes)
+        return true;
+    prompter_.Ask(ErrorText(std::strerror(ENOSPC)));
+    return false;
+}
+
+bool Document::WriteTo(const std::string& path, const std::string& magic)
+{
+    if (!EnoughSpaceFor(path))
+        return false;
+    const auto failure = datafile::Write(path, state_.image, magic);
+    if (failure)
+        prompter_.Ask(ErrorText("Cannot save file.\n" + path + "\n" + *failure));
+    return !failure;
+}
+
+} // namespace qtr

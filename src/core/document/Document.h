@@ -1,0 +1,63 @@
+#pragma once
+
+#include "document/DataFile.h"
+#include "document/FilePicker.h"
+#include "model/RadioState.h"
+
+#include <optional>
+#include <string>
+
+namespace qtr {
+
+class HelpFile;
+class MessageCatalog;
+class Prompter;
+class ShellHooks;
+
+// The one document: the image itself, its name and data folder, and the commands
+// that load, save and replace it. The modified test compares the image with its saved copy.
+class Document {
+public:
+    static constexpr int kUntitledNameId = 3001003;
+
+    Document(RadioState& state, const MessageCatalog& catalog, Prompter& prompter, FilePicker& picker,
+             ShellHooks& shell, HelpFile& help);
+
+    // The file name with extension, or the untitled text.
+    std::string Name() const;
+    bool IsUntitled() const { return !fileName_; }
+    void SetUntitled() { fileName_.reset(); }
+    const std::string& DataFolder() const { return dataFolder_; }
+    void SetDataFolder(const std::string& folder) { dataFolder_ = folder; }
+    const std::string& LastChosenPath() const { return lastPath_; }
+    bool IsModified() const { return state_.IsModified(); }
+
+    enum class Flow { GoOn, Stop };
+    Flow AskSaveChanges();
+
+    void NewDocument();
+    void OpenDataFile();
+    // Loads the file into the image, or tells the user why not.
+    datafile::ReadError OpenPath(const std::string& path);
+    void SaveDataFile();
+    void SaveDataFileAs();
+
+private:
+    void AdoptFileName(const std::string& path);
+    void ShowReadError(datafile::ReadError error);
+    std::optional<std::string> ChooseSavePath();
+    bool WriteTo(const std::string& path, const std::string& magic);
+    bool EnoughSpaceFor(const std::string& path);
+
+    RadioState& state_;
+    const MessageCatalog& catalog_;
+    Prompter& prompter_;
+    FilePicker& picker_;
+    ShellHooks& shell_;
+    HelpFile& help_;
+    std::optional<std::string> fileName_;
+    std::string dataFolder_;
+    std::string lastPath_;
+};
+
+} // namespace qtr

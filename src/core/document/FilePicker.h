@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace qtr {
+
+// The seam for the Open and Save As dialogs; nothing means the user cancelled.
+class FilePicker {
+public:
+    virtual ~FilePicker() = default;
+    virtual std::optional<std::string> ChooseOpenPath(const std::string& folder) = 0;
+    virtual std::optional<std::string> ChooseSavePath(const std::string& folder, const std::string& name) = 0;
+};
+
+} // namespace qtr

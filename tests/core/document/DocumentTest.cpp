@@ -1,0 +1,230 @@
+#include "document/Document.h"
+
+#include "app/HelpFile.h"
+#include "app/MessageCatalog.h"
+#include "app/ShellHooks.h"
+#include "document/DataFile.h"
+#include "ScriptedPrompter.h"
+#include "TempFolder.h"
+#include "TestImages.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace qtr {
+namespace {
+
+class ScriptedPicker : public FilePicker {
+public:
+    std::optional<std::string> ChooseOpenPath(const std::string&) override { return Next(); }
+    std::optional<std::string> ChooseSavePath(const std::string&, const std::string& name) override
+    {
+        offeredNames.push_back(name);
+        return Next();
+    }
+    std::optional<std::string> Next()
+    {
+        if (paths.empty())
+            return std::nullopt;
+        auto path = paths.front();
+        paths.pop_front();
+        return path;
+    }
+    std::deque<std::optional<std::string>> paths;
+    std::vector<std::string> offeredNames;
+};
+
+class CountingShell : public ShellHooks {
+public:
+    void CloseAllEditors() override { ++closed; }
+    void PostChannelInformation() override { ++posted; }
+    int closed = 0;
+    int posted = 0;
+};
+
+class DocumentTest : public ::testing::Test {
+protected:
+    DocumentTest() { test::StartWithModel(state, test::RecordFor(7, 0x8B)); }
+
+    std::string SavedFile(const std::string& name)
+    {
+        picker.paths.push_back(folder.File(name));
+        document.SaveDataFileAs();
+        return folder.File(name);
+    }
+
+    test::TempFolder folder;
+    RadioState state;
+    MessageCatalog catalog;
+    test::ScriptedPrompter prompter;
+    ScriptedPicker picker;
+    CountingShell shell;
+    HelpFile help{"/opt/qtr31x/qtr31x", 'e', 'B'};
+    Document document{state, catalog, prompter, picker, shell, help};
+};
+
+TEST_F(DocumentTest, SaveAsWritesHeaderByModelAndMarksSaved)
+{
+    state.image[20] = 0x42;
+    const auto bytes = test::TempFolder::ReadBytes(SavedFile("uhf.dat"));
+    ASSERT_EQ(bytes.size(), 1040u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), "ZR581LBB");
+    EXPECT_TRUE(std::all_of(bytes.begin() + 8, bytes.begin() + 16, [](auto b) { return b == 0xFF; }));
+    EXPECT_EQ(bytes[16 + 20], 0x42);
+    EXPECT_EQ(document.Name(), "uhf.dat");
+    EXPECT_EQ(document.DataFolder(), folder.Path());
+    EXPECT_FALSE(document.IsModified());
+
+    test::StartWithModel(state, test::RecordFor(0, 0x10));
+    const auto lmr = test::TempFolder::ReadBytes(SavedFile("lmr.dat"));
+    EXPECT_EQ(std::string(lmr.begin(), lmr.begin() + 8), "ZR5816BL");
+}
+
+TEST_F(DocumentTest, OpenReplacesTheImageAndAdoptsItsModel)
+{
+    test::StartWithModel(state, test::RecordFor(0, 0x15));
+    state.image[100] = 0x01;
+    const auto path = SavedFile("lmr8.dat");
+    test::StartWithModel(state, test::RecordFor(7, 0x8B));
+    picker.paths.push_back(path);
+    document.OpenDataFile();
+    EXPECT_EQ(state.image[100], 0x01);
+    EXPECT_EQ(state.currentModel, test::RecordFor(0, 0x15));
+    EXPECT_EQ(state.band.flag, 0);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(shell.closed, 1);
+    EXPECT_EQ(shell.posted, 1);
+    EXPECT_EQ(help.Path(), "/opt/qtr31x/qtr31x_e_LMR.chm");
+}
+
+TEST_F(DocumentTest, OpenAcceptsAnyByteAfterTheCheckedMagic)
+{
+    auto bytes = datafile::Build(state.image, "ZR581L");
+    bytes[7] = 'Q';
+    test::TempFolder::WriteBytes(folder.File("q.dat"), bytes);
+    EXPECT_EQ(document.OpenPath(folder.File("q.dat")), datafile::ReadError::None);
+}
+
+TEST_F(DocumentTest, RefusedFilesLeaveEverythingAsItWas)
+{
+    auto wrongMagic = datafile::Build(state.image, "ZR5816");
+    wrongMagic[6] = 'C';
+    auto shortFile = datafile::Build(state.image, "ZR5816");
+    shortFile.pop_back();
+    auto longFile = datafile::Build(state.image, "ZR5816");
+    longFile.push_back(0);
+    for (const auto& bytes : {wrongMagic, shortFile, longFile, std::vector<std::uint8_t>{'Z', 'R'}}) {
+        test::TempFolder::WriteBytes(folder.File("bad.dat"), bytes);
+        state.image[30] = 0x77;
+        const auto before = state.image;
+        const auto model = state.currentModel;
+        prompter.asked.clear();
+        EXPECT_NE(document.OpenPath(folder.File("bad.dat")), datafile::ReadError::None);
+        EXPECT_EQ(state.image, before);
+        EXPECT_EQ(state.currentModel, model);
+        EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003013});
+        EXPECT_EQ(shell.closed, 0);
+    }
+}
+
+TEST_F(DocumentTest, AFileThatCannotBeOpenedOffersTheDialogAgain)
+{
+    picker.paths.push_back(folder.File("missing.dat"));
+    picker.paths.push_back(std::nullopt);
+    document.OpenDataFile();
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].detail, "Cannot open file.");
+    EXPECT_EQ(prompter.asked[0].captionId, 1001019);
+    EXPECT_TRUE(picker.paths.empty());
+}
+
+TEST_F(DocumentTest, SaveAsksBeforeOverwritingTheDocumentsFile)
+{
+    const auto path = SavedFile("radio.dat");
+    state.image[40] = 0x05;
+    prompter.answers = {Answer::Cancel};
+    document.SaveDataFile();
+    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003015});
+    EXPECT_EQ(prompter.asked[0].detail, "radio.dat");
+    EXPECT_TRUE(document.IsModified());
+    document.SaveDataFile();
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(test::TempFolder::ReadBytes(path)[16 + 40], 0x05);
+}
+
+TEST_F(DocumentTest, AFailedSaveIsReportedAndKeepsTheDocumentModified)
+{
+    state.image[40] = 0x05;
+    picker.paths.push_back(folder.File("no-such-folder/radio.dat"));
+    document.SaveDataFileAs();
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_NE(prompter.asked[0].detail.find("no-such-folder/radio.dat"), std::string::npos);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(document.IsUntitled());
+}
+
+TEST_F(DocumentTest, SaveChangesQuestion)
+{
+    EXPECT_EQ(document.AskSaveChanges(), Document::Flow::GoOn);
+    EXPECT_TRUE(prompter.asked.empty());
+
+    state.image[40] = 0x05;
+    prompter.answers = {Answer::Cancel};
+    EXPECT_EQ(document.AskSaveChanges(), Document::Flow::Stop);
+    EXPECT_EQ(prompter.asked.back().form, PromptForm::SaveChangesFormat);
+    EXPECT_EQ(prompter.asked.back().captionText, "QTR-31X");
+
+    prompter.answers = {Answer::No};
+    EXPECT_EQ(document.AskSaveChanges(), Document::Flow::GoOn);
+
+    prompter.answers = {Answer::Yes};
+    EXPECT_EQ(document.AskSaveChanges(), Document::Flow::Stop); // Save As cancelled
+
+    // The question's save always writes the standard magic and leaves the image unsaved.
+    prompter.answers = {Answer::Yes};
+    picker.paths.push_back(folder.File("question.dat"));
+    EXPECT_EQ(document.AskSaveChanges(), Document::Flow::GoOn);
+    const auto bytes = test::TempFolder::ReadBytes(folder.File("question.dat"));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), "ZR5816BB");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.Name(), "question.dat");
+}
+
+TEST_F(DocumentTest, NewAsksThenRebuildsTheImageUntitled)
+{
+    SavedFile("radio.dat");
+    state.image[16] = 0x11;
+    prompter.answers = {Answer::Cancel};
+    document.NewDocument();
+    EXPECT_EQ(state.image[16], 0x11);
+
+    prompter.answers = {Answer::Ok, Answer::No};
+    document.NewDocument();
+    EXPECT_EQ(prompter.AskedIds(), (std::vector<int>{3003011, 3003011, 3003053}));
+    EXPECT_EQ(state.image[16], 0x00); // 464.50000 MHz again
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(document.IsUntitled());
+    EXPECT_EQ(shell.posted, 1);
+}
+
+TEST(DataFileTest, PreviewShowsTheEmbeddedMessageOfDataFilesOnly)
+{
+    ImageBytes image{};
+    image.fill(0xFF);
+    const std::string hello = "HELLO";
+    std::copy(hello.begin(), hello.end(), image.begin() + 768);
+    image[800] = 'A';
+    image[801] = 0xFF;
+    image[802] = 'B';
+    auto bytes = datafile::Build(image, "ZR5816");
+    const auto preview = datafile::PreviewMessage(bytes);
+    EXPECT_EQ(preview.first, "HELLO");
+    EXPECT_EQ(preview.second, "AB");
+    bytes[0] = 'X';
+    EXPECT_EQ(datafile::PreviewMessage(bytes).first, "");
+    EXPECT_EQ(datafile::PreviewMessage({}).first, "");
+}
+
+} // namespace
+} // namespace qtr
