@@ -1,6 +1,7 @@
 #include "model/FrequencyCodec.h"
 
 #include "app/MessageCatalog.h"
+#include "ProgramFolder.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>
@@ -121,7 +122,7 @@ TEST_F(FrequencyCodecTest, NormaliseForcesCodesAndClampsTones)
 TEST_F(FrequencyCodecTest, OffTextsParseAsOff)
 {
     std::vector<int> ids = MessageCatalog::RequiredMessages();
-    catalog.SetFolder(std::getenv("QTR_PROGRAM_DIR") ? std::getenv("QTR_PROGRAM_DIR") : ".");
+    catalog.SetFolder(test::ProgramFolder());
     ASSERT_EQ(catalog.LoadLanguage(ids, MessageCatalog::kEnglish), 0);
     EXPECT_EQ(codec.ParseTone(catalog.MessageText(1001023)), 0xFFFF);
     EXPECT_EQ(codec.ParseTone(catalog.MessageText(1001039)), 0xFFFF);

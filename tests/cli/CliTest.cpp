@@ -1,0 +1,160 @@
+#include "document/DataFile.h"
+#include "model/ModelChoice.h"
+#include "model/ModelDefaults.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace qtr {
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    CliRun Cli(const std::string& arguments)
+    {
+        const std::string errPath = folder.File("stderr.txt");
+        const std::string command = std::string(QTR_CLI_PATH) + " " + arguments + " 2>" + errPath;
+        CliRun run;
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        std::size_t n = 0;
+        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            run.out.append(buffer, n);
+        const int status = pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const auto err = test::TempFolder::ReadBytes(errPath);
+        run.err.assign(err.begin(), err.end());
+        return run;
+    }
+
+    static void ExpectOneErrorLine(const CliRun& run)
+    {
+        EXPECT_NE(run.status, 0);
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.err.rfind("qtr31x-cli: ", 0), 0u) << run.err;
+    }
+
+    test::TempFolder folder;
+};
+
+TEST_F(CliTest, NewWritesTheFactoryImageOfEveryModelAndClass)
+{
+    for (int model = 0; model < kModelTypeCount; ++model) {
+        for (const int channels : {2, 8, 15, 16}) {
+            const auto record = ModelRecordFor(model, channels);
+            if (!record)
+                continue;
+            const std::string path = folder.File(std::to_string(model) + "_" + std::to_string(channels) + ".dat");
+            const CliRun run = Cli("new --model " + std::to_string(model) + " --channels " +
+                                std::to_string(channels) + " " + path);
+            ASSERT_EQ(run.status, 0) << run.err;
+
+            RadioState state;
+            state.currentModel = *record;
+            BuildImageForCurrentModel(state);
+            EXPECT_EQ(test::TempFolder::ReadBytes(path), datafile::Build(state.image, datafile::MagicFor(state.image)))
+                << model << " " << channels;
+        }
+    }
+}
+
+TEST_F(CliTest, NewAcceptsModelNamesInEitherSpacing)
+{
+    EXPECT_EQ(Cli("new --model 'RB-8100L  Parlane (UHF)' --channels 15 " + folder.File("a.dat")).status, 0);
+    EXPECT_EQ(Cli("new --model 'rb-8100l parlane (uhf)' --channels 15 " + folder.File("b.dat")).status, 0);
+    EXPECT_EQ(test::TempFolder::ReadBytes(folder.File("a.dat")), test::TempFolder::ReadBytes(folder.File("b.dat")));
+    const auto bytes = test::TempFolder::ReadBytes(folder.File("a.dat"));
+    EXPECT_EQ(std::string(bytes.begin() + 16 + 440, bytes.begin() + 16 + 445), "P81L1");
+}
+
+TEST_F(CliTest, BadInputIsOneErrorLineAndWritesNothing)
+{
+    const std::string out = folder.File("out.dat");
+    const std::string cases[] = {
+        "new --model 9 --channels 2 " + out,
+        "new --model 'RB-9100 LMR (VHF)' --channels 2 " + out,
+        "new --model 0 --channels 16 " + out,
+        "new --model 2 --channels 15 " + out,
+        "new --model 0 --channels two " + out,
+        "new --model 0 " + out,
+        "new --model 0 --channels 2",
+        "new --model 0 --channels 2 --colour red " + out,
+        "new --model 0 --channels 2 " + folder.File("no-such-folder/out.dat"),
+        "frobnicate " + out,
+        "new --model",
+    };
+    for (const auto& arguments : cases) {
+        SCOPED_TRACE(arguments);
+        ExpectOneErrorLine(Cli(arguments));
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()) ||
+                std::filesystem::exists(folder.File("stderr.txt")));
+}
+
+TEST_F(CliTest, NewRefusesToReplaceAFileUnlessForced)
+{
+    const std::string path = folder.File("radio.dat");
+    test::TempFolder::WriteBytes(path, {1, 2, 3});
+    ExpectOneErrorLine(Cli("new --model 0 --channels 2 " + path));
+    EXPECT_EQ(test::TempFolder::ReadBytes(path).size(), 3u);
+    EXPECT_EQ(Cli("new --model 0 --channels 2 --force " + path).status, 0);
+    EXPECT_EQ(test::TempFolder::ReadBytes(path).size(), datafile::kFileSize);
+}
+
+TEST_F(CliTest, ShowPrintsTheGridTextsOfTheChannels)
+{
+    const std::string path = folder.File("uhf16.dat");
+    ASSERT_EQ(Cli("new --model 7 --channels 16 " + path).status, 0);
+    const CliRun run = Cli("show " + path);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("RB-8100L Parlane (UHF)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("16 (S)"), std::string::npos);
+    EXPECT_NE(run.out.find("(01) 464.50000"), std::string::npos);
+    EXPECT_NE(run.out.find("(01) 67.0"), std::string::npos);
+    EXPECT_NE(run.out.find("460.05000 / 460.10000"), std::string::npos);
+}
+
+TEST_F(CliTest, ShowShowsLmrChannelsWithTheirOptionColumns)
+{
+    RadioState state;
+    state.currentModel = *ModelRecordFor(0, 8);
+    BuildImageForCurrentModel(state);
+    const std::uint8_t channel[16] = {0x00, 0x20, 0x18, 0x15, 0xFF, 0xFF, 0xFF, 0xFF,
+                                      0x13, 0x28, 0xFF, 0xFF, 0x00, 0x3F, 0x7F, 0xF8};
+    std::copy(std::begin(channel), std::end(channel), state.image.begin() + 16);
+    state.image[380] = 1;
+    const std::string path = folder.File("lmr.dat");
+    ASSERT_FALSE(datafile::Write(path, state.image, "ZR5816"));
+    const CliRun run = Cli("show " + path);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("151.82000"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("D023N"), std::string::npos);
+    EXPECT_NE(run.out.find("Free Area (Bytes): 112"), std::string::npos);
+}
+
+TEST_F(CliTest, ShowRefusesDamagedFiles)
+{
+    ExpectOneErrorLine(Cli("show " + folder.File("missing.dat")));
+    test::TempFolder::WriteBytes(folder.File("short.dat"), {'Z', 'R', '5', '8', '1', '6', 'B'});
+    ExpectOneErrorLine(Cli("show " + folder.File("short.dat")));
+    std::vector<std::uint8_t> wrong(datafile::kFileSize, 0xFF);
+    test::TempFolder::WriteBytes(folder.File("wrong.dat"), wrong);
+    const CliRun run = Cli("show " + folder.File("wrong.dat"));
+    ExpectOneErrorLine(run);
+    EXPECT_TRUE(run.out.empty());
+}
+
+} // namespace
+} // namespace qtr

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace qtr::test {
+
+// The folder of the running test executable, where the build puts the language files.
+inline std::string ProgramFolder()
+{
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
+}
+
+} // namespace qtr::test
