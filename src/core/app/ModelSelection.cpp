@@ -102,12 +102,10 @@ ModelSelection::Outcome ModelSelection::Ok()
     if (!ChangesAnything())
         return Outcome::Closed;
     const bool lineChanged = state_.LineLetter() != lineAtOpening_;
-    Prompt question;
-    question.captionId = kWarningCaption;
-    question.messageId = lineChanged ? kOtherLineQuestion : kSameLineQuestion;
-    question.buttons = Buttons::OkCancel;
-    question.icon = Icon::Warning;
-    if (prompter_.Ask(question) != Answer::Ok)
+    if (prompter_.Ask({.captionId = kWarningCaption,
+                       .messageId = lineChanged ? kOtherLineQuestion : kSameLineQuestion,
+                       .buttons = Buttons::OkCancel,
+                       .icon = Icon::Warning}) != Answer::Ok)
         return Outcome::StayOpen;
 
     if (state_.sixteenChannelFlag) {

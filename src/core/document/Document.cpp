@@ -24,12 +24,7 @@ constexpr std::uintmax_t kMinimumFreeKilobytes = 10;
 
 Prompt ErrorText(const std::string& text)
 {
-    Prompt prompt;
-    prompt.captionId = kErrorCaption;
-    prompt.detail = text;
-    prompt.form = PromptForm::DetailOnly;
-    prompt.icon = Icon::Error;
-    return prompt;
+    return {.captionId = kErrorCaption, .detail = text, .form = PromptForm::DetailOnly, .icon = Icon::Error};
 }
 
 std::string FolderOf(const std::string& path)
@@ -65,15 +60,13 @@ Document::Flow Document::AskSaveChanges()
 {
     if (!IsModified())
         return Flow::GoOn;
-    Prompt question;
-    question.captionText = "QTR-31X";
-    question.messageId = kSaveChangesQuestion;
-    question.detail = Name();
-    question.form = PromptForm::SaveChangesFormat;
-    question.buttons = Buttons::YesNoCancel;
-    question.icon = Icon::Warning;
-    question.defaultAnswer = Answer::Yes;
-    const Answer answer = prompter_.Ask(question);
+    const Answer answer = prompter_.Ask({.captionText = "QTR-31X",
+                                         .messageId = kSaveChangesQuestion,
+                                         .detail = Name(),
+                                         .form = PromptForm::SaveChangesFormat,
+                                         .buttons = Buttons::YesNoCancel,
+                                         .icon = Icon::Warning,
+                                         .defaultAnswer = Answer::Yes});
     if (answer == Answer::No)
         return Flow::GoOn;
     if (answer != Answer::Yes)
@@ -88,13 +81,11 @@ Document::Flow Document::AskSaveChanges()
 
 void Document::NewDocument()
 {
-    Prompt question;
-    question.captionId = kWarningCaption;
-    question.messageId = kNewQuestion;
-    question.buttons = Buttons::OkCancel;
-    question.icon = Icon::Warning;
-    question.defaultAnswer = Answer::Cancel;
-    if (prompter_.Ask(question) != Answer::Ok)
+    if (prompter_.Ask({.captionId = kWarningCaption,
+                       .messageId = kNewQuestion,
+                       .buttons = Buttons::OkCancel,
+                       .icon = Icon::Warning,
+                       .defaultAnswer = Answer::Cancel}) != Answer::Ok)
         return;
     if (AskSaveChanges() == Flow::Stop)
         return;
@@ -142,11 +133,7 @@ void Document::ShowReadError(datafile::ReadError error)
         prompter_.Ask(ErrorText("Cannot open file."));
         return;
     }
-    Prompt refusal;
-    refusal.captionId = kErrorCaption;
-    refusal.messageId = datafile::kWrongFileMessage;
-    refusal.icon = Icon::Error;
-    prompter_.Ask(refusal);
+    prompter_.Ask({.captionId = kErrorCaption, .messageId = datafile::kWrongFileMessage, .icon = Icon::Error});
 }
 
 void Document::SaveDataFile()
@@ -156,15 +143,13 @@ void Document::SaveDataFile()
         SaveDataFileAs();
         return;
     }
-    Prompt question;
-    question.captionId = kWarningCaption;
-    question.messageId = kOverwriteQuestion;
-    question.detail = Name();
-    question.form = PromptForm::MessageThenDetail;
-    question.buttons = Buttons::OkCancel;
-    question.icon = Icon::Warning;
-    question.defaultAnswer = Answer::Cancel;
-    if (prompter_.Ask(question) != Answer::Ok)
+    if (prompter_.Ask({.captionId = kWarningCaption,
+                       .messageId = kOverwriteQuestion,
+                       .detail = Name(),
+                       .form = PromptForm::MessageThenDetail,
+                       .buttons = Buttons::OkCancel,
+                       .icon = Icon::Warning,
+                       .defaultAnswer = Answer::Cancel}) != Answer::Ok)
         return;
     if (WriteTo(target.string(), datafile::MagicFor(state_.image)))
         state_.MarkSaved();
