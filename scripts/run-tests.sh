@@ -24,7 +24,13 @@ cmake --build build-fuzz -j"$jobs" --target fuzz_data_file fuzz_language_file
 for fuzzer in fuzz_data_file fuzz_language_file; do
     corpus=$(mktemp -d)
     cp fuzz/corpus/"$fuzzer"/* "$corpus"/ 2>/dev/null || true
-    build-fuzz/bin/"$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
-    rm -rf "$corpus"
+    if [ "$fuzzer" = fuzz_language_file ]; then cp lang/*.lng "$corpus"/; fi
+    if ! build-fuzz/bin/"$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus" > "$corpus.log" 2>&1; then
+        tail -n 40 "$corpus.log"
+        echo "$fuzzer found a failure"
+        exit 1
+    fi
+    echo "$fuzzer: $(grep -E '^(stat::number_of_executed_units|Done)' "$corpus.log" | tr '\n' ' ')"
+    rm -rf "$corpus" "$corpus.log"
 done
 echo "All test stages passed."
