@@ -63,7 +63,10 @@ int ProgrammerApp::Start(const SettingsStore& store, const std::string& executab
     programFolder = std::filesystem::path(executablePath).parent_path().string();
     document.SetDataFolder(savedFolder.empty() ? programFolder + "/DATA/" : savedFolder);
     language = ReadLanguage(store);
-    help = HelpFile(executablePath, HelpFile::StartLetter(language), state.LineLetter());
+    // The image is rebuilt from the current model only when the main window opens, and
+    // before that only standard models have their line letter in it; the model's own
+    // letter gives the right help file for every model.
+    help = HelpFile(executablePath, HelpFile::StartLetter(language), state.currentModel[identity::kRecordLine]);
     catalog.SetFolder(programFolder);
     return ReloadLanguage();
 }

@@ -1,0 +1,109 @@
+#include "app/ProgrammerApp.h"
+
+#include "app/MemorySettingsStore.h"
+#include "app/ShellHooks.h"
+#include "ProgramFolder.h"
+#include "ScriptedPrompter.h"
+#include "TempFolder.h"
+#include "TestImages.h"
+
+#include <gtest/gtest.h>
+
+namespace qtr {
+namespace {
+
+class NoFiles : public FilePicker {
+public:
+    std::optional<std::string> ChooseOpenPath(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> ChooseSavePath(const std::string&, const std::string&) override { return std::nullopt; }
+};
+
+class ProgrammerAppTest : public ::testing::Test {
+protected:
+    int Start(const std::string& folder) { return app.Start(store, folder + "/qtr31x"); }
+
+    MemorySettingsStore store;
+    test::ScriptedPrompter prompter;
+    NoFiles picker;
+    ShellHooks shell;
+    ProgrammerApp app{prompter, picker, shell};
+};
+
+TEST_F(ProgrammerAppTest, RestoresTheLastModel)
+{
+    store.WriteText("BackUp", "LastModel", "50:38:31:4C:30:8B:FD:4C");
+    ASSERT_EQ(Start(test::ProgramFolder()), 0);
+    EXPECT_EQ(app.state.currentModel, test::RecordFor(3, 0x8B));
+    EXPECT_TRUE(prompter.asked.empty());
+    app.BuildFirstImage();
+    EXPECT_EQ(app.state.ChannelCount(), 16);
+    EXPECT_EQ(app.help.Path(), test::ProgramFolder() + "/qtr31x_e_LMR.chm");
+}
+
+TEST_F(ProgrammerAppTest, FallsBackToTheDefaultModelSilently)
+{
+    for (const char* text : {"50:37:31:30:30:10:FA", "50:37:31:30:30:20:FA:42", "51:37:31:30:30:10:FA:58", ""}) {
+        MemorySettingsStore settings;
+        settings.WriteText("Backup", "LastModel", text);
+        test::ScriptedPrompter quiet;
+        ProgrammerApp fresh{quiet, picker, shell};
+        ASSERT_EQ(fresh.Start(settings, test::ProgramFolder() + "/qtr31x"), 0) << text;
+        EXPECT_EQ(fresh.state.currentModel, DefaultModelRecord()) << text;
+        EXPECT_TRUE(quiet.asked.empty());
+    }
+}
+
+TEST_F(ProgrammerAppTest, RepairsPortAndLanguageAndDefaultsTheDataFolder)
+{
+    store.WriteInteger("Backup", "ComPort", 21);
+    store.WriteInteger("Backup", "Language", 7);
+    ASSERT_EQ(Start(test::ProgramFolder()), 0);
+    EXPECT_EQ(app.comPort, 1);
+    EXPECT_EQ(app.language, 1);
+    EXPECT_EQ(app.document.DataFolder(), test::ProgramFolder() + "/DATA/");
+}
+
+TEST_F(ProgrammerAppTest, AMissingLanguageFileIsReportedWithTheBuiltInText)
+{
+    test::TempFolder empty;
+    EXPECT_EQ(Start(empty.Path()), MessageCatalog::kCannotOpen);
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].detail, "Can't read language file.\nPlease re-install this software again.");
+    EXPECT_EQ(prompter.asked[0].captionText, "QTR-31X");
+    EXPECT_EQ(prompter.asked[0].icon, Icon::Error);
+}
+
+TEST_F(ProgrammerAppTest, ADamagedReloadUsesTheLoadedMessage)
+{
+    test::TempFolder folder;
+    std::filesystem::copy_file(test::ProgramFolder() + "/qtr31x_e.lng", folder.File("qtr31x_e.lng"));
+    ASSERT_EQ(Start(folder.Path()), 0);
+    test::TempFolder::WriteBytes(folder.File("qtr31x_s.lng"), {'^', '#', '0', '0', '1', '\n'});
+    app.language = MessageCatalog::kSpanish;
+    EXPECT_EQ(app.ReloadLanguage(), MessageCatalog::kDamaged);
+    ASSERT_EQ(prompter.asked.size(), 1u);
+    EXPECT_EQ(prompter.asked[0].messageId, 1004005);
+}
+
+TEST_F(ProgrammerAppTest, WritesTheSettingsAtExit)
+{
+    store.WriteText("Backup", "Directry", "/home/tech/radios");
+    ASSERT_EQ(Start(test::ProgramFolder()), 0);
+    app.comPort = 12;
+    MemorySettingsStore written;
+    app.WriteSettings(written);
+    EXPECT_EQ(written.ReadText("backup", "directry"), "/home/tech/radios");
+    EXPECT_EQ(written.ReadText("Backup", "LastModel"), "50:37:31:30:30:10:FA:42");
+    EXPECT_EQ(written.ReadInteger("Backup", "ComPort"), 12);
+    EXPECT_EQ(written.ReadInteger("Backup", "Language"), 1);
+
+    // What was written restores the same model and port.
+    test::ScriptedPrompter quiet;
+    ProgrammerApp next{quiet, picker, shell};
+    ASSERT_EQ(next.Start(written, test::ProgramFolder() + "/qtr31x"), 0);
+    EXPECT_EQ(next.state.currentModel, app.state.currentModel);
+    EXPECT_EQ(next.comPort, 12);
+}
+
+} // namespace
+} // namespace qtr
