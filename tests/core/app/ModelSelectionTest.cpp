@@ -5,6 +5,7 @@
 #include "app/ShellHooks.h"
 #include "document/Document.h"
 #include "model/FrequencyCodec.h"
+#include "NoFilePicker.h"
 #include "ScriptedPrompter.h"
 #include "TestImages.h"
 
@@ -12,12 +13,6 @@
 
 namespace qtr {
 namespace {
-
-class NoFiles : public FilePicker {
-public:
-    std::optional<std::string> ChooseOpenPath(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> ChooseSavePath(const std::string&, const std::string&) override { return std::nullopt; }
-};
 
 class RecordingShell : public ShellHooks {
 public:
@@ -34,7 +29,7 @@ protected:
     RadioState state;
     MessageCatalog catalog;
     test::ScriptedPrompter prompter;
-    NoFiles picker;
+    test::NoFilePicker picker;
     RecordingShell shell;
     HelpFile help{"/opt/qtr31x/qtr31x", 'e', 'L'};
     Document document{state, catalog, prompter, picker, shell, help};

@@ -3,6 +3,7 @@
 #include "app/MemorySettingsStore.h"
 #include "app/ShellHooks.h"
 #include "ProgramFolder.h"
+#include "NoFilePicker.h"
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
 #include "TestImages.h"
@@ -12,19 +13,13 @@
 namespace qtr {
 namespace {
 
-class NoFiles : public FilePicker {
-public:
-    std::optional<std::string> ChooseOpenPath(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> ChooseSavePath(const std::string&, const std::string&) override { return std::nullopt; }
-};
-
 class ProgrammerAppTest : public ::testing::Test {
 protected:
     int Start(const std::string& folder) { return app.Start(store, folder + "/qtr31x"); }
 
     MemorySettingsStore store;
     test::ScriptedPrompter prompter;
-    NoFiles picker;
+    test::NoFilePicker picker;
     ShellHooks shell;
     ProgrammerApp app{prompter, picker, shell};
 };
