@@ -48,10 +48,9 @@ std::uint8_t Nibble(char digit)
     return digit == ' ' ? 0 : static_cast<std::uint8_t>((digit - '0') & 0x0F);
 }
 
-FrequencyField EncodeHertz(long long hertz)
+// The first eight characters as BCD digits, most significant first; a blank is 0.
+FrequencyField PackDigits(const char* digits)
 {
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%8lld", hertz);
     FrequencyField field{};
     for (int pair = 0; pair < 4; ++pair) {
         const char high = digits[2 * pair];
@@ -59,6 +58,14 @@ FrequencyField EncodeHertz(long long hertz)
         field[static_cast<std::size_t>(3 - pair)] = static_cast<std::uint8_t>((Nibble(high) << 4) | Nibble(low));
     }
     return field;
+}
+
+// Right-aligned in at least eight characters; of a nine-digit value the 1 Hz digit drops off.
+FrequencyField EncodeHertz(long long hertz)
+{
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%8lld", hertz);
+    return PackDigits(digits);
 }
 
 char DigitChar(unsigned nibble)
@@ -143,6 +150,13 @@ std::optional<ParsedFrequency> FrequencyCodec::ParseFrequency(const std::string&
         return std::nullopt;
     const StepChoice choice = SnapToStep(hertz, bandFlag);
     return ParsedFrequency{EncodeHertz(choice.hertz), choice.code};
+}
+
+FrequencyField FrequencyCodec::PackTenHertzUnits(long long units)
+{
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%08lld", units);
+    return PackDigits(digits);
 }
 
 std::string FrequencyCodec::OffText() const

@@ -49,6 +49,8 @@ public:
     static std::string FormatFrequency(const std::uint8_t* field);
     int CheckBand(std::string& text) const;
     static std::optional<ParsedFrequency> ParseFrequency(const std::string& text, int bandFlag);
+    // Eight packed-decimal digits of a frequency in 10 Hz units.
+    static FrequencyField PackTenHertzUnits(long long units);
 
     std::string FormatTone(std::uint16_t word, std::uint8_t lineLetter) const;
     static void NormaliseToneText(std::string& text);

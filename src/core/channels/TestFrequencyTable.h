@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/FrequencyCodec.h"
+
+#include <cstdint>
+#include <string>
+
+namespace qtr {
+
+class Prompter;
+class RadioState;
+
+// The sixteen test channels the radio's test mode and tuning use, each a receive and a
+// transmit frequency, with their own step rule (7.5 kHz included on VHF models).
+class TestFrequencyTable {
+public:
+    static constexpr int kEntryCount = 16;
+    static constexpr std::size_t kFirstEntry = 640;
+    static constexpr std::size_t kEntrySize = 8;
+    static constexpr std::size_t kFirstStepByte = 480;
+    static constexpr int kChangedWarning = 3003025;
+
+    enum class Column { Receive, Transmit };
+
+    struct StepChoice {
+        long long units; // 10 Hz units
+        unsigned code;   // 0 2.5 kHz, 1 5 kHz, 2 6.25 kHz, 3 7.5 kHz
+    };
+
+    struct CommitResult {
+        bool changed = false;          // the text differs from the one the edit started with
+        bool defaultsRestored = false; // the last test channel was cleared, so all cells change
+    };
+
+    TestFrequencyTable(RadioState& state, FrequencyCodec& codec, Prompter& prompter);
+
+    std::string Text(int entry, Column column) const;
+    bool IsSet(int entry) const;
+    bool AnySet() const;
+    std::uint8_t StepByte(int entry) const;
+
+    // Stores an edited cell (entry 0 to 15); `startText` is what the cell showed when the edit began.
+    CommitResult Commit(int entry, Column column, std::string text, const std::string& startText);
+
+    // The step that fits a frequency best, and the frequency moved onto it.
+    static StepChoice TestStepRule(long long units, bool vhf);
+
+private:
+    std::size_t FieldOffset(int entry, Column column) const;
+    bool IsVhfModel() const;
+    void StoreByStepRule(int entry, Column column, const std::string& text);
+    void ClearEntry(int entry);
+
+    RadioState& state_;
+    FrequencyCodec& codec_;
+    Prompter& prompter_;
+};
+
+} // namespace qtr
