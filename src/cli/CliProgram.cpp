@@ -1,6 +1,11 @@
 #include "CliProgram.h"
 
+#include "QuietProgress.h"
 #include "channels/ChannelGridText.h"
+#include "link/PortDirectory.h"
+#include "link/RadioInformationQuery.h"
+#include "link/RadioSession.h"
+#include "link/WriteReadiness.h"
 #include "document/DataFile.h"
 #include "model/FrequencyCodec.h"
 #include "model/ModelChoice.h"
@@ -20,6 +25,14 @@ constexpr const char* kUsage =
     "      Writes the data file of a new document for the model (File New, then Save As).\n"
     "  qtr31x-cli show FILE\n"
     "      Prints the model, the programmed channels and the other settings of a data file.\n"
+    "  qtr31x-cli read --port <n|device> [--retries N] [--force] FILE\n"
+    "      Reads the radio on the port (Read from Radio) into a new data file.\n"
+    "  qtr31x-cli write --port <n|device> [--retries N] FILE\n"
+    "      Writes a data file to the radio on the port (Write to Radio).\n"
+    "  qtr31x-cli info --port <n|device> [--retries N]\n"
+    "      Prints what the radio on the port says about itself (Radio Information).\n"
+    "Port n is the device named by the setting Ports/COMn, else /dev/ttyUSB{n-1}; a path names\n"
+    "the device itself. A failed exchange with the radio is tried again N times (default 0).\n"
     "\n"
     "Models: 0 \"RB-7100 LMR (VHF)\", 1 \"RB-7100L LMR (VHF)\", 2 \"RB-8100 LMR (UHF)\",\n"
     "        3 \"RB-8100L LMR (UHF)\", 4 \"RB-7100 Parlane (VHF)\", 5 \"RB-7100L Parlane (VHF)\",\n"
@@ -45,7 +58,7 @@ std::optional<int> WholeNumber(const std::string& text)
 } // namespace
 
 CliProgram::CliProgram(const std::string& programFolder, std::ostream& out, std::ostream& err)
-    : out_(out), err_(err), programFolder_(programFolder), prompter_(app_.catalog, err),
+    : out_(out), err_(err), programFolder_(programFolder), console_(app_.catalog, err), prompter_(console_, err),
       app_(prompter_, *this, shell_)
 {
 }
@@ -64,6 +77,12 @@ int CliProgram::Run(const std::vector<std::string>& words)
         return New(*arguments);
     if (arguments->Verb() == "show")
         return Show(*arguments);
+    if (arguments->Verb() == "read")
+        return Read(*arguments);
+    if (arguments->Verb() == "write")
+        return Write(*arguments);
+    if (arguments->Verb() == "info")
+        return Info(*arguments);
     return Fail("unknown command \"" + arguments->Verb() + "\" (try qtr31x-cli --help)");
 }
 
@@ -71,6 +90,17 @@ int CliProgram::Usage(std::ostream& stream) const
 {
     stream << kUsage;
     return &stream == &err_ ? 2 : 0;
+}
+
+bool CliProgram::Accepts(const CliArguments& arguments, const std::vector<std::string>& known, std::size_t files,
+                         const std::string& filesNeeded) const
+{
+    const auto unknown = arguments.Unknown(known);
+    if (!unknown.empty())
+        Fail("unknown option --" + unknown.front());
+    else if (arguments.Plain().size() != files)
+        Fail(arguments.Verb() + " needs " + filesNeeded);
+    return unknown.empty() && arguments.Plain().size() == files;
 }
 
 int CliProgram::Fail(const std::string& message) const
@@ -94,11 +124,8 @@ bool CliProgram::LoadTexts()
 
 int CliProgram::New(const CliArguments& arguments)
 {
-    const auto unknown = arguments.Unknown({"model", "channels", "force"});
-    if (!unknown.empty())
-        return Fail("unknown option --" + unknown.front());
-    if (arguments.Plain().size() != 1)
-        return Fail("new needs exactly one output FILE");
+    if (!Accepts(arguments, {"model", "channels", "force"}, 1, "exactly one output FILE"))
+        return 1;
     const auto modelText = arguments.Option("model");
     const auto channelsText = arguments.Option("channels");
     if (!modelText || !channelsText)
@@ -143,11 +170,8 @@ bool CliProgram::LoadImage(const std::string& path)
 
 int CliProgram::Show(const CliArguments& arguments)
 {
-    const auto unknown = arguments.Unknown({});
-    if (!unknown.empty())
-        return Fail("unknown option --" + unknown.front());
-    if (arguments.Plain().size() != 1)
-        return Fail("show needs exactly one FILE");
+    if (!Accepts(arguments, {}, 1, "exactly one FILE"))
+        return 1;
     if (!LoadImage(arguments.Plain().front()))
         return 1;
     RadioState& state = app_.state;
@@ -158,6 +182,80 @@ int CliProgram::Show(const CliArguments& arguments)
     Line(kFreeAreaLabel, std::to_string(app_.channels.FreeBytes()));
     ShowTestFrequencies();
     ShowEmbeddedMessage();
+    return 0;
+}
+
+std::optional<std::string> CliProgram::PrepareLink(const CliArguments& arguments)
+{
+    const auto port = arguments.Option("port");
+    if (!port || port->empty())
+        return arguments.Verb() + " needs --port with a port number or a device";
+    const auto retries = WholeNumber(arguments.Option("retries").value_or("0"));
+    if (!retries)
+        return "--retries needs a whole number";
+    prompter_.SetRetries(*retries);
+    const auto number = WholeNumber(*port);
+    if (number && (*number < 1 || *number > 255))
+        return "there is no port " + *port;
+    if (!number)
+        ports_.WriteText(PortDirectory::kSection, PortDirectory::SettingName(1), *port);
+    link_.UseDeviceSettings(&ports_);
+    link_.SetPort(static_cast<std::uint8_t>(number.value_or(1)));
+    return std::nullopt;
+}
+
+bool CliProgram::Transfer(TransferDialogModel::Direction direction)
+{
+    QuietProgress progress;
+    TransferDialogModel transfer(app_, link_, progress, direction);
+    return transfer.Start();
+}
+
+int CliProgram::Read(const CliArguments& arguments)
+{
+    if (!Accepts(arguments, {"port", "retries", "force"}, 1, "exactly one output FILE"))
+        return 1;
+    const std::string& path = arguments.Plain().front();
+    if (std::filesystem::exists(path) && !arguments.Flag("force"))
+        return Fail(path + " already exists (use --force to replace it)");
+    if (const auto problem = PrepareLink(arguments))
+        return Fail(*problem);
+    if (!Transfer(TransferDialogModel::Direction::Read))
+        return 1;
+    if (const auto failure = datafile::Write(path, app_.state.image, datafile::MagicFor(app_.state.image)))
+        return Fail("cannot write " + path + ": " + *failure);
+    return 0;
+}
+
+int CliProgram::Write(const CliArguments& arguments)
+{
+    if (!Accepts(arguments, {"port", "retries"}, 1, "exactly one FILE"))
+        return 1;
+    if (const auto problem = PrepareLink(arguments))
+        return Fail(*problem);
+    if (!LoadImage(arguments.Plain().front()))
+        return 1;
+    if (const auto refusal = WriteReadiness::Refusal(app_.state.image, app_.catalog))
+        return Fail(PromptText(*refusal, app_.catalog));
+    return Transfer(TransferDialogModel::Direction::Write) ? 0 : 1;
+}
+
+int CliProgram::Info(const CliArguments& arguments)
+{
+    if (!Accepts(arguments, {"port", "retries"}, 0, "no FILE"))
+        return 1;
+    if (const auto problem = PrepareLink(arguments))
+        return Fail(*problem);
+    RadioSession session(link_, prompter_);
+    const auto information = RadioInformationQuery(session).Run();
+    if (!information)
+        return 1;
+    // The dialog indents its values; a line of text needs no indent.
+    const auto trimmed = [](const std::string& text) { return text.substr(std::min(text.find_first_not_of(' '), text.size())); };
+    Line(Text(RadioInformation::kModelLabelId), trimmed(information->ModelText()));
+    Line(Text(RadioInformation::kFrequencyLabelId), trimmed(information->FrequencyText(app_.catalog)));
+    Line(Text(RadioInformation::kSerialNumberLabelId), trimmed(information->SerialNumberText()));
+    Line(Text(RadioInformation::kVersionLabelId), trimmed(information->VersionText()));
     return 0;
 }
 

@@ -2,9 +2,13 @@
 
 #include "CliArguments.h"
 #include "ConsolePrompter.h"
+#include "RetryingPrompter.h"
+#include "app/MemorySettingsStore.h"
 #include "app/ProgrammerApp.h"
 #include "app/ShellHooks.h"
 #include "document/FilePicker.h"
+#include "link/RadioLink.h"
+#include "link/TransferDialogModel.h"
 
 #include <iosfwd>
 #include <string>
@@ -20,7 +24,17 @@ public:
 private:
     int New(const CliArguments& arguments);
     int Show(const CliArguments& arguments);
+    int Read(const CliArguments& arguments);
+    int Write(const CliArguments& arguments);
+    int Info(const CliArguments& arguments);
+    // The port and the retries of a radio verb; the reason when they are wrong.
+    std::optional<std::string> PrepareLink(const CliArguments& arguments);
+    bool Transfer(TransferDialogModel::Direction direction);
     int Usage(std::ostream& stream) const;
+    // The verb's options are all known and it has `files` FILE arguments; otherwise the
+    // user is told, `filesNeeded` saying what the verb wants.
+    bool Accepts(const CliArguments& arguments, const std::vector<std::string>& known, std::size_t files,
+                 const std::string& filesNeeded) const;
     int Fail(const std::string& message) const;
     bool LoadTexts();
     bool LoadImage(const std::string& path);
@@ -37,8 +51,11 @@ private:
     std::ostream& err_;
     std::string programFolder_;
     ShellHooks shell_;
-    ConsolePrompter prompter_;
+    ConsolePrompter console_;
+    RetryingPrompter prompter_;
     ProgrammerApp app_;
+    MemorySettingsStore ports_; // a port given as a device becomes port 1
+    RadioLink link_;
 };
 
 } // namespace qtr::cli

@@ -23,14 +23,22 @@ bool IsTone(ChannelField field)
 const std::vector<GridColumn>& GridColumns(bool parlane)
 {
     static const std::vector<GridColumn> lmr{
-        {1001061, ChannelField::ReceiveFrequency}, {1001063, ChannelField::TransmitFrequency},
-        {3310019, ChannelField::DecodeTone},       {3310021, ChannelField::EncodeTone},
-        {3013009, ChannelField::TxPower},          {3016003, ChannelField::WideNarrow},
-        {3013011, ChannelField::ScanAdd},          {3016007, ChannelField::OptionSignalling},
-        {3013007, ChannelField::PttId},
+        {1001061, ChannelField::ReceiveFrequency, 1425}, {1001063, ChannelField::TransmitFrequency, 1425},
+        {3310019, ChannelField::DecodeTone, 1275},       {3310021, ChannelField::EncodeTone, 1275},
+        {3013009, ChannelField::TxPower, 975},           {3016003, ChannelField::WideNarrow, 975},
+        {3013011, ChannelField::ScanAdd, 975},           {3016007, ChannelField::OptionSignalling, 1050},
+        {3013007, ChannelField::PttId, 1200},
     };
     static const std::vector<GridColumn> business(lmr.begin(), lmr.begin() + 7);
     return parlane ? business : lmr;
+}
+
+std::string GridTitle(const MessageCatalog& catalog, int slot)
+{
+    constexpr int kTitleId = 3008007;
+    constexpr int kChannelId = 3018013;
+    return catalog.MessageText(kTitleId, 1) + " [ " + catalog.MessageText(kChannelId, 1) + " - " +
+           std::to_string(slot + 1) + " ]";
 }
 
 std::string GridRowLabel(int slot, int channelCount)

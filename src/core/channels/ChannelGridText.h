@@ -16,10 +16,17 @@ class MessageCatalog;
 struct GridColumn {
     int headerId;
     ChannelField field;
+    int widthTwips;
 };
+
+// Column 0, the channel numbers.
+constexpr int kChannelColumnHeaderId = 3012029;
+constexpr int kChannelColumnWidthTwips = 1040;
 
 // Columns 1 to 7 on Parlane models, 1 to 9 on LMR models.
 const std::vector<GridColumn>& GridColumns(bool parlane);
+// The window title with the current channel, e.g. "Channel Information [ Channel - 3 ]".
+std::string GridTitle(const MessageCatalog& catalog, int slot);
 // "%d", or "%d (S)" for the sixteenth channel of the 16-channel model.
 std::string GridRowLabel(int slot, int channelCount);
 // The cell text of a field of a slot; tone texts follow the order of the model's tone list.

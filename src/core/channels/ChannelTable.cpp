@@ -297,6 +297,11 @@ void ChannelTable::AssignFixedChannelWhenNone()
         SetReference(kFixedChannelOffset, LowestProgrammedChannel());
 }
 
+void ChannelTable::ClearPriorityChannel()
+{
+    SetReference(kPriorityChannelOffset, kNoChannel);
+}
+
 void ChannelTable::ClearChannel(int slot)
 {
     if (!ChannelRecord::IsSlot(slot))
@@ -320,17 +325,18 @@ int ChannelTable::CopyChannel(int source, int target)
     return kStored;
 }
 
-void ChannelTable::InsertChannel(int slot)
+bool ChannelTable::InsertChannel(int slot)
 {
     if (!ChannelRecord::IsSlot(slot))
-        return;
+        return false;
     const int last = HighestProgrammedFrom(slot);
     if (last < 0 || last >= state_.SlotCount() - 1)
-        return;
+        return false;
     for (int target = ChannelRecord::kSlotCount - 1; target > slot; --target)
         MoveChannel(target - 1, target);
     ClearChannel(slot);
     KeepFixedChannelProgrammed();
+    return true;
 }
 
 void ChannelTable::DeleteChannel(int slot)

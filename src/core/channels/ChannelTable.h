@@ -83,10 +83,13 @@ public:
     // After a slot became programmed on a 15-channel model: a fixed channel of none
     // becomes the lowest programmed channel.
     void AssignFixedChannelWhenNone();
+    // After channels moved: the priority channel no longer names the channel it did.
+    void ClearPriorityChannel();
 
     void ClearChannel(int slot);
     int CopyChannel(int source, int target);
-    void InsertChannel(int slot);
+    // False when there was no room and nothing moved.
+    bool InsertChannel(int slot);
     void DeleteChannel(int slot);
     void SetChannelBits(int slot, bool on);
     bool ScanAdd(int slot) const;

@@ -1,0 +1,110 @@
+// Opening the Channel Information window on a 16-channel model with every channel
+// programmed, and refreshing all of its rows, each against the 30 ms bound, on the
+// offscreen platform.
+//
+//   bench_channel_grid [runs]
+//
+// Settings go to a temporary folder.
+
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "app/DesktopProgram.h"
+#include "channels/CChInfoFrm.h"
+#include "channels/ChannelCommits.h"
+#include "model/ModelChoice.h"
+#include "model/ModelDefaults.h"
+
+#include <QApplication>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kBoundMilliseconds = 30.0;
+constexpr int kDefaultRuns = 50;
+constexpr int kLmrUhfL = 3;
+constexpr int kSixteenChannels = 16;
+
+// The RB-8100L LMR with all 16 channels in use, tones and all, so that every cell has a text.
+void ProgramSixteenChannels(qtr::ProgrammerApp& app)
+{
+    app.state.currentModel = *qtr::ModelRecordFor(kLmrUhfL, kSixteenChannels);
+    qtr::BuildImageForCurrentModel(app.state);
+    qtr::ChannelCommits commits(app.channels, app.codec, app.prompter);
+    for (int slot = 0; slot < kSixteenChannels; ++slot) {
+        const std::string frequency = std::to_string(451 + slot) + ".0125";
+        commits.StoreFrequency(slot, qtr::ChannelField::ReceiveFrequency, frequency, true);
+        commits.StoreToneText(slot, qtr::ChannelField::DecodeTone, "D023N");
+        commits.StoreToneText(slot, qtr::ChannelField::EncodeTone, "88.5");
+    }
+}
+
+double Milliseconds(const std::function<void()>& step)
+{
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+void Report(const char* what, std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2];
+    std::printf("%s, %zu runs:\n", what, times.size());
+    std::printf("  median %.2f ms (fastest %.2f ms, slowest %.2f ms)\n", median, times.front(), times.back());
+    std::printf("  bound %.0f ms; median/bound ratio %.3f (%s)\n", kBoundMilliseconds, median / kBoundMilliseconds,
+                median < kBoundMilliseconds ? "within the bound" : "OVER the bound");
+}
+
+int Run(int runs)
+{
+    qtr::gui::DesktopProgram program;
+    if (const auto status = program.Start({QApplication::arguments().first()}))
+        return *status;
+    qtr::gui::CMainFrame& frame = program.MainFrame();
+    QCoreApplication::processEvents();
+    ProgramSixteenChannels(frame.App());
+
+    std::vector<double> opening;
+    std::vector<double> refreshing;
+    for (int i = 0; i < runs; ++i) {
+        frame.CloseAllEditors();
+        QCoreApplication::processEvents();
+        opening.push_back(Milliseconds([&frame] {
+            frame.OpenEditorWindow(qtr::command::kChannelInformation);
+            QCoreApplication::processEvents();
+        }));
+        auto& grid = static_cast<qtr::gui::CChInfoFrm*>(frame.EditorWindow(qtr::command::kChannelInformation))->View();
+        refreshing.push_back(Milliseconds([&grid] { grid.RefreshAllRows(); }));
+    }
+    Report("opening Channel Information on a 16-channel model (offscreen)", opening);
+    Report("refreshing all 16 rows", refreshing);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const auto settings = std::filesystem::temp_directory_path() / ("qtr31x-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(settings);
+    setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultRuns;
+    int status = 0;
+    {
+        QApplication qt(argc, argv);
+        status = Run(runs);
+    }
+    std::filesystem::remove_all(settings);
+    return status;
+}

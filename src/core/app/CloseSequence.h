@@ -1,0 +1,11 @@
+#pragma once
+
+namespace qtr {
+
+class ProgrammerApp;
+
+// The questions asked before the main window closes: the exit question, then (with
+// the help windows closed) the save-changes question. True when the window may close.
+bool RunCloseSequence(ProgrammerApp& app);
+
+} // namespace qtr

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <set>
+#include <vector>
+
+namespace qtr {
+
+// One command of the main window: its menu text, its keyboard shortcut and whether the
+// shell carries it out itself. The other commands open windows that are registered with
+// the main window; until then they are shown but cannot be chosen.
+struct CommandInfo {
+    int id;
+    int menuTextId;
+    const char* shortcut; // portable key text such as "Ctrl+R"; empty when none
+    bool shellCommand;
+};
+
+const std::vector<CommandInfo>& CommandTable();
+// Nothing for an identifier that is not a main-window command.
+const CommandInfo* FindCommand(int commandId);
+bool CommandAvailable(int commandId, const std::set<int>& registeredCommands);
+
+// A toolbar button with its tool tip message; a command of 0 is a gap between groups.
+struct ToolbarButton {
+    int commandId;
+    int tipId;
+};
+const std::vector<ToolbarButton>& ToolbarButtons();
+
+} // namespace qtr

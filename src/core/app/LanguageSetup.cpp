@@ -1,0 +1,46 @@
+#include "app/LanguageSetup.h"
+
+#include "app/ProgrammerApp.h"
+#include "app/ShellHooks.h"
+
+namespace qtr {
+
+LanguageSetup::LanguageSetup(ProgrammerApp& app) : app_(app) {}
+
+const std::vector<int>& LanguageSetup::Entries()
+{
+    static const std::vector<int> entries{3420196, 3420198};
+    return entries;
+}
+
+std::optional<int> LanguageSetup::SelectedRow() const
+{
+    const int row = app_.language - 1;
+    if (row < 0 || row >= static_cast<int>(Entries().size()))
+        return std::nullopt;
+    return row;
+}
+
+LanguageSetup::Outcome LanguageSetup::Ok(std::optional<int> row)
+{
+    if (!row || *row < 0 || *row >= static_cast<int>(Entries().size()))
+        return Outcome::StayOpen;
+    const int previous = app_.language;
+    app_.language = *row + 1;
+    if (app_.ReloadLanguage() != MessageCatalog::kLoaded) {
+        // The failure has been shown; the previous texts are still loaded, so the program
+        // goes on in the previous language rather than ending with unsaved work, and a
+        // broken language is not saved for the next start.
+        app_.language = previous;
+        return Outcome::Closed;
+    }
+    app_.shell.RebuildMenus();
+    app_.shell.CloseHelpWindows();
+    app_.help.ApplyLanguage(app_.language);
+    app_.shell.CloseAllEditors();
+    app_.shell.RefreshTitle();
+    app_.shell.PostChannelInformation();
+    return Outcome::Closed;
+}
+
+} // namespace qtr

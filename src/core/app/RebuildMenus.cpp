@@ -1,0 +1,77 @@
+#include "app/RebuildMenus.h"
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+
+#include <initializer_list>
+
+namespace qtr {
+
+namespace {
+
+constexpr int kSeparator = 0;
+
+std::vector<MenuItem> Items(std::initializer_list<int> commandIds)
+{
+    std::vector<MenuItem> items;
+    for (const int id : commandIds) {
+        if (id == kSeparator) {
+            items.push_back({.kind = MenuItem::Kind::Separator});
+            continue;
+        }
+        items.push_back({.commandId = id, .messageId = FindCommand(id)->menuTextId});
+    }
+    return items;
+}
+
+std::vector<MenuItem> EditItems(const MenuContext& context)
+{
+    using namespace command;
+    if (context.lineLetter == 'B')
+        return Items({kChannelInformation, kSeparator, kOptionalFeatures, kKeyAssignment, kScanInformation,
+                      kSeparator, kTestFrequency, kEmbeddedMessage});
+    return Items({kChannelInformation, kSeparator, kOptionalFeatures, kKeyAssignment, kScanInformation, kSeparator,
+                  kDtmf, kVantalink, kSeparator, kTestFrequency, kEmbeddedMessage});
+}
+
+std::vector<MenuItem> ViewItems(const MenuContext& context)
+{
+    using namespace command;
+    auto items = Items({kTreeView, kSeparator, kToolbar, kStatusBar});
+    for (auto& item : items) {
+        item.checkable = item.commandId == kToolbar || item.commandId == kStatusBar;
+        item.checked = (item.commandId == kToolbar && context.toolbarVisible) ||
+                       (item.commandId == kStatusBar && context.statusBarVisible);
+    }
+    return items;
+}
+
+std::vector<MenuItem> WindowItems()
+{
+    using namespace command;
+    auto items = Items({kCascade, kTileHorizontally, kTileVertically, kArrangeIcons, kCloseAllWindows, kSeparator});
+    items.push_back({.kind = MenuItem::Kind::WindowList});
+    return items;
+}
+
+} // namespace
+
+std::vector<Menu> RebuildMenus(const MenuContext& context)
+{
+    using namespace command;
+    std::vector<Menu> menus{
+        {3002001, Items({kNew, kOpen, kSave, kSaveAs, kSeparator, kPrint, kPrintPreview, kSeparator, kExit})},
+        {3002015, Items({kModelInformation})},
+        {3002019, EditItems(context)},
+        {3002035, Items({kReadFromRadio, kWriteToRadio, kTestMode, kMemoryMap})},
+        {3002055, Items({kRadioInformation})},
+        {3002045, Items({kCommunicationPort})},
+        {3420015, ViewItems(context)},
+    };
+    if (context.childWindowsOpen)
+        menus.push_back({3420033, WindowItems()});
+    menus.push_back({3002049, Items({kHelpTopics, kSeparator, kAbout})});
+    return menus;
+}
+
+} // namespace qtr

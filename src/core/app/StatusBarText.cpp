@@ -1,0 +1,36 @@
+#include "app/StatusBarText.h"
+
+#include <cstdio>
+
+namespace qtr {
+
+namespace {
+
+constexpr int kHoursPerHalfDay = 12;
+
+} // namespace
+
+std::string PortPaneText(int port)
+{
+    return "COM" + std::to_string(port);
+}
+
+// Built by hand rather than with strftime: the user's locale must not change the
+// panes, and "%p" is empty in many locales.
+std::string DatePaneText(const std::tm& time)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d/%02d/%02d", time.tm_mon + 1, time.tm_mday, (time.tm_year + 1900) % 100);
+    return text;
+}
+
+std::string TimePaneText(const std::tm& time)
+{
+    const int hour = time.tm_hour % kHoursPerHalfDay == 0 ? kHoursPerHalfDay : time.tm_hour % kHoursPerHalfDay;
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d %s", hour, time.tm_min, time.tm_sec,
+                  time.tm_hour < kHoursPerHalfDay ? "AM" : "PM");
+    return text;
+}
+
+} // namespace qtr

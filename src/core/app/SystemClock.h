@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/Clock.h"
+
+namespace qtr {
+
+// The local time of the computer.
+class SystemClock : public Clock {
+public:
+    std::tm Now() const override;
+};
+
+} // namespace qtr

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace qtr {
+
+class ChannelTable;
+class RadioState;
+
+// The keyboard commands of the channel windows.
+enum class ChannelCommand {
+    None,          // not a channel command: the key does what it does anyway
+    Ignore,        // swallowed
+    Help,          // the topic of the grid's current column
+    EditForm,      // open the channel edit form
+    ChannelCopy,
+    FrequencyCopy,
+    ToneCopy,
+    Insert,
+    Delete,
+};
+
+// Where a command is given: the grid has more keys than the edit form.
+enum class ChannelWindow { Grid, Form };
+
+// The command of a key in portable key text, e.g. "Shift+F3" or "Ctrl+E".
+ChannelCommand ChannelCommandForKey(const std::string& key, ChannelWindow window);
+// Whether a command does anything for the slot; otherwise it is dropped without a message.
+bool ChannelCommandApplies(ChannelCommand command, ChannelWindow window, const ChannelTable& channels,
+                           const RadioState& state, int slot);
+
+} // namespace qtr

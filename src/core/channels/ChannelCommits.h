@@ -1,0 +1,50 @@
+#pragma once
+
+#include "channels/ChannelField.h"
+
+#include <string>
+
+namespace qtr {
+
+class ChannelTable;
+class FrequencyCodec;
+class Prompter;
+
+// What the channel windows (grid, edit form, copy dialogs) store when the user commits a
+// value, with the rules that keep the channel and the references to it consistent. Where
+// the windows commit the same thing, they commit it here.
+class ChannelCommits {
+public:
+    static constexpr int kDeleteQuestion = 3003060;
+    static constexpr int kWarningCaption = 1001021;
+
+    ChannelCommits(ChannelTable& channels, FrequencyCodec& codec, Prompter& prompter);
+
+    // A typed frequency. With `simplexWhenNew`, a receive frequency that creates the channel
+    // is its transmit frequency too. Gives SetFrequency's result for the typed field.
+    int StoreFrequency(int slot, ChannelField which, const std::string& text, bool simplexWhenNew);
+    // An entry of a Parlane frequency list: receive and transmit frequency.
+    int StoreParlaneFrequency(int slot, const std::string& entry);
+    // Entry `entry` of a Parlane tone list: decode and encode tone and the tone number.
+    void StoreParlaneTone(int slot, int entry);
+    // The text of an LMR tone list, or of the encode list of QT/DQT Copy, as a tone.
+    void StoreToneText(int slot, ChannelField which, const std::string& listText);
+    // The tone a tone list's text stands for: the off text as it is, LMR texts cut to six
+    // characters, Parlane texts without their "(NN) " prefix.
+    std::string ToneToStore(const std::string& listText) const;
+
+    // A channel slot opened before `slot`; false when there was no room. The priority
+    // channel no longer names the channel it did, so it becomes none.
+    bool InsertChannel(int slot);
+    // After the user confirms: removes the programmed channel and closes the gap.
+    bool DeleteChannel(int slot);
+
+private:
+    void AfterReceiveStore(int slot);
+
+    ChannelTable& channels_;
+    FrequencyCodec& codec_;
+    Prompter& prompter_;
+};
+
+} // namespace qtr

@@ -1,0 +1,90 @@
+#include "channels/ChannelFormRules.h"
+
+#include "channels/ChannelField.h"
+#include "channels/ChannelTable.h"
+#include "model/RadioState.h"
+
+namespace qtr {
+
+namespace {
+
+constexpr int kLabelMessages[ChannelFormRules::kRowCount] = {
+    3018013, 1001065, 1001067, 3310013, 3310015, 3018015, 3013001, 3016001,
+    3013005, 3013003, 3013007, 3010003, 3013013, 3013011, 3007033, 3420070,
+};
+
+bool IsRow(int row, ChannelField field)
+{
+    return row == static_cast<int>(field);
+}
+
+// Rows that only a channel with a transmit frequency uses.
+bool NeedsTransmit(int row)
+{
+    return IsRow(row, ChannelField::EncodeTone) || IsRow(row, ChannelField::TxPower) ||
+           IsRow(row, ChannelField::BusyChannelLockout) || IsRow(row, ChannelField::PttId) ||
+           IsRow(row, ChannelField::AutodialMemory);
+}
+
+} // namespace
+
+ChannelFormRules::ChannelFormRules(const ChannelTable& channels, const RadioState& state)
+    : channels_(channels), state_(state)
+{
+}
+
+int ChannelFormRules::LabelMessage(int row)
+{
+    return row >= 0 && row < kRowCount ? kLabelMessages[row] : 0;
+}
+
+ChannelFormRules::Control ChannelFormRules::ControlOf(int row) const
+{
+    const bool parlane = state_.IsParlane();
+    switch (static_cast<ChannelField>(row)) {
+    case ChannelField::ReceiveFrequency:
+        return parlane ? Control::ParlaneFrequencyList : Control::FrequencyEdit;
+    case ChannelField::TransmitFrequency:
+        return parlane ? Control::Mirror : Control::FrequencyEdit;
+    case ChannelField::DecodeTone:
+        return parlane ? Control::ParlaneToneList : Control::LmrToneList;
+    case ChannelField::EncodeTone:
+        return parlane ? Control::Mirror : Control::LmrToneList;
+    case ChannelField::BeatShift:
+    case ChannelField::ScanAdd:
+    case ChannelField::PriorityChannel:
+    case ChannelField::Compander:
+        return Control::CheckBox;
+    default:
+        return row == kChannelRow ? Control::ChannelNumber : Control::FieldList;
+    }
+}
+
+bool ChannelFormRules::RowShown(int row) const
+{
+    if (row < 0 || row >= kRowCount)
+        return false;
+    if (!state_.IsParlane())
+        return true;
+    return !IsRow(row, ChannelField::OptionSignalling) && !IsRow(row, ChannelField::SpUnmute) &&
+           !IsRow(row, ChannelField::PttId) && !IsRow(row, ChannelField::AutodialMemory) &&
+           !IsRow(row, ChannelField::PriorityChannel);
+}
+
+bool ChannelFormRules::RowEnabled(int row, int slot) const
+{
+    if (row == kChannelRow || IsRow(row, ChannelField::ReceiveFrequency))
+        return true;
+    if (IsRow(row, ChannelField::PriorityChannel))
+        return channels_.CanBePriorityChannel(slot);
+    if (!channels_.IsProgrammed(slot))
+        return false;
+    return !NeedsTransmit(row) || channels_.HasTransmit(slot);
+}
+
+bool ChannelFormRules::EnterMovesOn(int row, int slot) const
+{
+    return !IsRow(row, ChannelField::ReceiveFrequency) || channels_.IsProgrammed(slot);
+}
+
+} // namespace qtr

@@ -1,0 +1,107 @@
+#include "link/IdentityCheck.h"
+
+#include "link/RadioSession.h"
+
+#include <algorithm>
+#include <array>
+
+namespace qtr {
+
+namespace {
+
+constexpr std::array<const char*, 11> kKnownCodes{"P7100", "P8100", "P71L0", "P81L0", "P81L1", "BRS02",
+                                                  "BRS08", "BRS16", "BRL02", "BRL08", "BRL16"};
+
+std::string CodeOf(const RadioIdentity& identity)
+{
+    return std::string(identity.begin(), identity.begin() + identity::kCodeLength);
+}
+
+void SetCode(RadioIdentity& identity, const std::string& code)
+{
+    std::copy(code.begin(), code.end(), identity.begin());
+}
+
+} // namespace
+
+bool IdentityCheck::IsKnownCode(const std::string& code)
+{
+    return std::find(kKnownCodes.begin(), kKnownCodes.end(), code) != kKnownCodes.end();
+}
+
+void IdentityCheck::RewriteForReading(RadioIdentity& identity)
+{
+    const std::string code = CodeOf(identity);
+    auto& type = identity[identity::kRecordType];
+    auto& option = identity[identity::kRecordOption];
+    if (code == "BRS02" || code == "BRS08") {
+        SetCode(identity, "P7100");
+        option = 0xFA;
+        type &= 0x1F;
+    } else if (code == "BRS16") {
+        SetCode(identity, "P8100");
+        type &= 0x8F;
+        option = 0xFD;
+    }
+}
+
+IdentityCheck::Verdict IdentityCheck::Check(RadioIdentity& identity)
+{
+    if (!IsKnownCode(CodeOf(identity)))
+        return AskAboutModel();
+    const LinkState& state = session_.Link().State();
+    if (state.reading)
+        RewriteForReading(identity);
+    if (state.writing)
+        return CheckAgainstImage(identity);
+    return Verdict::Accepted;
+}
+
+IdentityCheck::Verdict IdentityCheck::CheckAgainstImage(const RadioIdentity& identity)
+{
+    if (!VariantMatchesImage(CodeOf(identity)))
+        return AskAboutModel();
+    const std::uint8_t radioType = identity[identity::kRecordType];
+    const std::uint8_t imageType = image_[identity::kTypeByte];
+    if ((radioType & 0x0F) != (imageType & 0x0F))
+        return RefuseWithWarning(kChannelClassMismatchId);
+    if ((radioType & 0xF0) != (imageType & 0xF0) && !AcceptOtherBand()) {
+        session_.Abandon();
+        return Verdict::Refused;
+    }
+    return Verdict::Accepted;
+}
+
+// The letter 'L' marks the L variants: third character of a business-line code, fourth
+// of a model code.
+bool IdentityCheck::VariantMatchesImage(const std::string& code) const
+{
+    const std::size_t position = code.front() == 'B' ? 2 : 3;
+    const bool radioIsL = code[position] == 'L';
+    const bool imageIsL = (image_[identity::kOptionByte] & 0x07) == kLVariantOptionBits;
+    return radioIsL == imageIsL;
+}
+
+IdentityCheck::Verdict IdentityCheck::AskAboutModel()
+{
+    if (session_.Ask(RadioSession::kErrorCaptionId, kUnsupportedModelId, Buttons::RetryCancel, Icon::Error,
+                     Answer::Retry) == Answer::Retry)
+        return Verdict::IdentifyAgain;
+    session_.Abandon();
+    return Verdict::Refused;
+}
+
+IdentityCheck::Verdict IdentityCheck::RefuseWithWarning(int messageId)
+{
+    session_.Ask(RadioSession::kWarningCaptionId, messageId, Buttons::Ok, Icon::Warning);
+    session_.Abandon();
+    return Verdict::Refused;
+}
+
+bool IdentityCheck::AcceptOtherBand()
+{
+    return session_.Ask(RadioSession::kWarningCaptionId, kBandMismatchId, Buttons::OkCancel, Icon::Warning,
+                        Answer::Cancel) == Answer::Ok;
+}
+
+} // namespace qtr

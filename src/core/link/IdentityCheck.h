@@ -1,0 +1,42 @@
+#pragma once
+
+#include "link/RadioLink.h"
+#include "model/ImageView.h"
+
+#include <string>
+
+namespace qtr {
+
+class RadioSession;
+
+// The radio's identity against the known model codes and, when writing, against the
+// image about to be sent.
+class IdentityCheck {
+public:
+    enum class Verdict { Accepted = 0, IdentifyAgain = 1, Refused = 2 };
+    static constexpr int kUnsupportedModelId = 3003031;
+    static constexpr int kChannelClassMismatchId = 3003041;
+    static constexpr int kBandMismatchId = 3420224;
+
+    IdentityCheck(RadioSession& session, const ImageBytes& image) : session_(session), image_(image) {}
+
+    // When reading, the identity is rewritten in place as the image stores it. A refusal
+    // has ended programming mode and closed the port.
+    Verdict Check(RadioIdentity& identity);
+
+    static bool IsKnownCode(const std::string& code);
+    // The business-line codes that stand for standard models become their model codes.
+    static void RewriteForReading(RadioIdentity& identity);
+
+private:
+    Verdict CheckAgainstImage(const RadioIdentity& identity);
+    bool VariantMatchesImage(const std::string& code) const;
+    Verdict AskAboutModel();
+    Verdict RefuseWithWarning(int messageId);
+    bool AcceptOtherBand();
+
+    RadioSession& session_;
+    const ImageBytes& image_;
+};
+
+} // namespace qtr

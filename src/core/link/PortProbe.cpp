@@ -1,0 +1,32 @@
+#include "link/PortProbe.h"
+
+#include "link/SerialPort.h"
+
+namespace qtr {
+
+namespace {
+
+constexpr unsigned kFirstPort = 1;
+constexpr unsigned kLastPort = 20;
+constexpr std::uint32_t kSettleMs = 50;
+
+} // namespace
+
+// A port that failed to open still counts as open; it is closed at once, so that the
+// next port is not reached through a reopen and the last one is not left open.
+std::vector<ProbedPort> ProbePorts(SerialPort& port)
+{
+    const std::uint8_t remembered = port.Port();
+    std::vector<ProbedPort> ports;
+    for (unsigned number = kFirstPort; number <= kLastPort; ++number) {
+        port.SetPort(static_cast<std::uint8_t>(number));
+        SerialPort::DelayMs(kSettleMs);
+        const bool opened = port.SetOpen(1) != 0;
+        ports.push_back({number, port.DeviceName(), opened && port.IsRs232() != 0});
+        port.SetOpen(0);
+    }
+    port.SetPort(remembered);
+    return ports;
+}
+
+} // namespace qtr

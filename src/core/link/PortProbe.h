@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qtr {
+
+class SerialPort;
+
+// One port as the Communication Port dialog offers it.
+struct ProbedPort {
+    unsigned number = 0;
+    std::string device;
+    bool usable = false; // it opens and is a serial port
+};
+
+// Tries ports 1 to 20 in turn, each left closed again, and finally selects the port that
+// was selected before.
+std::vector<ProbedPort> ProbePorts(SerialPort& port);
+
+} // namespace qtr

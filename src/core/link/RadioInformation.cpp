@@ -1,0 +1,106 @@
+#include "link/RadioInformation.h"
+
+#include "app/MessageCatalog.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace qtr {
+
+namespace {
+
+constexpr int kVhfLabelId = 3018003;
+constexpr int kUhfLabelId = 3018001;
+constexpr int kTwoChannelsId = 3005021;
+constexpr int kEightChannelsId = 3005051;
+constexpr int kFifteenOrSixteenChannelsId = 3005059;
+constexpr std::size_t kSerialFirstPart = 12;
+constexpr std::size_t kSerialTextLength = 16;
+constexpr std::size_t kSerialTailLength = 12;
+constexpr std::size_t kVersionLength = 6;
+constexpr int kVhfTwoChannels = 0x10;
+constexpr int kVhfEightChannels = 0x15;
+
+struct FrequencyRow {
+    std::uint8_t typeByte;
+    int bandLabelId;
+    int channelLabelId;
+};
+
+constexpr FrequencyRow kFrequencyRows[] = {
+    {0x10, kVhfLabelId, kTwoChannelsId},   {0x15, kVhfLabelId, kEightChannelsId},
+    {0x80, kUhfLabelId, kTwoChannelsId},   {0x85, kUhfLabelId, kEightChannelsId},
+    {0x8B, kUhfLabelId, kFifteenOrSixteenChannelsId},
+};
+
+// Characters of a text field up to its first unset (0xFF) or terminating byte.
+std::string TextUpToEnd(const std::uint8_t* first, std::size_t length)
+{
+    const std::uint8_t* end = std::find_if(first, first + length, [](std::uint8_t c) { return c == 0xFF || c == 0; });
+    return std::string(first, end);
+}
+
+std::string WithBlankIfAny(const std::string& text)
+{
+    return text.empty() ? text : text + " ";
+}
+
+} // namespace
+
+std::string RadioInformation::ModelCode() const
+{
+    std::string code(identity_.begin(), identity_.begin() + identity::kCodeLength);
+    std::erase(code, 'P');
+    return code;
+}
+
+std::string RadioInformation::ModelText() const
+{
+    const bool vhf = TypeByte() == kVhfTwoChannels || TypeByte() == kVhfEightChannels;
+    const bool lVariant = OptionBits() == kLVariantOptionBits;
+    if (!vhf && !lVariant && OptionBits() != kStandardOptionBits)
+        return "  RB- " + ModelCode();
+    const std::size_t index = (IsParlane() ? 4U : 0U) + (vhf ? 0U : 2U) + (lVariant ? 1U : 0U);
+    return std::string("  ") + ModelTable()[index].printedName;
+}
+
+std::string RadioInformation::FrequencyText(const MessageCatalog& catalog) const
+{
+    const auto row = std::find_if(std::begin(kFrequencyRows), std::end(kFrequencyRows),
+                                  [&](const FrequencyRow& entry) { return entry.typeByte == TypeByte(); });
+    if (row == std::end(kFrequencyRows))
+        return "   ";
+    const bool vhf = row->bandLabelId == kVhfLabelId;
+    const char* range = vhf ? (IsParlane() ? "151-159 MHz" : "150-174 MHz") : (IsParlane() ? "461-470 MHz" : "450-470 MHz");
+    return "  " + catalog.MessageText(row->bandLabelId) + " : " + range + " (" +
+           catalog.MessageText(row->channelLabelId) + ")";
+}
+
+std::string RadioInformation::SerialTail() const
+{
+    std::string tail;
+    for (std::size_t i = kSerialTextLength; i < kSerialTextLength + kSerialTailLength; ++i) {
+        const std::uint8_t c = serial_[i];
+        if (c == 0xFF)
+            continue;
+        tail += std::isalnum(c) || c == '-' ? static_cast<char>(c) : ' ';
+    }
+    return tail;
+}
+
+std::string RadioInformation::SerialNumberText() const
+{
+    const std::string first = TextUpToEnd(serial_.data(), kSerialFirstPart);
+    const std::string second = TextUpToEnd(serial_.data() + kSerialFirstPart, kSerialTextLength - kSerialFirstPart);
+    return " " + WithBlankIfAny(first) + WithBlankIfAny(second) + SerialTail();
+}
+
+std::string RadioInformation::VersionText() const
+{
+    std::string version = TextUpToEnd(version_.data(), kVersionLength);
+    if (OptionBits() == kLVariantOptionBits)
+        version = "L" + version.substr(std::min(version.find_first_not_of('V'), version.size()));
+    return " " + version;
+}
+
+} // namespace qtr

@@ -1,0 +1,59 @@
+#include "link/RadioInformationQuery.h"
+
+#include "link/IdentityCheck.h"
+#include "link/RadioSession.h"
+
+namespace qtr {
+
+std::optional<RadioInformation> RadioInformationQuery::Run()
+{
+    RadioLink& link = session_.Link();
+    link.State().reading = false;
+    link.State().writing = false;
+    if (!session_.OpenRadioPort())
+        return std::nullopt;
+    RadioIdentity identity{};
+    RadioSerial serial{};
+    RadioVersion version{};
+    if (!Identify(identity) || !Exchange([&] { return link.ReadSerial(serial); }) ||
+        !Exchange([&] { return link.ReadInfo(version); }))
+        return std::nullopt;
+    session_.FinishTransfer();
+    return RadioInformation(identity, serial, version);
+}
+
+bool RadioInformationQuery::Identify(RadioIdentity& identity)
+{
+    // The image plays no part: only the model-code list is checked.
+    const ImageBytes noImage{};
+    IdentityCheck check(session_, noImage);
+    for (;;) {
+        if (!session_.Connect())
+            return false;
+        for (;;) {
+            if (session_.Link().Identify(identity) != 0) {
+                if (!session_.AskRetry()) {
+                    session_.FinishTransfer();
+                    return false;
+                }
+                break;
+            }
+            const IdentityCheck::Verdict verdict = check.Check(identity);
+            if (verdict != IdentityCheck::Verdict::IdentifyAgain)
+                return verdict == IdentityCheck::Verdict::Accepted;
+        }
+    }
+}
+
+bool RadioInformationQuery::Exchange(const std::function<int()>& exchange)
+{
+    while (exchange() != 0) {
+        if (!session_.AskRetry()) {
+            session_.FinishTransfer();
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace qtr

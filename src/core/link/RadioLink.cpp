@@ -1,0 +1,230 @@
+#include "link/RadioLink.h"
+
+#include "link/LineSettings.h"
+
+#include <algorithm>
+#include <chrono>
+#include <numeric>
+#include <thread>
+
+namespace qtr {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::uint8_t kTestChannelCommand = 0x10;
+constexpr std::uint8_t kTestSignallingCommand = 0x11;
+constexpr std::uint8_t kWideCommand = 'F';
+constexpr std::uint8_t kNarrowCommand = 'G';
+constexpr std::uint8_t kTestDataCommand = 0x05;
+constexpr std::uint8_t kTransmitCommand = 0x08;
+constexpr std::uint8_t kTransmitOn = 0x0D;
+constexpr std::uint8_t kTransmitOff = 0x0E;
+constexpr std::uint8_t kEnter = 0x0D;
+
+} // namespace
+
+unsigned RadioLink::LineRate() const
+{
+    const auto line = LineSettings::Parse(Settings());
+    return line ? line->baud : kHandshakeRates.front();
+}
+
+int RadioLink::Handshake()
+{
+    const std::uint32_t remembered = ReadTimeout();
+    const std::string settings = Settings();
+    for (std::size_t index = 0; index < kHandshakeRates.size(); ++index) {
+        SetSettings(LineSettings::WithRate(settings, kHandshakeRates[index]));
+        if (WriteText(wire::kProgramCommand) == 0)
+            break;
+        if (AnswerAt(index)) {
+            SetReadTimeout(timing_.rateTimeoutMs[index]);
+            return 0;
+        }
+    }
+    SetReadTimeout(remembered);
+    return 1;
+}
+
+// At 9600 the radio may send one other byte before its ACK; at the other rates it
+// always sends the synchronisation byte first.
+bool RadioLink::AnswerAt(std::size_t rateIndex)
+{
+    std::uint8_t byte = 0;
+    if (rateIndex == 0) {
+        if (!ReadByteWithin(timing_.handshakeReplyMs, byte))
+            return false;
+        if (byte == wire::kAck)
+            return true;
+    } else if (!ReadByteWithin(timing_.syncByteMs, byte) || byte != wire::kSync) {
+        return false;
+    }
+    return ReadByteWithin(timing_.handshakeReplyMs, byte) && byte == wire::kAck;
+}
+
+bool RadioLink::ReadByteWithin(std::uint32_t milliseconds, std::uint8_t& byte)
+{
+    SetReadTimeout(milliseconds);
+    return ReadBytes(&byte, 1) != 0;
+}
+
+int RadioLink::Identify(RadioIdentity& identity)
+{
+    DelayMs(timing_.identifyDelayMs);
+    if (WriteByte(wire::kIdentityRequest) == 0)
+        return 1;
+    return ReceiveData(identity.data(), static_cast<std::uint16_t>(identity.size()), false);
+}
+
+int RadioLink::ReadInfo(RadioVersion& version)
+{
+    if (WriteByte(wire::kInfoRequest) == 0)
+        return 1;
+    return ReceiveData(version.data(), static_cast<std::uint16_t>(version.size()), false);
+}
+
+int RadioLink::ReadSerial(RadioSerial& data)
+{
+    std::array<std::uint8_t, wire::kSerialReplySize> reply{};
+    if (WriteText(wire::kSerialCommand) == 0 || ReceiveData(reply.data(), reply.size(), false) != 0)
+        return 1;
+    const auto first = reply.begin() + 1;
+    const auto sum = std::accumulate(first, first + wire::kSerialDataSize, 0U) & 0xFFU;
+    if (reply.front() != wire::kSerialReply || sum != reply.back())
+        return 1;
+    std::copy_n(first, data.size(), data.begin());
+    return 0;
+}
+
+int RadioLink::EndProgramming()
+{
+    return SendExpectingAck(&wire::kEnd, 1);
+}
+
+int RadioLink::SelectTestChannel(std::uint8_t channel, TestChannelRecord& record)
+{
+    const std::uint8_t command[] = {kTestChannelCommand, channel};
+    if (WriteBytes(command, sizeof command) == 0)
+        return 1;
+    return ReceiveData(record.data(), static_cast<std::uint16_t>(record.size()), true);
+}
+
+int RadioLink::SetTestSignalling(std::uint8_t number)
+{
+    const std::uint8_t command[] = {kTestSignallingCommand, number};
+    return SendExpectingAck(command, sizeof command);
+}
+
+int RadioLink::SetWide(bool wide)
+{
+    const std::uint8_t command = wide ? kWideCommand : kNarrowCommand;
+    return SendExpectingAck(&command, 1);
+}
+
+int RadioLink::EnterTuning()
+{
+    if (WriteText(wire::kTuningCommand) == 0)
+        return 1;
+    return ExpectAck();
+}
+
+int RadioLink::ReadTestData(std::uint8_t* buffer, std::uint16_t count)
+{
+    if (WriteByte(kTestDataCommand) == 0)
+        return 1;
+    return ReceiveData(buffer, count, false);
+}
+
+int RadioLink::SetTransmit(bool on)
+{
+    const std::uint8_t command[] = {kTransmitCommand, on ? kTransmitOn : kTransmitOff};
+    if (WriteBytes(command, sizeof command) == 0)
+        return 1;
+    std::uint8_t answer = 0;
+    const bool acknowledged = ReadByteWithin(timing_.transmitAckMs, answer) && answer == wire::kAck;
+    SetReadTimeout(timing_.afterTransmitMs);
+    return acknowledged ? 0 : 1;
+}
+
+int RadioLink::SendCodeEnter(std::uint8_t code)
+{
+    const std::uint8_t command[] = {code, kEnter};
+    return SendExpectingAck(command, sizeof command);
+}
+
+int RadioLink::SendExpectingAck(const std::uint8_t* bytes, std::uint16_t count)
+{
+    if (WriteBytes(bytes, count) == 0)
+        return 1;
+    return ExpectAck();
+}
+
+int RadioLink::ExpectAck()
+{
+    std::uint8_t answer = 0;
+    return ReadBytes(&answer, 1) != 0 && answer == wire::kAck ? 0 : 1;
+}
+
+int RadioLink::ReceiveData(std::uint8_t* buffer, std::uint16_t count, bool nakConfirms)
+{
+    if (ReadBytes(buffer, count) == 0 || WriteByte(wire::kAck) == 0)
+        return 1;
+    std::uint8_t answer = 0;
+    if (ReadBytes(&answer, 1) == 0)
+        return 1;
+    return answer == wire::kAck || (nakConfirms && answer == wire::kNak) ? 0 : 1;
+}
+
+// The radio gets the same time to start its answer at every rate; the time the answer
+// itself needs on the line comes on top, so that slow rates can deliver a whole block.
+bool RadioLink::WaitForBytes(int count)
+{
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timing_.pollWindowMs + WireTimeMs(count));
+    for (;;) {
+        const int waiting = BytesWaiting();
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        state_.dataReady = waiting == count;
+        state_.timedOut = !state_.dataReady && left <= 0;
+        if (state_.dataReady || state_.timedOut)
+            return state_.dataReady;
+        PauseBeforeNextPoll(waiting, count, static_cast<std::uint32_t>(left));
+    }
+}
+
+// Before the first byte, wake as it arrives; while bytes trickle in, look again when
+// the rest could be there; never wait longer than the poll interval.
+void RadioLink::PauseBeforeNextPoll(int waiting, int count, std::uint32_t leftMs) const
+{
+    const auto limit = std::chrono::milliseconds(std::min(timing_.pollIntervalMs, leftMs));
+    if (waiting == 0) {
+        WaitForInput(static_cast<std::uint32_t>(limit.count()));
+        return;
+    }
+    if (waiting > 0 && waiting < count) {
+        const auto rest = std::chrono::microseconds(1'000'000LL * wire::kBitsPerByte * (count - waiting) / LineRate());
+        std::this_thread::sleep_for(std::min<std::chrono::microseconds>(rest, limit));
+        return;
+    }
+    std::this_thread::sleep_for(limit);
+}
+
+std::uint32_t RadioLink::WireTimeMs(int bytes) const
+{
+    return static_cast<std::uint32_t>(1000ULL * wire::kBitsPerByte * static_cast<unsigned>(std::max(bytes, 0)) /
+                                      LineRate());
+}
+
+bool RadioLink::WaitConfirmation()
+{
+    if (!WaitForBytes(1))
+        return false;
+    std::uint8_t answer = 0;
+    const bool confirmed = ReadBytes(&answer, 1) != 0 &&
+                           (answer == wire::kAck || (answer == wire::kNak && state_.acceptNak));
+    state_.dataReady = confirmed;
+    return confirmed;
+}
+
+} // namespace qtr

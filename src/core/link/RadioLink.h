@@ -1,0 +1,66 @@
+#pragma once
+
+#include "link/LinkState.h"
+#include "link/LinkTiming.h"
+#include "link/SerialPort.h"
+#include "link/WireBytes.h"
+#include "model/ModelTable.h"
+
+#include <array>
+#include <cstdint>
+
+namespace qtr {
+
+using RadioIdentity = ModelRecord;
+using RadioSerial = std::array<std::uint8_t, wire::kSerialDataSize>;
+using RadioVersion = std::array<std::uint8_t, wire::kInfoSize>;
+using TestChannelRecord = std::array<std::uint8_t, 8>;
+
+// The serial port with the radio's command primitives. Primitives return 0 on success
+// and 1 on failure; the program has one link, shared by every radio operation.
+class RadioLink : public SerialPort {
+public:
+    explicit RadioLink(const LinkTiming& timing = LinkTiming{}) : timing_(timing) {}
+
+    LinkState& State() { return state_; }
+    const LinkState& State() const { return state_; }
+    const LinkTiming& Timing() const { return timing_; }
+    // The rate of the current settings text (9600 when it names none).
+    unsigned LineRate() const;
+
+    // "PROGRAM" at each rate until the radio acknowledges; keeps the rate found.
+    int Handshake();
+    int Identify(RadioIdentity& identity);
+    int ReadInfo(RadioVersion& version);
+    int ReadSerial(RadioSerial& data);
+    int EndProgramming();
+
+    // Test mode and tuning.
+    int SelectTestChannel(std::uint8_t channel, TestChannelRecord& record);
+    int SetTestSignalling(std::uint8_t number);
+    int SetWide(bool wide);
+    int EnterTuning();
+    int ReadTestData(std::uint8_t* buffer, std::uint16_t count);
+    int SetTransmit(bool on);
+    int SendCodeEnter(std::uint8_t code);
+
+    // Polls the receive queue until it holds exactly `count` bytes; sets DataReady or TimedOut.
+    bool WaitForBytes(int count);
+    // One byte within the same window: ACK, or NAK while AcceptNak is set.
+    bool WaitConfirmation();
+
+private:
+    bool AnswerAt(std::size_t rateIndex);
+    bool ReadByteWithin(std::uint32_t milliseconds, std::uint8_t& byte);
+    int SendExpectingAck(const std::uint8_t* bytes, std::uint16_t count);
+    int ExpectAck();
+    // The data, our ACK, and the radio's confirmation.
+    int ReceiveData(std::uint8_t* buffer, std::uint16_t count, bool nakConfirms);
+    std::uint32_t WireTimeMs(int bytes) const;
+    void PauseBeforeNextPoll(int waiting, int count, std::uint32_t leftMs) const;
+
+    LinkState state_;
+    LinkTiming timing_;
+};
+
+} // namespace qtr

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/Prompter.h"
+#include "link/RadioLink.h"
+
+namespace qtr {
+
+// What every radio operation does around its exchanges: open the port, ask Retry or
+// Cancel after a failed exchange, and end programming mode and close the port.
+class RadioSession {
+public:
+    static constexpr int kErrorCaptionId = 1001019;
+    static constexpr int kWarningCaptionId = 1001021;
+    static constexpr int kCannotOpenPortId = 3380007;
+    static constexpr int kCommunicationFailedId = 3003005;
+
+    RadioSession(RadioLink& link, Prompter& prompter) : link_(link), prompter_(prompter) {}
+
+    RadioLink& Link() { return link_; }
+    // Puts a message of the radio operations to the user.
+    Answer Ask(int captionId, int messageId, Buttons buttons, Icon icon, Answer defaultAnswer = Answer::Ok);
+
+    // True when the port is open; otherwise the user has been told and the port is closed.
+    bool OpenRadioPort();
+    // The question after a failed exchange; true for Retry.
+    bool AskRetry();
+    // The handshake, repeated while the user answers Retry; Cancel finishes the transfer.
+    bool Connect();
+    // Ends programming mode (waiting for the radio's ACK) and closes the port.
+    void FinishTransfer();
+    // Ends programming mode without waiting for an answer and closes the port.
+    void Abandon();
+
+private:
+    void ClearDirection();
+
+    RadioLink& link_;
+    Prompter& prompter_;
+};
+
+} // namespace qtr

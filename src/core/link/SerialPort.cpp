@@ -1,0 +1,320 @@
+#include "link/SerialPort.h"
+
+#include "link/LineSettings.h"
+#include "link/PosixWrite.h"
+#include "link/TermiosSpeed.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <grp.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace qtr {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kHighestPriority = -20;
+constexpr int kNormalPriority = 0;
+constexpr std::uint32_t kProbeWaitMs = 10;
+
+tcflag_t CharacterSize(unsigned dataBits)
+{
+    switch (dataBits) {
+    case 5:
+        return CS5;
+    case 6:
+        return CS6;
+    case 7:
+        return CS7;
+    default:
+        return CS8;
+    }
+}
+
+tcflag_t ParityFlags(char parity)
+{
+    switch (parity) {
+    case 'E':
+        return PARENB;
+    case 'O':
+        return PARENB | PARODD;
+    case 'M':
+        return PARENB | PARODD | CMSPAR;
+    case 'S':
+        return PARENB | CMSPAR;
+    default:
+        return 0;
+    }
+}
+
+// Raw bytes, no flow control of either kind, the receiver on and modem status ignored.
+bool BuildTermios(const LineSettings& line, termios& tio)
+{
+    const auto speed = SpeedOfBaud(line.baud);
+    if (!speed)
+        return false;
+    cfmakeraw(&tio);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
+    tio.c_cflag |= CLOCAL | CREAD | CharacterSize(line.dataBits) | ParityFlags(line.parity);
+    if (line.stopBits == 2)
+        tio.c_cflag |= CSTOPB;
+    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    return cfsetispeed(&tio, *speed) == 0 && cfsetospeed(&tio, *speed) == 0;
+}
+
+// Asked for during a read so that the wait is not delayed by other programs; without
+// the privilege the request simply fails.
+void RaisePriority()
+{
+    static_cast<void>(setpriority(PRIO_PROCESS, 0, kHighestPriority));
+}
+
+void RestorePriority()
+{
+    static_cast<void>(setpriority(PRIO_PROCESS, 0, kNormalPriority));
+}
+
+std::string GroupOf(const std::string& device)
+{
+    struct stat info {};
+    if (stat(device.c_str(), &info) != 0)
+        return {};
+    group entry{};
+    group* found = nullptr;
+    char buffer[1024];
+    if (getgrgid_r(info.st_gid, &entry, buffer, sizeof buffer, &found) != 0 || found == nullptr)
+        return std::to_string(info.st_gid);
+    return found->gr_name;
+}
+
+} // namespace
+
+SerialPort::~SerialPort()
+{
+    if (handle_ >= 0)
+        ::close(handle_);
+}
+
+int SerialPort::SetPort(std::uint8_t port)
+{
+    if (port != 0)
+        port_ = port;
+    if (!open_)
+        return 1;
+    const int closed = SetOpen(0);
+    const int opened = SetOpen(1);
+    return closed != 0 && opened != 0 ? 1 : 0;
+}
+
+int SerialPort::SetOpen(int wanted)
+{
+    if ((wanted != 0) == open_)
+        return 1;
+    return wanted != 0 ? Open() : Close();
+}
+
+int SerialPort::Open()
+{
+    openFailureHint_.clear();
+    const std::string device = DeviceName();
+    handle_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    open_ = true;
+    if (handle_ < 0) {
+        RememberOpenFailure(device, errno);
+        return 0;
+    }
+    // Nobody else may open the port while we hold it.
+    static_cast<void>(ioctl(handle_, TIOCEXCL));
+    // Non-blocking only so that the open does not wait for a carrier; writes block.
+    const int flags = fcntl(handle_, F_GETFL);
+    if (flags < 0 || fcntl(handle_, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return 0;
+    return ApplyQueueSizes() && ApplySettings() && ApplyTimeouts() && SetModemLine(TIOCMBIC, TIOCM_RTS) ? 1 : 0;
+}
+
+void SerialPort::RememberOpenFailure(const std::string& device, int error)
+{
+    if (error != EACCES)
+        return;
+    const std::string group = GroupOf(device);
+    openFailureHint_ = device + " may only be opened by members of the group \"" + group +
+                       "\": add your user to it (sudo usermod -aG " + group + " $USER) and log in again.";
+}
+
+int SerialPort::Close()
+{
+    open_ = false;
+    const int result = ::close(handle_);
+    handle_ = -1;
+    return result == 0 ? 1 : 0;
+}
+
+int SerialPort::SetSettings(const std::string& text)
+{
+    settings_ = LineSettings::WithoutBlanks(text);
+    return open_ ? ApplySettings() : 1;
+}
+
+int SerialPort::ApplySettings()
+{
+    const auto line = LineSettings::Parse(settings_);
+    termios tio{};
+    if (!line || tcgetattr(handle_, &tio) != 0 || !BuildTermios(*line, tio))
+        return 0;
+    if (tcsetattr(handle_, TCSANOW, &tio) != 0)
+        return 0;
+    return SetModemLine(TIOCMBIS, TIOCM_DTR) && SetModemLine(TIOCMBIC, TIOCM_RTS) ? 1 : 0;
+}
+
+// Pseudo-terminals have no modem lines; there the request counts as done.
+int SerialPort::SetModemLine(unsigned long request, int line) const
+{
+    if (ioctl(handle_, request, &line) == 0)
+        return 1;
+    return errno == ENOTTY || errno == EINVAL ? 1 : 0;
+}
+
+int SerialPort::SetReadTimeout(std::uint32_t milliseconds)
+{
+    readTimeoutMs_ = milliseconds;
+    return open_ ? ApplyTimeouts() : 1;
+}
+
+// Reads wait on their own deadline, so the time-outs need only a working handle.
+int SerialPort::ApplyTimeouts() const
+{
+    termios tio{};
+    return tcgetattr(handle_, &tio) == 0 ? 1 : 0;
+}
+
+int SerialPort::SetInputQueueSize(std::uint16_t size)
+{
+    inputQueueSize_ = size;
+    return open_ ? ApplyQueueSizes() : 1;
+}
+
+int SerialPort::SetOutputQueueSize(std::uint16_t size)
+{
+    outputQueueSize_ = size;
+    return open_ ? ApplyQueueSizes() : 1;
+}
+
+int SerialPort::ApplyQueueSizes() const
+{
+    return BytesWaiting() >= 0 ? 1 : 0;
+}
+
+int SerialPort::WriteBytes(const std::uint8_t* bytes, std::uint16_t count)
+{
+    if (handle_ < 0)
+        return 0;
+    PurgeReceive();
+    if (!WriteAll(handle_, bytes, count))
+        return 0;
+    // Return once the bytes are on the line, so that waits for the answer start then.
+    return tcdrain(handle_) == 0 ? 1 : 0;
+}
+
+int SerialPort::WriteText(const std::string& text)
+{
+    return WriteBytes(reinterpret_cast<const std::uint8_t*>(text.data()), static_cast<std::uint16_t>(text.size()));
+}
+
+int SerialPort::WriteByte(std::uint8_t byte)
+{
+    return WriteBytes(&byte, 1);
+}
+
+int SerialPort::ReadBytes(std::uint8_t* buffer, std::uint16_t count)
+{
+    if (handle_ < 0)
+        return 0;
+    RaisePriority();
+    const std::uint16_t received = ReadUntilDeadline(buffer, count);
+    RestorePriority();
+    return received >= count ? 1 : 0;
+}
+
+std::uint16_t SerialPort::ReadUntilDeadline(std::uint8_t* buffer, std::uint16_t count) const
+{
+    const auto deadline = Clock::now() + std::chrono::milliseconds(readTimeoutMs_);
+    std::uint16_t received = 0;
+    while (received < count) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0 || !WaitForInput(static_cast<std::uint32_t>(left)))
+            break;
+        const ssize_t n = ::read(handle_, buffer + received, count - received);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (n <= 0)
+            break; // the line hung up
+        received = static_cast<std::uint16_t>(received + n);
+    }
+    return received;
+}
+
+bool SerialPort::WaitForInput(std::uint32_t milliseconds) const
+{
+    const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
+    pollfd entry{handle_, POLLIN, 0};
+    int ready = 0;
+    do {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
+        ready = poll(&entry, 1, static_cast<int>(std::max<long long>(left, 0)));
+    } while (ready < 0 && errno == EINTR);
+    if (ready > 0 && (entry.revents & POLLIN) != 0)
+        return true;
+    // A hung-up line reports itself at once; wait out the time as a silent one would.
+    if (ready != 0)
+        std::this_thread::sleep_until(end);
+    return false;
+}
+
+int SerialPort::PurgeReceive()
+{
+    if (handle_ >= 0)
+        tcflush(handle_, TCIFLUSH);
+    return 1;
+}
+
+int SerialPort::BytesWaiting() const
+{
+    int count = 0;
+    if (handle_ < 0 || ioctl(handle_, FIONREAD, &count) != 0)
+        return -1;
+    return count;
+}
+
+// Sleeps through most of the wait and watches the clock for the rest, so the wait ends
+// as precisely as a busy loop would without keeping a processor busy.
+void SerialPort::DelayMs(std::uint32_t milliseconds)
+{
+    constexpr auto kSpinMargin = std::chrono::milliseconds(1);
+    const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
+    if (end - Clock::now() > kSpinMargin)
+        std::this_thread::sleep_until(end - kSpinMargin);
+    while (Clock::now() < end) {
+    }
+}
+
+int SerialPort::IsRs232()
+{
+    DelayMs(kProbeWaitMs);
+    const int result = handle_ >= 0 && isatty(handle_) && ApplySettings() ? 1 : 0;
+    DelayMs(kProbeWaitMs);
+    return result;
+}
+
+} // namespace qtr

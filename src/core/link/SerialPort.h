@@ -1,0 +1,86 @@
+#pragma once
+
+#include "link/PortDirectory.h"
+
+#include <cstdint>
+#include <string>
+
+namespace qtr {
+
+class SettingsStore;
+
+// One serial port of the system with the few blocking byte operations the radio
+// protocol is built on. Results follow the serial layer's rule: nonzero is success.
+// The port opens at the start of a radio operation and closes at its end.
+class SerialPort {
+public:
+    static constexpr char kDefaultSettings[] = "9600,N,8,2";
+    static constexpr std::uint32_t kDefaultReadTimeoutMs = 1000;
+    static constexpr std::uint16_t kDefaultQueueSize = 512;
+
+    SerialPort() = default;
+    virtual ~SerialPort();
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
+
+    // Where the device of a port number is looked up (Ports/COMn); null uses the default names.
+    void UseDeviceSettings(const SettingsStore* store) { directory_ = PortDirectory(store); }
+    std::string DeviceName() const { return directory_.DeviceFor(port_); }
+
+    // 0 keeps the number; an open port is closed and opened again.
+    int SetPort(std::uint8_t port);
+    std::uint8_t Port() const { return port_; }
+    // An open attempt counts the port as open even when it fails; the caller closes it.
+    int SetOpen(int wanted);
+    bool IsOpen() const { return open_; }
+    // Why the last open failed, for the user; empty unless the system refused access.
+    const std::string& OpenFailureHint() const { return openFailureHint_; }
+
+    int SetSettings(const std::string& text);
+    std::string Settings() const { return settings_; }
+    // The whole time a read may take, from its start.
+    int SetReadTimeout(std::uint32_t milliseconds);
+    std::uint32_t ReadTimeout() const { return readTimeoutMs_; }
+    // The system sizes its own queues; the sizes are kept for whoever asks.
+    int SetInputQueueSize(std::uint16_t size);
+    int SetOutputQueueSize(std::uint16_t size);
+    std::uint16_t InputQueueSize() const { return inputQueueSize_; }
+    std::uint16_t OutputQueueSize() const { return outputQueueSize_; }
+
+    // Writing first discards whatever was received and not yet read.
+    int WriteBytes(const std::uint8_t* bytes, std::uint16_t count);
+    int WriteText(const std::string& text);
+    int WriteByte(std::uint8_t byte);
+    // Succeeds only when all `count` bytes arrived within the read time-out.
+    int ReadBytes(std::uint8_t* buffer, std::uint16_t count);
+    int PurgeReceive();
+    // Bytes in the receive queue; -1 without a handle.
+    int BytesWaiting() const;
+    // Waits until a byte can be read or the time is up; true when one can.
+    bool WaitForInput(std::uint32_t milliseconds) const;
+    static void DelayMs(std::uint32_t milliseconds);
+    // A terminal device that takes the line settings.
+    int IsRs232();
+
+private:
+    int Open();
+    int Close();
+    int ApplySettings();
+    int ApplyTimeouts() const;
+    int ApplyQueueSizes() const;
+    int SetModemLine(unsigned long request, int line) const;
+    std::uint16_t ReadUntilDeadline(std::uint8_t* buffer, std::uint16_t count) const;
+    void RememberOpenFailure(const std::string& device, int error);
+
+    PortDirectory directory_;
+    int handle_ = -1;
+    bool open_ = false;
+    std::uint32_t readTimeoutMs_ = kDefaultReadTimeoutMs;
+    std::string settings_ = kDefaultSettings;
+    std::uint16_t outputQueueSize_ = kDefaultQueueSize;
+    std::uint16_t inputQueueSize_ = kDefaultQueueSize;
+    std::uint8_t port_ = 1;
+    std::string openFailureHint_;
+};
+
+} // namespace qtr

@@ -1,0 +1,61 @@
+#include "link/TransferDialogModel.h"
+
+#include "app/ProgrammerApp.h"
+#include "app/Prompter.h"
+#include "app/ShellHooks.h"
+#include "link/RadioSession.h"
+#include "link/RadioTransfer.h"
+#include "link/ReceivedImage.h"
+#include "link/TransferProgress.h"
+
+namespace qtr {
+
+TransferDialogModel::TransferDialogModel(ProgrammerApp& app, RadioLink& link, TransferProgress& progress,
+                                         Direction direction)
+    : app_(app), link_(link), progress_(progress), direction_(direction)
+{
+}
+
+bool TransferDialogModel::Start()
+{
+    progress_.SetButtonsEnabled(false);
+    RadioSession session(link_, app_.prompter);
+    RadioTransfer transfer(session, app_.state, progress_);
+    const bool done = direction_ == Direction::Read ? transfer.ReadFromRadio(identity_)
+                                                    : transfer.WriteToRadio(identity_);
+    if (!done)
+        return false;
+    ReportDone();
+    if (direction_ == Direction::Read)
+        AdoptReadImage();
+    return true;
+}
+
+void TransferDialogModel::ReportDone()
+{
+    Prompt done;
+    done.captionText = "QTR-31X";
+    done.messageId = direction_ == Direction::Read ? kReadDoneId : kWriteDoneId;
+    done.icon = Icon::Information;
+    app_.prompter.Ask(done);
+    link_.State().reading = false;
+    link_.State().writing = false;
+}
+
+// Editors close before the image is replaced, so that nothing they still hold is
+// committed into the radio's data.
+void TransferDialogModel::AdoptReadImage()
+{
+    ShellHooks& shell = app_.shell;
+    shell.CloseAllEditors();
+    StoreReceivedImage(app_.state, app_.codec, identity_);
+    app_.document.SetUntitled();
+    shell.RefreshTitle();
+    shell.RebuildMenus();
+    app_.state.MarkSaved();
+    if (app_.help.AfterModelChange(app_.language, app_.state.LineLetter()))
+        shell.CloseHelpWindows();
+    shell.PostChannelInformation();
+}
+
+} // namespace qtr

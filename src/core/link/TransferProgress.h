@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace qtr {
+
+// The transfer dialog as a transfer sees it: a progress bar and three buttons that are
+// disabled while the radio is busy.
+class TransferProgress {
+public:
+    virtual ~TransferProgress() = default;
+    virtual void SetRange(int low, int high) = 0;
+    virtual void SetPosition(int position) = 0;
+    virtual void SetButtonsEnabled(bool enabled) = 0;
+
+    // The bar's own text: the share done, as "%d%%", never beyond 0 to 100.
+    static std::string PercentText(int position, int low, int high);
+    // Filled width in pixels of a bar `width` pixels wide.
+    static int FilledWidth(int position, int low, int high, int width);
+};
+
+} // namespace qtr

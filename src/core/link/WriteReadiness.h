@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/Prompter.h"
+#include "model/ImageView.h"
+
+#include <optional>
+#include <vector>
+
+namespace qtr {
+
+class MessageCatalog;
+
+// The settings a radio cannot work without, checked before Write to Radio: the PTT ID
+// codes the channels send, the own fleet of the data signalling, and the priority
+// channel of an LMR radio.
+class WriteReadiness {
+public:
+    static constexpr int kMissingSettingsId = 3003059;
+    static constexpr int kBeginOfTxNameId = 3010017;
+    static constexpr int kEndOfTxNameId = 3010019;
+    static constexpr int kOwnFleetNameId = 3400003;
+    static constexpr int kOwnIdNameId = 3400005;
+    static constexpr int kPriorityChannelNameId = 3007033;
+
+    // The names of the first missing group of settings; each goes on a line of its own,
+    // after an empty line when `blankLineFirst`.
+    struct Missing {
+        std::vector<int> nameIds;
+        bool blankLineFirst = false;
+    };
+
+    static std::optional<Missing> FindMissing(const ImageBytes& image);
+    // The error to show instead of writing, if any.
+    static std::optional<Prompt> Refusal(const ImageBytes& image, const MessageCatalog& catalog);
+
+private:
+    static std::optional<Missing> MissingPttIdCodes(const ImageBytes& image);
+    static bool AnyChannelSendsPttId(const ImageBytes& image);
+};
+
+} // namespace qtr

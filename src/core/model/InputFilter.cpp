@@ -1,0 +1,58 @@
+#include "model/InputFilter.h"
+
+namespace qtr {
+
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::optional<char> ToneCharacter(char typed)
+{
+    switch (typed) {
+    case 'd':
+    case 'i':
+    case 'n':
+        return static_cast<char>(typed - 'a' + 'A');
+    case '.':
+    case 'D':
+    case 'I':
+    case 'N':
+        return typed;
+    default:
+        return IsDigit(typed) ? std::optional<char>(typed) : std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, const std::string& remaining,
+                                         std::size_t maxLength)
+{
+    if (remaining.size() >= maxLength)
+        return std::nullopt;
+    switch (inputClass) {
+    case InputClass::Digits:
+        return IsDigit(typed) ? std::optional<char>(typed) : std::nullopt;
+    case InputClass::DecimalNumber:
+        if (IsDigit(typed) || (typed == '.' && remaining.find('.') == std::string::npos))
+            return typed;
+        return std::nullopt;
+    case InputClass::ToneCharacters:
+        return ToneCharacter(typed);
+    }
+    return std::nullopt;
+}
+
+bool IsAcceptedText(InputClass inputClass, const std::string& text, std::size_t maxLength)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (FilterTypedCharacter(inputClass, text[i], text.substr(0, i), maxLength) != text[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace qtr

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace qtr {
+
+// Character classes of the filtered edit fields: every typed character is checked, and a
+// refused one is ignored.
+enum class InputClass {
+    Digits,         // "0" to "9"
+    DecimalNumber,  // digits and one decimal point
+    ToneCharacters, // digits, ".", "D", "I", "N"; lower-case "d", "i", "n" become upper case
+};
+
+// The character a field of the class takes for a typed one, or nothing when it refuses
+// it. `remaining` is the field's text without the selection the character replaces;
+// a field never grows beyond `maxLength` typed characters.
+std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, const std::string& remaining,
+                                         std::size_t maxLength);
+// Whether the whole text could have been typed into a field of the class as it stands.
+bool IsAcceptedText(InputClass inputClass, const std::string& text, std::size_t maxLength);
+
+} // namespace qtr

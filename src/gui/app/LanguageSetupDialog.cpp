@@ -1,0 +1,48 @@
+#include "app/LanguageSetupDialog.h"
+
+#include "app/CatalogButtonBox.h"
+#include "app/CatalogText.h"
+#include "app/ProgrammerApp.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kTitleId = 3420192;
+constexpr int kLanguageModeId = 3420194;
+constexpr int kHelpTopic = 186;
+
+} // namespace
+
+LanguageSetupDialog::LanguageSetupDialog(ProgrammerApp& app, HelpViewer& help, QWidget* parent)
+    : QDialog(parent), setup_(app), list_(new QListWidget(this))
+{
+    setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
+    auto* label = new QLabel(CatalogText(app.catalog, kLanguageModeId), this);
+    label->setBuddy(list_);
+    for (const int id : LanguageSetup::Entries())
+        list_->addItem(CatalogText(app.catalog, id, 1));
+    if (const auto row = setup_.SelectedRow())
+        list_->setCurrentRow(*row);
+    list_->setFixedHeight(list_->sizeHintForRow(0) * 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(list_);
+    layout->addWidget(new CatalogButtonBox(*this, app.catalog, help, kHelpTopic));
+}
+
+void LanguageSetupDialog::accept()
+{
+    const auto selected = list_->selectedItems();
+    const std::optional<int> row =
+        selected.isEmpty() ? std::nullopt : std::optional<int>(list_->row(selected.first()));
+    if (setup_.Ok(row) == LanguageSetup::Outcome::Closed)
+        QDialog::accept();
+}
+
+} // namespace qtr::gui

@@ -1,0 +1,46 @@
+#include "app/ProgrammerApplication.h"
+
+#include "app/CMainFrame.h"
+#include "app/SettingsRules.h"
+#include "app/SettingsStore.h"
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kFailedStart = 1;
+
+} // namespace
+
+ProgrammerApplication::ProgrammerApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings,
+                                             const Clock& clock)
+    : settings_(settings), clock_(clock), app_(prompter, picker, shell_), help_(app_.help, prompter)
+{
+}
+
+ProgrammerApplication::~ProgrammerApplication() = default;
+
+std::optional<int> ProgrammerApplication::Start(const std::string& executablePath,
+                                                const std::vector<std::string>& arguments)
+{
+    if (app_.Start(settings_, executablePath) != MessageCatalog::kLoaded)
+        return kFailedStart;
+    frame_ = std::make_unique<CMainFrame>(app_, help_, settings_, clock_);
+    shell_.SetTarget(frame_.get());
+    frame_->ShowWithPlacement(settings_.ReadText(settings::kBackupSection, settings::kLastWinPos));
+    frame_->CloseAllEditors();
+    // Opened once the window shows, so that a refusal has a window to stand on.
+    if (!arguments.empty())
+        app_.document.OpenPath(arguments.front());
+    frame_->PostChannelInformation();
+    return std::nullopt;
+}
+
+void ProgrammerApplication::Exit()
+{
+    shell_.SetTarget(nullptr);
+    frame_.reset();
+    app_.WriteSettings(settings_);
+}
+
+} // namespace qtr::gui

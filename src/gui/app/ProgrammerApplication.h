@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/ProgrammerApp.h"
+#include "app/QtHelpViewer.h"
+#include "app/ShellRelay.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qtr {
+class Clock;
+class SettingsStore;
+} // namespace qtr
+
+namespace qtr::gui {
+
+class CMainFrame;
+
+// The desktop program from start-up to exit: the program's state, its help and its
+// main window, with the seams it asks the user through.
+class ProgrammerApplication {
+public:
+    ProgrammerApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings, const Clock& clock);
+    ~ProgrammerApplication();
+
+    // Settings, model, language file, then the main window, shown and asked for the
+    // channel information; a data file named in the arguments is opened as Open does.
+    // Nothing while the program runs on, otherwise its exit status.
+    std::optional<int> Start(const std::string& executablePath, const std::vector<std::string>& arguments);
+    // The main window has closed: its client area keeps its settings, then the program's.
+    void Exit();
+
+    ProgrammerApp& App() { return app_; }
+    QtHelpViewer& Help() { return help_; }
+    CMainFrame* MainFrame() const { return frame_.get(); }
+
+private:
+    SettingsStore& settings_;
+    const Clock& clock_;
+    ShellRelay shell_;
+    ProgrammerApp app_;
+    QtHelpViewer help_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+} // namespace qtr::gui

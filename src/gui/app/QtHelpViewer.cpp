@@ -1,0 +1,63 @@
+#include "app/QtHelpViewer.h"
+
+#include "app/HelpFile.h"
+#include "app/Prompter.h"
+
+#include <QFile>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kProgramNameId = 3001001;
+
+} // namespace
+
+QtHelpViewer::QtHelpViewer(const HelpFile& help, Prompter& prompter) : help_(help), prompter_(prompter) {}
+
+QtHelpViewer::~QtHelpViewer()
+{
+    delete window_;
+}
+
+void QtHelpViewer::ShowHelpTopic(int topic)
+{
+    Show(PageForTopic(help_, topic));
+}
+
+void QtHelpViewer::ShowContextHelp(int id)
+{
+    Show(PageForContext(help_, id));
+}
+
+void QtHelpViewer::ShowDefaultTopic()
+{
+    Show(DefaultPage(help_));
+}
+
+void QtHelpViewer::CloseHelpWindows()
+{
+    if (window_)
+        window_->close();
+}
+
+void QtHelpViewer::Show(const HelpPage& page)
+{
+    if (page.kind == HelpPage::Kind::MissingHelpFile) {
+        prompter_.Ask({.captionId = kProgramNameId,
+                       .detail = MissingHelpFileText(page.path),
+                       .form = PromptForm::DetailOnly,
+                       .icon = Icon::Error});
+        return;
+    }
+    if (page.kind == HelpPage::Kind::NoHelp)
+        return;
+    if (!window_)
+        window_ = new HelpWindow;
+    window_->ShowPage(QFile::decodeName(page.path.c_str()));
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+} // namespace qtr::gui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/HelpLookup.h"
+#include "app/HelpViewer.h"
+#include "app/HelpWindow.h"
+
+#include <QPointer>
+
+namespace qtr {
+class HelpFile;
+class Prompter;
+} // namespace qtr
+
+namespace qtr::gui {
+
+// Help in the desktop program: one help window over the pages of the help folder,
+// or a message naming the folder when it is missing.
+class QtHelpViewer : public HelpViewer {
+public:
+    QtHelpViewer(const HelpFile& help, Prompter& prompter);
+    ~QtHelpViewer() override;
+
+    void ShowHelpTopic(int topic) override;
+    void ShowContextHelp(int id) override;
+    void ShowDefaultTopic() override;
+    void CloseHelpWindows() override;
+
+    HelpWindow* Window() const { return window_; }
+
+private:
+    void Show(const HelpPage& page);
+
+    const HelpFile& help_;
+    Prompter& prompter_;
+    QPointer<HelpWindow> window_;
+};
+
+} // namespace qtr::gui

@@ -1,0 +1,74 @@
+#include "app/QtPrompter.h"
+
+#include "app/CatalogText.h"
+#include "app/MessageCatalog.h"
+#include "app/PromptButtons.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <map>
+
+namespace qtr::gui {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Warning:
+        return QMessageBox::Warning;
+    case Icon::Error:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton StandardButtonOf(Answer answer)
+{
+    switch (answer) {
+    case Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
+    case Answer::Retry:
+        return QMessageBox::Retry;
+    case Answer::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+QtPrompter::QtPrompter() : catalog_(&EmptyCatalog()) {}
+
+Answer QtPrompter::Ask(const Prompt& prompt)
+{
+    QMessageBox box(BoxIcon(prompt.icon), FromUtf8(PromptCaption(prompt, *catalog_)),
+                    FromUtf8(PromptText(prompt, *catalog_)), QMessageBox::NoButton, QApplication::activeWindow());
+    std::map<QAbstractButton*, Answer> answers;
+    for (const Answer answer : AnswersOf(prompt.buttons)) {
+        QPushButton* button = box.addButton(StandardButtonOf(answer));
+        if (catalog_->Has(AnswerTextId(answer)))
+            button->setText(CatalogText(*catalog_, AnswerTextId(answer)));
+        answers[button] = answer;
+        if (answer == prompt.defaultAnswer)
+            box.setDefaultButton(button);
+    }
+    box.exec();
+    const auto chosen = answers.find(box.clickedButton());
+    // Escape counts as the box's escape button; a box without one cannot be closed otherwise.
+    return chosen != answers.end() ? chosen->second : Answer::Cancel;
+}
+
+} // namespace qtr::gui

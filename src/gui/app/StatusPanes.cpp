@@ -1,0 +1,73 @@
+#include "app/StatusPanes.h"
+
+#include "app/Clock.h"
+#include "app/StatusBarText.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kRefreshMilliseconds = 1000;
+constexpr int kPaneMargin = 12;
+
+QLabel* MakePane(QStatusBar& bar, const char* name)
+{
+    auto* pane = new QLabel(&bar);
+    pane->setObjectName(name);
+    pane->setAlignment(Qt::AlignCenter);
+    return pane;
+}
+
+} // namespace
+
+StatusPanes::StatusPanes(QStatusBar& bar, const Clock& clock)
+    : QObject(&bar), clock_(clock), port_(MakePane(bar, "portPane")), date_(MakePane(bar, "datePane")),
+      time_(MakePane(bar, "timePane"))
+{
+    port_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    bar.addWidget(port_);
+    bar.addPermanentWidget(date_);
+    bar.addPermanentWidget(time_);
+    connect(&timer_, &QTimer::timeout, this, &StatusPanes::ShowTime);
+    timer_.start(kRefreshMilliseconds);
+    ShowTime();
+}
+
+void StatusPanes::ShowPort(int port)
+{
+    SetText(port_, PortPaneText(port));
+}
+
+void StatusPanes::ShowTime()
+{
+    const std::tm now = clock_.Now();
+    SetText(date_, DatePaneText(now));
+    SetText(time_, TimePaneText(now));
+}
+
+void StatusPanes::SetText(QLabel* pane, const std::string& text)
+{
+    const QString shown = QString::fromStdString(text);
+    pane->setText(shown);
+    pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(shown) + kPaneMargin);
+}
+
+QString StatusPanes::PortText() const
+{
+    return port_->text();
+}
+
+QString StatusPanes::DateText() const
+{
+    return date_->text();
+}
+
+QString StatusPanes::TimeText() const
+{
+    return time_->text();
+}
+
+} // namespace qtr::gui

@@ -1,0 +1,38 @@
+#include "channels/CTestFreqFrame.h"
+
+#include "app/ProgrammerApp.h"
+#include "app/Prompter.h"
+#include "channels/TestFrequencyTable.h"
+
+#include <QCloseEvent>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kWarningCaption = 1001021;
+
+} // namespace
+
+CTestFreqFrame::CTestFreqFrame(ProgrammerApp& app, HelpViewer& help)
+    : EditorFrame(*new CTestFreqView(app, help)), prompter_(app.prompter)
+{
+}
+
+void CTestFreqFrame::WarnWhenChanged()
+{
+    View().FinishEdit();
+    if (View().Changed())
+        prompter_.Ask({.captionId = kWarningCaption,
+                       .messageId = TestFrequencyTable::kChangedWarning,
+                       .icon = Icon::Warning});
+}
+
+void CTestFreqFrame::closeEvent(QCloseEvent* event)
+{
+    if (!ClosingWithProgram())
+        WarnWhenChanged();
+    EditorFrame::closeEvent(event);
+}
+
+} // namespace qtr::gui

@@ -1,0 +1,69 @@
+#include "channels/ChannelCopyDialog.h"
+
+#include "app/CatalogText.h"
+#include "app/HelpViewer.h"
+#include "app/ProgrammerApp.h"
+#include "channels/ChannelNumberSpin.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kTitleId = 3003047;
+constexpr int kCopyId = 1001075;
+constexpr int kCloseId = 1001071;
+constexpr int kHelpId = 1001073;
+constexpr int kSourceLabelId = 3018013;
+constexpr int kTargetLabelId = 3380013;
+constexpr int kDialogTopic = 179;
+constexpr int kTargetTopic = 1310;
+constexpr int kTargetDigits = 2;
+
+} // namespace
+
+ChannelCopyDialog::ChannelCopyDialog(ProgrammerApp& app, HelpViewer& help, int sourceSlot, QWidget* parent)
+    : QDialog(parent), app_(app), source_(sourceSlot),
+      target_(new ChannelNumberSpin(app.state.SlotCount(), kTargetDigits, this))
+{
+    setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
+    auto* source = new QLineEdit(QString::number(sourceSlot + 1), this);
+    source->setReadOnly(true);
+    source->setFocusPolicy(Qt::NoFocus);
+    target_->ShowSlot(sourceSlot);
+    auto* fields = new QFormLayout;
+    fields->addRow(CatalogText(app.catalog, kSourceLabelId), source);
+    fields->addRow(CatalogText(app.catalog, kTargetLabelId), target_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* copy = buttons->addButton(CatalogText(app.catalog, kCopyId), QDialogButtonBox::ActionRole);
+    buttons->addButton(CatalogText(app.catalog, kCloseId), QDialogButtonBox::RejectRole);
+    buttons->addButton(CatalogText(app.catalog, kHelpId), QDialogButtonBox::HelpRole);
+    // Enter in the target edit copies too, and leaves the number selected for the next one.
+    copy->setDefault(true);
+    connect(copy, &QPushButton::clicked, this, &ChannelCopyDialog::Copy);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [&help] { help.ShowHelpTopic(kDialogTopic); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this, &help] { help.ShowHelpTopic(target_->hasFocus() ? kTargetTopic : kDialogTopic); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(buttons);
+    target_->setFocus();
+}
+
+void ChannelCopyDialog::Copy()
+{
+    const int target = target_->TakeTypedNumber();
+    if (app_.channels.CopyChannel(source_, target) == ChannelTable::kStored)
+        emit Copied();
+}
+
+} // namespace qtr::gui

@@ -1,0 +1,32 @@
+#include "channels/FrequencyCopyDialog.h"
+
+#include "app/CatalogText.h"
+#include "app/ProgrammerApp.h"
+#include "channels/ChannelCommits.h"
+#include "channels/FrequencyEdit.h"
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr FieldCopyDialog::Texts kTexts{.titleId = 3380005, .fromLabelId = 1001059, .toLabelId = 1001057,
+                                        .helpTopic = 180};
+
+} // namespace
+
+FrequencyCopyDialog::FrequencyCopyDialog(ProgrammerApp& app, HelpViewer& help, ChannelCommits& commits, int slot,
+                                         QWidget* parent)
+    : FieldCopyDialog(app, help, commits, slot, kTexts, parent), transmit_(new FrequencyEdit(this))
+{
+    const QString receive = FromUtf8(app.channels.FormatField(slot, ChannelField::ReceiveFrequency).text);
+    transmit_->setText(receive);
+    transmit_->selectAll();
+    LayOut(receive, *transmit_);
+}
+
+void FrequencyCopyDialog::Store(ChannelCommits& commits, int slot)
+{
+    commits.StoreFrequency(slot, ChannelField::TransmitFrequency, transmit_->text().toStdString(), false);
+}
+
+} // namespace qtr::gui

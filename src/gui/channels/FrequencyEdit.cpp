@@ -1,0 +1,19 @@
+#include "channels/FrequencyEdit.h"
+
+#include "channels/TypedCharacterFilter.h"
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kFrequencyLength = 9;
+
+} // namespace
+
+FrequencyEdit::FrequencyEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setMaxLength(kFrequencyLength);
+    new TypedCharacterFilter(InputClass::DecimalNumber, kFrequencyLength, *this, *this);
+}
+
+} // namespace qtr::gui

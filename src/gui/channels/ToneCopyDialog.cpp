@@ -1,0 +1,34 @@
+#include "channels/ToneCopyDialog.h"
+
+#include "app/CatalogText.h"
+#include "app/ProgrammerApp.h"
+#include "channels/ChannelCommits.h"
+#include "channels/ChannelListEntries.h"
+#include "channels/ToneCombo.h"
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr FieldCopyDialog::Texts kTexts{.titleId = 3380001, .fromLabelId = 3010049, .toLabelId = 3010047,
+                                        .helpTopic = 181};
+
+} // namespace
+
+ToneCopyDialog::ToneCopyDialog(ProgrammerApp& app, HelpViewer& help, ChannelCommits& commits, int slot,
+                               QWidget* parent)
+    : FieldCopyDialog(app, help, commits, slot, kTexts, parent),
+      encode_(new ToneCombo(app.codec.FillToneList(app.state.LineLetter()), this))
+{
+    const std::string decode = app.channels.FormatField(slot, ChannelField::DecodeTone).text;
+    encode_->ShowTone(ChannelListEntries(app.channels, app.codec).ToneEntry(decode), FromUtf8(decode));
+    LayOut(FromUtf8(decode), *encode_);
+}
+
+void ToneCopyDialog::Store(ChannelCommits& commits, int slot)
+{
+    // The text of the list, LMR values typed into it included.
+    commits.StoreToneText(slot, ChannelField::EncodeTone, encode_->currentText().toStdString());
+}
+
+} // namespace qtr::gui

@@ -1,0 +1,32 @@
+#include "document/QtFilePicker.h"
+
+#include "app/CatalogText.h"
+#include "app/FixedPitchFont.h"
+
+#include <QApplication>
+
+namespace qtr::gui {
+
+QtFilePicker::QtFilePicker() : catalog_(&EmptyCatalog()) {}
+
+std::optional<std::string> QtFilePicker::ChooseOpenPath(const std::string& folder)
+{
+    return Choose(CCustomFileDlg::Purpose::Open, folder, "*.dat");
+}
+
+std::optional<std::string> QtFilePicker::ChooseSavePath(const std::string& folder, const std::string& name)
+{
+    return Choose(CCustomFileDlg::Purpose::SaveAs, folder, name);
+}
+
+std::optional<std::string> QtFilePicker::Choose(CCustomFileDlg::Purpose purpose, const std::string& folder,
+                                                const std::string& name)
+{
+    CCustomFileDlg dialog(purpose, *catalog_, FixedPitchFont(), QFile::decodeName(folder.c_str()),
+                          QString::fromUtf8(name), QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+}
+
+} // namespace qtr::gui

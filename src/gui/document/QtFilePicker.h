@@ -1,0 +1,24 @@
+#pragma once
+
+#include "document/CCustomFileDlg.h"
+#include "document/FilePicker.h"
+
+namespace qtr::gui {
+
+// The Open and Save As dialogs of the desktop program.
+class QtFilePicker : public FilePicker {
+public:
+    QtFilePicker();
+    void UseCatalog(const MessageCatalog& catalog) { catalog_ = &catalog; }
+
+    std::optional<std::string> ChooseOpenPath(const std::string& folder) override;
+    std::optional<std::string> ChooseSavePath(const std::string& folder, const std::string& name) override;
+
+private:
+    std::optional<std::string> Choose(CCustomFileDlg::Purpose purpose, const std::string& folder,
+                                      const std::string& name);
+
+    const MessageCatalog* catalog_;
+};
+
+} // namespace qtr::gui

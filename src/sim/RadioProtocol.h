@@ -1,0 +1,62 @@
+#pragma once
+
+#include "FaultPlan.h"
+#include "RadioProfile.h"
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qtr::sim {
+
+// What the radio sends back for one command; after a hang-up only `hangUpAfter` bytes go out.
+struct Reply {
+    std::vector<std::uint8_t> bytes;
+    std::optional<std::size_t> hangUpAfter;
+};
+
+// The radio's side of the programming protocol, without any line: bytes in, answers
+// out. Outside programming mode only "PROGRAM" is heard.
+class RadioProtocol {
+public:
+    explicit RadioProtocol(const RadioProfile& profile);
+
+    void Receive(const std::uint8_t* bytes, std::size_t count);
+    // The answer to the next complete command, if one has arrived. `lineQuiet` says that
+    // no more bytes followed, so that a lone 'P' is the information request.
+    std::optional<Reply> Next(bool lineQuiet);
+    // The bytes received so far may be the start of a longer command.
+    bool AwaitsMore() const { return !pending_.empty() && waitingForMore_; }
+
+    const ImageBytes& Memory() const { return memory_; }
+    bool InProgrammingMode() const { return programming_; }
+
+private:
+    std::optional<Reply> NextInProgrammingMode(bool lineQuiet);
+    std::optional<Reply> ReadRequest();
+    std::optional<Reply> WriteBlock();
+    std::optional<Reply> SerialRequest();
+    std::optional<Reply> InfoOrProgram(bool lineQuiet);
+    Reply Handshake();
+    Reply Answer(Step step, std::vector<std::uint8_t> bytes);
+    // The received bytes begin with all of `text`.
+    bool StartsWith(const std::string& text) const;
+    // The received bytes are a beginning of `text`, not yet all of it.
+    bool IsStartOf(const std::string& text) const;
+    void Consume(std::size_t count);
+
+    RadioIdentity identity_;
+    unsigned rate_;
+    ImageBytes memory_;
+    RadioSerial serial_;
+    RadioVersion version_;
+    FaultPlan faults_;
+    std::deque<std::uint8_t> pending_;
+    bool programming_ = false;
+    bool waitingForMore_ = false;
+    std::optional<Step> confirmStep_; // the answer to the program's ACK, when one is due
+};
+
+} // namespace qtr::sim

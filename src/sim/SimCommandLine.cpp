@@ -1,0 +1,121 @@
+#include "SimCommandLine.h"
+
+#include "document/DataFile.h"
+#include "link/TextFields.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+namespace qtr::sim {
+
+namespace {
+
+std::optional<std::uint8_t> Byte(const std::string& text)
+{
+    const auto value = ParseWhole<unsigned>(text.rfind("0x", 0) == 0 ? text.substr(2) : text, 16);
+    if (!value || *value > 0xFF)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(*value);
+}
+
+struct Choices {
+    std::string model = "P7100";
+    std::optional<std::uint8_t> typeByte;
+    std::optional<std::uint8_t> lineLetter;
+    std::optional<std::string> image;
+    unsigned rate = 9600;
+    bool paced = false;
+    std::vector<Fault> faults;
+    std::string saveFile;
+    bool help = false;
+};
+
+using Handler = std::function<bool(Choices&, const std::string&)>;
+
+const std::map<std::string, Handler>& Handlers()
+{
+    static const std::map<std::string, Handler> handlers{
+        {"--model", [](Choices& c, const std::string& v) { c.model = v; return v.size() == 5; }},
+        {"--type", [](Choices& c, const std::string& v) { return (c.typeByte = Byte(v)).has_value(); }},
+        {"--line",
+         [](Choices& c, const std::string& v) {
+             c.lineLetter = static_cast<std::uint8_t>(v.empty() ? 0 : v[0]);
+             return v.size() == 1;
+         }},
+        {"--rate",
+         [](Choices& c, const std::string& v) {
+             const auto rate = ParseWhole<unsigned>(v);
+             c.rate = rate.value_or(0);
+             return rate && std::ranges::find(kHandshakeRates, *rate) != kHandshakeRates.end();
+         }},
+        {"--image", [](Choices& c, const std::string& v) { c.image = v; return true; }},
+        {"--fault",
+         [](Choices& c, const std::string& v) {
+             const auto fault = ParseFault(v);
+             if (fault)
+                 c.faults.push_back(*fault);
+             return fault.has_value();
+         }},
+        {"--save", [](Choices& c, const std::string& v) { c.saveFile = v; return true; }},
+    };
+    return handlers;
+}
+
+} // namespace
+
+const char* SimCommandLine::Usage()
+{
+    return "Usage: qtr31x-sim [--model CODE] [--type HEX] [--line B|L] [--rate RATE] [--pace]\n"
+           "                  [--image FILE] [--fault STEP:KIND[:SKIP[:COUNT[:BYTES]]]]... [--save FILE]\n"
+           "Plays a radio on a pseudo-terminal and prints the path of its slave side; point the\n"
+           "program's port at it (setting Ports/COMn, or qtr31x-cli --port PATH). Stops on Ctrl+C.\n"
+           "  --model  P7100 P71L0 P8100 P81L0 P81L1 BRS02 BRS08 BRS16 BRL02 BRL08 BRL16 (default P7100)\n"
+           "  --type   the identity's type byte, e.g. 15 for VHF 8 channels (default: the model's)\n"
+           "  --rate   9600 19200 4800 2400 1200: the only rate the radio answers at (default 9600)\n"
+           "  --pace   bytes take their real time on the line (11 bit times each)\n"
+           "  --image  a data file whose image is the radio's memory\n"
+           "  --fault  steps: handshake identity identity-confirm read-block read-confirm write-block end\n"
+           "           serial serial-confirm info info-confirm; kinds: silence wrong-byte nak short long\n"
+           "           stray-byte bad-checksum hang-up; SKIP answers go right first, COUNT (0: all) go\n"
+           "           wrong, a hang-up comes after BYTES bytes of the answer\n"
+           "  --save   writes the radio's memory to a data file when the simulator stops\n";
+}
+
+std::optional<SimCommandLine> SimCommandLine::Parse(const std::vector<std::string>& words, std::string& error)
+{
+    Choices choices;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word == "--pace" || word == "--help") {
+            (word == "--pace" ? choices.paced : choices.help) = true;
+            continue;
+        }
+        const auto handler = Handlers().find(word);
+        if (handler == Handlers().end() || i + 1 == words.size() || !handler->second(choices, words[i + 1])) {
+            error = "cannot use " + word + (i + 1 < words.size() ? " " + words[i + 1] : "");
+            return std::nullopt;
+        }
+        ++i;
+    }
+    const auto identity = RadioProfile::IdentityOf(choices.model, choices.typeByte, choices.lineLetter);
+    if (!identity) {
+        error = "no such model code " + choices.model;
+        return std::nullopt;
+    }
+    SimCommandLine line{RadioProfile::Factory(*identity), choices.saveFile, choices.help};
+    line.profile.rate = choices.rate;
+    line.profile.paced = choices.paced;
+    line.profile.faults = choices.faults;
+    if (choices.image) {
+        const auto file = datafile::Read(*choices.image);
+        if (file.error != datafile::ReadError::None) {
+            error = "cannot read the data file " + *choices.image;
+            return std::nullopt;
+        }
+        line.profile.memory = file.image;
+    }
+    return line;
+}
+
+} // namespace qtr::sim

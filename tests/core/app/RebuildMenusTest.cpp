@@ -1,0 +1,120 @@
+#include "app/RebuildMenus.h"
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace qtr {
+namespace {
+
+std::vector<int> TitlesOf(const std::vector<Menu>& menus)
+{
+    std::vector<int> titles;
+    for (const auto& menu : menus)
+        titles.push_back(menu.titleId);
+    return titles;
+}
+
+// Command ids of a menu, 0 for a separator and -1 for the window list.
+std::vector<int> IdsOf(const std::vector<Menu>& menus, int titleId)
+{
+    const auto menu = std::find_if(menus.begin(), menus.end(), [&](const Menu& m) { return m.titleId == titleId; });
+    std::vector<int> ids;
+    for (const auto& item : menu->items)
+        ids.push_back(item.kind == MenuItem::Kind::WindowList ? -1 : item.commandId);
+    return ids;
+}
+
+const MenuItem& ItemOf(const std::vector<Menu>& menus, int commandId)
+{
+    for (const auto& menu : menus)
+        for (const auto& item : menu.items)
+            if (item.kind == MenuItem::Kind::Command && item.commandId == commandId)
+                return item;
+    throw std::out_of_range("no such item");
+}
+
+constexpr int kEdit = 3002019;
+constexpr int kWindow = 3420033;
+
+TEST(RebuildMenusTest, TheWindowMenuExistsOnlyWhileChildWindowsAreOpen)
+{
+    EXPECT_EQ(TitlesOf(RebuildMenus({})),
+              (std::vector<int>{3002001, 3002015, 3002019, 3002035, 3002055, 3002045, 3420015, 3002049}));
+    const auto menus = RebuildMenus({.childWindowsOpen = true});
+    EXPECT_EQ(TitlesOf(menus), (std::vector<int>{3002001, 3002015, 3002019, 3002035, 3002055, 3002045, 3420015,
+                                                 3420033, 3002049}));
+    EXPECT_EQ(IdsOf(menus, kWindow), (std::vector<int>{57650, 57651, 57652, 57649, 32779, 0, -1}));
+}
+
+TEST(RebuildMenusTest, ParlaneModelsLoseDtmfAndVantalinkWithTheirSeparator)
+{
+    EXPECT_EQ(IdsOf(RebuildMenus({.lineLetter = 'L'}), kEdit),
+              (std::vector<int>{32780, 0, 32781, 32782, 32783, 0, 32784, 32785, 0, 32786, 32787}));
+    EXPECT_EQ(IdsOf(RebuildMenus({.lineLetter = 'B'}), kEdit),
+              (std::vector<int>{32780, 0, 32781, 32782, 32783, 0, 32786, 32787}));
+}
+
+TEST(RebuildMenusTest, SetupHoldsCommunicationPortOnlyAndHelpHasTopicsAndAbout)
+{
+    for (const bool children : {false, true}) {
+        const auto menus = RebuildMenus({.childWindowsOpen = children});
+        EXPECT_EQ(IdsOf(menus, 3002045), std::vector<int>{32777});
+        EXPECT_EQ(IdsOf(menus, 3002049), (std::vector<int>{57667, 0, 57664}));
+        for (const auto& menu : menus)
+            for (const auto& item : menu.items)
+                EXPECT_NE(item.commandId, command::kLanguageFileSetup);
+    }
+}
+
+TEST(RebuildMenusTest, ItemsCarryTheirMessagesAndWindowsCanBeChosenOnlyOnceRegistered)
+{
+    const auto menus = RebuildMenus({});
+    EXPECT_EQ(ItemOf(menus, command::kReadFromRadio).messageId, 3002037);
+    EXPECT_EQ(ItemOf(menus, command::kEmbeddedMessage).messageId, 3420186);
+    const std::set<int> registered{command::kOptionalFeatures};
+    EXPECT_TRUE(CommandAvailable(command::kNew, registered));
+    EXPECT_TRUE(CommandAvailable(command::kModelInformation, registered));
+    EXPECT_TRUE(CommandAvailable(command::kLanguageFileSetup, registered));
+    EXPECT_TRUE(CommandAvailable(command::kOptionalFeatures, registered));
+    EXPECT_FALSE(CommandAvailable(command::kChannelInformation, registered));
+    EXPECT_FALSE(CommandAvailable(command::kPrint, registered));
+    EXPECT_FALSE(CommandAvailable(command::kCommunicationPort, registered));
+}
+
+TEST(RebuildMenusTest, ToolbarAndStatusBarAreCheckedWhileVisible)
+{
+    const auto menus = RebuildMenus({.toolbarVisible = false, .statusBarVisible = true});
+    EXPECT_TRUE(ItemOf(menus, command::kToolbar).checkable);
+    EXPECT_FALSE(ItemOf(menus, command::kToolbar).checked);
+    EXPECT_TRUE(ItemOf(menus, command::kStatusBar).checked);
+    EXPECT_FALSE(ItemOf(menus, command::kTreeView).checkable);
+}
+
+TEST(CommandTableTest, ShortcutsAreUniqueAndTheToolbarTipsComeFromTheCatalogue)
+{
+    std::vector<std::string> shortcuts;
+    for (const auto& info : CommandTable())
+        if (*info.shortcut)
+            shortcuts.push_back(info.shortcut);
+    std::sort(shortcuts.begin(), shortcuts.end());
+    EXPECT_EQ(std::adjacent_find(shortcuts.begin(), shortcuts.end()), shortcuts.end());
+    EXPECT_STREQ(FindCommand(command::kReadFromRadio)->shortcut, "Ctrl+R");
+    EXPECT_STREQ(FindCommand(command::kMemoryMap)->shortcut, "Ctrl+M");
+    EXPECT_EQ(FindCommand(12345), nullptr);
+    EXPECT_FALSE(CommandAvailable(12345, {12345}));
+
+    std::vector<std::pair<int, int>> tips;
+    for (const auto& button : ToolbarButtons())
+        if (button.commandId != 0)
+            tips.emplace_back(button.commandId, button.tipId);
+    EXPECT_EQ(tips, (std::vector<std::pair<int, int>>{{32788, 3380027}, {32789, 3380029}, {32790, 3380031},
+                                                      {32772, 3380035}, {32773, 3380037}, {57607, 3380033},
+                                                      {57664, 3380051}}));
+}
+
+} // namespace
+} // namespace qtr

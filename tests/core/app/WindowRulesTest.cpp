@@ -1,0 +1,104 @@
+#include "app/ClientBackground.h"
+#include "app/MainWindowPlacement.h"
+#include "app/MemorySettingsStore.h"
+#include "app/WindowArrangement.h"
+
+#include <gtest/gtest.h>
+
+namespace qtr {
+namespace {
+
+TEST(MainWindowPlacementTest, AMaximizedWindowIsStoredToRestoreMaximized)
+{
+    const WindowRect normal{10, 20, 800, 600};
+    const WindowPlacement maximized = PlacementOf(normal, ShowMode::Maximized);
+    EXPECT_EQ(FormatLastWinPos(maximized), "2:3:-1:-1:-1:-1:10:20:810:620");
+    EXPECT_EQ(FormatLastWinPos(PlacementOf(normal, ShowMode::Normal)), "0:1:-1:-1:-1:-1:10:20:810:620");
+
+    const auto back = ParseLastWinPos("2:3:-1:-1:-1:-1:10:20:810:620");
+    ASSERT_TRUE(back);
+    EXPECT_EQ(ShowModeOf(*back), ShowMode::Maximized);
+    EXPECT_EQ(NormalRectOf(*back), normal);
+}
+
+TEST(MainWindowPlacementTest, ShowStatesAndUnusableRectangles)
+{
+    WindowPlacement placement{.right = 100, .bottom = 100};
+    for (const auto& [state, mode] : std::vector<std::pair<int, ShowMode>>{
+             {0, ShowMode::Normal}, {1, ShowMode::Normal}, {2, ShowMode::Minimized}, {3, ShowMode::Maximized},
+             {6, ShowMode::Minimized}, {7, ShowMode::Minimized}, {9, ShowMode::Normal}}) {
+        placement.showState = state;
+        EXPECT_EQ(ShowModeOf(placement), mode) << state;
+    }
+    EXPECT_FALSE(NormalRectOf(WindowPlacement{.left = 50, .right = 50, .bottom = 10}));
+    EXPECT_FALSE(NormalRectOf(WindowPlacement{.left = INT_MIN, .right = INT_MAX, .bottom = 10}));
+}
+
+TEST(ClientBackgroundTest, SettingsRoundTripAndDefaults)
+{
+    MemorySettingsStore store;
+    const ClientBackground defaults = ReadClientBackground(store);
+    EXPECT_EQ(defaults.displayMode, 0);
+    EXPECT_FALSE(defaults.colour);
+    EXPECT_EQ(defaults.pictureFile, "");
+
+    ClientBackground chosen{.displayMode = 3, .colour = Rgb{1, 2, 3}, .pictureFile = "/p.png", .originX = 5, .originY = 7};
+    WriteClientBackground(store, chosen);
+    EXPECT_EQ(store.ReadText("mdiclient", "bkcolor"), "197121"); // 0x030201
+    const ClientBackground back = ReadClientBackground(store);
+    EXPECT_EQ(back.displayMode, 3);
+    EXPECT_EQ(back.colour, (Rgb{1, 2, 3}));
+    EXPECT_EQ(back.pictureFile, "/p.png");
+    EXPECT_EQ(back.originX, 5);
+    EXPECT_EQ(back.originY, 7);
+}
+
+TEST(ClientBackgroundTest, TheFourDisplayModes)
+{
+    using Picture = BackgroundPaint::Picture;
+    const PictureSize area{400, 300};
+    const PictureSize picture{100, 50};
+    ClientBackground background{.originX = 9, .originY = 8};
+
+    auto paint = LayOutBackground(background, area, picture);
+    EXPECT_FALSE(paint.fillWithColour);
+    EXPECT_EQ(paint.picture, Picture::Tiled);
+    EXPECT_EQ(paint.rect, (WindowRect{0, 0, 400, 300}));
+
+    background.displayMode = 1;
+    paint = LayOutBackground(background, area, picture);
+    EXPECT_TRUE(paint.fillWithColour);
+    EXPECT_EQ(paint.rect, (WindowRect{150, 125, 100, 50}));
+
+    background.displayMode = 2;
+    paint = LayOutBackground(background, area, picture);
+    EXPECT_FALSE(paint.fillWithColour);
+    EXPECT_EQ(paint.rect, (WindowRect{0, 0, 400, 300}));
+
+    background.displayMode = 3;
+    paint = LayOutBackground(background, area, picture);
+    EXPECT_TRUE(paint.fillWithColour);
+    EXPECT_EQ(paint.rect, (WindowRect{9, 8, 100, 50}));
+
+    paint = LayOutBackground(background, area, {});
+    EXPECT_TRUE(paint.fillWithColour);
+    EXPECT_EQ(paint.picture, Picture::None);
+}
+
+TEST(WindowArrangementTest, TilesShareTheAreaAndTheLastTakesTheRest)
+{
+    EXPECT_EQ(TileRects(3, {300, 100}, TileDirection::Horizontally),
+              (std::vector<WindowRect>{{0, 0, 300, 33}, {0, 33, 300, 33}, {0, 66, 300, 34}}));
+    EXPECT_EQ(TileRects(2, {301, 100}, TileDirection::Vertically),
+              (std::vector<WindowRect>{{0, 0, 150, 100}, {150, 0, 151, 100}}));
+    EXPECT_TRUE(TileRects(0, {300, 100}, TileDirection::Vertically).empty());
+}
+
+TEST(WindowArrangementTest, IconsLineUpAlongTheBottom)
+{
+    EXPECT_EQ(IconRects(3, {250, 200}, {100, 20}),
+              (std::vector<WindowRect>{{0, 180, 100, 20}, {100, 180, 100, 20}, {0, 160, 100, 20}}));
+}
+
+} // namespace
+} // namespace qtr

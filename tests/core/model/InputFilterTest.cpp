@@ -1,0 +1,45 @@
+#include "model/InputFilter.h"
+
+#include <gtest/gtest.h>
+
+namespace qtr {
+namespace {
+
+TEST(InputFilterTest, DecimalNumbersTakeDigitsAndOnePoint)
+{
+    EXPECT_EQ(FilterTypedCharacter(InputClass::DecimalNumber, '7', "151", 9), '7');
+    EXPECT_EQ(FilterTypedCharacter(InputClass::DecimalNumber, '.', "151", 9), '.');
+    EXPECT_EQ(FilterTypedCharacter(InputClass::DecimalNumber, '.', "151.8", 9), std::nullopt);
+    EXPECT_EQ(FilterTypedCharacter(InputClass::DecimalNumber, '-', "", 9), std::nullopt);
+    EXPECT_EQ(FilterTypedCharacter(InputClass::DecimalNumber, '5', "151.82000", 9), std::nullopt);
+}
+
+TEST(InputFilterTest, DigitsRefuseEverythingElse)
+{
+    EXPECT_EQ(FilterTypedCharacter(InputClass::Digits, '0', "1", 2), '0');
+    EXPECT_EQ(FilterTypedCharacter(InputClass::Digits, '.', "1", 2), std::nullopt);
+    EXPECT_EQ(FilterTypedCharacter(InputClass::Digits, '3', "16", 2), std::nullopt);
+}
+
+TEST(InputFilterTest, ToneCharactersBecomeUpperCase)
+{
+    EXPECT_EQ(FilterTypedCharacter(InputClass::ToneCharacters, 'd', "", 5), 'D');
+    EXPECT_EQ(FilterTypedCharacter(InputClass::ToneCharacters, 'n', "D023", 5), 'N');
+    EXPECT_EQ(FilterTypedCharacter(InputClass::ToneCharacters, 'I', "D023", 5), 'I');
+    EXPECT_EQ(FilterTypedCharacter(InputClass::ToneCharacters, '.', "88.", 5), '.');
+    EXPECT_EQ(FilterTypedCharacter(InputClass::ToneCharacters, 'x', "", 5), std::nullopt);
+    EXPECT_EQ(FilterTypedCharacter(InputClass::ToneCharacters, 'e', "", 5), std::nullopt);
+    EXPECT_EQ(FilterTypedCharacter(InputClass::ToneCharacters, '1', "D023N", 5), std::nullopt);
+}
+
+TEST(InputFilterTest, WholeTextsAreCheckedAsIfTyped)
+{
+    EXPECT_TRUE(IsAcceptedText(InputClass::Digits, "16", 2));
+    EXPECT_TRUE(IsAcceptedText(InputClass::Digits, "", 2));
+    EXPECT_FALSE(IsAcceptedText(InputClass::Digits, "123", 2));
+    EXPECT_FALSE(IsAcceptedText(InputClass::DecimalNumber, "1.5.", 9));
+    EXPECT_FALSE(IsAcceptedText(InputClass::ToneCharacters, "d023n", 5)); // typing would change the case
+}
+
+} // namespace
+} // namespace qtr

@@ -1,0 +1,89 @@
+#include "GuiHarness.h"
+
+#include "app/CommandIds.h"
+#include "app/LanguageSetupDialog.h"
+#include "app/QtHelpViewer.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace qtr {
+namespace {
+
+using test::GuiHarness;
+
+class LanguageSetupDialogTest : public ::testing::Test {
+protected:
+    void Start(int language)
+    {
+        harness.settings.WriteInteger("Backup", "Language", language);
+        harness.Start();
+    }
+    static QPushButton* Ok(QWidget& dialog)
+    {
+        return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    }
+
+    GuiHarness harness;
+};
+
+TEST_F(LanguageSetupDialogTest, CtrlLSwitchesToSpanishAtOnce)
+{
+    Start(1);
+    QStringList entries;
+    test::WhenModal([&entries](QWidget& dialog) {
+        auto* list = dialog.findChild<QListWidget*>();
+        for (int i = 0; i < list->count(); ++i)
+            entries << list->item(i)->text();
+        EXPECT_EQ(list->currentRow(), 0);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::mouseClick(Ok(dialog), Qt::LeftButton);
+    });
+    harness.Frame().activateWindow();
+    QTest::keySequence(&harness.Frame(), QKeySequence("Ctrl+L"));
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(entries, QStringList({"English", "Spanish (Español)"}));
+    EXPECT_EQ(harness.App().language, 2);
+    EXPECT_EQ(harness.MenuTitles().first(), QString::fromUtf8(harness.App().catalog.MessageText(3002001)));
+    EXPECT_NE(harness.MenuTitles().first(), "&File");
+    EXPECT_TRUE(harness.Frame().windowTitle().contains(QString::fromUtf8(harness.App().catalog.MessageText(3018005))));
+    EXPECT_EQ(harness.App().help.LanguageLetter(), 's');
+    harness.Program().Exit();
+    EXPECT_EQ(harness.settings.ReadText("Backup", "Language"), "2");
+}
+
+TEST_F(LanguageSetupDialogTest, WithChineseNothingIsSelectedAndOkDoesNothing)
+{
+    Start(3);
+    gui::LanguageSetupDialog dialog(harness.App(), harness.Program().Help());
+    dialog.show();
+    EXPECT_TRUE(dialog.List()->selectedItems().isEmpty());
+    QTest::mouseClick(Ok(dialog), Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(harness.App().language, 3);
+}
+
+TEST_F(LanguageSetupDialogTest, ChineseTextsComeFromTheChineseFile)
+{
+    Start(3);
+    EXPECT_EQ(harness.MenuTitles().first(), QString::fromUtf8(harness.App().catalog.MessageText(3002001)));
+    EXPECT_NE(harness.MenuTitles().first(), "&File");
+}
+
+TEST_F(LanguageSetupDialogTest, SpanishHelpIsMissingAndSaysWhere)
+{
+    Start(2);
+    harness.Frame().Action(command::kHelpTopics)->trigger();
+    ASSERT_EQ(harness.prompter.asked.size(), 1u);
+    const std::string text = harness.prompter.asked[0].detail;
+    EXPECT_EQ(text, "Html Help File Does Not Exist\n\n   File Path [ " + test::ProgramFolder() + "/qtr31x_s_BRS/ ]");
+    EXPECT_EQ(harness.Program().Help().Window(), nullptr);
+}
+
+} // namespace
+} // namespace qtr

@@ -1,0 +1,184 @@
+#include "GuiHarness.h"
+
+#include "TempFolder.h"
+#include "TestImages.h"
+#include "app/FixedPitchFont.h"
+#include "app/MdiClientArea.h"
+#include "app/QtPrompter.h"
+#include "app/QtSettingsStore.h"
+#include "document/CCustomFileDlg.h"
+#include "document/DataFile.h"
+#include "document/QtFilePicker.h"
+
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+namespace qtr {
+namespace {
+
+using test::TempFolder;
+
+MessageCatalog EnglishCatalog()
+{
+    MessageCatalog catalog;
+    catalog.SetFolder(test::ProgramFolder());
+    auto ids = MessageCatalog::RequiredMessages();
+    catalog.LoadLanguage(ids, MessageCatalog::kEnglish);
+    return catalog;
+}
+
+TEST(QtPrompterTest, ShowsTheCatalogueTextsAndReturnsTheButtonPressed)
+{
+    const MessageCatalog catalog = EnglishCatalog();
+    gui::QtPrompter prompter;
+    prompter.UseCatalog(catalog);
+    QString caption;
+    QString text;
+    QStringList buttons;
+    test::WhenModal([&](QWidget& modal) {
+        auto& box = dynamic_cast<QMessageBox&>(modal);
+        caption = box.windowTitle();
+        text = box.text();
+        for (QAbstractButton* button : box.buttons())
+            buttons << button->text();
+        QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
+    });
+    const Answer answer = prompter.Ask(
+        {.captionId = 1001047, .messageId = 3003021, .buttons = Buttons::YesNo, .icon = Icon::Question});
+    EXPECT_EQ(answer, Answer::No);
+    EXPECT_EQ(caption, "Question");
+    EXPECT_EQ(text, "Do you want to exit QTR-31X?");
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({"No", "Yes"}));
+}
+
+TEST(QtPrompterTest, BeforeAnyCatalogueThePromptCarriesItsOwnText)
+{
+    gui::QtPrompter prompter;
+    QString text;
+    test::WhenModal([&](QWidget& modal) {
+        text = dynamic_cast<QMessageBox&>(modal).text();
+        QTest::keyClick(&modal, Qt::Key_Return);
+    });
+    EXPECT_EQ(prompter.Ask({.captionText = "QTR-31X", .detail = "Can't read", .form = PromptForm::DetailOnly}),
+              Answer::Ok);
+    EXPECT_EQ(text, "Can't read");
+}
+
+TEST(QtSettingsStoreTest, NamesMatchWithoutRegardToCase)
+{
+    gui::QtSettingsStore store;
+    store.WriteText("BackUp", "LastModel", "50:37");
+    store.WriteText("Backup", "lastmodel", "50:38");
+    EXPECT_EQ(store.ReadText("BACKUP", "LASTMODEL"), "50:38");
+    EXPECT_FALSE(store.ReadText("Backup", "ComPort"));
+    QSettings raw("HALVERN", "QTR31X");
+    EXPECT_EQ(raw.childGroups(), QStringList{"BackUp"});
+    EXPECT_EQ(raw.value("BackUp/LastModel").toString(), "50:38");
+    EXPECT_TRUE(raw.fileName().startsWith(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"))));
+}
+
+class OpenDialogTest : public ::testing::Test {
+protected:
+    std::string WriteFileWithMessage(const std::string& name, const std::string& message)
+    {
+        RadioState radio;
+        test::StartWithModel(radio, test::RecordFor(4, 0x10));
+        std::copy(message.begin(), message.end(), radio.image.begin() + 768);
+        datafile::Write(folder.File(name), radio.image, "ZR5816");
+        return folder.File(name);
+    }
+
+    MessageCatalog catalog = EnglishCatalog();
+    TempFolder folder;
+};
+
+TEST_F(OpenDialogTest, ThePanelPreviewsTheEmbeddedMessageOfTheSelectedFile)
+{
+    WriteFileWithMessage("hello.dat", "HELLO");
+    TempFolder::WriteBytes(folder.File("other.txt"), {'x'});
+    gui::CCustomFileDlg dialog(gui::CCustomFileDlg::Purpose::Open, catalog, gui::FixedPitchFont(),
+                               QString::fromStdString(folder.Path()), "*.dat");
+    dialog.show();
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_EQ(dialog.findChild<QGroupBox*>("embeddedMessagePreview")->title(), "Embedded Message");
+    emit dialog.currentChanged(QString::fromStdString(folder.File("hello.dat")));
+    EXPECT_EQ(dialog.PreviewLine(0), "HELLO");
+    EXPECT_EQ(dialog.PreviewLine(1), "");
+    emit dialog.currentChanged(QString::fromStdString(folder.File("other.txt")));
+    EXPECT_EQ(dialog.PreviewLine(0), "");
+}
+
+TEST_F(OpenDialogTest, ThePickerReturnsTheChosenFile)
+{
+    const std::string path = WriteFileWithMessage("chosen.dat", "HI");
+    gui::QtFilePicker picker;
+    picker.UseCatalog(catalog);
+    QString filter;
+    test::WhenModal([&](QWidget& modal) {
+        auto& dialog = dynamic_cast<gui::CCustomFileDlg&>(modal);
+        filter = dialog.nameFilters().join(";;");
+        dialog.selectFile(QString::fromStdString(path));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    EXPECT_EQ(picker.ChooseOpenPath(folder.Path()), path);
+    EXPECT_EQ(filter, "Data Files (*.dat)");
+
+    test::WhenModal([](QWidget& modal) { dynamic_cast<QDialog&>(modal).reject(); });
+    EXPECT_EQ(picker.ChooseSavePath(folder.Path(), "Untitled"), std::nullopt);
+}
+
+class ClientAreaTest : public ::testing::Test {
+protected:
+    QImage Paint(const ClientBackground& background)
+    {
+        WriteClientBackground(settings, background);
+        gui::MdiClientArea area(settings);
+        area.resize(200, 100);
+        area.show();
+        return area.viewport()->grab().toImage();
+    }
+
+    MemorySettingsStore settings;
+    TempFolder folder;
+};
+
+TEST_F(ClientAreaTest, ACentredPictureOnTheBackgroundColour)
+{
+    QImage red(20, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QString::fromStdString(folder.File("red.png"))));
+    const QImage shown =
+        Paint({.displayMode = 1, .colour = Rgb{10, 20, 30}, .pictureFile = folder.File("red.png")});
+    const QPoint centre(shown.width() / 2, shown.height() / 2);
+    EXPECT_EQ(shown.pixelColor(centre), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(1, 1), QColor(10, 20, 30));
+    EXPECT_EQ(settings.ReadText("MDIClient", "BkColor"), "1971210"); // written back unchanged
+}
+
+TEST_F(ClientAreaTest, AnUnreadablePictureLeavesTheColourAlone)
+{
+    const QImage shown = Paint({.displayMode = 0, .colour = Rgb{1, 2, 3}, .pictureFile = folder.File("none.png")});
+    EXPECT_EQ(shown.pixelColor(5, 5), QColor(1, 2, 3));
+    EXPECT_EQ(shown.pixelColor(shown.width() - 1, shown.height() - 1), QColor(1, 2, 3));
+}
+
+TEST_F(ClientAreaTest, TheBuiltInPictureTakesTheWorkspaceColours)
+{
+    gui::MdiClientArea area(settings);
+    const QImage picture = area.Picture().toImage();
+    ASSERT_FALSE(picture.isNull());
+    const QSet<QRgb> colours{area.palette().color(QPalette::Dark).rgb(), area.palette().color(QPalette::Light).rgb()};
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ASSERT_TRUE(colours.contains(picture.pixel(x, y)));
+}
+
+} // namespace
+} // namespace qtr

@@ -1,0 +1,107 @@
+#include "GuiHarness.h"
+
+#include "TempFolder.h"
+#include "TestImages.h"
+#include "app/StatusPanes.h"
+#include "document/DataFile.h"
+
+#include <QSignalSpy>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace qtr {
+namespace {
+
+using test::GuiHarness;
+
+TEST(StartUpTest, ShowsTheMainWindowInEnglishMaximizedAndAsksForTheChannels)
+{
+    GuiHarness harness;
+    harness.settings.WriteInteger("Backup", "ComPort", 3);
+    harness.clock.now = {.tm_sec = 9, .tm_min = 5, .tm_hour = 13, .tm_mday = 1, .tm_mon = 6, .tm_year = 111};
+    const auto status = harness.Program().Start(test::ProgramFolder() + "/qtr31x", {});
+    ASSERT_FALSE(status);
+    QSignalSpy handled(&harness.Frame(), &gui::CMainFrame::CommandHandled);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(handled.count(), 1);
+    EXPECT_EQ(handled.first().first().toInt(), 32780);
+
+    gui::CMainFrame& frame = harness.Frame();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(frame.isMaximized());
+    EXPECT_EQ(frame.windowTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
+    EXPECT_EQ(harness.MenuTitles(), QStringList({"&File", "&Model", "&Edit", "&Program", "&Tools", "&Setup", "&View",
+                                                  "&Help"}));
+    EXPECT_EQ(frame.Panes().PortText(), "COM3");
+    EXPECT_EQ(frame.Panes().DateText(), "07/01/11");
+    EXPECT_EQ(frame.Panes().TimeText(), "01:05:09 PM");
+    EXPECT_TRUE(harness.prompter.asked.empty());
+}
+
+TEST(StartUpTest, RestoresTheLastPlacementAndModel)
+{
+    GuiHarness harness;
+    harness.settings.WriteText("Backup", "LastWinPos", "0:1:-1:-1:-1:-1:10:20:810:620");
+    harness.settings.WriteText("BackUp", "LastModel", "50:38:31:4C:30:8B:FD:4C");
+    gui::CMainFrame& frame = harness.Start();
+    EXPECT_FALSE(frame.isMaximized());
+    EXPECT_EQ(frame.geometry().size(), QSize(800, 600));
+    EXPECT_EQ(frame.windowTitle(),
+              "QTR-31X [RB-8100L  LMR UHF:450-470 MHz(*16 Channels)] [File Name : Untitled ]");
+}
+
+TEST(StartUpTest, AMissingLanguageFileEndsTheProgramWithStatusOne)
+{
+    test::TempFolder empty;
+    GuiHarness harness;
+    EXPECT_EQ(harness.Program().Start(empty.File("qtr31x"), {}), 1);
+    EXPECT_EQ(harness.Program().MainFrame(), nullptr);
+    ASSERT_EQ(harness.prompter.asked.size(), 1u);
+    EXPECT_EQ(harness.prompter.asked[0].detail, "Can't read language file.\nPlease re-install this software again.");
+    EXPECT_EQ(harness.prompter.asked[0].icon, Icon::Error);
+}
+
+TEST(StartUpTest, OpensTheDataFileNamedOnTheCommandLine)
+{
+    test::TempFolder folder;
+    RadioState radio;
+    test::StartWithModel(radio, test::RecordFor(2, 0x85));
+    ASSERT_FALSE(datafile::Write(folder.File("shop.dat"), radio.image, "ZR5816"));
+    GuiHarness harness;
+    gui::CMainFrame& frame = harness.Start({folder.File("shop.dat")});
+    EXPECT_EQ(frame.windowTitle(), "QTR-31X [RB-8100    LMR UHF:450-470 MHz(8 Channels)] [File Name : shop.dat ]");
+    EXPECT_EQ(harness.App().state.image, radio.image);
+    EXPECT_TRUE(harness.ItemsOf("&Edit").contains("&DTMF"));
+}
+
+TEST(StartUpTest, ARefusedCommandLineFileLeavesTheFirstImage)
+{
+    test::TempFolder folder;
+    test::TempFolder::WriteBytes(folder.File("bad.dat"), std::vector<std::uint8_t>(1040, 'Z'));
+    GuiHarness harness;
+    gui::CMainFrame& frame = harness.Start({folder.File("bad.dat")});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003013});
+    EXPECT_EQ(frame.windowTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
+}
+
+TEST(StartUpTest, SettingsAreWrittenAtExit)
+{
+    GuiHarness harness;
+    harness.Start();
+    harness.App().comPort = 12;
+    harness.prompter.answers = {Answer::Yes};
+    harness.Frame().close();
+    harness.Program().Exit();
+    EXPECT_EQ(harness.settings.ReadText("Backup", "LastModel"), "50:37:31:30:30:10:FA:42");
+    EXPECT_EQ(harness.settings.ReadText("Backup", "ComPort"), "12");
+    EXPECT_EQ(harness.settings.ReadText("Backup", "Language"), "1");
+    EXPECT_EQ(harness.settings.ReadText("Backup", "Directry"), test::ProgramFolder() + "/DATA/");
+    const auto placement = harness.settings.ReadText("Backup", "LastWinPos");
+    ASSERT_TRUE(placement);
+    EXPECT_EQ(placement->substr(0, 4), "2:3:"); // maximized, and restored maximized
+    EXPECT_EQ(harness.settings.ReadText("MDIClient", "DisplayMode"), "0");
+}
+
+} // namespace
+} // namespace qtr

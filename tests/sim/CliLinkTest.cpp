@@ -1,0 +1,103 @@
+#include "RadioPair.h"
+#include "TempFolder.h"
+#include "document/DataFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace qtr {
+namespace {
+
+// The command-line tool's radio verbs against a simulated radio.
+class CliLinkTest : public testing::Test {
+protected:
+    struct Outcome {
+        int status = -1;
+        std::string out;
+        std::string err;
+    };
+
+    Outcome Cli(const std::string& arguments)
+    {
+        const std::string out = folder.File("out.txt");
+        const std::string err = folder.File("err.txt");
+        const int status = std::system((std::string(QTR_CLI_PATH) + " " + arguments + " >" + out + " 2>" + err).c_str());
+        const auto outBytes = test::TempFolder::ReadBytes(out);
+        const auto errBytes = test::TempFolder::ReadBytes(err);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(outBytes.begin(), outBytes.end()),
+                std::string(errBytes.begin(), errBytes.end())};
+    }
+
+    std::string Port(const sim::RadioSimulator& radio) const { return "--port " + radio.SlavePath() + " "; }
+
+    test::TempFolder folder;
+};
+
+TEST_F(CliLinkTest, ReadsAChangesWritesItBackAndTellsWhoTheRadioIs)
+{
+    const auto profile = test::Radio("P81L0", {}, 'B');
+    sim::RadioSimulator radio(profile);
+    radio.Start();
+    const std::string file = folder.File("radio.dat");
+    const Outcome read = Cli("read " + Port(radio) + file);
+    ASSERT_EQ(read.status, 0) << read.err;
+    auto bytes = test::TempFolder::ReadBytes(file);
+    EXPECT_EQ(bytes, datafile::Build(profile.memory, datafile::MagicFor(profile.memory)));
+
+    const std::string message = "FROM THE COMMAND LINE";
+    std::copy(message.begin(), message.end(), bytes.begin() + 16 + 768);
+    test::TempFolder::WriteBytes(file, bytes);
+    const Outcome write = Cli("write " + Port(radio) + file);
+    ASSERT_EQ(write.status, 0) << write.err;
+    const auto memory = radio.Memory();
+    EXPECT_EQ(std::string(memory.begin() + 768, memory.begin() + 768 + message.size()), message);
+
+    const Outcome info = Cli("info " + Port(radio));
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.out, "Model Type: RB-8100L Parlane (UHF)\nFrequency: UHF : 461-470 MHz (15/16 Channels)\n"
+                        "Serial Number: 12345678ABCD 0042 SIM-01\nVersion: L1.00\n");
+}
+
+TEST_F(CliLinkTest, RefusesBeforeTalkingToTheRadio)
+{
+    sim::RadioSimulator radio(test::Radio("P7100"));
+    radio.Start();
+    const std::string file = folder.File("radio.dat");
+    ASSERT_EQ(Cli("new --model 0 --channels 2 " + file).status, 0);
+
+    const Outcome existing = Cli("read " + Port(radio) + file);
+    EXPECT_NE(existing.status, 0);
+    EXPECT_NE(existing.err.find("already exists"), std::string::npos);
+
+    auto bytes = test::TempFolder::ReadBytes(file);
+    bytes[16 + 307] = 1; // PTT ID type 1 without an own fleet
+    test::TempFolder::WriteBytes(file, bytes);
+    const Outcome unready = Cli("write " + Port(radio) + file);
+    EXPECT_NE(unready.status, 0);
+    EXPECT_NE(unready.err.find("\"Fleet (Own)\"\n\"ID (Own)\""), std::string::npos) << unready.err;
+
+    EXPECT_NE(Cli("info --port 0").status, 0);
+    EXPECT_NE(Cli("info --port " + radio.SlavePath() + " --retries x").status, 0);
+    EXPECT_TRUE(radio.Received().empty());
+}
+
+TEST_F(CliLinkTest, AFailedExchangeIsTriedAgainAsOftenAsAskedAndThenFails)
+{
+    auto profile = test::Radio("P7100");
+    profile.faults.push_back({sim::Step::Identity, sim::FaultKind::Silence, 0, 0});
+    sim::RadioSimulator radio(profile);
+    radio.Start();
+    const Outcome read = Cli("read " + Port(radio) + "--retries 1 " + folder.File("radio.dat"));
+    EXPECT_NE(read.status, 0);
+    EXPECT_NE(read.err.find("Communication with the radio failed."), std::string::npos);
+    EXPECT_NE(read.err.find("retrying"), std::string::npos);
+    const auto heard = radio.Received();
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), wire::kIdentityRequest), 2);
+    EXPECT_EQ(heard.back(), wire::kEnd);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("radio.dat")));
+}
+
+} // namespace
+} // namespace qtr

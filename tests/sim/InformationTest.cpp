@@ -1,0 +1,62 @@
+#include "RadioPair.h"
+
+#include <gtest/gtest.h>
+
+namespace qtr {
+namespace {
+
+using test::Radio;
+using test::RadioPair;
+
+TEST(InformationTest, ShowsWhatTheRadioSaysAboutItself)
+{
+    RadioPair business(Radio("P8100", 0x85, 'B'));
+    const auto info = business.Information();
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->ModelText(), "  RB-8100 Parlane (UHF)");
+    EXPECT_EQ(info->FrequencyText(business.app.catalog), "  UHF : 461-470 MHz (8 Channels)");
+    EXPECT_EQ(info->SerialNumberText(), " 12345678ABCD 0042 SIM-01");
+    EXPECT_EQ(info->VersionText(), " V1.00");
+    EXPECT_TRUE(business.prompter.asked.empty());
+    EXPECT_FALSE(business.link.IsOpen());
+    EXPECT_FALSE(business.radio.InProgrammingMode());
+
+    RadioPair lVariant(Radio("P71L0"));
+    const auto lInfo = lVariant.Information();
+    ASSERT_TRUE(lInfo);
+    EXPECT_EQ(lInfo->ModelText(), "  RB-7100L LMR (VHF)");
+    EXPECT_EQ(lInfo->VersionText(), " L1.00");
+}
+
+TEST(InformationTest, ABadSerialSumCountsAsNoAnswer)
+{
+    auto profile = Radio("P7100");
+    profile.faults.push_back({sim::Step::Serial, sim::FaultKind::BadChecksum});
+    RadioPair retried(profile);
+    retried.prompter.answers = {Answer::Retry};
+    EXPECT_TRUE(retried.Information());
+    EXPECT_EQ(retried.prompter.AskedIds(), std::vector<int>{3003005});
+
+    RadioPair cancelled(profile);
+    cancelled.prompter.answers = {Answer::Cancel};
+    EXPECT_FALSE(cancelled.Information());
+    EXPECT_TRUE(cancelled.RadioHeardEndLast());
+    EXPECT_FALSE(cancelled.link.IsOpen());
+}
+
+TEST(InformationTest, AFailedIdentityStartsAgainWithTheHandshake)
+{
+    auto profile = Radio("P7100");
+    profile.faults.push_back({sim::Step::Identity, sim::FaultKind::Silence});
+    profile.faults.push_back({sim::Step::Info, sim::FaultKind::Nak});
+    RadioPair pair(profile);
+    pair.prompter.answers = {Answer::Retry, Answer::Retry};
+    ASSERT_TRUE(pair.Information());
+    EXPECT_EQ(pair.prompter.AskedIds(), (std::vector<int>{3003005, 3003005}));
+    const auto heard = pair.radio.Received();
+    const std::string text(heard.begin(), heard.end());
+    EXPECT_NE(text.find("PROGRAM", text.find("PROGRAM") + 1), std::string::npos);
+}
+
+} // namespace
+} // namespace qtr

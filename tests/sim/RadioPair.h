@@ -1,0 +1,159 @@
+#pragma once
+
+#include "ProgramFolder.h"
+#include "RadioSimulator.h"
+#include "ScriptedPrompter.h"
+#include "app/MemorySettingsStore.h"
+#include "app/MessageCatalog.h"
+#include "app/ProgrammerApp.h"
+#include "app/ShellHooks.h"
+#include "document/FilePicker.h"
+#include "link/PortDirectory.h"
+#include "link/RadioInformationQuery.h"
+#include "link/RadioSession.h"
+#include "link/TransferDialogModel.h"
+#include "link/TransferProgress.h"
+#include "model/ModelDefaults.h"
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace qtr::test {
+
+// Waits short enough that a run over a pseudo-terminal does not sit out seconds of
+// silence, long enough for a loaded machine running sanitizers.
+inline LinkTiming QuickTiming()
+{
+    LinkTiming timing;
+    timing.handshakeReplyMs = 200;
+    timing.syncByteMs = 40;
+    timing.identifyDelayMs = 5;
+    timing.afterReadMs = 10;
+    timing.pollWindowMs = 150;
+    timing.rateTimeoutMs = {200, 200, 200, 200, 200};
+    return timing;
+}
+
+// The longest a transfer with one failed exchange may take before it has given up.
+inline std::chrono::milliseconds FailureBound(const LinkTiming& t)
+{
+    const auto handshake = 2 * t.handshakeReplyMs + 4 * (t.syncByteMs + t.handshakeReplyMs);
+    const auto exchanges = t.identifyDelayMs + 4 * t.rateTimeoutMs[0] + 2 * t.pollWindowMs + t.afterReadMs;
+    constexpr unsigned kSlackForTheGoodBlocks = 1500;
+    return std::chrono::milliseconds(handshake + exchanges + kSlackForTheGoodBlocks);
+}
+
+class RecordingProgress : public TransferProgress {
+public:
+    void SetRange(int low, int high) override { range = {low, high}; }
+    void SetPosition(int position) override { positions.push_back(position); }
+    void SetButtonsEnabled(bool enabled) override { buttonsEnabled = enabled; }
+
+    std::pair<int, int> range{};
+    std::vector<int> positions;
+    bool buttonsEnabled = true;
+};
+
+class RecordingShell : public ShellHooks {
+public:
+    void CloseAllEditors() override { calls.push_back("CloseAllEditors"); }
+    void RefreshTitle() override { calls.push_back("RefreshTitle"); }
+    void RebuildMenus() override { calls.push_back("RebuildMenus"); }
+    void PostChannelInformation() override { calls.push_back("PostChannelInformation"); }
+    void CloseHelpWindows() override { calls.push_back("CloseHelpWindows"); }
+
+    std::vector<std::string> calls;
+};
+
+class NoFiles : public FilePicker {
+public:
+    std::optional<std::string> ChooseOpenPath(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> ChooseSavePath(const std::string&, const std::string&) override { return std::nullopt; }
+};
+
+inline sim::RadioProfile Radio(const std::string& code, std::optional<std::uint8_t> typeByte = {},
+                               std::optional<std::uint8_t> line = {})
+{
+    return sim::RadioProfile::Factory(*sim::RadioProfile::IdentityOf(code, typeByte, line));
+}
+
+// The program, with its one link, and a simulated radio on the other end of port 1.
+class RadioPair {
+public:
+    explicit RadioPair(const sim::RadioProfile& profile, const LinkTiming& timing = QuickTiming())
+        : radio(profile), link(timing), app(prompter, files, shell)
+    {
+        app.catalog.SetFolder(ProgramFolder());
+        auto ids = MessageCatalog::RequiredMessages();
+        app.catalog.LoadLanguage(ids, MessageCatalog::kEnglish);
+        store.WriteText(PortDirectory::kSection, PortDirectory::SettingName(1), radio.Start());
+        link.UseDeviceSettings(&store);
+        link.SetPort(1);
+    }
+
+    // The program's image: the factory image of the model the radio says it is.
+    void StartWith(const ModelRecord& record)
+    {
+        app.state.currentModel = record;
+        app.BuildFirstImage();
+        app.state.MarkSaved();
+    }
+
+    bool Transfer(TransferDialogModel::Direction direction)
+    {
+        TransferDialogModel model(app, link, progress, direction);
+        return model.Start();
+    }
+    bool Read() { return Transfer(TransferDialogModel::Direction::Read); }
+    bool Write() { return Transfer(TransferDialogModel::Direction::Write); }
+    std::optional<RadioInformation> Information()
+    {
+        RadioSession session(link, prompter);
+        return RadioInformationQuery(session).Run();
+    }
+    // The radio may still be taking in what the program sent just before closing.
+    bool RadioHeardEndLast() const
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+        for (;;) {
+            const auto bytes = radio.Received();
+            if (!bytes.empty() && bytes.back() == wire::kEnd)
+                return true;
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+
+    sim::RadioSimulator radio;
+    MemorySettingsStore store;
+    RadioLink link;
+    ScriptedPrompter prompter;
+    NoFiles files;
+    RecordingShell shell;
+    ProgrammerApp app;
+    RecordingProgress progress;
+};
+
+// Runs the cases on a few threads: each case has its own pseudo-terminal, so they do
+// not meet, and the waits of one overlap those of the others.
+inline void RunTogether(const std::vector<std::function<void()>>& cases, std::size_t workers = 8)
+{
+    std::atomic<std::size_t> next = 0;
+    std::vector<std::thread> threads;
+    for (std::size_t w = 0; w < std::min(workers, cases.size()); ++w) {
+        threads.emplace_back([&] {
+            for (std::size_t i = next++; i < cases.size(); i = next++)
+                cases[i]();
+        });
+    }
+    for (auto& thread : threads)
+        thread.join();
+}
+
+} // namespace qtr::test

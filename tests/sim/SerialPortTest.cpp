@@ -1,0 +1,178 @@
+#include "app/MemorySettingsStore.h"
+#include "link/PortDirectory.h"
+#include "link/PortProbe.h"
+#include "link/SerialPort.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <climits>
+#include <pty.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace qtr {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A pseudo-terminal whose slave side is port 1; the test plays the far end on the master.
+class SerialPortTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(openpty(&master_, &slave_, nullptr, nullptr, nullptr), 0);
+        char name[PATH_MAX] = {};
+        ASSERT_EQ(ttyname_r(slave_, name, sizeof name), 0);
+        store_.WriteText(PortDirectory::kSection, "COM1", name);
+        store_.WriteText(PortDirectory::kSection, "COM2", "/dev/null");
+        store_.WriteText(PortDirectory::kSection, "COM3", "/nonexistent/tty");
+        port_.UseDeviceSettings(&store_);
+    }
+    void TearDown() override
+    {
+        close(master_);
+        close(slave_);
+    }
+    void Send(const std::string& bytes) { ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
+    termios SeenSettings() const
+    {
+        termios tio{};
+        tcgetattr(master_, &tio);
+        return tio;
+    }
+    void WaitForBytes(int count) const
+    {
+        for (int i = 0; i < 200 && port_.BytesWaiting() != count; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+
+    int master_ = -1;
+    int slave_ = -1;
+    MemorySettingsStore store_;
+    SerialPort port_;
+};
+
+TEST_F(SerialPortTest, OpensWithTheRadiosLineSettings)
+{
+    EXPECT_EQ(port_.BytesWaiting(), -1);
+    ASSERT_EQ(port_.SetOpen(1), 1);
+    const termios tio = SeenSettings();
+    EXPECT_EQ(cfgetospeed(&tio), static_cast<speed_t>(B9600));
+    EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_NE(tio.c_cflag & CSTOPB, 0u);
+    EXPECT_EQ(tio.c_cflag & (PARENB | CRTSCTS), 0u);
+    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF), 0u);
+    EXPECT_EQ(port_.BytesWaiting(), 0);
+    EXPECT_EQ(port_.IsRs232(), 1);
+
+    EXPECT_EQ(port_.SetSettings(" 2400 , N , 8 , 2 "), 1);
+    EXPECT_EQ(port_.Settings(), "2400,N,8,2");
+    const termios changed = SeenSettings();
+    EXPECT_EQ(cfgetospeed(&changed), static_cast<speed_t>(B2400));
+    EXPECT_EQ(port_.SetSettings("2400,N,9,2"), 0);
+}
+
+TEST_F(SerialPortTest, AReadSucceedsOnlyWithTheFullCountWithinItsTotalTime)
+{
+    ASSERT_EQ(port_.SetOpen(1), 1);
+    ASSERT_EQ(port_.SetReadTimeout(150), 1);
+    std::uint8_t buffer[8] = {};
+    Send("abc");
+    const auto start = Clock::now();
+    EXPECT_EQ(port_.ReadBytes(buffer, 5), 0);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(150));
+
+    // Bytes that keep trickling in do not stretch the deadline.
+    std::thread trickle([this] {
+        for (int i = 0; i < 8; ++i) {
+            Send("x");
+            std::this_thread::sleep_for(std::chrono::milliseconds(40));
+        }
+    });
+    const auto second = Clock::now();
+    EXPECT_EQ(port_.ReadBytes(buffer, 8), 0);
+    EXPECT_LT(Clock::now() - second, std::chrono::milliseconds(250));
+    trickle.join();
+
+    port_.PurgeReceive();
+    Send("12345");
+    EXPECT_EQ(port_.ReadBytes(buffer, 5), 1);
+    EXPECT_EQ(std::string(buffer, buffer + 5), "12345");
+}
+
+TEST_F(SerialPortTest, WritingFirstDiscardsWhatWasReceived)
+{
+    ASSERT_EQ(port_.SetOpen(1), 1);
+    Send("stale");
+    WaitForBytes(5);
+    ASSERT_EQ(port_.BytesWaiting(), 5);
+    EXPECT_EQ(port_.WriteText("PROGRAM"), 1);
+    EXPECT_EQ(port_.BytesWaiting(), 0);
+    char heard[8] = {};
+    EXPECT_EQ(read(master_, heard, 7), 7);
+    EXPECT_STREQ(heard, "PROGRAM");
+}
+
+TEST_F(SerialPortTest, ChangingThePortNumberReopensAnOpenPort)
+{
+    EXPECT_EQ(port_.SetPort(2), 1); // closed: only the number changes
+    EXPECT_FALSE(port_.IsOpen());
+    EXPECT_EQ(port_.SetPort(1), 1);
+    ASSERT_EQ(port_.SetOpen(1), 1);
+    EXPECT_EQ(port_.SetPort(0), 1); // same number, still closed and opened again
+    EXPECT_TRUE(port_.IsOpen());
+    EXPECT_EQ(port_.Port(), 1);
+    EXPECT_EQ(port_.SetOpen(1), 1); // already open
+    EXPECT_EQ(port_.SetOpen(0), 1);
+    EXPECT_EQ(port_.SetOpen(0), 1); // already closed
+}
+
+TEST_F(SerialPortTest, AFailedOpenStillCountsAsOpenUntilClosed)
+{
+    port_.SetPort(3);
+    EXPECT_EQ(port_.SetOpen(1), 0);
+    EXPECT_TRUE(port_.IsOpen());
+    EXPECT_EQ(port_.BytesWaiting(), -1);
+    EXPECT_TRUE(port_.OpenFailureHint().empty()); // missing, not forbidden
+    std::uint8_t byte = 0;
+    EXPECT_EQ(port_.ReadBytes(&byte, 1), 0);
+    EXPECT_EQ(port_.WriteByte(1), 0);
+    EXPECT_EQ(port_.SetOpen(0), 0); // closing no handle fails, as the system's close does
+    EXPECT_FALSE(port_.IsOpen());
+}
+
+TEST_F(SerialPortTest, OnlyATerminalThatTakesTheSettingsCountsAsASerialPort)
+{
+    port_.SetPort(2);
+    EXPECT_EQ(port_.SetOpen(1), 0); // /dev/null opens but takes no line settings
+    EXPECT_EQ(port_.IsRs232(), 0);
+    port_.SetOpen(0);
+}
+
+TEST_F(SerialPortTest, TheProbeOffersOnlyTheSerialPortsAndKeepsTheSelection)
+{
+    port_.SetPort(3);
+    const auto ports = ProbePorts(port_);
+    ASSERT_EQ(ports.size(), 20u);
+    EXPECT_TRUE(ports[0].usable);
+    EXPECT_FALSE(ports[1].usable); // /dev/null
+    EXPECT_FALSE(ports[2].usable); // missing
+    EXPECT_EQ(ports[2].device, "/nonexistent/tty");
+    EXPECT_EQ(ports[19].number, 20u);
+    EXPECT_EQ(port_.Port(), 3);
+    EXPECT_FALSE(port_.IsOpen());
+}
+
+TEST(SerialPortDelayTest, WaitsAtLeastTheTimeAskedAndNotMuchLonger)
+{
+    const auto start = Clock::now();
+    SerialPort::DelayMs(30);
+    const auto took = Clock::now() - start;
+    EXPECT_GE(took, std::chrono::milliseconds(30));
+    EXPECT_LT(took, std::chrono::milliseconds(45));
+}
+
+} // namespace
+} // namespace qtr

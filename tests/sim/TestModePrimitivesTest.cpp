@@ -1,0 +1,108 @@
+#include "app/MemorySettingsStore.h"
+#include "link/PortDirectory.h"
+#include "link/RadioLink.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <poll.h>
+#include <pty.h>
+#include <thread>
+#include <unistd.h>
+
+namespace qtr {
+namespace {
+
+// The test-mode commands on the wire, with the test playing the radio on the master side.
+class TestModePrimitivesTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(openpty(&master_, &slave_, nullptr, nullptr, nullptr), 0);
+        char name[PATH_MAX] = {};
+        ASSERT_EQ(ttyname_r(slave_, name, sizeof name), 0);
+        store_.WriteText(PortDirectory::kSection, "COM1", name);
+        link_.UseDeviceSettings(&store_);
+        ASSERT_EQ(link_.SetOpen(1), 1);
+        link_.SetReadTimeout(300);
+    }
+    void TearDown() override
+    {
+        link_.SetOpen(0);
+        close(master_);
+        close(slave_);
+    }
+    // Answers each expected command with its reply; what the program sent is kept.
+    void Radio(std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> script)
+    {
+        radio_ = std::thread([this, script] {
+            for (const auto& [expected, reply] : script) {
+                std::vector<std::uint8_t> command(expected);
+                std::size_t got = 0;
+                while (got < expected) {
+                    pollfd entry{master_, POLLIN, 0};
+                    if (poll(&entry, 1, 1000) <= 0)
+                        return;
+                    got += static_cast<std::size_t>(read(master_, command.data() + got, expected - got));
+                }
+                heard_.insert(heard_.end(), command.begin(), command.end());
+                if (!reply.empty())
+                    static_cast<void>(write(master_, reply.data(), reply.size()));
+            }
+        });
+    }
+    std::vector<std::uint8_t> Heard()
+    {
+        radio_.join();
+        return heard_;
+    }
+
+    int master_ = -1;
+    int slave_ = -1;
+    MemorySettingsStore store_;
+    RadioLink link_;
+    std::thread radio_;
+    std::vector<std::uint8_t> heard_;
+};
+
+TEST_F(TestModePrimitivesTest, ATestChannelIsConfirmedByAckOrNak)
+{
+    const std::vector<std::uint8_t> record{1, 2, 3, 4, 5, 6, 7, 8};
+    Radio({{2, record}, {1, {wire::kNak}}, {2, record}, {1, {0x00}}});
+    TestChannelRecord received{};
+    EXPECT_EQ(link_.SelectTestChannel(5, received), 0);
+    EXPECT_EQ(std::vector<std::uint8_t>(received.begin(), received.end()), record);
+    EXPECT_EQ(link_.SelectTestChannel(6, received), 1);
+    EXPECT_EQ(Heard(), (std::vector<std::uint8_t>{0x10, 5, wire::kAck, 0x10, 6, wire::kAck}));
+}
+
+TEST_F(TestModePrimitivesTest, SwitchingTheTransmitterWaitsLongerForItsAck)
+{
+    Radio({{2, {}}});
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(link_.SetTransmit(true), 1);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(800));
+    EXPECT_EQ(link_.ReadTimeout(), 500u);
+    EXPECT_EQ(Heard(), (std::vector<std::uint8_t>{0x08, 0x0D}));
+}
+
+TEST_F(TestModePrimitivesTest, TheOtherCommandsExpectAnAck)
+{
+    Radio({{2, {wire::kAck}}, {1, {wire::kAck}}, {7, {wire::kAck}}, {2, {wire::kAck}}, {1, std::vector<std::uint8_t>(62, 9)},
+           {1, {wire::kAck}}, {1, {wire::kNak}}});
+    EXPECT_EQ(link_.SetTestSignalling(3), 0);
+    EXPECT_EQ(link_.SetWide(false), 0);
+    EXPECT_EQ(link_.EnterTuning(), 0);
+    EXPECT_EQ(link_.SendCodeEnter(0x21), 0);
+    std::uint8_t data[62] = {};
+    EXPECT_EQ(link_.ReadTestData(data, sizeof data), 0);
+    EXPECT_EQ(data[61], 9);
+    EXPECT_EQ(link_.EndProgramming(), 1); // a NAK is no ACK
+    const auto heard = Heard();
+    EXPECT_EQ(std::string(heard.begin() + 3, heard.begin() + 10), "TUNING ");
+    EXPECT_EQ(heard[2], 'G');
+    EXPECT_EQ(heard.back(), wire::kEnd);
+}
+
+} // namespace
+} // namespace qtr
