@@ -58,9 +58,10 @@ std::optional<int> WholeNumber(const std::string& text)
 } // namespace
 
 CliProgram::CliProgram(const std::string& programFolder, std::ostream& out, std::ostream& err)
-    : out_(out), err_(err), programFolder_(programFolder), console_(app_.catalog, err), prompter_(console_, err),
+    : out_(out), err_(err), programFolder_(programFolder), console_(err), prompter_(console_, err),
       app_(prompter_, *this, shell_)
 {
+    console_.UseCatalog(app_.catalog);
 }
 
 int CliProgram::Run(const std::vector<std::string>& words)

@@ -8,7 +8,7 @@ namespace qtr::cli {
 
 Answer ConsolePrompter::Ask(const Prompt& prompt)
 {
-    out_ << "qtr31x-cli: " << PromptText(prompt, catalog_) << '\n';
+    out_ << "qtr31x-cli: " << (catalog_ ? PromptText(prompt, *catalog_) : prompt.detail) << '\n';
     switch (prompt.buttons) {
     case Buttons::Ok:
         return Answer::Ok;

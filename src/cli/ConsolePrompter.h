@@ -14,11 +14,13 @@ namespace qtr::cli {
 // that is the only choice, Cancel (or No) otherwise, so a script never hangs.
 class ConsolePrompter : public Prompter {
 public:
-    ConsolePrompter(const MessageCatalog& catalog, std::ostream& out) : catalog_(catalog), out_(out) {}
+    explicit ConsolePrompter(std::ostream& out) : out_(out) {}
+    // The catalogue lives in the program state, which is built after the prompter.
+    void UseCatalog(const MessageCatalog& catalog) { catalog_ = &catalog; }
     Answer Ask(const Prompt& prompt) override;
 
 private:
-    const MessageCatalog& catalog_;
+    const MessageCatalog* catalog_ = nullptr;
     std::ostream& out_;
 };
 
