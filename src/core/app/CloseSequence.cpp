@@ -1,5 +1,7 @@
 #include "app/CloseSequence.h"
 
+#include "app/CommonMessages.h"
+
 #include "app/ProgrammerApp.h"
 #include "app/Prompter.h"
 #include "app/ShellHooks.h"
@@ -8,14 +10,13 @@ namespace qtr {
 
 namespace {
 
-constexpr int kQuestionCaption = 1001047;
 constexpr int kExitQuestion = 3003021;
 
 } // namespace
 
 bool RunCloseSequence(ProgrammerApp& app)
 {
-    if (app.prompter.Ask({.captionId = kQuestionCaption,
+    if (app.prompter.Ask({.captionId = msg::kQuestionCaption,
                           .messageId = kExitQuestion,
                           .buttons = Buttons::YesNo,
                           .icon = Icon::Question,

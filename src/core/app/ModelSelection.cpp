@@ -1,5 +1,7 @@
 #include "app/ModelSelection.h"
 
+#include "app/CommonMessages.h"
+
 #include "app/HelpFile.h"
 #include "app/Prompter.h"
 #include "app/ShellHooks.h"
@@ -10,7 +12,6 @@ namespace qtr {
 
 namespace {
 
-constexpr int kWarningCaption = 1001021;
 constexpr int kSameLineQuestion = 3003039;
 constexpr int kOtherLineQuestion = 3420226;
 constexpr int kFifteenChannelPosition = 2;
@@ -102,7 +103,7 @@ ModelSelection::Outcome ModelSelection::Ok()
     if (!ChangesAnything())
         return Outcome::Closed;
     const bool lineChanged = state_.LineLetter() != lineAtOpening_;
-    if (prompter_.Ask({.captionId = kWarningCaption,
+    if (prompter_.Ask({.captionId = msg::kWarningCaption,
                        .messageId = lineChanged ? kOtherLineQuestion : kSameLineQuestion,
                        .buttons = Buttons::OkCancel,
                        .icon = Icon::Warning}) != Answer::Ok)

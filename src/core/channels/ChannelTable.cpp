@@ -1,5 +1,7 @@
 #include "channels/ChannelTable.h"
 
+#include "app/CommonMessages.h"
+
 #include "app/Prompter.h"
 #include "model/FrequencyCodec.h"
 #include "model/ParlaneLists.h"
@@ -16,10 +18,7 @@ constexpr unsigned kVhfBandCode = 1;
 constexpr std::uint8_t kPriorityModeOn = 1;
 constexpr std::uint8_t kParlaneToneOff = 0;
 
-constexpr int kOutOfBandMessage = 3003043;
-constexpr int kOutOfBandCaption = 1001069;
 constexpr int kEmptyChannelMessage = 3003051;
-constexpr int kErrorCaption = 1001019;
 
 // The one frequency that is two entries (04 and 24) of the VHF Parlane list.
 const char* const kDuplicateFrequency = "154.60000";
@@ -135,7 +134,7 @@ bool ChannelTable::RequireProgrammed(int slot)
     if (IsProgrammed(slot))
         return true;
     Prompt prompt;
-    prompt.captionId = kErrorCaption;
+    prompt.captionId = msg::kErrorCaption;
     prompt.messageId = kEmptyChannelMessage;
     prompt.icon = Icon::Error;
     prompter_.Ask(prompt);
@@ -481,8 +480,8 @@ void ChannelTable::WarnWhenOutOfBand(int slot, ChannelField which, std::string& 
     if (!outOfBand || !warn)
         return;
     Prompt prompt;
-    prompt.captionId = kOutOfBandCaption;
-    prompt.messageId = kOutOfBandMessage;
+    prompt.captionId = msg::kOutOfBandCaption;
+    prompt.messageId = msg::kOutOfBandWarning;
     prompt.icon = Icon::Warning;
     prompter_.Ask(prompt);
 }

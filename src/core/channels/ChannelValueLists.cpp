@@ -1,11 +1,11 @@
 #include "channels/ChannelValueLists.h"
 
+#include "app/CommonMessages.h"
+
 namespace qtr {
 
 namespace {
 
-constexpr int kOffText = 1001039;
-constexpr int kNone = 1001023;
 constexpr int kDecodeOffUnmute = 3013029;
 constexpr int kDecodeSetUnmute = 3013025;
 constexpr int kOptionSignallingLabel = 3018015;
@@ -30,7 +30,7 @@ ValueList ChannelValueLists::For(ChannelField field, const Conditions& channel)
 {
     switch (field) {
     case ChannelField::OptionSignalling:
-        return {{kNone, 0}, {3013023, 1}, {3400001, 2}};
+        return {{msg::kNoneText, 0}, {3013023, 1}, {3400001, 2}};
     case ChannelField::SpUnmute:
         return SpUnmute(channel);
     case ChannelField::TxPower:
@@ -60,7 +60,7 @@ ValueList ChannelValueLists::SpUnmute(const Conditions& channel)
 
 ValueList ChannelValueLists::BusyChannelLockout(const Conditions& channel)
 {
-    ValueList list{{kOffText, 0}, {kDecodeOffUnmute, 1}};
+    ValueList list{{msg::kOffText, 0}, {kDecodeOffUnmute, 1}};
     if (channel.decodeSet)
         list.push_back({kDecodeSetUnmute, 2});
     if (channel.optionSignalling)
@@ -79,9 +79,9 @@ ValueList ChannelValueLists::PttId(const Conditions& channel)
 {
     switch (channel.pttIdType) {
     case kDtmfPttIdType:
-        return {{kOffText, 0}, {1001037, 1}};
+        return {{msg::kOffText, 0}, {1001037, 1}};
     case kVantalinkPttIdType: {
-        ValueList list{{kOffText, 0}};
+        ValueList list{{msg::kOffText, 0}};
         AppendNumbered(list, kFirstVantalinkPttId, 1, kVantalinkPttIdCount);
         return list;
     }

@@ -1,5 +1,7 @@
 #include "channels/TestFrequencyTable.h"
 
+#include "app/CommonMessages.h"
+
 #include "app/Prompter.h"
 #include "model/FieldRoutines.h"
 #include "model/ModelDefaults.h"
@@ -10,9 +12,6 @@
 namespace qtr {
 
 namespace {
-
-constexpr int kOutOfBandWarning = 3003043;
-constexpr int kWarningCaption = 1001021;
 
 struct Step {
     long long units;
@@ -112,7 +111,7 @@ TestFrequencyTable::CommitResult TestFrequencyTable::Commit(int entry, Column co
         return result;
     result.changed = text != startText;
     if (codec_.CheckBand(text) == 0)
-        prompter_.Ask({.captionId = kWarningCaption, .messageId = kOutOfBandWarning, .icon = Icon::Warning});
+        prompter_.Ask({.captionId = msg::kWarningCaption, .messageId = msg::kOutOfBandWarning, .icon = Icon::Warning});
     if (text.empty()) {
         ClearEntry(entry);
     } else {

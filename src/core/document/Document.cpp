@@ -1,5 +1,7 @@
 #include "document/Document.h"
 
+#include "app/CommonMessages.h"
+
 #include "app/HelpFile.h"
 #include "app/MessageCatalog.h"
 #include "app/Prompter.h"
@@ -15,8 +17,6 @@ namespace qtr {
 
 namespace {
 
-constexpr int kErrorCaption = 1001019;
-constexpr int kWarningCaption = 1001021;
 constexpr int kNewQuestion = 3003011;
 constexpr int kOverwriteQuestion = 3003015;
 constexpr int kSaveChangesQuestion = 3003053;
@@ -24,7 +24,7 @@ constexpr std::uintmax_t kMinimumFreeKilobytes = 10;
 
 Prompt ErrorText(const std::string& text)
 {
-    return {.captionId = kErrorCaption, .detail = text, .form = PromptForm::DetailOnly, .icon = Icon::Error};
+    return {.captionId = msg::kErrorCaption, .detail = text, .form = PromptForm::DetailOnly, .icon = Icon::Error};
 }
 
 std::string FolderOf(const std::string& path)
@@ -81,7 +81,7 @@ Document::Flow Document::AskSaveChanges()
 
 void Document::NewDocument()
 {
-    if (prompter_.Ask({.captionId = kWarningCaption,
+    if (prompter_.Ask({.captionId = msg::kWarningCaption,
                        .messageId = kNewQuestion,
                        .buttons = Buttons::OkCancel,
                        .icon = Icon::Warning,
@@ -133,7 +133,7 @@ void Document::ShowReadError(datafile::ReadError error)
         prompter_.Ask(ErrorText("Cannot open file."));
         return;
     }
-    prompter_.Ask({.captionId = kErrorCaption, .messageId = datafile::kWrongFileMessage, .icon = Icon::Error});
+    prompter_.Ask({.captionId = msg::kErrorCaption, .messageId = datafile::kWrongFileMessage, .icon = Icon::Error});
 }
 
 void Document::SaveDataFile()
@@ -143,7 +143,7 @@ void Document::SaveDataFile()
         SaveDataFileAs();
         return;
     }
-    if (prompter_.Ask({.captionId = kWarningCaption,
+    if (prompter_.Ask({.captionId = msg::kWarningCaption,
                        .messageId = kOverwriteQuestion,
                        .detail = Name(),
                        .form = PromptForm::MessageThenDetail,

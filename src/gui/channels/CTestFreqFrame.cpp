@@ -1,5 +1,7 @@
 #include "channels/CTestFreqFrame.h"
 
+#include "app/CommonMessages.h"
+
 #include "app/ProgrammerApp.h"
 #include "app/Prompter.h"
 #include "channels/TestFrequencyTable.h"
@@ -7,12 +9,6 @@
 #include <QCloseEvent>
 
 namespace qtr::gui {
-
-namespace {
-
-constexpr int kWarningCaption = 1001021;
-
-} // namespace
 
 CTestFreqFrame::CTestFreqFrame(ProgrammerApp& app, HelpViewer& help)
     : EditorFrame(*new CTestFreqView(app, help)), prompter_(app.prompter)
@@ -23,7 +19,7 @@ void CTestFreqFrame::WarnWhenChanged()
 {
     View().FinishEdit();
     if (View().Changed())
-        prompter_.Ask({.captionId = kWarningCaption,
+        prompter_.Ask({.captionId = msg::kWarningCaption,
                        .messageId = TestFrequencyTable::kChangedWarning,
                        .icon = Icon::Warning});
 }
