@@ -57,7 +57,7 @@ TEST_F(MainFrameTest, ParlaneEditMenuHasNoDtmfOrVantalink)
                                                     "Embedded &Message"}));
 }
 
-TEST_F(MainFrameTest, CommandsOfLaterWindowsAreShownDisabled)
+TEST_F(MainFrameTest, CommandsWithoutARegisteredWindowAreShownDisabled)
 {
     for (const int id : {command::kChannelInformation, command::kOptionalFeatures, command::kReadFromRadio,
                          command::kWriteToRadio, command::kTestMode, command::kMemoryMap, command::kRadioInformation,

@@ -66,6 +66,7 @@ public:
     void RebuildMenus() override { calls.push_back("RebuildMenus"); }
     void PostChannelInformation() override { calls.push_back("PostChannelInformation"); }
     void CloseHelpWindows() override { calls.push_back("CloseHelpWindows"); }
+    void ForgetTestFrequencyChanges() override { calls.push_back("ForgetTestFrequencyChanges"); }
 
     std::vector<std::string> calls;
 };

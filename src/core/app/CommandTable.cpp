@@ -62,6 +62,12 @@ bool CommandAvailable(int commandId, const std::set<int>& registeredCommands)
     return info && (info->shellCommand || registeredCommands.contains(commandId));
 }
 
+bool CommitsTypedValue(int commandId)
+{
+    using namespace command;
+    return commandId == kSave || commandId == kSaveAs || commandId == kWriteToRadio;
+}
+
 const std::vector<ToolbarButton>& ToolbarButtons()
 {
     using namespace command;

@@ -19,6 +19,10 @@ const std::vector<CommandInfo>& CommandTable();
 // Nothing for an identifier that is not a main-window command.
 const CommandInfo* FindCommand(int commandId);
 bool CommandAvailable(int commandId, const std::set<int>& registeredCommands);
+// Commands that take the image as it is: a value still being typed into an editor is
+// stored first, since menus, toolbar buttons and shortcuts leave the focus where it is.
+// Closing the main window does the same.
+bool CommitsTypedValue(int commandId);
 
 // A toolbar button with its tool tip message; a command of 0 is a gap between groups.
 struct ToolbarButton {

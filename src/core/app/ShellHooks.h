@@ -13,6 +13,9 @@ public:
     virtual void RebuildMenus() {}
     virtual void PostChannelInformation() {}
     virtual void CloseHelpWindows() {}
+    // After a read or a write the image and the radio agree: an open test-frequency window
+    // has no change left to remind the user of.
+    virtual void ForgetTestFrequencyChanges() {}
 };
 
 } // namespace qtr

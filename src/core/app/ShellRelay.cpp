@@ -13,5 +13,6 @@ void ShellRelay::RefreshTitle() { Forward(&ShellHooks::RefreshTitle); }
 void ShellRelay::RebuildMenus() { Forward(&ShellHooks::RebuildMenus); }
 void ShellRelay::PostChannelInformation() { Forward(&ShellHooks::PostChannelInformation); }
 void ShellRelay::CloseHelpWindows() { Forward(&ShellHooks::CloseHelpWindows); }
+void ShellRelay::ForgetTestFrequencyChanges() { Forward(&ShellHooks::ForgetTestFrequencyChanges); }
 
 } // namespace qtr

@@ -15,6 +15,7 @@ public:
     void RebuildMenus() override;
     void PostChannelInformation() override;
     void CloseHelpWindows() override;
+    void ForgetTestFrequencyChanges() override;
 
 private:
     void Forward(void (ShellHooks::*hook)());

@@ -9,8 +9,16 @@ namespace {
 constexpr unsigned kFirstPort = 1;
 constexpr unsigned kLastPort = 20;
 constexpr std::uint32_t kSettleMs = 50;
+constexpr int kFirstLabelId = 3015001;
+constexpr unsigned kPortsBeforeTheGap = 3;
 
 } // namespace
+
+int PortLabelId(unsigned port)
+{
+    const unsigned step = port <= kPortsBeforeTheGap ? port - 1 : port;
+    return kFirstLabelId + 2 * static_cast<int>(step);
+}
 
 // A port that failed to open still counts as open; it is closed at once, so that the
 // next port is not reached through a reopen and the last one is not left open.

@@ -28,11 +28,14 @@ bool TransferDialogModel::Start()
     ReportDone();
     if (direction_ == Direction::Read)
         AdoptReadImage();
+    else
+        app_.shell.ForgetTestFrequencyChanges();
     return true;
 }
 
 void TransferDialogModel::ReportDone()
 {
+    progress_.DiscardTypedKeys();
     Prompt done;
     done.captionText = "QTR-31X";
     done.messageId = direction_ == Direction::Read ? kReadDoneId : kWriteDoneId;
@@ -43,10 +46,12 @@ void TransferDialogModel::ReportDone()
 }
 
 // Editors close before the image is replaced, so that nothing they still hold is
-// committed into the radio's data.
+// committed into the radio's data; the test frequencies typed are gone with the image,
+// so closing their window reminds nobody to write them.
 void TransferDialogModel::AdoptReadImage()
 {
     ShellHooks& shell = app_.shell;
+    shell.ForgetTestFrequencyChanges();
     shell.CloseAllEditors();
     StoreReceivedImage(app_.state, app_.codec, identity_);
     app_.document.SetUntitled();

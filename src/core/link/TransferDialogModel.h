@@ -30,8 +30,8 @@ public:
     int HelpTopic() const { return direction_ == Direction::Read ? kReadHelpTopic : kWriteHelpTopic; }
 
     // The first button: runs the transfer, reports success, and after a read makes the
-    // radio's memory the document. True on success; the caller then tells an open
-    // test-frequency window (the image or the radio changed).
+    // radio's memory the document; an open test-frequency window is told either way.
+    // True on success.
     bool Start();
     // The radio's identity as the last transfer received it.
     const RadioIdentity& Identity() const { return identity_; }

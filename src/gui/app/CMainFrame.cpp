@@ -15,11 +15,14 @@
 #include "app/SettingsStore.h"
 #include "app/StatusPanes.h"
 #include "app/ToolbarIcons.h"
+#include "channels/CTestFreqFrame.h"
 #include "model/ModelInformationDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -154,6 +157,8 @@ std::set<int> CMainFrame::RegisteredCommands() const
 
 void CMainFrame::OnCommand(int commandId)
 {
+    if (CommitsTypedValue(commandId))
+        CommitFocusedField();
     if (const auto shell = shellCommands_.find(commandId); shell != shellCommands_.end())
         shell->second();
     else if (editors_.contains(commandId))
@@ -222,6 +227,27 @@ void CMainFrame::PostChannelInformation()
 void CMainFrame::CloseHelpWindows()
 {
     help_.CloseHelpWindows();
+}
+
+void CMainFrame::ForgetTestFrequencyChanges()
+{
+    if (auto* window = qobject_cast<CTestFreqFrame*>(EditorWindow(command::kTestFrequency)))
+        window->View().ForgetChanges();
+}
+
+// An editor stores a field when the field loses the focus; the focus then goes back where
+// it was, or to the editor when the field was an in-place editor that has gone.
+void CMainFrame::CommitFocusedField()
+{
+    QMdiSubWindow* active = client_->activeSubWindow();
+    const QPointer<QWidget> field = active ? active->focusWidget() : nullptr;
+    if (!field)
+        return;
+    field->clearFocus();
+    if (field && field->isVisible())
+        field->setFocus(Qt::OtherFocusReason);
+    else
+        active->widget()->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainFrame::ShowPortInStatusBar()
@@ -389,6 +415,7 @@ void CMainFrame::StorePlacement()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    CommitFocusedField();
     if (!RunCloseSequence(app_)) {
         event->ignore();
         return;

@@ -69,6 +69,7 @@ public:
     void RebuildMenus() override;
     void PostChannelInformation() override;
     void CloseHelpWindows() override;
+    void ForgetTestFrequencyChanges() override;
 
     QAction* Action(int commandId) const { return actions_.at(commandId); }
     QToolBar* ToolBar() const { return toolBar_; }
@@ -89,6 +90,8 @@ private:
     };
 
     void CreateActions();
+    // Stores the value being typed into the active editor by taking the focus away from it.
+    void CommitFocusedField();
     void CreateToolBar();
     void CentreOnScreen();
     void DefineShellCommands();

@@ -1,9 +1,14 @@
 #include "app/DesktopProgram.h"
 
+#include "app/CMainFrame.h"
 #include "channels/ChannelWindows.h"
+#include "link/LinkWindows.h"
 
 #include <QApplication>
 #include <QFile>
+
+#include <iostream>
+#include <stdexcept>
 
 namespace qtr::gui {
 
@@ -15,19 +20,37 @@ DesktopProgram::DesktopProgram() : program_(prompter_, picker_, settings_, clock
 
 std::optional<int> DesktopProgram::Start(const QStringList& commandLine)
 {
+    QStringList rest = commandLine.mid(1);
+    const bool demo = DemoRadio::TakeSwitch(rest);
     std::vector<std::string> arguments;
-    for (const QString& argument : commandLine.mid(1))
+    for (const QString& argument : rest)
         arguments.push_back(QFile::encodeName(argument).toStdString());
     const auto status =
         program_.Start(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(), arguments);
-    if (!status)
-        ChannelWindows::Register(MainFrame());
-    return status;
+    if (status)
+        return status;
+    ChannelWindows::Register(MainFrame());
+    LinkWindows::Register(MainFrame(), program_.Link());
+    if (demo)
+        StartDemoRadio();
+    return std::nullopt;
+}
+
+// Without a pseudo-terminal the program runs on without the simulated radio.
+void DesktopProgram::StartDemoRadio()
+{
+    try {
+        demo_ = std::make_unique<DemoRadio>(program_.App(), program_.Link(), settings_);
+        MainFrame().ShowPortInStatusBar();
+    } catch (const std::runtime_error& failure) {
+        std::cerr << "qtr31x: no demo radio: " << failure.what() << '\n';
+    }
 }
 
 int DesktopProgram::Run()
 {
     const int status = QApplication::exec();
+    demo_.reset(); // before the settings are written: they keep the user's own port
     program_.Exit();
     return status;
 }

@@ -5,8 +5,11 @@
 #include "app/QtSettingsStore.h"
 #include "app/SystemClock.h"
 #include "document/QtFilePicker.h"
+#include "link/DemoRadio.h"
 
 #include <QStringList>
+
+#include <memory>
 
 namespace qtr::gui {
 
@@ -16,8 +19,9 @@ class DesktopProgram {
 public:
     DesktopProgram();
 
-    // The command line as the application has it, the program's own path first. Nothing
-    // while the program runs on, otherwise its exit status.
+    // The command line as the application has it, the program's own path first; "--demo"
+    // adds a simulated radio on port 1. Nothing while the program runs on, otherwise its
+    // exit status.
     std::optional<int> Start(const QStringList& commandLine);
     // The event loop, then the settings; the exit status.
     int Run();
@@ -25,11 +29,14 @@ public:
     CMainFrame& MainFrame() { return *program_.MainFrame(); }
 
 private:
+    void StartDemoRadio();
+
     QtSettingsStore settings_;
     SystemClock clock_;
     QtPrompter prompter_;
     QtFilePicker picker_;
     ProgrammerApplication program_;
+    std::unique_ptr<DemoRadio> demo_;
 };
 
 } // namespace qtr::gui

@@ -25,6 +25,9 @@ std::optional<int> ProgrammerApplication::Start(const std::string& executablePat
 {
     if (app_.Start(settings_, executablePath) != MessageCatalog::kLoaded)
         return kFailedStart;
+    // The port stays closed until a radio operation opens it.
+    link_.UseDeviceSettings(&settings_);
+    link_.SetPort(static_cast<std::uint8_t>(app_.comPort));
     frame_ = std::make_unique<CMainFrame>(app_, help_, settings_, clock_);
     shell_.SetTarget(frame_.get());
     frame_->ShowWithPlacement(settings_.ReadText(settings::kBackupSection, settings::kLastWinPos));

@@ -3,6 +3,7 @@
 #include "app/ProgrammerApp.h"
 #include "app/QtHelpViewer.h"
 #include "app/ShellRelay.h"
+#include "link/RadioLink.h"
 
 #include <memory>
 #include <optional>
@@ -18,8 +19,8 @@ namespace qtr::gui {
 
 class CMainFrame;
 
-// The desktop program from start-up to exit: the program's state, its help and its
-// main window, with the seams it asks the user through.
+// The desktop program from start-up to exit: the program's state, its help, its one
+// radio link and its main window, with the seams it asks the user through.
 class ProgrammerApplication {
 public:
     ProgrammerApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings, const Clock& clock);
@@ -34,6 +35,7 @@ public:
 
     ProgrammerApp& App() { return app_; }
     QtHelpViewer& Help() { return help_; }
+    RadioLink& Link() { return link_; }
     CMainFrame* MainFrame() const { return frame_.get(); }
 
 private:
@@ -42,6 +44,7 @@ private:
     ShellRelay shell_;
     ProgrammerApp app_;
     QtHelpViewer help_;
+    RadioLink link_;
     std::unique_ptr<CMainFrame> frame_;
 };
 

@@ -81,6 +81,12 @@ void CTestFreqView::FinishEdit()
     grid_->EndEdit(EditingGrid::EditEnd::FocusLeft);
 }
 
+void CTestFreqView::ForgetChanges()
+{
+    grid_->EndEdit(EditingGrid::EditEnd::Escape);
+    changed_ = false;
+}
+
 bool CTestFreqView::BeginEdit(GridCell cell)
 {
     grid_->EndEdit(EditingGrid::EditEnd::FocusLeft);

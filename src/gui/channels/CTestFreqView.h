@@ -25,6 +25,9 @@ public:
     void FinishEdit();
     // A test frequency was changed since the window opened.
     bool Changed() const { return changed_; }
+    // The image and the radio agree after a read or a write: an edit still open is
+    // dropped and no change is left to warn of.
+    void ForgetChanges();
 
     EditingGrid& Grid() const { return *grid_; }
 

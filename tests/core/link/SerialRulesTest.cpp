@@ -1,6 +1,7 @@
 #include "app/MemorySettingsStore.h"
 #include "link/LineSettings.h"
 #include "link/PortDirectory.h"
+#include "link/PortProbe.h"
 #include "link/TransferProgress.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,15 @@ TEST(PortDirectoryTest, TakesTheConfiguredDeviceElseTheUsbAdapterOfTheNumber)
     EXPECT_EQ(directory.DeviceFor(2), "/dev/ttyS0");
     EXPECT_EQ(directory.DeviceFor(3), "/dev/ttyUSB2");
     EXPECT_EQ(PortDirectory().DeviceFor(20), "/dev/ttyUSB19");
+}
+
+TEST(PortDirectoryTest, LabelsSkipTheMessageNumberAfterTheThirdPort)
+{
+    EXPECT_EQ(PortLabelId(1), 3015001);
+    EXPECT_EQ(PortLabelId(3), 3015005);
+    EXPECT_EQ(PortLabelId(4), 3015009);
+    EXPECT_EQ(PortLabelId(5), 3015011);
+    EXPECT_EQ(PortLabelId(20), 3015041);
 }
 
 TEST(LineSettingsTest, ReadsTheModeTextWithOrWithoutBlanks)

@@ -1,0 +1,78 @@
+#include "link/CommPortDialog.h"
+
+#include "app/CatalogButtonBox.h"
+#include "app/CatalogText.h"
+#include "app/ProgrammerApp.h"
+#include "link/PortProbe.h"
+#include "link/RadioLink.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kTitleId = 3002115;
+constexpr int kPortsPerColumn = 10;
+
+} // namespace
+
+CommPortDialog::CommPortDialog(ProgrammerApp& app, HelpViewer& help, RadioLink& link, QWidget* parent)
+    : QDialog(parent), app_(app), link_(link), ports_(new QButtonGroup(this))
+{
+    setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildPortList());
+    layout->addWidget(new CatalogButtonBox(*this, app.catalog, help, kHelpTopic));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// Two columns of ports, each port's device beside its label.
+QWidget* CommPortDialog::BuildPortList()
+{
+    auto* frame = new QGroupBox(CatalogText(app_.catalog, kTitleId, 1), this);
+    auto* grid = new QGridLayout(frame);
+    const int selected = link_.Port();
+    for (const ProbedPort& port : ProbePorts(link_)) {
+        const int number = static_cast<int>(port.number);
+        auto* button = new QRadioButton(CatalogText(app_.catalog, PortLabelId(port.number)), frame);
+        auto* device = new QLabel(FromUtf8(port.device), frame);
+        device->setEnabled(port.usable);
+        button->setEnabled(port.usable);
+        button->setChecked(port.usable && number == selected);
+        devices_.push_back(device);
+        ports_->addButton(button, number);
+        const int row = (number - 1) % kPortsPerColumn;
+        const int column = 2 * ((number - 1) / kPortsPerColumn);
+        grid->addWidget(button, row, column);
+        grid->addWidget(device, row, column + 1);
+    }
+    return frame;
+}
+
+QRadioButton* CommPortDialog::PortButton(int port) const
+{
+    return static_cast<QRadioButton*>(ports_->button(port));
+}
+
+QLabel* CommPortDialog::DeviceLabel(int port) const
+{
+    return devices_.at(static_cast<std::size_t>(port - 1));
+}
+
+void CommPortDialog::accept()
+{
+    const int chosen = ports_->checkedId();
+    if (chosen > 0) {
+        link_.SetPort(static_cast<std::uint8_t>(chosen));
+        app_.comPort = chosen;
+    }
+    QDialog::accept();
+}
+
+} // namespace qtr::gui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+#include <vector>
+
+class QButtonGroup;
+class QLabel;
+class QRadioButton;
+
+namespace qtr {
+class HelpViewer;
+class ProgrammerApp;
+class RadioLink;
+} // namespace qtr
+
+namespace qtr::gui {
+
+// Setup, Communication Port: ports 1 to 20, each with the device it opens; the ports that
+// do not open as serial ports are offered disabled. OK selects the chosen port.
+class CommPortDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kHelpTopic = 140;
+
+    // Tries every port first.
+    CommPortDialog(ProgrammerApp& app, HelpViewer& help, RadioLink& link, QWidget* parent = nullptr);
+
+    QRadioButton* PortButton(int port) const;
+    QLabel* DeviceLabel(int port) const;
+
+public slots:
+    void accept() override;
+
+private:
+    QWidget* BuildPortList();
+
+    ProgrammerApp& app_;
+    RadioLink& link_;
+    QButtonGroup* ports_;
+    std::vector<QLabel*> devices_; // by port number from 1
+};
+
+} // namespace qtr::gui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "RadioSimulator.h"
+#include "app/OverlaySettingsStore.h"
+
+#include <QStringList>
+
+namespace qtr {
+class ProgrammerApp;
+class RadioLink;
+} // namespace qtr
+
+namespace qtr::gui {
+
+// Demo mode: a simulated radio, fresh from the factory as the program's model, on port 1
+// for this run only. The settings never see its device, and keep the user's own port.
+class DemoRadio {
+public:
+    static constexpr char kSwitch[] = "--demo";
+    static constexpr int kPort = 1;
+
+    // Takes the switch out of the command line; true when it was there.
+    static bool TakeSwitch(QStringList& arguments);
+
+    // Starts the radio and selects its port. Throws std::runtime_error when no
+    // pseudo-terminal can be had.
+    DemoRadio(ProgrammerApp& app, RadioLink& link, const SettingsStore& settings);
+    // Stops the radio; unless the user chose another port meanwhile, the one from the
+    // settings is selected again, so that it is the one saved at exit.
+    ~DemoRadio();
+    DemoRadio(const DemoRadio&) = delete;
+    DemoRadio& operator=(const DemoRadio&) = delete;
+
+    const sim::RadioSimulator& Radio() const { return radio_; }
+
+private:
+    ProgrammerApp& app_;
+    RadioLink& link_;
+    const SettingsStore& settings_;
+    OverlaySettingsStore ports_;
+    sim::RadioSimulator radio_;
+    int usersPort_;
+};
+
+} // namespace qtr::gui

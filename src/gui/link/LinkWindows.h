@@ -1,0 +1,35 @@
+#pragma once
+
+#include "link/TransferDialogModel.h"
+
+#include <QObject>
+
+namespace qtr {
+class RadioLink;
+} // namespace qtr
+
+namespace qtr::gui {
+
+class CMainFrame;
+
+// The commands of the radio link in the main window: Read from Radio, Write to Radio,
+// Radio Information and Communication Port, all on the program's one link.
+class LinkWindows : public QObject {
+    Q_OBJECT
+public:
+    static void Register(CMainFrame& frame, RadioLink& link);
+
+    LinkWindows(CMainFrame& frame, RadioLink& link);
+
+private:
+    void Transfer(TransferDialogModel::Direction direction);
+    // Refuses with the settings the radio cannot do without, else writes.
+    void WriteToRadio();
+    void ShowRadioInformation();
+    void ChoosePort();
+
+    CMainFrame& frame_;
+    RadioLink& link_;
+};
+
+} // namespace qtr::gui

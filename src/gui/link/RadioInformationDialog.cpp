@@ -1,0 +1,80 @@
+#include "link/RadioInformationDialog.h"
+
+#include "app/CatalogText.h"
+#include "app/FixedPitchFont.h"
+#include "app/HelpViewer.h"
+#include "link/RadioInformation.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kHelpTextId = 1001073;
+constexpr int kValueMinimumWidth = 260;
+
+QLabel* ValueField(const std::string& text, QWidget* parent)
+{
+    auto* field = new QLabel(FromUtf8(text), parent);
+    field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    field->setMinimumWidth(kValueMinimumWidth);
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return field;
+}
+
+} // namespace
+
+RadioInformationDialog::RadioInformationDialog(const RadioInformation& information, const MessageCatalog& catalog,
+                                               HelpViewer& help, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(CatalogText(catalog, RadioInformation::kTitleId, 1));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildFields(information, catalog));
+    layout->addLayout(BuildButtons(catalog, help));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    close_->setFocus();
+}
+
+QLayout* RadioInformationDialog::BuildFields(const RadioInformation& information, const MessageCatalog& catalog)
+{
+    values_[Model] = ValueField(information.ModelText(), this);
+    values_[Frequency] = ValueField(information.FrequencyText(catalog), this);
+    values_[SerialNumber] = ValueField(information.SerialNumberText(), this);
+    values_[Version] = ValueField(information.VersionText(), this);
+    values_[SerialNumber]->setFont(FixedPitchFont());
+    values_[Version]->setFont(FixedPitchFont());
+    const int labelIds[kFieldCount] = {RadioInformation::kModelLabelId, RadioInformation::kFrequencyLabelId,
+                                       RadioInformation::kSerialNumberLabelId, RadioInformation::kVersionLabelId};
+    auto* grid = new QGridLayout;
+    for (int field = 0; field < kFieldCount; ++field) {
+        grid->addWidget(new QLabel(CatalogText(catalog, labelIds[field], 1), this), field, 0);
+        grid->addWidget(values_[field], field, 1);
+    }
+    return grid;
+}
+
+// Both buttons take the focus and become the default button with it, so that the arrow
+// keys, which move the focus between them, also choose what Enter does.
+QLayout* RadioInformationDialog::BuildButtons(const MessageCatalog& catalog, HelpViewer& help)
+{
+    close_ = new QPushButton(CatalogText(catalog, RadioInformation::kCloseButtonTextId), this);
+    help_ = new QPushButton(CatalogText(catalog, kHelpTextId), this);
+    close_->setDefault(true);
+    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    const auto showHelp = [&help] { help.ShowHelpTopic(RadioInformation::kHelpTopic); };
+    connect(help_, &QPushButton::clicked, this, showHelp);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, showHelp);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(close_);
+    row->addWidget(help_);
+    return row;
+}
+
+} // namespace qtr::gui
