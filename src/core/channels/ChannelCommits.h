@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommonMessages.h"
 #include "channels/ChannelField.h"
 
 #include <string>
@@ -16,7 +17,7 @@ class Prompter;
 class ChannelCommits {
 public:
     static constexpr int kDeleteQuestion = 3003060;
-    static constexpr int kWarningCaption = 1001021;
+    static constexpr int kWarningCaption = msg::kWarningCaption;
 
     ChannelCommits(ChannelTable& channels, FrequencyCodec& codec, Prompter& prompter);
 

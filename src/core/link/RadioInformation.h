@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommonMessages.h"
 #include "link/RadioLink.h"
 
 #include <string>
@@ -17,7 +18,7 @@ public:
     static constexpr int kFrequencyLabelId = 3005027;
     static constexpr int kSerialNumberLabelId = 3019001;
     static constexpr int kVersionLabelId = 1005004;
-    static constexpr int kCloseButtonTextId = 1001071;
+    static constexpr int kCloseButtonTextId = msg::kClose;
     static constexpr int kHelpTopic = 143;
 
     RadioInformation(const RadioIdentity& identity, const RadioSerial& serial, const RadioVersion& version)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommonMessages.h"
 #include "app/Prompter.h"
 #include "link/RadioLink.h"
 
@@ -9,8 +10,8 @@ namespace qtr {
 // Cancel after a failed exchange, and end programming mode and close the port.
 class RadioSession {
 public:
-    static constexpr int kErrorCaptionId = 1001019;
-    static constexpr int kWarningCaptionId = 1001021;
+    static constexpr int kErrorCaptionId = msg::kErrorCaption;
+    static constexpr int kWarningCaptionId = msg::kWarningCaption;
     static constexpr int kCannotOpenPortId = 3380007;
     static constexpr int kCommunicationFailedId = 3003005;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommonMessages.h"
 #include "link/RadioLink.h"
 
 namespace qtr {
@@ -15,9 +16,9 @@ public:
     enum class Direction { Read, Write };
     static constexpr int kReadTitleId = 1001053;
     static constexpr int kWriteTitleId = 1001051;
-    static constexpr int kStartButtonTextId = 1001001;
-    static constexpr int kCancelButtonTextId = 1001003;
-    static constexpr int kHelpButtonTextId = 1001073;
+    static constexpr int kStartButtonTextId = msg::kOk;
+    static constexpr int kCancelButtonTextId = msg::kCancel;
+    static constexpr int kHelpButtonTextId = msg::kHelp;
     static constexpr int kReadHelpTopic = 32772;
     static constexpr int kWriteHelpTopic = 32773;
     static constexpr int kReadDoneId = 3370001;

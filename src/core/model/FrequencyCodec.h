@@ -2,6 +2,7 @@
 
 #include "RadioState.h"
 #include "ToneList.h"
+#include "app/CommonMessages.h"
 
 #include <array>
 #include <cstdint>
@@ -39,8 +40,8 @@ struct ToneListContents {
 // of the current model) and one catalogue (for the off texts).
 class FrequencyCodec {
 public:
-    static constexpr int kOffTextId = 1001039;
-    static constexpr int kLmrOffTextId = 1001023;
+    static constexpr int kOffTextId = msg::kOffText;
+    static constexpr int kLmrOffTextId = msg::kNoneText;
 
     FrequencyCodec(RadioState& state, const MessageCatalog& catalog);
 

@@ -1,6 +1,7 @@
 #include "app/CatalogButtonBox.h"
 
 #include "app/CatalogText.h"
+#include "app/CommonMessages.h"
 #include "app/HelpViewer.h"
 
 #include <QDialog>
@@ -9,20 +10,12 @@
 
 namespace qtr::gui {
 
-namespace {
-
-constexpr int kOkId = 1001001;
-constexpr int kCancelId = 1001003;
-constexpr int kHelpId = 1001073;
-
-} // namespace
-
 CatalogButtonBox::CatalogButtonBox(QDialog& dialog, const MessageCatalog& catalog, HelpViewer& help, int helpTopic)
     : QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, &dialog)
 {
-    button(QDialogButtonBox::Ok)->setText(CatalogText(catalog, kOkId));
-    button(QDialogButtonBox::Cancel)->setText(CatalogText(catalog, kCancelId));
-    button(QDialogButtonBox::Help)->setText(CatalogText(catalog, kHelpId));
+    button(QDialogButtonBox::Ok)->setText(CatalogText(catalog, msg::kOk));
+    button(QDialogButtonBox::Cancel)->setText(CatalogText(catalog, msg::kCancel));
+    button(QDialogButtonBox::Help)->setText(CatalogText(catalog, msg::kHelp));
     connect(this, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(this, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     const auto showHelp = [&help, helpTopic] { help.ShowHelpTopic(helpTopic); };

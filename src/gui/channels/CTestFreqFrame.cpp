@@ -1,7 +1,6 @@
 #include "channels/CTestFreqFrame.h"
 
 #include "app/CommonMessages.h"
-
 #include "app/ProgrammerApp.h"
 #include "app/Prompter.h"
 #include "channels/TestFrequencyTable.h"

@@ -1,6 +1,7 @@
 #include "channels/ChannelCopyDialog.h"
 
 #include "app/CatalogText.h"
+#include "app/CommonMessages.h"
 #include "app/HelpViewer.h"
 #include "app/ProgrammerApp.h"
 #include "channels/ChannelNumberSpin.h"
@@ -18,8 +19,6 @@ namespace {
 
 constexpr int kTitleId = 3003047;
 constexpr int kCopyId = 1001075;
-constexpr int kCloseId = 1001071;
-constexpr int kHelpId = 1001073;
 constexpr int kSourceLabelId = 3018013;
 constexpr int kTargetLabelId = 3380013;
 constexpr int kDialogTopic = 179;
@@ -43,8 +42,8 @@ ChannelCopyDialog::ChannelCopyDialog(ProgrammerApp& app, HelpViewer& help, int s
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* copy = buttons->addButton(CatalogText(app.catalog, kCopyId), QDialogButtonBox::ActionRole);
-    buttons->addButton(CatalogText(app.catalog, kCloseId), QDialogButtonBox::RejectRole);
-    buttons->addButton(CatalogText(app.catalog, kHelpId), QDialogButtonBox::HelpRole);
+    buttons->addButton(CatalogText(app.catalog, msg::kClose), QDialogButtonBox::RejectRole);
+    buttons->addButton(CatalogText(app.catalog, msg::kHelp), QDialogButtonBox::HelpRole);
     // Enter in the target edit copies too, and leaves the number selected for the next one.
     copy->setDefault(true);
     connect(copy, &QPushButton::clicked, this, &ChannelCopyDialog::Copy);

@@ -1,6 +1,7 @@
 #include "channels/EditorButtonRow.h"
 
 #include "app/CatalogText.h"
+#include "app/CommonMessages.h"
 #include "app/HelpViewer.h"
 #include "channels/EditorFrame.h"
 
@@ -8,16 +9,9 @@
 
 namespace qtr::gui {
 
-namespace {
-
-constexpr int kCloseId = 1001071;
-constexpr int kHelpId = 1001073;
-
-} // namespace
-
 EditorButtonRow::EditorButtonRow(QWidget& view, const MessageCatalog& catalog, HelpViewer& help, int helpTopic)
-    : close_(new QPushButton(CatalogText(catalog, kCloseId), &view)),
-      help_(new QPushButton(CatalogText(catalog, kHelpId), &view))
+    : close_(new QPushButton(CatalogText(catalog, msg::kClose), &view)),
+      help_(new QPushButton(CatalogText(catalog, msg::kHelp), &view))
 {
     addWidget(close_);
     addWidget(help_);

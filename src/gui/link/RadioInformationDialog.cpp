@@ -1,6 +1,7 @@
 #include "link/RadioInformationDialog.h"
 
 #include "app/CatalogText.h"
+#include "app/CommonMessages.h"
 #include "app/FixedPitchFont.h"
 #include "app/HelpViewer.h"
 #include "link/RadioInformation.h"
@@ -15,7 +16,6 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kHelpTextId = 1001073;
 constexpr int kValueMinimumWidth = 260;
 
 QLabel* ValueField(const std::string& text, QWidget* parent)
@@ -64,7 +64,7 @@ QLayout* RadioInformationDialog::BuildFields(const RadioInformation& information
 QLayout* RadioInformationDialog::BuildButtons(const MessageCatalog& catalog, HelpViewer& help)
 {
     close_ = new QPushButton(CatalogText(catalog, RadioInformation::kCloseButtonTextId), this);
-    help_ = new QPushButton(CatalogText(catalog, kHelpTextId), this);
+    help_ = new QPushButton(CatalogText(catalog, msg::kHelp), this);
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     const auto showHelp = [&help] { help.ShowHelpTopic(RadioInformation::kHelpTopic); };
