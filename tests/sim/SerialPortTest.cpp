@@ -1,4 +1,4 @@
-#include "app/MemorySettingsStore.h"
+#include "PseudoTerminal.h"
 #include "link/PortDirectory.h"
 #include "link/PortProbe.h"
 #include "link/SerialPort.h"
@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <climits>
-#include <pty.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -22,18 +20,9 @@ class SerialPortTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(openpty(&master_, &slave_, nullptr, nullptr, nullptr), 0);
-        char name[PATH_MAX] = {};
-        ASSERT_EQ(ttyname_r(slave_, name, sizeof name), 0);
-        store_.WriteText(PortDirectory::kSection, "COM1", name);
-        store_.WriteText(PortDirectory::kSection, "COM2", "/dev/null");
-        store_.WriteText(PortDirectory::kSection, "COM3", "/nonexistent/tty");
-        port_.UseDeviceSettings(&store_);
-    }
-    void TearDown() override
-    {
-        close(master_);
-        close(slave_);
+        pty_.Settings().WriteText(PortDirectory::kSection, "COM2", "/dev/null");
+        pty_.Settings().WriteText(PortDirectory::kSection, "COM3", "/nonexistent/tty");
+        port_.UseDeviceSettings(&pty_.Settings());
     }
     void Send(const std::string& bytes) { ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
     termios SeenSettings() const
@@ -48,9 +37,8 @@ protected:
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 
-    int master_ = -1;
-    int slave_ = -1;
-    MemorySettingsStore store_;
+    test::PseudoTerminal pty_;
+    const int master_ = pty_.Master();
     SerialPort port_;
 };
 

@@ -1,12 +1,10 @@
-#include "app/MemorySettingsStore.h"
+#include "PseudoTerminal.h"
 #include "link/PortDirectory.h"
 #include "link/RadioLink.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <poll.h>
-#include <pty.h>
 #include <thread>
 #include <unistd.h>
 
@@ -18,19 +16,13 @@ class TestModePrimitivesTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(openpty(&master_, &slave_, nullptr, nullptr, nullptr), 0);
-        char name[PATH_MAX] = {};
-        ASSERT_EQ(ttyname_r(slave_, name, sizeof name), 0);
-        store_.WriteText(PortDirectory::kSection, "COM1", name);
-        link_.UseDeviceSettings(&store_);
+        link_.UseDeviceSettings(&pty_.Settings());
         ASSERT_EQ(link_.SetOpen(1), 1);
         link_.SetReadTimeout(300);
     }
     void TearDown() override
     {
         link_.SetOpen(0);
-        close(master_);
-        close(slave_);
     }
     // Answers each expected command with its reply; what the program sent is kept.
     void Radio(std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> script)
@@ -57,9 +49,8 @@ protected:
         return heard_;
     }
 
-    int master_ = -1;
-    int slave_ = -1;
-    MemorySettingsStore store_;
+    test::PseudoTerminal pty_;
+    const int master_ = pty_.Master();
     RadioLink link_;
     std::thread radio_;
     std::vector<std::uint8_t> heard_;
