@@ -57,9 +57,8 @@ void ModelSelection::SelectModel(int modelType)
     state_.SetModelCode(modelType);
     const bool uhf = IsUhfModelType(modelType);
     view.SetBits(identity::kTypeByte, 4, 4, uhf ? 0x8 : 0x1);
-    const std::uint8_t option = view.Byte(identity::kOptionByte);
-    view.SetByte(identity::kOptionByte, modelType % 2 == 0 ? static_cast<std::uint8_t>((option & 0xFA) | 2)
-                                                           : static_cast<std::uint8_t>((option & 0xFD) | 5));
+    const unsigned bits = modelType % 2 == 0 ? kStandardOptionBits : kLVariantOptionBits;
+    view.SetByte(identity::kOptionByte, WithOptionBits(view.Byte(identity::kOptionByte), bits));
     view.SetByte(identity::kLineLetter, modelType < 4 ? kLmrLine : kParlaneLine);
     uhfSelected_ = uhf;
     model_ = modelType;

@@ -17,17 +17,6 @@ constexpr int kDamagedLanguageId = 1004005;
 const char* const kCannotReadLanguageText = "Can't read language file.\nPlease re-install this software again.";
 const char* const kDamagedLanguageText = "Language file has been damaged.\nPlease re-install this software again.";
 
-// Copies the option bits of a restored record into the image when they name a standard or L model.
-void TakeOptionBits(ImageView& view, std::uint8_t restoredOption)
-{
-    const unsigned bits = restoredOption & 0x07;
-    const std::uint8_t option = view.Byte(identity::kOptionByte);
-    if (bits == kStandardOptionBits)
-        view.SetByte(identity::kOptionByte, static_cast<std::uint8_t>((option & 0xFA) | 0x02));
-    else if (bits == kLVariantOptionBits)
-        view.SetByte(identity::kOptionByte, static_cast<std::uint8_t>((option & 0xFD) | 0x05));
-}
-
 } // namespace
 
 ProgrammerApp::ProgrammerApp(Prompter& prompterSeam, FilePicker& picker, ShellHooks& shellHooks)
@@ -43,7 +32,10 @@ bool ProgrammerApp::RestoreModel(const std::string& lastModel)
         const std::string code(record->begin(), record->begin() + identity::kCodeLength);
         if (code == "P7100" || code == "P8100") {
             ImageView view = state.View();
-            TakeOptionBits(view, (*record)[identity::kRecordOption]);
+            // Only option bits that name a standard or an L model are taken.
+            const unsigned bits = (*record)[identity::kRecordOption] & 0x07;
+            if (bits == kStandardOptionBits || bits == kLVariantOptionBits)
+                view.SetByte(identity::kOptionByte, WithOptionBits(view.Byte(identity::kOptionByte), bits));
             view.SetByte(identity::kLineLetter, (*record)[identity::kRecordLine]);
         }
     }

@@ -61,4 +61,7 @@ ModelRecord DefaultModelRecord();
 
 bool IsUhfTypeByte(std::uint8_t typeByte);
 
+// The option byte with its low three bits made standard (2) or L variant (5); the other bits stay.
+std::uint8_t WithOptionBits(std::uint8_t option, unsigned bits);
+
 } // namespace qtr
