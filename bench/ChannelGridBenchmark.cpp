@@ -6,13 +6,13 @@
 //
 // Settings go to a temporary folder.
 
-#include "app/CMainFrame.h"
-#include "app/CommandIds.h"
-#include "app/DesktopProgram.h"
-#include "channels/CChInfoFrm.h"
-#include "channels/ChannelCommits.h"
-#include "model/ModelChoice.h"
-#include "model/ModelDefaults.h"
+#include "gui/app/MainWindow.h"
+#include "core/app/CommandIds.h"
+#include "gui/app/DesktopProgram.h"
+#include "gui/channels/CChInfoFrm.h"
+#include "core/channels/ChannelCommits.h"
+#include "core/model/ModelChoice.h"
+#include "core/model/ModelDefaults.h"
 
 #include <QApplication>
 
@@ -70,7 +70,7 @@ int Run(int runs)
     qtr::gui::DesktopProgram program;
     if (const auto status = program.Start({QApplication::arguments().first()}))
         return *status;
-    qtr::gui::CMainFrame& frame = program.MainFrame();
+    qtr::gui::MainWindow& frame = program.Window();
     QCoreApplication::processEvents();
     ProgramSixteenChannels(frame.App());
 

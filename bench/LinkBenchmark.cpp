@@ -3,14 +3,14 @@
 // plus the waits the protocol itself asks for (50 ms before the identity request, and
 // 250 ms after the last block of a read). Target: under 1.10 for both.
 
-#include "RadioSimulator.h"
-#include "app/MemorySettingsStore.h"
-#include "app/Prompter.h"
-#include "link/PortDirectory.h"
-#include "link/RadioSession.h"
-#include "link/RadioTransfer.h"
-#include "link/TransferProgress.h"
-#include "model/ModelDefaults.h"
+#include "sim/RadioSimulator.h"
+#include "core/base/MemorySettingsStore.h"
+#include "core/base/Prompter.h"
+#include "core/link/PortDirectory.h"
+#include "core/link/RadioSession.h"
+#include "core/link/RadioTransfer.h"
+#include "core/link/TransferProgress.h"
+#include "core/model/ModelDefaults.h"
 
 #include <algorithm>
 #include <chrono>

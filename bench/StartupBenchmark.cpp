@@ -7,9 +7,9 @@
 // loading the program and Qt; the child says "ready" on its standard output at the moment
 // it is done. Settings go to a temporary folder.
 
-#include "app/CMainFrame.h"
-#include "app/CommandIds.h"
-#include "app/DesktopProgram.h"
+#include "gui/app/MainWindow.h"
+#include "core/app/CommandIds.h"
+#include "gui/app/DesktopProgram.h"
 
 #include <QApplication>
 
@@ -39,8 +39,8 @@ int RunChild(int argc, char** argv)
     qtr::gui::DesktopProgram program;
     if (const auto status = program.Start({qt.arguments().first()}))
         return *status;
-    qtr::gui::CMainFrame* frame = &program.MainFrame();
-    QObject::connect(frame, &qtr::gui::CMainFrame::CommandHandled, frame, [frame](int id) {
+    qtr::gui::MainWindow* frame = &program.Window();
+    QObject::connect(frame, &qtr::gui::MainWindow::CommandHandled, frame, [frame](int id) {
         if (id != qtr::command::kChannelInformation || !frame->isVisible())
             return;
         std::puts("ready");

@@ -1,6 +1,6 @@
 // Any bytes given to the data-file reader are either refused or give a whole image
 // that writes back to the same bytes apart from the unchecked header bytes.
-#include "document/DataFile.h"
+#include "core/document/DataFile.h"
 
 #include <cstdlib>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageCatalog.h"
+#include "core/base/MessageCatalog.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

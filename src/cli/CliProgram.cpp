@@ -1,15 +1,15 @@
-#include "CliProgram.h"
+#include "cli/CliProgram.h"
 
-#include "QuietProgress.h"
-#include "channels/ChannelGridText.h"
-#include "link/PortDirectory.h"
-#include "link/RadioInformationQuery.h"
-#include "link/RadioSession.h"
-#include "link/WriteReadiness.h"
-#include "document/DataFile.h"
-#include "model/FrequencyCodec.h"
-#include "model/ModelChoice.h"
-#include "model/ModelDefaults.h"
+#include "cli/QuietProgress.h"
+#include "core/channels/ChannelGridText.h"
+#include "core/link/PortDirectory.h"
+#include "core/link/RadioInformationQuery.h"
+#include "core/link/RadioSession.h"
+#include "core/link/WriteReadiness.h"
+#include "core/document/DataFile.h"
+#include "core/model/FrequencyCodec.h"
+#include "core/model/ModelChoice.h"
+#include "core/model/ModelDefaults.h"
 
 #include <filesystem>
 #include <iomanip>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "CliArguments.h"
-#include "ConsolePrompter.h"
-#include "RetryingPrompter.h"
-#include "app/MemorySettingsStore.h"
-#include "app/ProgrammerApp.h"
-#include "app/ShellHooks.h"
-#include "document/FilePicker.h"
-#include "link/RadioLink.h"
-#include "link/TransferDialogModel.h"
+#include "cli/CliArguments.h"
+#include "cli/ConsolePrompter.h"
+#include "cli/RetryingPrompter.h"
+#include "core/base/MemorySettingsStore.h"
+#include "core/app/ProgrammerApp.h"
+#include "core/base/ShellHooks.h"
+#include "core/base/FilePicker.h"
+#include "core/link/RadioLink.h"
+#include "core/app/TransferDialogModel.h"
 
 #include <iosfwd>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ConsolePrompter.h"
+#include "cli/ConsolePrompter.h"
 
-#include "app/MessageCatalog.h"
+#include "core/base/MessageCatalog.h"
 
 #include <ostream>
 

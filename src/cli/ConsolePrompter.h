@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Prompter.h"
+#include "core/base/Prompter.h"
 
 #include <iosfwd>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/TransferProgress.h"
+#include "core/link/TransferProgress.h"
 
 namespace qtr::cli {
 

@@ -1,4 +1,4 @@
-#include "RetryingPrompter.h"
+#include "cli/RetryingPrompter.h"
 
 #include <ostream>
 

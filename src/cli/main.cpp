@@ -1,4 +1,4 @@
-#include "CliProgram.h"
+#include "cli/CliProgram.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "app/DesktopProgram.h"
+#include "gui/app/DesktopProgram.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "LinePacer.h"
+#include "sim/LinePacer.h"
 
-#include "link/PosixWrite.h"
-#include "link/WireBytes.h"
+#include "core/link/PosixWrite.h"
+#include "core/link/WireBytes.h"
 
 #include <algorithm>
 #include <thread>

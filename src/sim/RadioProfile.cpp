@@ -1,7 +1,7 @@
-#include "RadioProfile.h"
+#include "sim/RadioProfile.h"
 
-#include "model/ModelDefaults.h"
-#include "model/RadioState.h"
+#include "core/model/ModelDefaults.h"
+#include "core/model/RadioState.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SimFault.h"
-#include "link/RadioLink.h"
-#include "model/ImageView.h"
+#include "sim/SimFault.h"
+#include "core/link/RadioLink.h"
+#include "core/model/ImageView.h"
 
 #include <optional>
 #include <string>

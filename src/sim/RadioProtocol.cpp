@@ -1,6 +1,6 @@
-#include "RadioProtocol.h"
+#include "sim/RadioProtocol.h"
 
-#include "link/WireBytes.h"
+#include "core/link/WireBytes.h"
 
 #include <algorithm>
 #include <numeric>

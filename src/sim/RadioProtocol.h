@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FaultPlan.h"
-#include "RadioProfile.h"
+#include "sim/FaultPlan.h"
+#include "sim/RadioProfile.h"
 
 #include <cstdint>
 #include <deque>

@@ -1,6 +1,6 @@
-#include "RadioSimulator.h"
+#include "sim/RadioSimulator.h"
 
-#include "link/TermiosSpeed.h"
+#include "core/link/TermiosSpeed.h"
 
 #include <cerrno>
 #include <climits>

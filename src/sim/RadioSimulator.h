@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LinePacer.h"
-#include "RadioProtocol.h"
+#include "sim/LinePacer.h"
+#include "sim/RadioProtocol.h"
 
 #include <atomic>
 #include <cstdint>

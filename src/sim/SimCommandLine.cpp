@@ -1,7 +1,7 @@
-#include "SimCommandLine.h"
+#include "sim/SimCommandLine.h"
 
-#include "document/DataFile.h"
-#include "link/TextFields.h"
+#include "core/document/DataFile.h"
+#include "core/link/TextFields.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RadioProfile.h"
+#include "sim/RadioProfile.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "SimFault.h"
+#include "sim/SimFault.h"
 
-#include "link/TextFields.h"
+#include "core/link/TextFields.h"
 
 #include <array>
 #include <utility>

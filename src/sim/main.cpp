@@ -1,6 +1,6 @@
-#include "RadioSimulator.h"
-#include "SimCommandLine.h"
-#include "document/DataFile.h"
+#include "sim/RadioSimulator.h"
+#include "sim/SimCommandLine.h"
+#include "core/document/DataFile.h"
 
 #include <csignal>
 #include <iostream>

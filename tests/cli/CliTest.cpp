@@ -1,6 +1,6 @@
-#include "document/DataFile.h"
-#include "model/ModelChoice.h"
-#include "model/ModelDefaults.h"
+#include "core/document/DataFile.h"
+#include "core/model/ModelChoice.h"
+#include "core/model/ModelDefaults.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>

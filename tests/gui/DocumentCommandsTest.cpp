@@ -2,8 +2,8 @@
 
 #include "TempFolder.h"
 #include "TestImages.h"
-#include "app/CommandIds.h"
-#include "document/DataFile.h"
+#include "core/app/CommandIds.h"
+#include "core/document/DataFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/CMainFrame.h"
-#include "app/Clock.h"
-#include "app/MemorySettingsStore.h"
-#include "app/ProgrammerApplication.h"
-#include "document/FilePicker.h"
+#include "gui/app/MainWindow.h"
+#include "core/base/Clock.h"
+#include "core/base/MemorySettingsStore.h"
+#include "gui/app/ProgrammerApplication.h"
+#include "core/base/FilePicker.h"
 #include "ProgramFolder.h"
 #include "ScriptedPrompter.h"
 
@@ -75,7 +75,7 @@ public:
     GuiHarness() { clock.now.tm_year = 111; }
     ~GuiHarness() { Program().Exit(); }
 
-    gui::CMainFrame& Start(const std::vector<std::string>& arguments = {},
+    gui::MainWindow& Start(const std::vector<std::string>& arguments = {},
                            const std::string& folder = ProgramFolder())
     {
         const auto status = Program().Start(folder + "/qtr31x", arguments);
@@ -85,7 +85,7 @@ public:
         return Frame();
     }
     gui::ProgrammerApplication& Program() { return program_; }
-    gui::CMainFrame& Frame() { return *program_.MainFrame(); }
+    gui::MainWindow& Frame() { return *program_.Window(); }
     ProgrammerApp& App() { return program_.App(); }
 
     QMenu* MenuTitled(const QString& title)

@@ -1,8 +1,8 @@
 #include "GuiHarness.h"
 
-#include "app/CommandIds.h"
-#include "app/LanguageSetupDialog.h"
-#include "app/QtHelpViewer.h"
+#include "core/app/CommandIds.h"
+#include "gui/app/LanguageSetupDialog.h"
+#include "gui/app/QtHelpViewer.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>

@@ -1,10 +1,10 @@
 #include "GuiHarness.h"
 
 #include "TestImages.h"
-#include "app/CommandIds.h"
-#include "app/HelpViewer.h"
-#include "model/FrequencyCodec.h"
-#include "model/ModelInformationDialog.h"
+#include "core/app/CommandIds.h"
+#include "core/base/HelpViewer.h"
+#include "core/model/FrequencyCodec.h"
+#include "gui/model/ModelInformationDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

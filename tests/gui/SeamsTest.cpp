@@ -2,13 +2,13 @@
 
 #include "TempFolder.h"
 #include "TestImages.h"
-#include "app/FixedPitchFont.h"
-#include "app/MdiClientArea.h"
-#include "app/QtPrompter.h"
-#include "app/QtSettingsStore.h"
-#include "document/CCustomFileDlg.h"
-#include "document/DataFile.h"
-#include "document/QtFilePicker.h"
+#include "gui/app/FixedPitchFont.h"
+#include "gui/app/MdiClientArea.h"
+#include "gui/app/QtPrompter.h"
+#include "gui/app/QtSettingsStore.h"
+#include "gui/document/DataFileDialog.h"
+#include "core/document/DataFile.h"
+#include "gui/document/QtFilePicker.h"
 
 #include <QFileDialog>
 #include <QGroupBox>
@@ -103,7 +103,7 @@ TEST_F(OpenDialogTest, ThePanelPreviewsTheEmbeddedMessageOfTheSelectedFile)
 {
     WriteFileWithMessage("hello.dat", "HELLO");
     TempFolder::WriteBytes(folder.File("other.txt"), {'x'});
-    gui::CCustomFileDlg dialog(gui::CCustomFileDlg::Purpose::Open, catalog, gui::FixedPitchFont(),
+    gui::DataFileDialog dialog(gui::DataFileDialog::Purpose::Open, catalog, gui::FixedPitchFont(),
                                QString::fromStdString(folder.Path()), "*.dat");
     dialog.show();
     EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
@@ -122,7 +122,7 @@ TEST_F(OpenDialogTest, ThePickerReturnsTheChosenFile)
     picker.UseCatalog(catalog);
     QString filter;
     test::WhenModal([&](QWidget& modal) {
-        auto& dialog = dynamic_cast<gui::CCustomFileDlg&>(modal);
+        auto& dialog = dynamic_cast<gui::DataFileDialog&>(modal);
         filter = dialog.nameFilters().join(";;");
         dialog.selectFile(QString::fromStdString(path));
         QTest::keyClick(&dialog, Qt::Key_Return);

@@ -2,8 +2,8 @@
 
 #include "TempFolder.h"
 #include "TestImages.h"
-#include "app/StatusPanes.h"
-#include "document/DataFile.h"
+#include "gui/app/StatusPanes.h"
+#include "core/document/DataFile.h"
 
 #include <QSignalSpy>
 #include <QToolBar>
@@ -22,12 +22,12 @@ TEST(StartUpTest, ShowsTheMainWindowInEnglishMaximizedAndAsksForTheChannels)
     harness.clock.now = {.tm_sec = 9, .tm_min = 5, .tm_hour = 13, .tm_mday = 1, .tm_mon = 6, .tm_year = 111};
     const auto status = harness.Program().Start(test::ProgramFolder() + "/qtr31x", {});
     ASSERT_FALSE(status);
-    QSignalSpy handled(&harness.Frame(), &gui::CMainFrame::CommandHandled);
+    QSignalSpy handled(&harness.Frame(), &gui::MainWindow::CommandHandled);
     QCoreApplication::processEvents();
     ASSERT_EQ(handled.count(), 1);
     EXPECT_EQ(handled.first().first().toInt(), 32780);
 
-    gui::CMainFrame& frame = harness.Frame();
+    gui::MainWindow& frame = harness.Frame();
     EXPECT_TRUE(frame.isVisible());
     EXPECT_TRUE(frame.isMaximized());
     EXPECT_EQ(frame.windowTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
@@ -44,7 +44,7 @@ TEST(StartUpTest, RestoresTheLastPlacementAndModel)
     GuiHarness harness;
     harness.settings.WriteText("Backup", "LastWinPos", "0:1:-1:-1:-1:-1:10:20:810:620");
     harness.settings.WriteText("BackUp", "LastModel", "50:38:31:4C:30:8B:FD:4C");
-    gui::CMainFrame& frame = harness.Start();
+    gui::MainWindow& frame = harness.Start();
     EXPECT_FALSE(frame.isMaximized());
     EXPECT_EQ(frame.geometry().size(), QSize(800, 600));
     EXPECT_EQ(frame.windowTitle(),
@@ -56,7 +56,7 @@ TEST(StartUpTest, AMissingLanguageFileEndsTheProgramWithStatusOne)
     test::TempFolder empty;
     GuiHarness harness;
     EXPECT_EQ(harness.Program().Start(empty.File("qtr31x"), {}), 1);
-    EXPECT_EQ(harness.Program().MainFrame(), nullptr);
+    EXPECT_EQ(harness.Program().Window(), nullptr);
     ASSERT_EQ(harness.prompter.asked.size(), 1u);
     EXPECT_EQ(harness.prompter.asked[0].detail, "Can't read language file.\nPlease re-install this software again.");
     EXPECT_EQ(harness.prompter.asked[0].icon, Icon::Error);
@@ -69,7 +69,7 @@ TEST(StartUpTest, OpensTheDataFileNamedOnTheCommandLine)
     test::StartWithModel(radio, test::RecordFor(2, 0x85));
     ASSERT_FALSE(datafile::Write(folder.File("shop.dat"), radio.image, "ZR5816"));
     GuiHarness harness;
-    gui::CMainFrame& frame = harness.Start({folder.File("shop.dat")});
+    gui::MainWindow& frame = harness.Start({folder.File("shop.dat")});
     EXPECT_EQ(frame.windowTitle(), "QTR-31X [RB-8100    LMR UHF:450-470 MHz(8 Channels)] [File Name : shop.dat ]");
     EXPECT_EQ(harness.App().state.image, radio.image);
     EXPECT_TRUE(harness.ItemsOf("&Edit").contains("&DTMF"));
@@ -80,7 +80,7 @@ TEST(StartUpTest, ARefusedCommandLineFileLeavesTheFirstImage)
     test::TempFolder folder;
     test::TempFolder::WriteBytes(folder.File("bad.dat"), std::vector<std::uint8_t>(1040, 'Z'));
     GuiHarness harness;
-    gui::CMainFrame& frame = harness.Start({folder.File("bad.dat")});
+    gui::MainWindow& frame = harness.Start({folder.File("bad.dat")});
     EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003013});
     EXPECT_EQ(frame.windowTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
 }

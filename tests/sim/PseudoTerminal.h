@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MemorySettingsStore.h"
-#include "link/PortDirectory.h"
+#include "core/base/MemorySettingsStore.h"
+#include "core/link/PortDirectory.h"
 
 #include <climits>
 #include <pty.h>

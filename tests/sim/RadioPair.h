@@ -1,19 +1,19 @@
 #pragma once
 
 #include "ProgramFolder.h"
-#include "RadioSimulator.h"
+#include "sim/RadioSimulator.h"
 #include "ScriptedPrompter.h"
-#include "app/MemorySettingsStore.h"
-#include "app/MessageCatalog.h"
-#include "app/ProgrammerApp.h"
-#include "app/ShellHooks.h"
-#include "document/FilePicker.h"
-#include "link/PortDirectory.h"
-#include "link/RadioInformationQuery.h"
-#include "link/RadioSession.h"
-#include "link/TransferDialogModel.h"
-#include "link/TransferProgress.h"
-#include "model/ModelDefaults.h"
+#include "core/base/MemorySettingsStore.h"
+#include "core/base/MessageCatalog.h"
+#include "core/app/ProgrammerApp.h"
+#include "core/base/ShellHooks.h"
+#include "core/base/FilePicker.h"
+#include "core/link/PortDirectory.h"
+#include "core/link/RadioInformationQuery.h"
+#include "core/link/RadioSession.h"
+#include "core/app/TransferDialogModel.h"
+#include "core/link/TransferProgress.h"
+#include "core/model/ModelDefaults.h"
 
 #include <atomic>
 #include <chrono>

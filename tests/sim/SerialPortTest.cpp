@@ -1,7 +1,7 @@
 #include "PseudoTerminal.h"
-#include "link/PortDirectory.h"
-#include "link/PortProbe.h"
-#include "link/SerialPort.h"
+#include "core/link/PortDirectory.h"
+#include "core/link/PortProbe.h"
+#include "core/link/SerialPort.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "FaultPlan.h"
-#include "RadioProtocol.h"
-#include "SimCommandLine.h"
-#include "link/WireBytes.h"
+#include "sim/FaultPlan.h"
+#include "sim/RadioProtocol.h"
+#include "sim/SimCommandLine.h"
+#include "core/link/WireBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "PseudoTerminal.h"
-#include "link/PortDirectory.h"
-#include "link/RadioLink.h"
+#include "core/link/PortDirectory.h"
+#include "core/link/RadioLink.h"
 
 #include <gtest/gtest.h>
 

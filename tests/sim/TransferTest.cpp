@@ -1,7 +1,7 @@
 #include "RadioPair.h"
 
 #include "TempFolder.h"
-#include "document/DataFile.h"
+#include "core/document/DataFile.h"
 
 #include <gtest/gtest.h>
 

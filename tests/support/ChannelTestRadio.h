@@ -2,10 +2,10 @@
 
 #include "ScriptedPrompter.h"
 #include "TestImages.h"
-#include "app/MessageCatalog.h"
-#include "channels/ChannelTable.h"
-#include "model/FrequencyCodec.h"
-#include "model/ModelDefaults.h"
+#include "core/base/MessageCatalog.h"
+#include "core/channels/ChannelTable.h"
+#include "core/model/FrequencyCodec.h"
+#include "core/model/ModelDefaults.h"
 
 #include <array>
 #include <cstdint>

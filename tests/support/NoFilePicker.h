@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/FilePicker.h"
+#include "core/base/FilePicker.h"
 
 namespace qtr::test {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/ModelChoice.h"
-#include "model/ModelDefaults.h"
-#include "model/RadioState.h"
+#include "core/model/ModelChoice.h"
+#include "core/model/ModelDefaults.h"
+#include "core/model/RadioState.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,6 +1,6 @@
-#include "app/AboutTexts.h"
+#include "core/app/AboutTexts.h"
 
-#include "app/MessageCatalog.h"
+#include "core/base/MessageCatalog.h"
 
 namespace qtr {
 

@@ -1,7 +1,7 @@
-#include "app/ClientBackground.h"
+#include "core/app/ClientBackground.h"
 
-#include "app/SettingsRules.h"
-#include "app/SettingsStore.h"
+#include "core/app/SettingsRules.h"
+#include "core/base/SettingsStore.h"
 
 #include <climits>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindowPlacement.h"
+#include "core/app/MainWindowPlacement.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,10 +1,10 @@
-#include "app/CloseSequence.h"
+#include "core/app/CloseSequence.h"
 
-#include "app/CommonMessages.h"
+#include "core/base/CommonMessages.h"
 
-#include "app/ProgrammerApp.h"
-#include "app/Prompter.h"
-#include "app/ShellHooks.h"
+#include "core/app/ProgrammerApp.h"
+#include "core/base/Prompter.h"
+#include "core/base/ShellHooks.h"
 
 namespace qtr {
 

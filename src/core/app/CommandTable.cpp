@@ -1,6 +1,6 @@
-#include "app/CommandTable.h"
+#include "core/app/CommandTable.h"
 
-#include "app/CommandIds.h"
+#include "core/app/CommandIds.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "app/HelpLookup.h"
+#include "core/app/HelpLookup.h"
 
-#include "app/CommandIds.h"
-#include "app/HelpFile.h"
+#include "core/app/CommandIds.h"
+#include "core/base/HelpFile.h"
 
 #include <filesystem>
 #include <map>

@@ -1,7 +1,7 @@
-#include "app/LanguageSetup.h"
+#include "core/app/LanguageSetup.h"
 
-#include "app/ProgrammerApp.h"
-#include "app/ShellHooks.h"
+#include "core/app/ProgrammerApp.h"
+#include "core/base/ShellHooks.h"
 
 namespace qtr {
 

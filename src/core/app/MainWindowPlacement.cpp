@@ -1,4 +1,4 @@
-#include "app/MainWindowPlacement.h"
+#include "core/app/MainWindowPlacement.h"
 
 #include <climits>
 

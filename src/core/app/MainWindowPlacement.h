@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsRules.h"
+#include "core/app/SettingsRules.h"
 
 #include <optional>
 

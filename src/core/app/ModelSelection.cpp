@@ -1,12 +1,12 @@
-#include "app/ModelSelection.h"
+#include "core/app/ModelSelection.h"
 
-#include "app/CommonMessages.h"
+#include "core/base/CommonMessages.h"
 
-#include "app/HelpFile.h"
-#include "app/Prompter.h"
-#include "app/ShellHooks.h"
-#include "document/Document.h"
-#include "model/ModelDefaults.h"
+#include "core/base/HelpFile.h"
+#include "core/base/Prompter.h"
+#include "core/base/ShellHooks.h"
+#include "core/document/Document.h"
+#include "core/model/ModelDefaults.h"
 
 namespace qtr {
 

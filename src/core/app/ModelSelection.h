@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/RadioState.h"
+#include "core/model/RadioState.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "app/ProgrammerApp.h"
+#include "core/app/ProgrammerApp.h"
 
-#include "app/Prompter.h"
-#include "app/SettingsRules.h"
-#include "app/SettingsStore.h"
-#include "model/ModelDefaults.h"
+#include "core/base/Prompter.h"
+#include "core/app/SettingsRules.h"
+#include "core/base/SettingsStore.h"
+#include "core/model/ModelDefaults.h"
 
 #include <filesystem>
 

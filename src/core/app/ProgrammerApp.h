@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/HelpFile.h"
-#include "app/MessageCatalog.h"
-#include "channels/ChannelTable.h"
-#include "document/Document.h"
-#include "model/FrequencyCodec.h"
-#include "model/RadioState.h"
+#include "core/base/HelpFile.h"
+#include "core/base/MessageCatalog.h"
+#include "core/channels/ChannelTable.h"
+#include "core/document/Document.h"
+#include "core/model/FrequencyCodec.h"
+#include "core/model/RadioState.h"
 
 #include <string>
 

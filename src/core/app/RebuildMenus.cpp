@@ -1,7 +1,7 @@
-#include "app/RebuildMenus.h"
+#include "core/app/RebuildMenus.h"
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
+#include "core/app/CommandIds.h"
+#include "core/app/CommandTable.h"
 
 #include <initializer_list>
 

@@ -1,7 +1,7 @@
-#include "app/RefreshTitle.h"
+#include "core/app/RefreshTitle.h"
 
-#include "app/MessageCatalog.h"
-#include "model/RadioState.h"
+#include "core/base/MessageCatalog.h"
+#include "core/model/RadioState.h"
 
 namespace qtr {
 

@@ -1,11 +1,11 @@
-#include "app/SettingsRules.h"
+#include "core/app/SettingsRules.h"
 
 #include <array>
 #include <climits>
 #include <cstdio>
 #include <string_view>
 
-#include "app/SettingsStore.h"
+#include "core/base/SettingsStore.h"
 
 namespace qtr {
 

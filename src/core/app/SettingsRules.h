@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "model/ModelTable.h"
+#include "core/model/ModelTable.h"
 
 namespace qtr {
 

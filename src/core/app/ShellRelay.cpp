@@ -1,4 +1,4 @@
-#include "app/ShellRelay.h"
+#include "core/app/ShellRelay.h"
 
 namespace qtr {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ShellHooks.h"
+#include "core/base/ShellHooks.h"
 
 namespace qtr {
 

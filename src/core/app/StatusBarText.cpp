@@ -1,4 +1,4 @@
-#include "app/StatusBarText.h"
+#include "core/app/StatusBarText.h"
 
 #include <cstdio>
 

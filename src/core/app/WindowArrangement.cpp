@@ -1,4 +1,4 @@
-#include "app/WindowArrangement.h"
+#include "core/app/WindowArrangement.h"
 
 #include <algorithm>
 

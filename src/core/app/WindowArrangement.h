@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ClientBackground.h"
-#include "app/MainWindowPlacement.h"
+#include "core/app/ClientBackground.h"
+#include "core/app/MainWindowPlacement.h"
 
 #include <vector>
 

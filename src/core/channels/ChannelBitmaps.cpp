@@ -1,4 +1,4 @@
-#include "channels/ChannelBitmaps.h"
+#include "core/channels/ChannelBitmaps.h"
 
 namespace qtr {
 

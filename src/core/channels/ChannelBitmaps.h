@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ImageView.h"
+#include "core/model/ImageView.h"
 
 #include <cstddef>
 

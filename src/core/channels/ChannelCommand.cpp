@@ -1,7 +1,7 @@
-#include "channels/ChannelCommand.h"
+#include "core/channels/ChannelCommand.h"
 
-#include "channels/ChannelTable.h"
-#include "model/RadioState.h"
+#include "core/channels/ChannelTable.h"
+#include "core/model/RadioState.h"
 
 namespace qtr {
 

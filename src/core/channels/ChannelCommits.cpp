@@ -1,9 +1,9 @@
-#include "channels/ChannelCommits.h"
+#include "core/channels/ChannelCommits.h"
 
-#include "app/Prompter.h"
-#include "channels/ChannelTable.h"
-#include "model/FrequencyCodec.h"
-#include "model/ParlaneLists.h"
+#include "core/base/Prompter.h"
+#include "core/channels/ChannelTable.h"
+#include "core/model/FrequencyCodec.h"
+#include "core/model/ParlaneLists.h"
 
 namespace qtr {
 

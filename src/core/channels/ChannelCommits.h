@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CommonMessages.h"
-#include "channels/ChannelField.h"
+#include "core/base/CommonMessages.h"
+#include "core/channels/ChannelField.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "channels/ChannelFormRules.h"
+#include "core/channels/ChannelFormRules.h"
 
-#include "channels/ChannelField.h"
-#include "channels/ChannelTable.h"
-#include "model/RadioState.h"
+#include "core/channels/ChannelField.h"
+#include "core/channels/ChannelTable.h"
+#include "core/model/RadioState.h"
 
 namespace qtr {
 

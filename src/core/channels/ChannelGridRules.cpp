@@ -1,10 +1,10 @@
-#include "channels/ChannelGridRules.h"
+#include "core/channels/ChannelGridRules.h"
 
-#include "channels/ChannelGridText.h"
-#include "channels/ChannelTable.h"
-#include "channels/GridCursor.h"
-#include "model/InputFilter.h"
-#include "model/RadioState.h"
+#include "core/channels/ChannelGridText.h"
+#include "core/channels/ChannelTable.h"
+#include "core/channels/GridCursor.h"
+#include "core/model/InputFilter.h"
+#include "core/model/RadioState.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "channels/ChannelField.h"
-#include "channels/GridCell.h"
-#include "channels/GridEditor.h"
+#include "core/channels/ChannelField.h"
+#include "core/channels/GridCell.h"
+#include "core/channels/GridEditor.h"
 
 namespace qtr {
 

@@ -1,8 +1,8 @@
-#include "channels/ChannelGridText.h"
+#include "core/channels/ChannelGridText.h"
 
-#include "app/MessageCatalog.h"
-#include "channels/ChannelTable.h"
-#include "model/FrequencyCodec.h"
+#include "core/base/MessageCatalog.h"
+#include "core/channels/ChannelTable.h"
+#include "core/model/FrequencyCodec.h"
 
 namespace qtr {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/ChannelField.h"
+#include "core/channels/ChannelField.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "channels/ChannelListEntries.h"
+#include "core/channels/ChannelListEntries.h"
 
-#include "channels/ChannelTable.h"
-#include "model/FrequencyCodec.h"
-#include "model/ParlaneLists.h"
+#include "core/channels/ChannelTable.h"
+#include "core/model/FrequencyCodec.h"
+#include "core/model/ParlaneLists.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "channels/ChannelNumberRange.h"
+#include "core/channels/ChannelNumberRange.h"
 
-#include "model/FieldRoutines.h"
+#include "core/model/FieldRoutines.h"
 
 namespace qtr {
 

@@ -1,4 +1,4 @@
-#include "channels/ChannelRecord.h"
+#include "core/channels/ChannelRecord.h"
 
 namespace qtr {
 

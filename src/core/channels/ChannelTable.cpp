@@ -1,11 +1,11 @@
-#include "channels/ChannelTable.h"
+#include "core/channels/ChannelTable.h"
 
-#include "app/CommonMessages.h"
+#include "core/base/CommonMessages.h"
 
-#include "app/Prompter.h"
-#include "model/FrequencyCodec.h"
-#include "model/ParlaneLists.h"
-#include "model/ToneList.h"
+#include "core/base/Prompter.h"
+#include "core/model/FrequencyCodec.h"
+#include "core/model/ParlaneLists.h"
+#include "core/model/ToneList.h"
 
 #include <algorithm>
 

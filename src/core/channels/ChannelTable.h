@@ -1,12 +1,12 @@
 #pragma once
 
-#include "channels/ChannelBitmaps.h"
-#include "channels/ChannelField.h"
-#include "channels/ChannelRecord.h"
-#include "channels/ChannelValueLists.h"
-#include "channels/FormattedField.h"
-#include "model/FieldRoutines.h"
-#include "model/RadioState.h"
+#include "core/channels/ChannelBitmaps.h"
+#include "core/channels/ChannelField.h"
+#include "core/channels/ChannelRecord.h"
+#include "core/channels/ChannelValueLists.h"
+#include "core/channels/FormattedField.h"
+#include "core/model/FieldRoutines.h"
+#include "core/model/RadioState.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "channels/ChannelValueLists.h"
+#include "core/channels/ChannelValueLists.h"
 
-#include "app/CommonMessages.h"
+#include "core/base/CommonMessages.h"
 
 namespace qtr {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/ChannelField.h"
-#include "model/FieldRoutines.h"
+#include "core/channels/ChannelField.h"
+#include "core/model/FieldRoutines.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "channels/GridCursor.h"
+#include "core/channels/GridCursor.h"
 
 namespace qtr {
 

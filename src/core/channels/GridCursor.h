@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/GridCell.h"
+#include "core/channels/GridCell.h"
 
 namespace qtr {
 

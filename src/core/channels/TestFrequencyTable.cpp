@@ -1,11 +1,11 @@
-#include "channels/TestFrequencyTable.h"
+#include "core/channels/TestFrequencyTable.h"
 
-#include "app/CommonMessages.h"
+#include "core/base/CommonMessages.h"
 
-#include "app/Prompter.h"
-#include "model/FieldRoutines.h"
-#include "model/ModelDefaults.h"
-#include "model/RadioState.h"
+#include "core/base/Prompter.h"
+#include "core/model/FieldRoutines.h"
+#include "core/model/ModelDefaults.h"
+#include "core/model/RadioState.h"
 
 #include <cmath>
 

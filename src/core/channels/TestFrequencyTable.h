@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FrequencyCodec.h"
+#include "core/model/FrequencyCodec.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "DataFile.h"
+#include "core/document/DataFile.h"
 
 #include <cerrno>
 #include <cstdio>

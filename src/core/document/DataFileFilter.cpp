@@ -1,4 +1,4 @@
-#include "document/DataFileFilter.h"
+#include "core/document/DataFileFilter.h"
 
 namespace qtr {
 

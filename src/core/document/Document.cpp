@@ -1,13 +1,13 @@
-#include "document/Document.h"
+#include "core/document/Document.h"
 
-#include "app/CommonMessages.h"
+#include "core/base/CommonMessages.h"
 
-#include "app/HelpFile.h"
-#include "app/MessageCatalog.h"
-#include "app/Prompter.h"
-#include "app/ShellHooks.h"
-#include "document/DataFile.h"
-#include "model/ModelDefaults.h"
+#include "core/base/HelpFile.h"
+#include "core/base/MessageCatalog.h"
+#include "core/base/Prompter.h"
+#include "core/base/ShellHooks.h"
+#include "core/document/DataFile.h"
+#include "core/model/ModelDefaults.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/DataFile.h"
-#include "document/FilePicker.h"
-#include "model/RadioState.h"
+#include "core/document/DataFile.h"
+#include "core/base/FilePicker.h"
+#include "core/model/RadioState.h"
 
 #include <optional>
 #include <string>

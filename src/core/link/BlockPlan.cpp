@@ -1,7 +1,7 @@
-#include "link/BlockPlan.h"
+#include "core/link/BlockPlan.h"
 
-#include "link/WireBytes.h"
-#include "model/ImageView.h"
+#include "core/link/WireBytes.h"
+#include "core/model/ImageView.h"
 
 namespace qtr {
 

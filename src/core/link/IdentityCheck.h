@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/RadioLink.h"
-#include "model/ImageView.h"
+#include "core/link/RadioLink.h"
+#include "core/model/ImageView.h"
 
 #include <string>
 

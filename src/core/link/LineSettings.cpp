@@ -1,6 +1,6 @@
-#include "link/LineSettings.h"
+#include "core/link/LineSettings.h"
 
-#include "link/TextFields.h"
+#include "core/link/TextFields.h"
 
 #include <algorithm>
 #include <cctype>

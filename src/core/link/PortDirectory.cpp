@@ -1,6 +1,6 @@
-#include "link/PortDirectory.h"
+#include "core/link/PortDirectory.h"
 
-#include "app/SettingsStore.h"
+#include "core/base/SettingsStore.h"
 
 namespace qtr {
 

@@ -1,6 +1,6 @@
-#include "link/PortProbe.h"
+#include "core/link/PortProbe.h"
 
-#include "link/SerialPort.h"
+#include "core/link/SerialPort.h"
 
 namespace qtr {
 

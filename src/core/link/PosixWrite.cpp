@@ -1,4 +1,4 @@
-#include "link/PosixWrite.h"
+#include "core/link/PosixWrite.h"
 
 #include <cerrno>
 #include <unistd.h>

@@ -1,6 +1,6 @@
-#include "link/RadioInformation.h"
+#include "core/link/RadioInformation.h"
 
-#include "app/MessageCatalog.h"
+#include "core/base/MessageCatalog.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CommonMessages.h"
-#include "link/RadioLink.h"
+#include "core/base/CommonMessages.h"
+#include "core/link/RadioLink.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "link/RadioInformationQuery.h"
+#include "core/link/RadioInformationQuery.h"
 
-#include "link/IdentityCheck.h"
-#include "link/RadioSession.h"
+#include "core/link/IdentityCheck.h"
+#include "core/link/RadioSession.h"
 
 namespace qtr {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/RadioInformation.h"
+#include "core/link/RadioInformation.h"
 
 #include <functional>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "link/RadioLink.h"
+#include "core/link/RadioLink.h"
 
-#include "link/LineSettings.h"
+#include "core/link/LineSettings.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "link/LinkState.h"
-#include "link/LinkTiming.h"
-#include "link/SerialPort.h"
-#include "link/WireBytes.h"
-#include "model/ModelTable.h"
+#include "core/link/LinkState.h"
+#include "core/link/LinkTiming.h"
+#include "core/link/SerialPort.h"
+#include "core/link/WireBytes.h"
+#include "core/model/ModelTable.h"
 
 #include <array>
 #include <cstdint>

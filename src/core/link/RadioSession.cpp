@@ -1,4 +1,4 @@
-#include "link/RadioSession.h"
+#include "core/link/RadioSession.h"
 
 namespace qtr {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/CommonMessages.h"
-#include "app/Prompter.h"
-#include "link/RadioLink.h"
+#include "core/base/CommonMessages.h"
+#include "core/base/Prompter.h"
+#include "core/link/RadioLink.h"
 
 namespace qtr {
 

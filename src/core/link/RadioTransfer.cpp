@@ -1,8 +1,8 @@
-#include "link/RadioTransfer.h"
+#include "core/link/RadioTransfer.h"
 
-#include "link/IdentityCheck.h"
-#include "link/RadioSession.h"
-#include "link/TransferProgress.h"
+#include "core/link/IdentityCheck.h"
+#include "core/link/RadioSession.h"
+#include "core/link/TransferProgress.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/BlockPlan.h"
-#include "link/RadioLink.h"
-#include "model/RadioState.h"
+#include "core/link/BlockPlan.h"
+#include "core/link/RadioLink.h"
+#include "core/model/RadioState.h"
 
 #include <cstddef>
 

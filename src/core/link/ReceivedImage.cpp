@@ -1,8 +1,8 @@
-#include "link/ReceivedImage.h"
+#include "core/link/ReceivedImage.h"
 
-#include "channels/ChannelBitmaps.h"
-#include "model/FrequencyCodec.h"
-#include "model/RadioState.h"
+#include "core/channels/ChannelBitmaps.h"
+#include "core/model/FrequencyCodec.h"
+#include "core/model/RadioState.h"
 
 #include <algorithm>
 

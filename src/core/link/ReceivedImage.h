@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/RadioLink.h"
+#include "core/link/RadioLink.h"
 
 namespace qtr {
 

@@ -1,8 +1,8 @@
-#include "link/SerialPort.h"
+#include "core/link/SerialPort.h"
 
-#include "link/LineSettings.h"
-#include "link/PosixWrite.h"
-#include "link/TermiosSpeed.h"
+#include "core/link/LineSettings.h"
+#include "core/link/PosixWrite.h"
+#include "core/link/TermiosSpeed.h"
 
 #include <algorithm>
 #include <cerrno>

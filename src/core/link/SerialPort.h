@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/PortDirectory.h"
+#include "core/link/PortDirectory.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "link/TermiosSpeed.h"
+#include "core/link/TermiosSpeed.h"
 
 namespace qtr {
 

@@ -1,4 +1,4 @@
-#include "link/TextFields.h"
+#include "core/link/TextFields.h"
 
 namespace qtr {
 

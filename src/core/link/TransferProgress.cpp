@@ -1,4 +1,4 @@
-#include "link/TransferProgress.h"
+#include "core/link/TransferProgress.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "link/WriteReadiness.h"
+#include "core/link/WriteReadiness.h"
 
-#include "app/MessageCatalog.h"
-#include "link/RadioSession.h"
-#include "model/ModelTable.h"
+#include "core/base/MessageCatalog.h"
+#include "core/link/RadioSession.h"
+#include "core/model/ModelTable.h"
 
 namespace qtr {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Prompter.h"
-#include "model/ImageView.h"
+#include "core/base/Prompter.h"
+#include "core/model/ImageView.h"
 
 #include <optional>
 #include <vector>

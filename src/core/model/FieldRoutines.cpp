@@ -1,4 +1,4 @@
-#include "FieldRoutines.h"
+#include "core/model/FieldRoutines.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,8 +1,8 @@
-#include "FrequencyCodec.h"
+#include "core/model/FrequencyCodec.h"
 
-#include "FieldRoutines.h"
-#include "ParlaneLists.h"
-#include "app/MessageCatalog.h"
+#include "core/model/FieldRoutines.h"
+#include "core/model/ParlaneLists.h"
+#include "core/base/MessageCatalog.h"
 
 #include <algorithm>
 #include <cmath>

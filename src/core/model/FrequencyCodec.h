@@ -1,8 +1,8 @@
 #pragma once
 
-#include "RadioState.h"
-#include "ToneList.h"
-#include "app/CommonMessages.h"
+#include "core/model/RadioState.h"
+#include "core/model/ToneList.h"
+#include "core/base/CommonMessages.h"
 
 #include <array>
 #include <cstdint>

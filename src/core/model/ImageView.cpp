@@ -1,4 +1,4 @@
-#include "ImageView.h"
+#include "core/model/ImageView.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "model/InputFilter.h"
+#include "core/model/InputFilter.h"
 
 namespace qtr {
 

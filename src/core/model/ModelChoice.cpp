@@ -1,4 +1,4 @@
-#include "ModelChoice.h"
+#include "core/model/ModelChoice.h"
 
 #include <cctype>
 

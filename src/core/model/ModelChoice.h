@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModelTable.h"
+#include "core/model/ModelTable.h"
 
 #include <optional>
 #include <string>

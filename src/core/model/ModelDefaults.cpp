@@ -1,6 +1,6 @@
-#include "ModelDefaults.h"
+#include "core/model/ModelDefaults.h"
 
-#include "FrequencyCodec.h"
+#include "core/model/FrequencyCodec.h"
 
 #include <algorithm>
 #include <initializer_list>

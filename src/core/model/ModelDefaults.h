@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RadioState.h"
+#include "core/model/RadioState.h"
 
 namespace qtr {
 

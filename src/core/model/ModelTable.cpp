@@ -1,4 +1,4 @@
-#include "ModelTable.h"
+#include "core/model/ModelTable.h"
 
 namespace qtr {
 

@@ -1,4 +1,4 @@
-#include "ParlaneLists.h"
+#include "core/model/ParlaneLists.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "RadioState.h"
+#include "core/model/RadioState.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ImageView.h"
-#include "ModelTable.h"
+#include "core/model/ImageView.h"
+#include "core/model/ModelTable.h"
 
 #include <array>
 #include <cstdint>

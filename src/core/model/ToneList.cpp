@@ -1,4 +1,4 @@
-#include "ToneList.h"
+#include "core/model/ToneList.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "app/AboutDialog.h"
+#include "gui/app/AboutDialog.h"
 
-#include "app/AboutTexts.h"
-#include "app/CatalogText.h"
+#include "core/app/AboutTexts.h"
+#include "gui/app/CatalogText.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
-#include "app/CatalogButtonBox.h"
+#include "gui/app/CatalogButtonBox.h"
 
-#include "app/CatalogText.h"
-#include "app/CommonMessages.h"
-#include "app/HelpViewer.h"
+#include "gui/app/CatalogText.h"
+#include "core/base/CommonMessages.h"
+#include "core/base/HelpViewer.h"
 
 #include <QDialog>
 #include <QPushButton>

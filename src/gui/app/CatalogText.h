@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageCatalog.h"
+#include "core/base/MessageCatalog.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "app/DesktopProgram.h"
+#include "gui/app/DesktopProgram.h"
 
-#include "app/CMainFrame.h"
-#include "channels/ChannelWindows.h"
-#include "link/LinkWindows.h"
+#include "gui/app/MainWindow.h"
+#include "gui/channels/ChannelWindows.h"
+#include "gui/link/LinkWindows.h"
 
 #include <QApplication>
 #include <QFile>
@@ -29,8 +29,8 @@ std::optional<int> DesktopProgram::Start(const QStringList& commandLine)
         program_.Start(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(), arguments);
     if (status)
         return status;
-    ChannelWindows::Register(MainFrame());
-    LinkWindows::Register(MainFrame(), program_.Link());
+    ChannelWindows::Register(Window());
+    LinkWindows::Register(Window(), program_.Link());
     if (demo)
         StartDemoRadio();
     return std::nullopt;
@@ -41,7 +41,7 @@ void DesktopProgram::StartDemoRadio()
 {
     try {
         demo_ = std::make_unique<DemoRadio>(program_.App(), program_.Link(), settings_);
-        MainFrame().ShowPortInStatusBar();
+        Window().ShowPortInStatusBar();
     } catch (const std::runtime_error& failure) {
         std::cerr << "qtr31x: no demo radio: " << failure.what() << '\n';
     }

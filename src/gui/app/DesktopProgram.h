@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/ProgrammerApplication.h"
-#include "app/QtPrompter.h"
-#include "app/QtSettingsStore.h"
-#include "app/SystemClock.h"
-#include "document/QtFilePicker.h"
-#include "link/DemoRadio.h"
+#include "gui/app/ProgrammerApplication.h"
+#include "gui/app/QtPrompter.h"
+#include "gui/app/QtSettingsStore.h"
+#include "core/base/SystemClock.h"
+#include "gui/document/QtFilePicker.h"
+#include "gui/link/DemoRadio.h"
 
 #include <QStringList>
 
@@ -26,7 +26,7 @@ public:
     // The event loop, then the settings; the exit status.
     int Run();
 
-    CMainFrame& MainFrame() { return *program_.MainFrame(); }
+    MainWindow& Window() { return *program_.Window(); }
 
 private:
     void StartDemoRadio();

@@ -1,4 +1,4 @@
-#include "app/EditorSubWindow.h"
+#include "gui/app/EditorSubWindow.h"
 
 #include <QCloseEvent>
 

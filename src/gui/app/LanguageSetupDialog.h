@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LanguageSetup.h"
+#include "core/app/LanguageSetup.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "app/MdiClientArea.h"
+#include "gui/app/MdiClientArea.h"
 
-#include "app/SettingsStore.h"
+#include "core/base/SettingsStore.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ClientBackground.h"
+#include "core/app/ClientBackground.h"
 
 #include <QMdiArea>
 #include <QPixmap>

@@ -1,8 +1,8 @@
-#include "app/ProgrammerApplication.h"
+#include "gui/app/ProgrammerApplication.h"
 
-#include "app/CMainFrame.h"
-#include "app/SettingsRules.h"
-#include "app/SettingsStore.h"
+#include "gui/app/MainWindow.h"
+#include "core/app/SettingsRules.h"
+#include "core/base/SettingsStore.h"
 
 namespace qtr::gui {
 
@@ -28,7 +28,7 @@ std::optional<int> ProgrammerApplication::Start(const std::string& executablePat
     // The port stays closed until a radio operation opens it.
     link_.UseDeviceSettings(&settings_);
     link_.SetPort(static_cast<std::uint8_t>(app_.comPort));
-    frame_ = std::make_unique<CMainFrame>(app_, help_, settings_, clock_);
+    frame_ = std::make_unique<MainWindow>(app_, help_, settings_, clock_);
     shell_.SetTarget(frame_.get());
     frame_->ShowWithPlacement(settings_.ReadText(settings::kBackupSection, settings::kLastWinPos));
     frame_->CloseAllEditors();

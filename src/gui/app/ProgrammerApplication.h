@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ProgrammerApp.h"
-#include "app/QtHelpViewer.h"
-#include "app/ShellRelay.h"
-#include "link/RadioLink.h"
+#include "core/app/ProgrammerApp.h"
+#include "gui/app/QtHelpViewer.h"
+#include "core/app/ShellRelay.h"
+#include "core/link/RadioLink.h"
 
 #include <memory>
 #include <optional>
@@ -17,7 +17,7 @@ class SettingsStore;
 
 namespace qtr::gui {
 
-class CMainFrame;
+class MainWindow;
 
 // The desktop program from start-up to exit: the program's state, its help, its one
 // radio link and its main window, with the seams it asks the user through.
@@ -36,7 +36,7 @@ public:
     ProgrammerApp& App() { return app_; }
     QtHelpViewer& Help() { return help_; }
     RadioLink& Link() { return link_; }
-    CMainFrame* MainFrame() const { return frame_.get(); }
+    MainWindow* Window() const { return frame_.get(); }
 
 private:
     SettingsStore& settings_;
@@ -45,7 +45,7 @@ private:
     ProgrammerApp app_;
     QtHelpViewer help_;
     RadioLink link_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<MainWindow> frame_;
 };
 
 } // namespace qtr::gui

@@ -1,7 +1,7 @@
-#include "app/QtHelpViewer.h"
+#include "gui/app/QtHelpViewer.h"
 
-#include "app/HelpFile.h"
-#include "app/Prompter.h"
+#include "core/base/HelpFile.h"
+#include "core/base/Prompter.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/HelpLookup.h"
-#include "app/HelpViewer.h"
-#include "app/HelpWindow.h"
+#include "core/app/HelpLookup.h"
+#include "core/base/HelpViewer.h"
+#include "gui/app/HelpWindow.h"
 
 #include <QPointer>
 

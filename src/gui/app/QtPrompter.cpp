@@ -1,8 +1,8 @@
-#include "app/QtPrompter.h"
+#include "gui/app/QtPrompter.h"
 
-#include "app/CatalogText.h"
-#include "app/MessageCatalog.h"
-#include "app/PromptButtons.h"
+#include "gui/app/CatalogText.h"
+#include "core/base/MessageCatalog.h"
+#include "core/base/PromptButtons.h"
 
 #include <QApplication>
 #include <QMessageBox>

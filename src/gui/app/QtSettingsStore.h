@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsStore.h"
+#include "core/base/SettingsStore.h"
 
 #include <QSettings>
 

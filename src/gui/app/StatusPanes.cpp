@@ -1,7 +1,7 @@
-#include "app/StatusPanes.h"
+#include "gui/app/StatusPanes.h"
 
-#include "app/Clock.h"
-#include "app/StatusBarText.h"
+#include "core/base/Clock.h"
+#include "core/app/StatusBarText.h"
 
 #include <QLabel>
 #include <QStatusBar>

@@ -1,6 +1,6 @@
-#include "app/ToolbarIcons.h"
+#include "gui/app/ToolbarIcons.h"
 
-#include "app/CommandIds.h"
+#include "core/app/CommandIds.h"
 
 #include <QPainter>
 #include <QPainterPath>

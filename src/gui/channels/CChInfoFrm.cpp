@@ -1,12 +1,12 @@
-#include "channels/CChInfoFrm.h"
+#include "gui/channels/CChInfoFrm.h"
 
-#include "channels/ChannelWindows.h"
+#include "gui/channels/ChannelWindows.h"
 
 #include <QCloseEvent>
 
 namespace qtr::gui {
 
-CChInfoFrm::CChInfoFrm(ChannelWindows& windows) : EditorFrame(*new CChInfoView(windows)), windows_(windows)
+CChInfoFrm::CChInfoFrm(ChannelWindows& windows) : EditorFrame(*new ChannelGridView(windows)), windows_(windows)
 {
 }
 

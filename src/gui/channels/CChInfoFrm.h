@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/CChInfoView.h"
-#include "channels/EditorFrame.h"
+#include "gui/channels/ChannelGridView.h"
+#include "gui/channels/EditorFrame.h"
 
 namespace qtr::gui {
 
@@ -13,7 +13,7 @@ class CChInfoFrm : public EditorFrame {
 public:
     explicit CChInfoFrm(ChannelWindows& windows);
 
-    CChInfoView& View() const { return static_cast<CChInfoView&>(ViewWidget()); }
+    ChannelGridView& View() const { return static_cast<ChannelGridView&>(ViewWidget()); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,8 +1,8 @@
-#include "channels/CChildFrame.h"
+#include "gui/channels/CChildFrame.h"
 
 namespace qtr::gui {
 
-CChildFrame::CChildFrame(ChannelWindows& windows) : EditorFrame(*new CChEditView(windows))
+CChildFrame::CChildFrame(ChannelWindows& windows) : EditorFrame(*new ChannelFormView(windows))
 {
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/CChEditView.h"
-#include "channels/EditorFrame.h"
+#include "gui/channels/ChannelFormView.h"
+#include "gui/channels/EditorFrame.h"
 
 namespace qtr::gui {
 
@@ -13,7 +13,7 @@ class CChildFrame : public EditorFrame {
 public:
     explicit CChildFrame(ChannelWindows& windows);
 
-    CChEditView& View() const { return static_cast<CChEditView&>(ViewWidget()); }
+    ChannelFormView& View() const { return static_cast<ChannelFormView&>(ViewWidget()); }
 };
 
 } // namespace qtr::gui

@@ -1,16 +1,16 @@
-#include "channels/CTestFreqFrame.h"
+#include "gui/channels/CTestFreqFrame.h"
 
-#include "app/CommonMessages.h"
-#include "app/ProgrammerApp.h"
-#include "app/Prompter.h"
-#include "channels/TestFrequencyTable.h"
+#include "core/base/CommonMessages.h"
+#include "core/app/ProgrammerApp.h"
+#include "core/base/Prompter.h"
+#include "core/channels/TestFrequencyTable.h"
 
 #include <QCloseEvent>
 
 namespace qtr::gui {
 
 CTestFreqFrame::CTestFreqFrame(ProgrammerApp& app, HelpViewer& help)
-    : EditorFrame(*new CTestFreqView(app, help)), prompter_(app.prompter)
+    : EditorFrame(*new TestFrequencyView(app, help)), prompter_(app.prompter)
 {
 }
 

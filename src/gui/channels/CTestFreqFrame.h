@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/CTestFreqView.h"
-#include "channels/EditorFrame.h"
+#include "gui/channels/TestFrequencyView.h"
+#include "gui/channels/EditorFrame.h"
 
 namespace qtr::gui {
 
@@ -12,7 +12,7 @@ class CTestFreqFrame : public EditorFrame {
 public:
     CTestFreqFrame(ProgrammerApp& app, HelpViewer& help);
 
-    CTestFreqView& View() const { return static_cast<CTestFreqView&>(ViewWidget()); }
+    TestFrequencyView& View() const { return static_cast<TestFrequencyView&>(ViewWidget()); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

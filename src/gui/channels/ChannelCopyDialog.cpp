@@ -1,10 +1,10 @@
-#include "channels/ChannelCopyDialog.h"
+#include "gui/channels/ChannelCopyDialog.h"
 
-#include "app/CatalogText.h"
-#include "app/CommonMessages.h"
-#include "app/HelpViewer.h"
-#include "app/ProgrammerApp.h"
-#include "channels/ChannelNumberSpin.h"
+#include "gui/app/CatalogText.h"
+#include "core/base/CommonMessages.h"
+#include "core/base/HelpViewer.h"
+#include "core/app/ProgrammerApp.h"
+#include "gui/channels/ChannelNumberSpin.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

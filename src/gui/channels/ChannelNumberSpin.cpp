@@ -1,6 +1,6 @@
-#include "channels/ChannelNumberSpin.h"
+#include "gui/channels/ChannelNumberSpin.h"
 
-#include "model/InputFilter.h"
+#include "core/model/InputFilter.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/ChannelNumberRange.h"
+#include "core/channels/ChannelNumberRange.h"
 
 #include <QAbstractSpinBox>
 

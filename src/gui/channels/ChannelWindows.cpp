@@ -1,16 +1,16 @@
-#include "channels/ChannelWindows.h"
+#include "gui/channels/ChannelWindows.h"
 
-#include "app/CMainFrame.h"
-#include "app/CommandIds.h"
-#include "app/ProgrammerApp.h"
-#include "channels/CChEditView.h"
-#include "channels/CChInfoFrm.h"
-#include "channels/CChInfoView.h"
-#include "channels/CChildFrame.h"
-#include "channels/CTestFreqFrame.h"
-#include "channels/ChannelCopyDialog.h"
-#include "channels/FrequencyCopyDialog.h"
-#include "channels/ToneCopyDialog.h"
+#include "gui/app/MainWindow.h"
+#include "core/app/CommandIds.h"
+#include "core/app/ProgrammerApp.h"
+#include "gui/channels/ChannelFormView.h"
+#include "gui/channels/CChInfoFrm.h"
+#include "gui/channels/ChannelGridView.h"
+#include "gui/channels/CChildFrame.h"
+#include "gui/channels/CTestFreqFrame.h"
+#include "gui/channels/ChannelCopyDialog.h"
+#include "gui/channels/FrequencyCopyDialog.h"
+#include "gui/channels/ToneCopyDialog.h"
 
 #include <QKeyEvent>
 
@@ -24,13 +24,13 @@ constexpr int kTestFrequencyTopic = 157;
 
 } // namespace
 
-void ChannelWindows::Register(CMainFrame& frame)
+void ChannelWindows::Register(MainWindow& frame)
 {
     auto* windows = new ChannelWindows(frame);
-    frame.RegisterEditor(command::kChannelInformation, kGridTopic, [windows](CMainFrame&) { return windows->MakeGrid(); });
-    frame.RegisterEditor(command::kChannelEdit, kFormTopic, [windows](CMainFrame&) { return windows->MakeForm(); });
+    frame.RegisterEditor(command::kChannelInformation, kGridTopic, [windows](MainWindow&) { return windows->MakeGrid(); });
+    frame.RegisterEditor(command::kChannelEdit, kFormTopic, [windows](MainWindow&) { return windows->MakeForm(); });
     frame.RegisterEditor(command::kTestFrequency, kTestFrequencyTopic,
-                         [](CMainFrame& main) { return new CTestFreqFrame(main.App(), main.Help()); });
+                         [](MainWindow& main) { return new CTestFreqFrame(main.App(), main.Help()); });
 }
 
 ChannelCommand ChannelWindows::CommandForKey(const QKeyEvent& key, ChannelWindow window)
@@ -39,7 +39,7 @@ ChannelCommand ChannelWindows::CommandForKey(const QKeyEvent& key, ChannelWindow
     return ChannelCommandForKey(portable.toStdString(), window);
 }
 
-ChannelWindows::ChannelWindows(CMainFrame& frame)
+ChannelWindows::ChannelWindows(MainWindow& frame)
     : QObject(&frame), frame_(frame), commits_(frame.App().channels, frame.App().codec, frame.App().prompter)
 {
 }
@@ -59,7 +59,7 @@ void ChannelWindows::SelectSlot(int slot, ChannelWindow from)
     const bool moved = slot != slot_;
     slot_ = slot;
     if (from == ChannelWindow::Form) {
-        if (CChInfoView* grid = Grid())
+        if (ChannelGridView* grid = Grid())
             grid->ShowSlot(slot);
     } else if (moved) {
         RefreshForm();
@@ -80,12 +80,12 @@ CChildFrame* ChannelWindows::MakeForm()
     return form_;
 }
 
-CChInfoView* ChannelWindows::Grid() const
+ChannelGridView* ChannelWindows::Grid() const
 {
     return grid_ ? &grid_->View() : nullptr;
 }
 
-CChEditView* ChannelWindows::Form() const
+ChannelFormView* ChannelWindows::Form() const
 {
     return form_ ? &form_->View() : nullptr;
 }
@@ -103,19 +103,19 @@ void ChannelWindows::CloseForm()
 
 void ChannelWindows::RefreshGridRow(int slot)
 {
-    if (CChInfoView* grid = Grid())
+    if (ChannelGridView* grid = Grid())
         grid->RefreshRow(slot);
 }
 
 void ChannelWindows::RefreshAllGridRows()
 {
-    if (CChInfoView* grid = Grid())
+    if (ChannelGridView* grid = Grid())
         grid->RefreshAllRows();
 }
 
 void ChannelWindows::RefreshForm()
 {
-    if (CChEditView* form = Form())
+    if (ChannelFormView* form = Form())
         form->ShowChannel();
 }
 

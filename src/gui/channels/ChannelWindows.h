@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/ChannelCommand.h"
-#include "channels/ChannelCommits.h"
+#include "core/channels/ChannelCommand.h"
+#include "core/channels/ChannelCommits.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,11 +15,11 @@ class ProgrammerApp;
 
 namespace qtr::gui {
 
-class CChEditView;
+class ChannelFormView;
 class CChInfoFrm;
-class CChInfoView;
+class ChannelGridView;
 class CChildFrame;
-class CMainFrame;
+class MainWindow;
 
 // What the channel windows share: the current channel (the grid and the edit form always
 // show the same one), the way to each other through the main window, and the copy
@@ -29,10 +29,10 @@ class ChannelWindows : public QObject {
 public:
     // Registers the channel information grid, the channel edit form and the test
     // frequencies with the main window.
-    static void Register(CMainFrame& frame);
+    static void Register(MainWindow& frame);
     static ChannelCommand CommandForKey(const QKeyEvent& key, ChannelWindow window);
 
-    explicit ChannelWindows(CMainFrame& frame);
+    explicit ChannelWindows(MainWindow& frame);
 
     ProgrammerApp& App();
     HelpViewer& Help();
@@ -42,8 +42,8 @@ public:
     // The window `from` moved to the slot; the other one follows.
     void SelectSlot(int slot, ChannelWindow from);
 
-    CChInfoView* Grid() const;
-    CChEditView* Form() const;
+    ChannelGridView* Grid() const;
+    ChannelFormView* Form() const;
     void OpenForm();
     void CloseForm();
     void RefreshGridRow(int slot);
@@ -57,7 +57,7 @@ private:
     CChInfoFrm* MakeGrid();
     CChildFrame* MakeForm();
 
-    CMainFrame& frame_;
+    MainWindow& frame_;
     ChannelCommits commits_;
     int slot_ = 0;
     // Kept here rather than asked of the main window, which may be going already when

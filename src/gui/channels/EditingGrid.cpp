@@ -1,6 +1,6 @@
-#include "channels/EditingGrid.h"
+#include "gui/channels/EditingGrid.h"
 
-#include "channels/FocusLeaveWatcher.h"
+#include "gui/channels/FocusLeaveWatcher.h"
 
 #include <QApplication>
 #include <QCoreApplication>

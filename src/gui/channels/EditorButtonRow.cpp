@@ -1,9 +1,9 @@
-#include "channels/EditorButtonRow.h"
+#include "gui/channels/EditorButtonRow.h"
 
-#include "app/CatalogText.h"
-#include "app/CommonMessages.h"
-#include "app/HelpViewer.h"
-#include "channels/EditorFrame.h"
+#include "gui/app/CatalogText.h"
+#include "core/base/CommonMessages.h"
+#include "core/base/HelpViewer.h"
+#include "gui/channels/EditorFrame.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,4 @@
-#include "channels/EditorFrame.h"
+#include "gui/channels/EditorFrame.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>

@@ -1,8 +1,8 @@
-#include "channels/FieldCopyDialog.h"
+#include "gui/channels/FieldCopyDialog.h"
 
-#include "app/CatalogButtonBox.h"
-#include "app/CatalogText.h"
-#include "app/ProgrammerApp.h"
+#include "gui/app/CatalogButtonBox.h"
+#include "gui/app/CatalogText.h"
+#include "core/app/ProgrammerApp.h"
 
 #include <QFormLayout>
 #include <QLineEdit>

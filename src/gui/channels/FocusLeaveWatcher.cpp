@@ -1,4 +1,4 @@
-#include "channels/FocusLeaveWatcher.h"
+#include "gui/channels/FocusLeaveWatcher.h"
 
 #include <QFocusEvent>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "channels/FrequencyCopyDialog.h"
+#include "gui/channels/FrequencyCopyDialog.h"
 
-#include "app/CatalogText.h"
-#include "app/ProgrammerApp.h"
-#include "channels/ChannelCommits.h"
-#include "channels/FrequencyEdit.h"
+#include "gui/app/CatalogText.h"
+#include "core/app/ProgrammerApp.h"
+#include "core/channels/ChannelCommits.h"
+#include "gui/channels/FrequencyEdit.h"
 
 namespace qtr::gui {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/FieldCopyDialog.h"
+#include "gui/channels/FieldCopyDialog.h"
 
 namespace qtr::gui {
 

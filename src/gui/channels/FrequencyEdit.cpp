@@ -1,6 +1,6 @@
-#include "channels/FrequencyEdit.h"
+#include "gui/channels/FrequencyEdit.h"
 
-#include "channels/TypedCharacterFilter.h"
+#include "gui/channels/TypedCharacterFilter.h"
 
 namespace qtr::gui {
 

@@ -1,4 +1,4 @@
-#include "channels/OffEntryCombo.h"
+#include "gui/channels/OffEntryCombo.h"
 
 #include <QKeyEvent>
 

@@ -1,8 +1,8 @@
-#include "channels/ToneCombo.h"
+#include "gui/channels/ToneCombo.h"
 
-#include "app/CatalogText.h"
-#include "channels/TypedCharacterFilter.h"
-#include "model/FrequencyCodec.h"
+#include "gui/app/CatalogText.h"
+#include "gui/channels/TypedCharacterFilter.h"
+#include "core/model/FrequencyCodec.h"
 
 #include <QLineEdit>
 

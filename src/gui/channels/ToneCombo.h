@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/OffEntryCombo.h"
+#include "gui/channels/OffEntryCombo.h"
 
 namespace qtr {
 struct ToneListContents;

@@ -1,10 +1,10 @@
-#include "channels/ToneCopyDialog.h"
+#include "gui/channels/ToneCopyDialog.h"
 
-#include "app/CatalogText.h"
-#include "app/ProgrammerApp.h"
-#include "channels/ChannelCommits.h"
-#include "channels/ChannelListEntries.h"
-#include "channels/ToneCombo.h"
+#include "gui/app/CatalogText.h"
+#include "core/app/ProgrammerApp.h"
+#include "core/channels/ChannelCommits.h"
+#include "core/channels/ChannelListEntries.h"
+#include "gui/channels/ToneCombo.h"
 
 namespace qtr::gui {
 

@@ -1,4 +1,4 @@
-#include "channels/TypedCharacterFilter.h"
+#include "gui/channels/TypedCharacterFilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/InputFilter.h"
+#include "core/model/InputFilter.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
-#include "channels/ValueCombo.h"
+#include "gui/channels/ValueCombo.h"
 
-#include "app/CatalogText.h"
-#include "channels/ChannelListEntries.h"
+#include "gui/app/CatalogText.h"
+#include "core/channels/ChannelListEntries.h"
 
 namespace qtr::gui {
 

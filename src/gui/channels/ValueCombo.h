@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FieldRoutines.h"
+#include "core/model/FieldRoutines.h"
 
 #include <QComboBox>
 

@@ -1,7 +1,7 @@
-#include "document/QtFilePicker.h"
+#include "gui/document/QtFilePicker.h"
 
-#include "app/CatalogText.h"
-#include "app/FixedPitchFont.h"
+#include "gui/app/CatalogText.h"
+#include "gui/app/FixedPitchFont.h"
 
 #include <QApplication>
 
@@ -11,18 +11,18 @@ QtFilePicker::QtFilePicker() : catalog_(&EmptyCatalog()) {}
 
 std::optional<std::string> QtFilePicker::ChooseOpenPath(const std::string& folder)
 {
-    return Choose(CCustomFileDlg::Purpose::Open, folder, "*.dat");
+    return Choose(DataFileDialog::Purpose::Open, folder, "*.dat");
 }
 
 std::optional<std::string> QtFilePicker::ChooseSavePath(const std::string& folder, const std::string& name)
 {
-    return Choose(CCustomFileDlg::Purpose::SaveAs, folder, name);
+    return Choose(DataFileDialog::Purpose::SaveAs, folder, name);
 }
 
-std::optional<std::string> QtFilePicker::Choose(CCustomFileDlg::Purpose purpose, const std::string& folder,
+std::optional<std::string> QtFilePicker::Choose(DataFileDialog::Purpose purpose, const std::string& folder,
                                                 const std::string& name)
 {
-    CCustomFileDlg dialog(purpose, *catalog_, FixedPitchFont(), QFile::decodeName(folder.c_str()),
+    DataFileDialog dialog(purpose, *catalog_, FixedPitchFont(), QFile::decodeName(folder.c_str()),
                           QString::fromUtf8(name), QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/CCustomFileDlg.h"
-#include "document/FilePicker.h"
+#include "gui/document/DataFileDialog.h"
+#include "core/base/FilePicker.h"
 
 namespace qtr::gui {
 
@@ -15,7 +15,7 @@ public:
     std::optional<std::string> ChooseSavePath(const std::string& folder, const std::string& name) override;
 
 private:
-    std::optional<std::string> Choose(CCustomFileDlg::Purpose purpose, const std::string& folder,
+    std::optional<std::string> Choose(DataFileDialog::Purpose purpose, const std::string& folder,
                                       const std::string& name);
 
     const MessageCatalog* catalog_;

@@ -1,10 +1,10 @@
-#include "link/CommPortDialog.h"
+#include "gui/link/CommPortDialog.h"
 
-#include "app/CatalogButtonBox.h"
-#include "app/CatalogText.h"
-#include "app/ProgrammerApp.h"
-#include "link/PortProbe.h"
-#include "link/RadioLink.h"
+#include "gui/app/CatalogButtonBox.h"
+#include "gui/app/CatalogText.h"
+#include "core/app/ProgrammerApp.h"
+#include "core/link/PortProbe.h"
+#include "core/link/RadioLink.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
-#include "link/DemoRadio.h"
+#include "gui/link/DemoRadio.h"
 
-#include "app/ProgrammerApp.h"
-#include "link/PortDirectory.h"
-#include "link/RadioLink.h"
+#include "core/app/ProgrammerApp.h"
+#include "core/link/PortDirectory.h"
+#include "core/link/RadioLink.h"
 
 namespace qtr::gui {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RadioSimulator.h"
-#include "app/OverlaySettingsStore.h"
+#include "sim/RadioSimulator.h"
+#include "core/base/OverlaySettingsStore.h"
 
 #include <QStringList>
 

@@ -1,28 +1,28 @@
-#include "link/LinkWindows.h"
+#include "gui/link/LinkWindows.h"
 
-#include "app/CMainFrame.h"
-#include "app/CommandIds.h"
-#include "app/ProgrammerApp.h"
-#include "link/CommPortDialog.h"
-#include "link/RadioInformationDialog.h"
-#include "link/RadioInformationQuery.h"
-#include "link/RadioSession.h"
-#include "link/TransferDialog.h"
-#include "link/WriteReadiness.h"
+#include "gui/app/MainWindow.h"
+#include "core/app/CommandIds.h"
+#include "core/app/ProgrammerApp.h"
+#include "gui/link/CommPortDialog.h"
+#include "gui/link/RadioInformationDialog.h"
+#include "core/link/RadioInformationQuery.h"
+#include "core/link/RadioSession.h"
+#include "gui/link/TransferDialog.h"
+#include "core/link/WriteReadiness.h"
 
 namespace qtr::gui {
 
-void LinkWindows::Register(CMainFrame& frame, RadioLink& link)
+void LinkWindows::Register(MainWindow& frame, RadioLink& link)
 {
     auto* windows = new LinkWindows(frame, link);
     frame.RegisterCommand(command::kReadFromRadio,
-                          [windows](CMainFrame&) { windows->Transfer(TransferDialogModel::Direction::Read); });
-    frame.RegisterCommand(command::kWriteToRadio, [windows](CMainFrame&) { windows->WriteToRadio(); });
-    frame.RegisterCommand(command::kRadioInformation, [windows](CMainFrame&) { windows->ShowRadioInformation(); });
-    frame.RegisterCommand(command::kCommunicationPort, [windows](CMainFrame&) { windows->ChoosePort(); });
+                          [windows](MainWindow&) { windows->Transfer(TransferDialogModel::Direction::Read); });
+    frame.RegisterCommand(command::kWriteToRadio, [windows](MainWindow&) { windows->WriteToRadio(); });
+    frame.RegisterCommand(command::kRadioInformation, [windows](MainWindow&) { windows->ShowRadioInformation(); });
+    frame.RegisterCommand(command::kCommunicationPort, [windows](MainWindow&) { windows->ChoosePort(); });
 }
 
-LinkWindows::LinkWindows(CMainFrame& frame, RadioLink& link) : QObject(&frame), frame_(frame), link_(link) {}
+LinkWindows::LinkWindows(MainWindow& frame, RadioLink& link) : QObject(&frame), frame_(frame), link_(link) {}
 
 void LinkWindows::Transfer(TransferDialogModel::Direction direction)
 {

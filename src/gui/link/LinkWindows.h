@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/TransferDialogModel.h"
+#include "core/app/TransferDialogModel.h"
 
 #include <QObject>
 
@@ -10,16 +10,16 @@ class RadioLink;
 
 namespace qtr::gui {
 
-class CMainFrame;
+class MainWindow;
 
 // The commands of the radio link in the main window: Read from Radio, Write to Radio,
 // Radio Information and Communication Port, all on the program's one link.
 class LinkWindows : public QObject {
     Q_OBJECT
 public:
-    static void Register(CMainFrame& frame, RadioLink& link);
+    static void Register(MainWindow& frame, RadioLink& link);
 
-    LinkWindows(CMainFrame& frame, RadioLink& link);
+    LinkWindows(MainWindow& frame, RadioLink& link);
 
 private:
     void Transfer(TransferDialogModel::Direction direction);
@@ -28,7 +28,7 @@ private:
     void ShowRadioInformation();
     void ChoosePort();
 
-    CMainFrame& frame_;
+    MainWindow& frame_;
     RadioLink& link_;
 };
 

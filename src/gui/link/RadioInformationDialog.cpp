@@ -1,10 +1,10 @@
-#include "link/RadioInformationDialog.h"
+#include "gui/link/RadioInformationDialog.h"
 
-#include "app/CatalogText.h"
-#include "app/CommonMessages.h"
-#include "app/FixedPitchFont.h"
-#include "app/HelpViewer.h"
-#include "link/RadioInformation.h"
+#include "gui/app/CatalogText.h"
+#include "core/base/CommonMessages.h"
+#include "gui/app/FixedPitchFont.h"
+#include "core/base/HelpViewer.h"
+#include "core/link/RadioInformation.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "link/TransferDialog.h"
+#include "gui/link/TransferDialog.h"
 
-#include "app/CatalogButtonBox.h"
-#include "app/CatalogText.h"
-#include "app/ProgrammerApp.h"
-#include "link/TransferProgressBar.h"
+#include "gui/app/CatalogButtonBox.h"
+#include "gui/app/CatalogText.h"
+#include "core/app/ProgrammerApp.h"
+#include "gui/link/TransferProgressBar.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/TransferDialogModel.h"
-#include "link/TransferProgress.h"
+#include "core/app/TransferDialogModel.h"
+#include "core/link/TransferProgress.h"
 
 #include <QDialog>
 

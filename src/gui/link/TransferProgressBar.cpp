@@ -1,7 +1,7 @@
-#include "link/TransferProgressBar.h"
+#include "gui/link/TransferProgressBar.h"
 
-#include "app/CatalogText.h"
-#include "link/TransferProgress.h"
+#include "gui/app/CatalogText.h"
+#include "core/link/TransferProgress.h"
 
 #include <QPainter>
 

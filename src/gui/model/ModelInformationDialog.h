@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ModelSelection.h"
+#include "core/app/ModelSelection.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "app/HelpLookup.h"
+#include "core/app/HelpLookup.h"
 
-#include "app/HelpFile.h"
+#include "core/base/HelpFile.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>

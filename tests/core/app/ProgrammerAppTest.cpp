@@ -1,7 +1,7 @@
-#include "app/ProgrammerApp.h"
+#include "core/app/ProgrammerApp.h"
 
-#include "app/MemorySettingsStore.h"
-#include "app/ShellHooks.h"
+#include "core/base/MemorySettingsStore.h"
+#include "core/base/ShellHooks.h"
 #include "ProgramFolder.h"
 #include "NoFilePicker.h"
 #include "ScriptedPrompter.h"

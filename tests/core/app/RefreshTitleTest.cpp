@@ -1,6 +1,6 @@
-#include "app/RefreshTitle.h"
+#include "core/app/RefreshTitle.h"
 
-#include "app/MessageCatalog.h"
+#include "core/base/MessageCatalog.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "app/SettingsRules.h"
+#include "core/app/SettingsRules.h"
 
 #include <gtest/gtest.h>
 
-#include "app/MemorySettingsStore.h"
+#include "core/base/MemorySettingsStore.h"
 
 namespace qtr {
 namespace {

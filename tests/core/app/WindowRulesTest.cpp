@@ -1,7 +1,7 @@
-#include "app/ClientBackground.h"
-#include "app/MainWindowPlacement.h"
-#include "app/MemorySettingsStore.h"
-#include "app/WindowArrangement.h"
+#include "core/app/ClientBackground.h"
+#include "core/app/MainWindowPlacement.h"
+#include "core/base/MemorySettingsStore.h"
+#include "core/app/WindowArrangement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "ChannelTestRadio.h"
-#include "channels/ChannelCommand.h"
+#include "core/channels/ChannelCommand.h"
 
 #include <gtest/gtest.h>
 

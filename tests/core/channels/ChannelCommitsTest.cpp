@@ -1,5 +1,5 @@
 #include "ChannelTestRadio.h"
-#include "channels/ChannelCommits.h"
+#include "core/channels/ChannelCommits.h"
 
 #include <gtest/gtest.h>
 

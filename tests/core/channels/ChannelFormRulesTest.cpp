@@ -1,6 +1,6 @@
 #include "ChannelTestRadio.h"
-#include "channels/ChannelFormRules.h"
-#include "channels/ChannelNumberRange.h"
+#include "core/channels/ChannelFormRules.h"
+#include "core/channels/ChannelNumberRange.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "ChannelTestRadio.h"
-#include "channels/ChannelGridRules.h"
+#include "core/channels/ChannelGridRules.h"
 
 #include <gtest/gtest.h>
 

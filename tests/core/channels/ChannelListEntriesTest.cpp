@@ -1,5 +1,5 @@
 #include "ChannelTestRadio.h"
-#include "channels/ChannelListEntries.h"
+#include "core/channels/ChannelListEntries.h"
 
 #include <gtest/gtest.h>
 

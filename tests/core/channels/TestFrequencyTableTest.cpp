@@ -1,6 +1,6 @@
-#include "channels/TestFrequencyTable.h"
+#include "core/channels/TestFrequencyTable.h"
 
-#include "app/MessageCatalog.h"
+#include "core/base/MessageCatalog.h"
 #include "ScriptedPrompter.h"
 #include "TestImages.h"
 

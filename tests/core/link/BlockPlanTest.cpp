@@ -1,4 +1,4 @@
-#include "link/BlockPlan.h"
+#include "core/link/BlockPlan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ScriptedPrompter.h"
-#include "link/IdentityCheck.h"
-#include "link/RadioSession.h"
+#include "core/link/IdentityCheck.h"
+#include "core/link/RadioSession.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/MessageCatalog.h"
-#include "link/RadioInformation.h"
+#include "core/base/MessageCatalog.h"
+#include "core/link/RadioInformation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "TestImages.h"
-#include "app/MessageCatalog.h"
-#include "link/ReceivedImage.h"
-#include "model/FrequencyCodec.h"
+#include "core/base/MessageCatalog.h"
+#include "core/link/ReceivedImage.h"
+#include "core/model/FrequencyCodec.h"
 
 #include <gtest/gtest.h>
 

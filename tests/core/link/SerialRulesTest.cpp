@@ -1,8 +1,8 @@
-#include "app/MemorySettingsStore.h"
-#include "link/LineSettings.h"
-#include "link/PortDirectory.h"
-#include "link/PortProbe.h"
-#include "link/TransferProgress.h"
+#include "core/base/MemorySettingsStore.h"
+#include "core/link/LineSettings.h"
+#include "core/link/PortDirectory.h"
+#include "core/link/PortProbe.h"
+#include "core/link/TransferProgress.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/MessageCatalog.h"
-#include "link/WriteReadiness.h"
+#include "core/base/MessageCatalog.h"
+#include "core/link/WriteReadiness.h"
 
 #include <gtest/gtest.h>
 

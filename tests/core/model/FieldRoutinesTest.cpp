@@ -1,4 +1,4 @@
-#include "model/FieldRoutines.h"
+#include "core/model/FieldRoutines.h"
 
 #include <gtest/gtest.h>
 

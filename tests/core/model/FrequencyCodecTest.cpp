@@ -1,6 +1,6 @@
-#include "model/FrequencyCodec.h"
+#include "core/model/FrequencyCodec.h"
 
-#include "app/MessageCatalog.h"
+#include "core/base/MessageCatalog.h"
 #include "ProgramFolder.h"
 #include "TestImages.h"
 

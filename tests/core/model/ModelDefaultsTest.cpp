@@ -1,6 +1,6 @@
-#include "model/ModelDefaults.h"
+#include "core/model/ModelDefaults.h"
 
-#include "model/FrequencyCodec.h"
+#include "core/model/FrequencyCodec.h"
 #include "TestImages.h"
 
 #include <gtest/gtest.h>

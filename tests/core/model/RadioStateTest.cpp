@@ -1,4 +1,4 @@
-#include "model/RadioState.h"
+#include "core/model/RadioState.h"
 
 #include "TestImages.h"
 

@@ -1,6 +1,6 @@
 #include "ChannelWindowTest.h"
 
-#include "channels/ChannelTable.h"
+#include "core/channels/ChannelTable.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -11,7 +11,7 @@ namespace {
 class ChannelFormTest : public test::ChannelWindowTest {
 protected:
     // The form on the grid's current channel, with the focus in the receive frequency.
-    gui::CChEditView& OpenOnChannel(int row)
+    gui::ChannelFormView& OpenOnChannel(int row)
     {
         Grid().Grid().SetCurrent({row, 1});
         Press(Qt::Key_F11);

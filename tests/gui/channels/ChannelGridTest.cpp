@@ -1,8 +1,8 @@
 #include "ChannelWindowTest.h"
 
-#include "app/HelpWindow.h"
-#include "app/QtHelpViewer.h"
-#include "channels/ChannelTable.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/QtHelpViewer.h"
+#include "core/channels/ChannelTable.h"
 
 #include <QFileInfo>
 

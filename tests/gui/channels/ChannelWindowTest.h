@@ -2,13 +2,13 @@
 
 #include "GuiHarness.h"
 #include "TestImages.h"
-#include "app/CommandIds.h"
-#include "app/MdiClientArea.h"
-#include "channels/CChEditView.h"
-#include "channels/CChInfoFrm.h"
-#include "channels/CChildFrame.h"
-#include "channels/ChannelWindows.h"
-#include "model/ModelDefaults.h"
+#include "core/app/CommandIds.h"
+#include "gui/app/MdiClientArea.h"
+#include "gui/channels/ChannelFormView.h"
+#include "gui/channels/CChInfoFrm.h"
+#include "gui/channels/CChildFrame.h"
+#include "gui/channels/ChannelWindows.h"
+#include "core/model/ModelDefaults.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -33,11 +33,11 @@ protected:
         QApplication::setActiveWindow(&harness.Frame());
     }
 
-    gui::CMainFrame& Frame() { return harness.Frame(); }
+    gui::MainWindow& Frame() { return harness.Frame(); }
     ProgrammerApp& App() { return harness.App(); }
 
     // Channel Information on an empty radio of the model, as after New.
-    gui::CChInfoView& OpenGrid(int modelType = kLmrVhf, std::uint8_t typeByte = 0x15, bool fifteen = false)
+    gui::ChannelGridView& OpenGrid(int modelType = kLmrVhf, std::uint8_t typeByte = 0x15, bool fifteen = false)
     {
         Frame().CloseAllEditors();
         StartWithModel(App().state, RecordFor(modelType, typeByte, fifteen));
@@ -46,16 +46,16 @@ protected:
         Grid().Grid().setFocus();
         return Grid();
     }
-    gui::CChInfoView& Grid()
+    gui::ChannelGridView& Grid()
     {
         return static_cast<gui::CChInfoFrm*>(Frame().EditorWindow(command::kChannelInformation))->View();
     }
-    gui::CChEditView& OpenForm()
+    gui::ChannelFormView& OpenForm()
     {
         Frame().OnCommand(command::kChannelEdit);
         return Form();
     }
-    gui::CChEditView& Form()
+    gui::ChannelFormView& Form()
     {
         return static_cast<gui::CChildFrame*>(Frame().EditorWindow(command::kChannelEdit))->View();
     }

@@ -1,11 +1,11 @@
 #include "ChannelWindowTest.h"
 
-#include "channels/ChannelCopyDialog.h"
-#include "channels/ChannelNumberSpin.h"
-#include "channels/FrequencyCopyDialog.h"
-#include "channels/FrequencyEdit.h"
-#include "channels/ToneCombo.h"
-#include "channels/ToneCopyDialog.h"
+#include "gui/channels/ChannelCopyDialog.h"
+#include "gui/channels/ChannelNumberSpin.h"
+#include "gui/channels/FrequencyCopyDialog.h"
+#include "gui/channels/FrequencyEdit.h"
+#include "gui/channels/ToneCombo.h"
+#include "gui/channels/ToneCopyDialog.h"
 
 #include <QPushButton>
 

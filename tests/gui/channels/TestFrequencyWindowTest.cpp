@@ -1,6 +1,6 @@
 #include "ChannelWindowTest.h"
 
-#include "channels/CTestFreqFrame.h"
+#include "gui/channels/CTestFreqFrame.h"
 
 namespace qtr {
 namespace {

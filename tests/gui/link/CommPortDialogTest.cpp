@@ -1,7 +1,7 @@
 #include "LinkWindowTest.h"
 
-#include "app/StatusPanes.h"
-#include "link/CommPortDialog.h"
+#include "gui/app/StatusPanes.h"
+#include "gui/link/CommPortDialog.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -1,8 +1,8 @@
 #include "LinkWindowTest.h"
 
-#include "app/StatusPanes.h"
-#include "link/DemoRadio.h"
-#include "link/RadioInformationDialog.h"
+#include "gui/app/StatusPanes.h"
+#include "gui/link/DemoRadio.h"
+#include "gui/link/RadioInformationDialog.h"
 
 #include <QLabel>
 

@@ -2,9 +2,9 @@
 
 #include "ChannelTestRadio.h"
 #include "ChannelWindowTest.h"
-#include "RadioSimulator.h"
-#include "link/LinkWindows.h"
-#include "link/TransferDialog.h"
+#include "sim/RadioSimulator.h"
+#include "gui/link/LinkWindows.h"
+#include "gui/link/TransferDialog.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

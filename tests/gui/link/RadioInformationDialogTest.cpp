@@ -1,9 +1,9 @@
 #include "LinkWindowTest.h"
 
-#include "app/FixedPitchFont.h"
-#include "app/HelpWindow.h"
-#include "app/QtHelpViewer.h"
-#include "link/RadioInformationDialog.h"
+#include "gui/app/FixedPitchFont.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/QtHelpViewer.h"
+#include "gui/link/RadioInformationDialog.h"
 
 #include <QFileInfo>
 #include <QLabel>

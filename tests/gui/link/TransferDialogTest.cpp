@@ -1,7 +1,7 @@
 #include "LinkWindowTest.h"
 
-#include "channels/CTestFreqFrame.h"
-#include "link/TransferProgressBar.h"
+#include "gui/channels/CTestFreqFrame.h"
+#include "gui/link/TransferProgressBar.h"
 
 namespace qtr {
 namespace {

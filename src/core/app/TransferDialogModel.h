@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/base/CommonMessages.h"
+#include "core/link/RadioLink.h"
+
+namespace qtr {
+
+class ProgrammerApp;
+class TransferProgress;
+
+// The transfer dialog without its window: the texts it shows, and what its first button
+// does. The dialog disables nothing itself, shows the progress it is given, and closes
+// when Start returns; its second button closes it without any exchange.
+class TransferDialogModel {
+public:
+    enum class Direction { Read, Write };
+    static constexpr int kReadTitleId = 1001053;
+    static constexpr int kWriteTitleId = 1001051;
+    static constexpr int kStartButtonTextId = msg::kOk;
+    static constexpr int kCancelButtonTextId = msg::kCancel;
+    static constexpr int kHelpButtonTextId = msg::kHelp;
+    static constexpr int kReadHelpTopic = 32772;
+    static constexpr int kWriteHelpTopic = 32773;
+    static constexpr int kReadDoneId = 3370001;
+    static constexpr int kWriteDoneId = 3370003;
+
+    TransferDialogModel(ProgrammerApp& app, RadioLink& link, TransferProgress& progress, Direction direction);
+
+    Direction TransferDirection() const { return direction_; }
+    int TitleId() const { return direction_ == Direction::Read ? kReadTitleId : kWriteTitleId; }
+    int HelpTopic() const { return direction_ == Direction::Read ? kReadHelpTopic : kWriteHelpTopic; }
+
+    // The first button: runs the transfer, reports success, and after a read makes the
+    // radio's memory the document; an open test-frequency window is told either way.
+    // True on success.
+    bool Start();
+    // The radio's identity as the last transfer received it.
+    const RadioIdentity& Identity() const { return identity_; }
+
+private:
+    void AdoptReadImage();
+    void ReportDone();
+
+    ProgrammerApp& app_;
+    RadioLink& link_;
+    TransferProgress& progress_;
+    Direction direction_;
+    RadioIdentity identity_{};
+};
+
+} // namespace qtr

@@ -1,0 +1,427 @@
+#include "gui/app/MainWindow.h"
+
+#include "gui/app/AboutDialog.h"
+#include "gui/app/CatalogText.h"
+#include "core/app/CloseSequence.h"
+#include "core/app/CommandIds.h"
+#include "core/app/CommandTable.h"
+#include "gui/app/EditorSubWindow.h"
+#include "core/base/HelpViewer.h"
+#include "gui/app/LanguageSetupDialog.h"
+#include "core/app/MainWindowPlacement.h"
+#include "gui/app/MdiClientArea.h"
+#include "core/app/ProgrammerApp.h"
+#include "core/app/RefreshTitle.h"
+#include "core/base/SettingsStore.h"
+#include "gui/app/StatusPanes.h"
+#include "gui/app/ToolbarIcons.h"
+#include "gui/channels/CTestFreqFrame.h"
+#include "gui/model/ModelInformationDialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kDefaultWidth = 1024;
+constexpr int kDefaultHeight = 720;
+constexpr int kToolbarIconSize = 24;
+const char* const kCommandProperty = "commandId";
+
+QRect ToQRect(const WindowRect& rect)
+{
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+} // namespace
+
+MainWindow::MainWindow(ProgrammerApp& app, HelpViewer& help, SettingsStore& settings, const Clock& clock)
+    : app_(app), help_(help), settings_(settings)
+{
+    setObjectName("MainWindow");
+    CreateActions();
+    DefineShellCommands();
+    CreateToolBar();
+    panes_ = new StatusPanes(*statusBar(), clock);
+    CentreOnScreen();
+    client_ = new MdiClientArea(settings_, this);
+    setCentralWidget(client_);
+    RebuildMenus();
+    QApplication::setWindowIcon(ApplicationIcon());
+    setWindowIcon(ApplicationIcon());
+    ShowPortInStatusBar();
+    app_.BuildFirstImage();
+    RefreshTitle();
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { help_.ShowContextHelp(ContextHelpId()); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreateActions()
+{
+    for (const CommandInfo& info : CommandTable()) {
+        auto* action = new QAction(this);
+        action->setProperty(kCommandProperty, info.id);
+        action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        action->setIcon(CommandIcon(info.id));
+        connect(action, &QAction::triggered, this, [this, id = info.id] { OnCommand(id); });
+        addAction(action); // shortcuts work for commands that no menu shows
+        actions_[info.id] = action;
+    }
+}
+
+void MainWindow::DefineShellCommands()
+{
+    using namespace command;
+    Document& document = app_.document;
+    shellCommands_ = {
+        {kNew, [&document] { document.NewDocument(); }},
+        {kOpen, [&document] { document.OpenDataFile(); }},
+        {kSave, [&document] { document.SaveDataFile(); }},
+        {kSaveAs, [&document] { document.SaveDataFileAs(); }},
+        {kExit, [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }},
+        {kModelInformation, [this] { RunDialog<ModelInformationDialog>(app_, help_); }},
+        {kLanguageFileSetup, [this] { RunDialog<LanguageSetupDialog>(app_, help_); }},
+        {kAbout, [this] { RunDialog<AboutDialog>(app_.catalog); }},
+        {kToolbar, [this] { ToggleBar(*toolBar_); }},
+        {kStatusBar, [this] { ToggleBar(*statusBar()); }},
+        {kCascade, [this] { client_->cascadeSubWindows(); }},
+        {kTileHorizontally, [this] { Tile(TileDirection::Horizontally); }},
+        {kTileVertically, [this] { Tile(TileDirection::Vertically); }},
+        {kArrangeIcons, [this] { ArrangeIcons(); }},
+        {kCloseAllWindows, [this] { CloseAllEditors(); }},
+        {kHelpTopics, [this] { help_.ShowDefaultTopic(); }},
+    };
+}
+
+template <class Dialog, class... Arguments> void MainWindow::RunDialog(Arguments&... arguments)
+{
+    Dialog dialog(arguments..., this);
+    dialog.exec();
+}
+
+void MainWindow::CreateToolBar()
+{
+    toolBar_ = addToolBar(QString());
+    toolBar_->setObjectName("toolBar");
+    toolBar_->setMovable(false);
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar_->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+    for (const ToolbarButton& button : ToolbarButtons()) {
+        if (button.commandId == 0)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(actions_.at(button.commandId));
+    }
+}
+
+void MainWindow::CentreOnScreen()
+{
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    const QSize size(std::min(kDefaultWidth, screen.width()), std::min(kDefaultHeight, screen.height()));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen));
+}
+
+void MainWindow::RegisterEditor(int commandId, int helpTopic, WindowFactory factory)
+{
+    editors_[commandId] = {helpTopic, std::move(factory)};
+    RebuildMenus();
+}
+
+void MainWindow::RegisterCommand(int commandId, CommandAction action)
+{
+    commands_[commandId] = std::move(action);
+    RebuildMenus();
+}
+
+std::set<int> MainWindow::RegisteredCommands() const
+{
+    std::set<int> registered;
+    for (const auto& entry : editors_)
+        registered.insert(entry.first);
+    for (const auto& entry : commands_)
+        registered.insert(entry.first);
+    return registered;
+}
+
+void MainWindow::OnCommand(int commandId)
+{
+    if (CommitsTypedValue(commandId))
+        CommitFocusedField();
+    if (const auto shell = shellCommands_.find(commandId); shell != shellCommands_.end())
+        shell->second();
+    else if (editors_.contains(commandId))
+        OpenEditorWindow(commandId);
+    else if (const auto other = commands_.find(commandId); other != commands_.end())
+        other->second(*this);
+    else if (commandId == command::kChannelInformation)
+        RebuildMenus(); // every event that replaces the image posts it: the menus follow the model
+    emit CommandHandled(commandId);
+}
+
+void MainWindow::PostCommand(int commandId)
+{
+    QMetaObject::invokeMethod(this, [this, commandId] { OnCommand(commandId); }, Qt::QueuedConnection);
+}
+
+QWidget* MainWindow::OpenEditorWindow(int commandId)
+{
+    if (const auto open = openEditors_.find(commandId); open != openEditors_.end()) {
+        client_->setActiveSubWindow(open->second);
+        return open->second->widget();
+    }
+    const auto editor = editors_.find(commandId);
+    if (editor == editors_.end())
+        return nullptr;
+    auto* window = new EditorSubWindow(commandId, editor->second.factory(*this));
+    client_->addSubWindow(window);
+    openEditors_[commandId] = window;
+    connect(window, &EditorSubWindow::Closed, this, &MainWindow::EditorClosed);
+    window->show();
+    client_->setActiveSubWindow(window);
+    RebuildMenus();
+    return window->widget();
+}
+
+QWidget* MainWindow::EditorWindow(int commandId) const
+{
+    const auto open = openEditors_.find(commandId);
+    return open == openEditors_.end() ? nullptr : open->second->widget();
+}
+
+void MainWindow::EditorClosed(int commandId)
+{
+    openEditors_.erase(commandId);
+    if (openEditors_.empty())
+        RebuildMenus();
+}
+
+void MainWindow::CloseAllEditors()
+{
+    const auto open = openEditors_;
+    for (const auto& entry : open)
+        entry.second->close();
+}
+
+void MainWindow::RefreshTitle()
+{
+    setWindowTitle(FromUtf8(qtr::RefreshTitle(app_.state, app_.catalog, app_.document.Name())));
+}
+
+void MainWindow::PostChannelInformation()
+{
+    PostCommand(command::kChannelInformation);
+}
+
+void MainWindow::CloseHelpWindows()
+{
+    help_.CloseHelpWindows();
+}
+
+void MainWindow::ForgetTestFrequencyChanges()
+{
+    if (auto* window = qobject_cast<CTestFreqFrame*>(EditorWindow(command::kTestFrequency)))
+        window->View().ForgetChanges();
+}
+
+// An editor stores a field when the field loses the focus; the focus then goes back where
+// it was, or to the editor when the field was an in-place editor that has gone.
+void MainWindow::CommitFocusedField()
+{
+    QMdiSubWindow* active = client_->activeSubWindow();
+    const QPointer<QWidget> field = active ? active->focusWidget() : nullptr;
+    if (!field)
+        return;
+    field->clearFocus();
+    if (field && field->isVisible())
+        field->setFocus(Qt::OtherFocusReason);
+    else
+        active->widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::ShowPortInStatusBar()
+{
+    panes_->ShowPort(app_.comPort);
+}
+
+void MainWindow::RebuildMenus()
+{
+    for (QMenu* menu : menus_)
+        menu->deleteLater();
+    menus_.clear();
+    windowList_.clear();
+    menuBar()->clear();
+    const MenuContext context{.lineLetter = app_.state.LineLetter(),
+                              .childWindowsOpen = !openEditors_.empty(),
+                              .toolbarVisible = !toolBar_->isHidden(),
+                              .statusBarVisible = !statusBar()->isHidden()};
+    for (const Menu& menu : qtr::RebuildMenus(context))
+        AddMenu(menu);
+    for (const ToolbarButton& button : ToolbarButtons())
+        if (button.commandId != 0)
+            actions_.at(button.commandId)->setToolTip(CatalogText(app_.catalog, button.tipId, 1));
+    UpdateActionStates();
+}
+
+void MainWindow::UpdateActionStates()
+{
+    const std::set<int> registered = RegisteredCommands();
+    for (const auto& [id, action] : actions_)
+        action->setEnabled(CommandAvailable(id, registered));
+}
+
+void MainWindow::AddMenu(const Menu& menu)
+{
+    QMenu* shown = menuBar()->addMenu(CatalogText(app_.catalog, menu.titleId));
+    shown->installEventFilter(this);
+    menus_.push_back(shown);
+    for (const MenuItem& item : menu.items)
+        AddMenuItem(*shown, item);
+}
+
+void MainWindow::AddMenuItem(QMenu& menu, const MenuItem& item)
+{
+    switch (item.kind) {
+    case MenuItem::Kind::Separator:
+        menu.addSeparator();
+        return;
+    case MenuItem::Kind::WindowList:
+        FillWindowList(menu);
+        connect(&menu, &QMenu::aboutToShow, this, [this, &menu] { FillWindowList(menu); });
+        return;
+    case MenuItem::Kind::Command:
+        break;
+    }
+    QAction* action = actions_.at(item.commandId);
+    action->setText(CatalogText(app_.catalog, item.messageId));
+    action->setCheckable(item.checkable);
+    action->setChecked(item.checked);
+    menu.addAction(action);
+}
+
+// The open windows, numbered, the active one checked.
+void MainWindow::FillWindowList(QMenu& menu)
+{
+    for (QAction* entry : windowList_)
+        delete entry;
+    windowList_.clear();
+    const auto windows = client_->subWindowList();
+    for (int i = 0; i < windows.size() && command::kFirstWindowListEntry + i <= command::kLastWindowListEntry; ++i) {
+        QMdiSubWindow* window = windows[i];
+        QAction* entry = menu.addAction(QString("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        entry->setProperty(kCommandProperty, command::kFirstWindowListEntry + i);
+        entry->setCheckable(true);
+        entry->setChecked(window == client_->activeSubWindow());
+        connect(entry, &QAction::triggered, this, [this, window] { client_->setActiveSubWindow(window); });
+        windowList_.push_back(entry);
+    }
+}
+
+void MainWindow::ToggleBar(QWidget& bar)
+{
+    bar.setVisible(bar.isHidden());
+    RebuildMenus();
+}
+
+void MainWindow::Tile(TileDirection direction)
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : client_->subWindowList())
+        if (!window->isMinimized())
+            windows.push_back(window);
+    const QSize area = client_->viewport()->size();
+    const auto rects = TileRects(static_cast<int>(windows.size()), {area.width(), area.height()}, direction);
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->showNormal();
+        windows[i]->setGeometry(ToQRect(rects[static_cast<std::size_t>(i)]));
+    }
+}
+
+void MainWindow::ArrangeIcons()
+{
+    QList<QMdiSubWindow*> icons;
+    for (QMdiSubWindow* window : client_->subWindowList())
+        if (window->isMinimized())
+            icons.push_back(window);
+    if (icons.isEmpty())
+        return;
+    const QSize area = client_->viewport()->size();
+    const QSize icon = icons.first()->size();
+    const auto rects =
+        IconRects(static_cast<int>(icons.size()), {area.width(), area.height()}, {icon.width(), icon.height()});
+    for (int i = 0; i < icons.size(); ++i)
+        icons[i]->move(rects[static_cast<std::size_t>(i)].left, rects[static_cast<std::size_t>(i)].top);
+}
+
+int MainWindow::ContextHelpId() const
+{
+    const auto* active = dynamic_cast<const EditorSubWindow*>(client_->activeSubWindow());
+    return active ? editors_.at(active->CommandId()).helpTopic : command::kMainFrame;
+}
+
+// F1 while a menu is open asks for the help of the highlighted item.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (!menu || event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+        return QMainWindow::eventFilter(watched, event);
+    const QAction* item = menu->activeAction();
+    const int id = item ? item->property(kCommandProperty).toInt() : 0;
+    menu->close();
+    help_.ShowContextHelp(id != 0 ? id : command::kMainFrame);
+    return true;
+}
+
+void MainWindow::ShowWithPlacement(const std::optional<std::string>& lastWinPos)
+{
+    const auto placement = lastWinPos ? ParseLastWinPos(*lastWinPos) : std::nullopt;
+    const auto rect = placement ? NormalRectOf(*placement) : std::nullopt;
+    if (!rect) {
+        showMaximized();
+        return;
+    }
+    setGeometry(ToQRect(*rect));
+    switch (ShowModeOf(*placement)) {
+    case ShowMode::Maximized:
+        showMaximized();
+        break;
+    case ShowMode::Minimized:
+        showMinimized();
+        break;
+    case ShowMode::Normal:
+        show();
+        break;
+    }
+}
+
+void MainWindow::StorePlacement()
+{
+    const QRect normal = normalGeometry();
+    const ShowMode mode = isMaximized() ? ShowMode::Maximized : isMinimized() ? ShowMode::Minimized : ShowMode::Normal;
+    const WindowPlacement placement = PlacementOf({normal.x(), normal.y(), normal.width(), normal.height()}, mode);
+    settings_.WriteText(settings::kBackupSection, settings::kLastWinPos, FormatLastWinPos(placement));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    CommitFocusedField();
+    if (!RunCloseSequence(app_)) {
+        event->ignore();
+        return;
+    }
+    StorePlacement();
+    event->accept();
+}
+
+} // namespace qtr::gui

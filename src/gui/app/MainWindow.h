@@ -1,0 +1,126 @@
+#pragma once
+
+#include "core/app/RebuildMenus.h"
+#include "core/base/ShellHooks.h"
+#include "core/app/WindowArrangement.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+class QToolBar;
+
+namespace qtr {
+class Clock;
+class HelpViewer;
+class ProgrammerApp;
+class SettingsStore;
+} // namespace qtr
+
+namespace qtr::gui {
+
+class EditorSubWindow;
+class MdiClientArea;
+class StatusPanes;
+
+// The main window: menus, toolbar and status bar, the editor windows in its client
+// area, and the routing of every command. Editors and dialogs of the other parts of
+// the program register here by command; until then their commands are shown disabled.
+class MainWindow : public QMainWindow, public ShellHooks {
+    Q_OBJECT
+public:
+    // Makes the editor's widget; the frame wraps it in a child window.
+    using WindowFactory = std::function<QWidget*(MainWindow&)>;
+    using CommandAction = std::function<void(MainWindow&)>;
+
+    MainWindow(ProgrammerApp& app, HelpViewer& help, SettingsStore& settings, const Clock& clock);
+    ~MainWindow() override;
+
+    // An editor in a child window of its own, at most one at a time; F1 in it asks for
+    // helpTopic. A command that is not an editor (a dialog, a transfer) registers an action.
+    void RegisterEditor(int commandId, int helpTopic, WindowFactory factory);
+    void RegisterCommand(int commandId, CommandAction action);
+
+    // Activates the editor's window when it is open, otherwise opens it; nothing for a
+    // command without a registered editor. Returns the editor's widget.
+    QWidget* OpenEditorWindow(int commandId);
+    // The open editor's widget, so that one editor can make another refresh.
+    QWidget* EditorWindow(int commandId) const;
+    int ChildWindowCount() const { return static_cast<int>(openEditors_.size()); }
+
+    void OnCommand(int commandId);
+    // Carried out once the events waiting now have been handled.
+    void PostCommand(int commandId);
+
+    ProgrammerApp& App() { return app_; }
+    HelpViewer& Help() { return help_; }
+
+    void ShowPortInStatusBar();
+    // Start-up: the stored placement when it is usable, otherwise maximized.
+    void ShowWithPlacement(const std::optional<std::string>& lastWinPos);
+
+    void CloseAllEditors() override;
+    void RefreshTitle() override;
+    void RebuildMenus() override;
+    void PostChannelInformation() override;
+    void CloseHelpWindows() override;
+    void ForgetTestFrequencyChanges() override;
+
+    QAction* Action(int commandId) const { return actions_.at(commandId); }
+    QToolBar* ToolBar() const { return toolBar_; }
+    MdiClientArea* ClientArea() const { return client_; }
+    const StatusPanes& Panes() const { return *panes_; }
+
+signals:
+    void CommandHandled(int commandId);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Editor {
+        int helpTopic;
+        WindowFactory factory;
+    };
+
+    void CreateActions();
+    // Stores the value being typed into the active editor by taking the focus away from it.
+    void CommitFocusedField();
+    void CreateToolBar();
+    void CentreOnScreen();
+    void DefineShellCommands();
+    void UpdateActionStates();
+    void AddMenu(const Menu& menu);
+    void AddMenuItem(QMenu& menu, const MenuItem& item);
+    void FillWindowList(QMenu& menu);
+    void EditorClosed(int commandId);
+    void ToggleBar(QWidget& bar);
+    void Tile(TileDirection direction);
+    void ArrangeIcons();
+    void StorePlacement();
+    int ContextHelpId() const;
+    std::set<int> RegisteredCommands() const;
+    template <class Dialog, class... Arguments> void RunDialog(Arguments&... arguments);
+
+    ProgrammerApp& app_;
+    HelpViewer& help_;
+    SettingsStore& settings_;
+    std::map<int, QAction*> actions_;
+    std::map<int, std::function<void()>> shellCommands_;
+    std::map<int, Editor> editors_;
+    std::map<int, CommandAction> commands_;
+    std::map<int, EditorSubWindow*> openEditors_;
+    std::vector<QMenu*> menus_;
+    std::vector<QAction*> windowList_;
+    QToolBar* toolBar_ = nullptr;
+    StatusPanes* panes_ = nullptr;
+    MdiClientArea* client_ = nullptr;
+};
+
+} // namespace qtr::gui

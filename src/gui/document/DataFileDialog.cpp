@@ -1,0 +1,73 @@
+#include "gui/document/DataFileDialog.h"
+
+#include "gui/app/CatalogText.h"
+#include "core/document/DataFile.h"
+#include "core/document/DataFileFilter.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kFilterId = 1001045;
+constexpr int kEmbeddedMessageId = 3002109;
+
+} // namespace
+
+DataFileDialog::DataFileDialog(Purpose purpose, const MessageCatalog& catalog, const QFont& fixedFont,
+                               const QString& folder, const QString& name, QWidget* parent)
+    : QFileDialog(parent)
+{
+    setOption(QFileDialog::DontUseNativeDialog);
+    setDirectory(folder);
+    setNameFilter(FromUtf8(DataFileFilter(catalog.MessageText(kFilterId))));
+    setDefaultSuffix("dat");
+    selectFile(name);
+    if (purpose == Purpose::SaveAs) {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setFileMode(QFileDialog::AnyFile);
+        return;
+    }
+    setAcceptMode(QFileDialog::AcceptOpen);
+    setFileMode(QFileDialog::ExistingFile);
+    AddPreviewPanel(catalog, fixedFont);
+    connect(this, &QFileDialog::currentChanged, this, &DataFileDialog::ShowPreview);
+}
+
+void DataFileDialog::AddPreviewPanel(const MessageCatalog& catalog, const QFont& fixedFont)
+{
+    auto* panel = new QGroupBox(CatalogText(catalog, kEmbeddedMessageId, 1), this);
+    panel->setObjectName("embeddedMessagePreview");
+    auto* lines = new QVBoxLayout(panel);
+    for (QLineEdit*& line : previewLines_) {
+        line = new QLineEdit(panel);
+        line->setReadOnly(true);
+        line->setFont(fixedFont);
+        lines->addWidget(line);
+    }
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    grid->addWidget(panel, grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+// Other files leave the panel empty rather than showing the last data file's message.
+void DataFileDialog::ShowPreview(const QString& path)
+{
+    datafile::MessagePreview preview;
+    if (QFileInfo(path).suffix().compare("dat", Qt::CaseInsensitive) == 0)
+        preview = datafile::PreviewMessageOfFile(QFile::encodeName(path).toStdString());
+    // One byte is one character of the radio's display.
+    previewLines_[0]->setText(QString::fromLatin1(preview.first));
+    previewLines_[1]->setText(QString::fromLatin1(preview.second));
+}
+
+QString DataFileDialog::PreviewLine(int line) const
+{
+    return previewLines_[line]->text();
+}
+
+} // namespace qtr::gui
