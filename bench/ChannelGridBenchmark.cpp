@@ -35,7 +35,7 @@ constexpr int kLmrUhfL = 3;
 constexpr int kSixteenChannels = 16;
 
 // The RB-8100L LMR with all 16 channels in use, tones and all, so that every cell has a text.
-void ProgramSixteenChannels(qtr::ProgrammerApp& app)
+void ProgramSixteenChannels(qtr::Workspace& app)
 {
     app.state.currentModel = *qtr::ModelRecordFor(kLmrUhfL, kSixteenChannels);
     qtr::BuildImageForCurrentModel(app.state);

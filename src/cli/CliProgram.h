@@ -4,7 +4,7 @@
 #include "cli/ConsolePrompter.h"
 #include "cli/RetryingPrompter.h"
 #include "core/base/MemorySettingsStore.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/base/ShellHooks.h"
 #include "core/base/FilePicker.h"
 #include "core/link/RadioLink.h"
@@ -53,7 +53,7 @@ private:
     ShellHooks shell_;
     ConsolePrompter console_;
     RetryingPrompter prompter_;
-    ProgrammerApp app_;
+    Workspace app_;
     MemorySettingsStore ports_; // a port given as a device becomes port 1
     RadioLink link_;
 };

@@ -86,7 +86,7 @@ public:
     }
     gui::ProgrammerApplication& Program() { return program_; }
     gui::MainWindow& Frame() { return *program_.Window(); }
-    ProgrammerApp& App() { return program_.App(); }
+    Workspace& App() { return program_.App(); }
 
     QMenu* MenuTitled(const QString& title)
     {

@@ -5,7 +5,7 @@
 #include "ScriptedPrompter.h"
 #include "core/base/MemorySettingsStore.h"
 #include "core/base/MessageCatalog.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/base/ShellHooks.h"
 #include "core/base/FilePicker.h"
 #include "core/link/PortDirectory.h"
@@ -137,7 +137,7 @@ public:
     ScriptedPrompter prompter;
     NoFiles files;
     RecordingShell shell;
-    ProgrammerApp app;
+    Workspace app;
     RecordingProgress progress;
 };
 

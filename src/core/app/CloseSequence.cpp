@@ -2,7 +2,7 @@
 
 #include "core/base/CommonMessages.h"
 
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/base/Prompter.h"
 #include "core/base/ShellHooks.h"
 
@@ -14,7 +14,7 @@ constexpr int kExitQuestion = 3003021;
 
 } // namespace
 
-bool RunCloseSequence(ProgrammerApp& app)
+bool RunCloseSequence(Workspace& app)
 {
     if (app.prompter.Ask({.captionId = msg::kQuestionCaption,
                           .messageId = kExitQuestion,

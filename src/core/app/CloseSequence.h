@@ -2,10 +2,10 @@
 
 namespace qtr {
 
-class ProgrammerApp;
+class Workspace;
 
 // The questions asked before the main window closes: the exit question, then (with
 // the help windows closed) the save-changes question. True when the window may close.
-bool RunCloseSequence(ProgrammerApp& app);
+bool RunCloseSequence(Workspace& app);
 
 } // namespace qtr

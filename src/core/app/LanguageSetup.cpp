@@ -1,11 +1,11 @@
 #include "core/app/LanguageSetup.h"
 
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/base/ShellHooks.h"
 
 namespace qtr {
 
-LanguageSetup::LanguageSetup(ProgrammerApp& app) : app_(app) {}
+LanguageSetup::LanguageSetup(Workspace& app) : app_(app) {}
 
 const std::vector<int>& LanguageSetup::Entries()
 {

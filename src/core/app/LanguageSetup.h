@@ -5,7 +5,7 @@
 
 namespace qtr {
 
-class ProgrammerApp;
+class Workspace;
 
 // The rules of the Language File Setup dialog: English and Spanish to choose from, and
 // what OK does to the texts, the menus, the help file and the open windows.
@@ -13,7 +13,7 @@ class LanguageSetup {
 public:
     enum class Outcome { Closed, StayOpen };
 
-    explicit LanguageSetup(ProgrammerApp& app);
+    explicit LanguageSetup(Workspace& app);
 
     // Message identifiers of the list entries, for languages 1 and 2.
     static const std::vector<int>& Entries();
@@ -22,7 +22,7 @@ public:
     Outcome Ok(std::optional<int> row);
 
 private:
-    ProgrammerApp& app_;
+    Workspace& app_;
 };
 
 } // namespace qtr

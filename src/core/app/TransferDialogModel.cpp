@@ -1,6 +1,6 @@
 #include "core/app/TransferDialogModel.h"
 
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/base/Prompter.h"
 #include "core/base/ShellHooks.h"
 #include "core/link/RadioSession.h"
@@ -10,7 +10,7 @@
 
 namespace qtr {
 
-TransferDialogModel::TransferDialogModel(ProgrammerApp& app, RadioLink& link, TransferProgress& progress,
+TransferDialogModel::TransferDialogModel(Workspace& app, RadioLink& link, TransferProgress& progress,
                                          Direction direction)
     : app_(app), link_(link), progress_(progress), direction_(direction)
 {

@@ -5,7 +5,7 @@
 
 namespace qtr {
 
-class ProgrammerApp;
+class Workspace;
 class TransferProgress;
 
 // The transfer dialog without its window: the texts it shows, and what its first button
@@ -24,7 +24,7 @@ public:
     static constexpr int kReadDoneId = 3370001;
     static constexpr int kWriteDoneId = 3370003;
 
-    TransferDialogModel(ProgrammerApp& app, RadioLink& link, TransferProgress& progress, Direction direction);
+    TransferDialogModel(Workspace& app, RadioLink& link, TransferProgress& progress, Direction direction);
 
     Direction TransferDirection() const { return direction_; }
     int TitleId() const { return direction_ == Direction::Read ? kReadTitleId : kWriteTitleId; }
@@ -41,7 +41,7 @@ private:
     void AdoptReadImage();
     void ReportDone();
 
-    ProgrammerApp& app_;
+    Workspace& app_;
     RadioLink& link_;
     TransferProgress& progress_;
     Direction direction_;

@@ -2,7 +2,7 @@
 
 #include "gui/app/CatalogButtonBox.h"
 #include "gui/app/CatalogText.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -18,7 +18,7 @@ constexpr int kHelpTopic = 186;
 
 } // namespace
 
-LanguageSetupDialog::LanguageSetupDialog(ProgrammerApp& app, HelpViewer& help, QWidget* parent)
+LanguageSetupDialog::LanguageSetupDialog(Workspace& app, HelpViewer& help, QWidget* parent)
     : QDialog(parent), setup_(app), list_(new QListWidget(this))
 {
     setWindowTitle(CatalogText(app.catalog, kTitleId, 1));

@@ -8,7 +8,7 @@ class QListWidget;
 
 namespace qtr {
 class HelpViewer;
-class ProgrammerApp;
+class Workspace;
 } // namespace qtr
 
 namespace qtr::gui {
@@ -17,7 +17,7 @@ namespace qtr::gui {
 class LanguageSetupDialog : public QDialog {
     Q_OBJECT
 public:
-    LanguageSetupDialog(ProgrammerApp& app, HelpViewer& help, QWidget* parent = nullptr);
+    LanguageSetupDialog(Workspace& app, HelpViewer& help, QWidget* parent = nullptr);
 
     QListWidget* List() const { return list_; }
 

@@ -10,7 +10,7 @@
 #include "gui/app/LanguageSetupDialog.h"
 #include "core/app/MainWindowPlacement.h"
 #include "gui/app/MdiClientArea.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/app/RefreshTitle.h"
 #include "core/base/SettingsStore.h"
 #include "gui/app/StatusPanes.h"
@@ -45,7 +45,7 @@ QRect ToQRect(const WindowRect& rect)
 
 } // namespace
 
-MainWindow::MainWindow(ProgrammerApp& app, HelpViewer& help, SettingsStore& settings, const Clock& clock)
+MainWindow::MainWindow(Workspace& app, HelpViewer& help, SettingsStore& settings, const Clock& clock)
     : app_(app), help_(help), settings_(settings)
 {
     setObjectName("MainWindow");

@@ -18,7 +18,7 @@ class QToolBar;
 namespace qtr {
 class Clock;
 class HelpViewer;
-class ProgrammerApp;
+class Workspace;
 class SettingsStore;
 } // namespace qtr
 
@@ -38,7 +38,7 @@ public:
     using WindowFactory = std::function<QWidget*(MainWindow&)>;
     using CommandAction = std::function<void(MainWindow&)>;
 
-    MainWindow(ProgrammerApp& app, HelpViewer& help, SettingsStore& settings, const Clock& clock);
+    MainWindow(Workspace& app, HelpViewer& help, SettingsStore& settings, const Clock& clock);
     ~MainWindow() override;
 
     // An editor in a child window of its own, at most one at a time; F1 in it asks for
@@ -57,7 +57,7 @@ public:
     // Carried out once the events waiting now have been handled.
     void PostCommand(int commandId);
 
-    ProgrammerApp& App() { return app_; }
+    Workspace& App() { return app_; }
     HelpViewer& Help() { return help_; }
 
     void ShowPortInStatusBar();
@@ -108,7 +108,7 @@ private:
     std::set<int> RegisteredCommands() const;
     template <class Dialog, class... Arguments> void RunDialog(Arguments&... arguments);
 
-    ProgrammerApp& app_;
+    Workspace& app_;
     HelpViewer& help_;
     SettingsStore& settings_;
     std::map<int, QAction*> actions_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "gui/app/QtHelpViewer.h"
 #include "core/app/ShellRelay.h"
 #include "core/link/RadioLink.h"
@@ -33,7 +33,7 @@ public:
     // The main window has closed: its client area keeps its settings, then the program's.
     void Exit();
 
-    ProgrammerApp& App() { return app_; }
+    Workspace& App() { return app_; }
     QtHelpViewer& Help() { return help_; }
     RadioLink& Link() { return link_; }
     MainWindow* Window() const { return frame_.get(); }
@@ -42,7 +42,7 @@ private:
     SettingsStore& settings_;
     const Clock& clock_;
     ShellRelay shell_;
-    ProgrammerApp app_;
+    Workspace app_;
     QtHelpViewer help_;
     RadioLink link_;
     std::unique_ptr<MainWindow> frame_;

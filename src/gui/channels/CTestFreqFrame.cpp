@@ -1,7 +1,7 @@
 #include "gui/channels/CTestFreqFrame.h"
 
 #include "core/base/CommonMessages.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/base/Prompter.h"
 #include "core/channels/TestFrequencyTable.h"
 
@@ -9,7 +9,7 @@
 
 namespace qtr::gui {
 
-CTestFreqFrame::CTestFreqFrame(ProgrammerApp& app, HelpViewer& help)
+CTestFreqFrame::CTestFreqFrame(Workspace& app, HelpViewer& help)
     : EditorFrame(*new TestFrequencyView(app, help)), prompter_(app.prompter)
 {
 }

@@ -10,7 +10,7 @@ namespace qtr::gui {
 class CTestFreqFrame : public EditorFrame {
     Q_OBJECT
 public:
-    CTestFreqFrame(ProgrammerApp& app, HelpViewer& help);
+    CTestFreqFrame(Workspace& app, HelpViewer& help);
 
     TestFrequencyView& View() const { return static_cast<TestFrequencyView&>(ViewWidget()); }
 

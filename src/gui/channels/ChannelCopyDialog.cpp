@@ -3,7 +3,7 @@
 #include "gui/app/CatalogText.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "gui/channels/ChannelNumberSpin.h"
 
 #include <QDialogButtonBox>
@@ -27,7 +27,7 @@ constexpr int kTargetDigits = 2;
 
 } // namespace
 
-ChannelCopyDialog::ChannelCopyDialog(ProgrammerApp& app, HelpViewer& help, int sourceSlot, QWidget* parent)
+ChannelCopyDialog::ChannelCopyDialog(Workspace& app, HelpViewer& help, int sourceSlot, QWidget* parent)
     : QDialog(parent), app_(app), source_(sourceSlot),
       target_(new ChannelNumberSpin(app.state.SlotCount(), kTargetDigits, this))
 {

@@ -4,7 +4,7 @@
 
 namespace qtr {
 class HelpViewer;
-class ProgrammerApp;
+class Workspace;
 } // namespace qtr
 
 namespace qtr::gui {
@@ -16,7 +16,7 @@ class ChannelNumberSpin;
 class ChannelCopyDialog : public QDialog {
     Q_OBJECT
 public:
-    ChannelCopyDialog(ProgrammerApp& app, HelpViewer& help, int sourceSlot, QWidget* parent = nullptr);
+    ChannelCopyDialog(Workspace& app, HelpViewer& help, int sourceSlot, QWidget* parent = nullptr);
 
     ChannelNumberSpin& Target() const { return *target_; }
 
@@ -26,7 +26,7 @@ signals:
 private:
     void Copy();
 
-    ProgrammerApp& app_;
+    Workspace& app_;
     int source_;
     ChannelNumberSpin* target_;
 };

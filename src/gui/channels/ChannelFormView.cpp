@@ -2,16 +2,16 @@
 
 #include "gui/app/CatalogText.h"
 #include "core/base/HelpViewer.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "gui/channels/ChannelNumberSpin.h"
 #include "gui/channels/ChannelWindows.h"
-#include "gui/channels/EditorButtonRow.h"
+#include "gui/widgets/EditorButtonRow.h"
 #include "gui/channels/EditorFrame.h"
-#include "gui/channels/FocusLeaveWatcher.h"
-#include "gui/channels/FrequencyEdit.h"
-#include "gui/channels/OffEntryCombo.h"
-#include "gui/channels/ToneCombo.h"
-#include "gui/channels/ValueCombo.h"
+#include "gui/widgets/FocusLeaveWatcher.h"
+#include "gui/widgets/FrequencyEdit.h"
+#include "gui/widgets/OffEntryCombo.h"
+#include "gui/widgets/ToneCombo.h"
+#include "gui/widgets/ValueCombo.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

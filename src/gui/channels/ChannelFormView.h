@@ -11,7 +11,7 @@ class QKeyEvent;
 class QLineEdit;
 
 namespace qtr {
-class ProgrammerApp;
+class Workspace;
 }
 
 namespace qtr::gui {
@@ -62,7 +62,7 @@ private:
     void EnterOn(QObject* control);
 
     ChannelWindows& windows_;
-    ProgrammerApp& app_;
+    Workspace& app_;
     ChannelFormRules rules_;
     ChannelListEntries entries_;
     FocusLeaveWatcher* focusWatcher_;

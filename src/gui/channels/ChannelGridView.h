@@ -3,7 +3,7 @@
 #include "core/channels/ChannelCommand.h"
 #include "core/channels/ChannelGridRules.h"
 #include "core/channels/ChannelListEntries.h"
-#include "gui/channels/EditingGrid.h"
+#include "gui/widgets/EditingGrid.h"
 
 #include <QWidget>
 
@@ -11,7 +11,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace qtr {
-class ProgrammerApp;
+class Workspace;
 }
 
 namespace qtr::gui {
@@ -64,7 +64,7 @@ private:
     void RefreshTitle();
 
     ChannelWindows& windows_;
-    ProgrammerApp& app_;
+    Workspace& app_;
     ChannelGridRules rules_;
     ChannelListEntries entries_;
     EditingGrid* grid_ = nullptr;

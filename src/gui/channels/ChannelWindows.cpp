@@ -2,7 +2,7 @@
 
 #include "gui/app/MainWindow.h"
 #include "core/app/CommandIds.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "gui/channels/ChannelFormView.h"
 #include "gui/channels/CChInfoFrm.h"
 #include "gui/channels/ChannelGridView.h"
@@ -44,7 +44,7 @@ ChannelWindows::ChannelWindows(MainWindow& frame)
 {
 }
 
-ProgrammerApp& ChannelWindows::App()
+Workspace& ChannelWindows::App()
 {
     return frame_.App();
 }
@@ -121,7 +121,7 @@ void ChannelWindows::RefreshForm()
 
 void ChannelWindows::RunCopyCommand(ChannelCommand command, ChannelWindow from, QWidget& parent)
 {
-    ProgrammerApp& app = App();
+    Workspace& app = App();
     if (!ChannelCommandApplies(command, from, app.channels, app.state, slot_))
         return;
     switch (command) {

@@ -10,7 +10,7 @@ class QKeyEvent;
 
 namespace qtr {
 class HelpViewer;
-class ProgrammerApp;
+class Workspace;
 } // namespace qtr
 
 namespace qtr::gui {
@@ -34,7 +34,7 @@ public:
 
     explicit ChannelWindows(MainWindow& frame);
 
-    ProgrammerApp& App();
+    Workspace& App();
     HelpViewer& Help();
     ChannelCommits& Commits() { return commits_; }
 

@@ -2,7 +2,7 @@
 
 #include "gui/app/CatalogButtonBox.h"
 #include "gui/app/CatalogText.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -10,7 +10,7 @@
 
 namespace qtr::gui {
 
-FieldCopyDialog::FieldCopyDialog(ProgrammerApp& app, HelpViewer& help, ChannelCommits& commits, int slot,
+FieldCopyDialog::FieldCopyDialog(Workspace& app, HelpViewer& help, ChannelCommits& commits, int slot,
                                  const Texts& texts, QWidget* parent)
     : QDialog(parent), app_(app), help_(help), commits_(commits), slot_(slot), texts_(texts)
 {

@@ -5,7 +5,7 @@
 namespace qtr {
 class ChannelCommits;
 class HelpViewer;
-class ProgrammerApp;
+class Workspace;
 } // namespace qtr
 
 namespace qtr::gui {
@@ -25,7 +25,7 @@ public:
     void accept() override;
 
 protected:
-    FieldCopyDialog(ProgrammerApp& app, HelpViewer& help, ChannelCommits& commits, int slot, const Texts& texts,
+    FieldCopyDialog(Workspace& app, HelpViewer& help, ChannelCommits& commits, int slot, const Texts& texts,
                     QWidget* parent);
 
     // Shows the channel's field and, with the focus, the field it is copied to.
@@ -33,7 +33,7 @@ protected:
     virtual void Store(ChannelCommits& commits, int slot) = 0;
 
 private:
-    ProgrammerApp& app_;
+    Workspace& app_;
     HelpViewer& help_;
     ChannelCommits& commits_;
     int slot_;

@@ -1,9 +1,9 @@
 #include "gui/channels/FrequencyCopyDialog.h"
 
 #include "gui/app/CatalogText.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/channels/ChannelCommits.h"
-#include "gui/channels/FrequencyEdit.h"
+#include "gui/widgets/FrequencyEdit.h"
 
 namespace qtr::gui {
 
@@ -14,7 +14,7 @@ constexpr FieldCopyDialog::Texts kTexts{.titleId = 3380005, .fromLabelId = 10010
 
 } // namespace
 
-FrequencyCopyDialog::FrequencyCopyDialog(ProgrammerApp& app, HelpViewer& help, ChannelCommits& commits, int slot,
+FrequencyCopyDialog::FrequencyCopyDialog(Workspace& app, HelpViewer& help, ChannelCommits& commits, int slot,
                                          QWidget* parent)
     : FieldCopyDialog(app, help, commits, slot, kTexts, parent), transmit_(new FrequencyEdit(this))
 {

@@ -10,7 +10,7 @@ class FrequencyEdit;
 class FrequencyCopyDialog : public FieldCopyDialog {
     Q_OBJECT
 public:
-    FrequencyCopyDialog(ProgrammerApp& app, HelpViewer& help, ChannelCommits& commits, int slot,
+    FrequencyCopyDialog(Workspace& app, HelpViewer& help, ChannelCommits& commits, int slot,
                         QWidget* parent = nullptr);
 
     FrequencyEdit& Transmit() const { return *transmit_; }

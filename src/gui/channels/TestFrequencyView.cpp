@@ -2,9 +2,9 @@
 
 #include "gui/app/CatalogText.h"
 #include "core/base/HelpViewer.h"
-#include "core/app/ProgrammerApp.h"
-#include "gui/channels/EditorButtonRow.h"
-#include "gui/channels/FrequencyEdit.h"
+#include "core/app/Workspace.h"
+#include "gui/widgets/EditorButtonRow.h"
+#include "gui/widgets/FrequencyEdit.h"
 #include "core/channels/GridCursor.h"
 #include "core/model/InputFilter.h"
 
@@ -38,7 +38,7 @@ GridCursor Cursor()
 
 } // namespace
 
-TestFrequencyView::TestFrequencyView(ProgrammerApp& app, HelpViewer& help, QWidget* parent)
+TestFrequencyView::TestFrequencyView(Workspace& app, HelpViewer& help, QWidget* parent)
     : QWidget(parent), table_(app.state, app.codec, app.prompter)
 {
     setWindowTitle(CatalogText(app.catalog, kTitleId, 1));

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "gui/channels/EditingGrid.h"
+#include "gui/widgets/EditingGrid.h"
 #include "core/channels/TestFrequencyTable.h"
 
 #include <QWidget>
 
 namespace qtr {
 class HelpViewer;
-class ProgrammerApp;
+class Workspace;
 } // namespace qtr
 
 namespace qtr::gui {
@@ -19,7 +19,7 @@ class FrequencyEdit;
 class TestFrequencyView : public QWidget, private EditingGrid::Editing {
     Q_OBJECT
 public:
-    TestFrequencyView(ProgrammerApp& app, HelpViewer& help, QWidget* parent = nullptr);
+    TestFrequencyView(Workspace& app, HelpViewer& help, QWidget* parent = nullptr);
 
     // Commits the open edit, if any.
     void FinishEdit();

@@ -1,10 +1,10 @@
 #include "gui/channels/ToneCopyDialog.h"
 
 #include "gui/app/CatalogText.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/channels/ChannelListEntries.h"
-#include "gui/channels/ToneCombo.h"
+#include "gui/widgets/ToneCombo.h"
 
 namespace qtr::gui {
 
@@ -15,7 +15,7 @@ constexpr FieldCopyDialog::Texts kTexts{.titleId = 3380001, .fromLabelId = 30100
 
 } // namespace
 
-ToneCopyDialog::ToneCopyDialog(ProgrammerApp& app, HelpViewer& help, ChannelCommits& commits, int slot,
+ToneCopyDialog::ToneCopyDialog(Workspace& app, HelpViewer& help, ChannelCommits& commits, int slot,
                                QWidget* parent)
     : FieldCopyDialog(app, help, commits, slot, kTexts, parent),
       encode_(new ToneCombo(app.codec.FillToneList(app.state.LineLetter()), this))

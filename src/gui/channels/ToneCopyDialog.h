@@ -10,7 +10,7 @@ class ToneCombo;
 class ToneCopyDialog : public FieldCopyDialog {
     Q_OBJECT
 public:
-    ToneCopyDialog(ProgrammerApp& app, HelpViewer& help, ChannelCommits& commits, int slot,
+    ToneCopyDialog(Workspace& app, HelpViewer& help, ChannelCommits& commits, int slot,
                    QWidget* parent = nullptr);
 
     ToneCombo& Encode() const { return *encode_; }

@@ -2,7 +2,7 @@
 
 #include "gui/app/CatalogButtonBox.h"
 #include "gui/app/CatalogText.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/link/PortProbe.h"
 #include "core/link/RadioLink.h"
 
@@ -22,7 +22,7 @@ constexpr int kPortsPerColumn = 10;
 
 } // namespace
 
-CommPortDialog::CommPortDialog(ProgrammerApp& app, HelpViewer& help, RadioLink& link, QWidget* parent)
+CommPortDialog::CommPortDialog(Workspace& app, HelpViewer& help, RadioLink& link, QWidget* parent)
     : QDialog(parent), app_(app), link_(link), ports_(new QButtonGroup(this))
 {
     setWindowTitle(CatalogText(app.catalog, kTitleId, 1));

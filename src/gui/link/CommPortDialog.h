@@ -10,7 +10,7 @@ class QRadioButton;
 
 namespace qtr {
 class HelpViewer;
-class ProgrammerApp;
+class Workspace;
 class RadioLink;
 } // namespace qtr
 
@@ -24,7 +24,7 @@ public:
     static constexpr int kHelpTopic = 140;
 
     // Tries every port first.
-    CommPortDialog(ProgrammerApp& app, HelpViewer& help, RadioLink& link, QWidget* parent = nullptr);
+    CommPortDialog(Workspace& app, HelpViewer& help, RadioLink& link, QWidget* parent = nullptr);
 
     QRadioButton* PortButton(int port) const;
     QLabel* DeviceLabel(int port) const;
@@ -35,7 +35,7 @@ public slots:
 private:
     QWidget* BuildPortList();
 
-    ProgrammerApp& app_;
+    Workspace& app_;
     RadioLink& link_;
     QButtonGroup* ports_;
     std::vector<QLabel*> devices_; // by port number from 1

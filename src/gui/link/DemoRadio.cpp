@@ -1,6 +1,6 @@
 #include "gui/link/DemoRadio.h"
 
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/link/PortDirectory.h"
 #include "core/link/RadioLink.h"
 
@@ -23,7 +23,7 @@ bool DemoRadio::TakeSwitch(QStringList& arguments)
     return arguments.removeAll(QString::fromLatin1(kSwitch)) > 0;
 }
 
-DemoRadio::DemoRadio(ProgrammerApp& app, RadioLink& link, const SettingsStore& settings)
+DemoRadio::DemoRadio(Workspace& app, RadioLink& link, const SettingsStore& settings)
     : app_(app), link_(link), settings_(settings), ports_(settings), radio_(FactoryRadio(app.state.currentModel)),
       usersPort_(app.comPort)
 {

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 namespace qtr {
-class ProgrammerApp;
+class Workspace;
 class RadioLink;
 } // namespace qtr
 
@@ -24,7 +24,7 @@ public:
 
     // Starts the radio and selects its port. Throws std::runtime_error when no
     // pseudo-terminal can be had.
-    DemoRadio(ProgrammerApp& app, RadioLink& link, const SettingsStore& settings);
+    DemoRadio(Workspace& app, RadioLink& link, const SettingsStore& settings);
     // Stops the radio; unless the user chose another port meanwhile, the one from the
     // settings is selected again, so that it is the one saved at exit.
     ~DemoRadio();
@@ -34,7 +34,7 @@ public:
     const sim::RadioSimulator& Radio() const { return radio_; }
 
 private:
-    ProgrammerApp& app_;
+    Workspace& app_;
     RadioLink& link_;
     const SettingsStore& settings_;
     OverlaySettingsStore ports_;

@@ -2,7 +2,7 @@
 
 #include "gui/app/MainWindow.h"
 #include "core/app/CommandIds.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "gui/link/CommPortDialog.h"
 #include "gui/link/RadioInformationDialog.h"
 #include "core/link/RadioInformationQuery.h"
@@ -31,7 +31,7 @@ void LinkWindows::Transfer(TransferDialogModel::Direction direction)
 
 void LinkWindows::WriteToRadio()
 {
-    ProgrammerApp& app = frame_.App();
+    Workspace& app = frame_.App();
     if (const auto refusal = WriteReadiness::Refusal(app.state.image, app.catalog))
         app.prompter.Ask(*refusal);
     else
@@ -40,7 +40,7 @@ void LinkWindows::WriteToRadio()
 
 void LinkWindows::ShowRadioInformation()
 {
-    ProgrammerApp& app = frame_.App();
+    Workspace& app = frame_.App();
     RadioSession session(link_, app.prompter);
     if (const auto information = RadioInformationQuery(session).Run())
         RadioInformationDialog(*information, app.catalog, frame_.Help(), &frame_).exec();

@@ -2,7 +2,7 @@
 
 #include "gui/app/CatalogButtonBox.h"
 #include "gui/app/CatalogText.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "gui/link/TransferProgressBar.h"
 
 #include <QCoreApplication>
@@ -25,7 +25,7 @@ protected:
 
 } // namespace
 
-TransferDialog::TransferDialog(ProgrammerApp& app, HelpViewer& help, RadioLink& link,
+TransferDialog::TransferDialog(Workspace& app, HelpViewer& help, RadioLink& link,
                                TransferDialogModel::Direction direction, QWidget* parent)
     : QDialog(parent), model_(app, link, *this, direction), bar_(new TransferProgressBar(this)),
       buttons_(new CatalogButtonBox(*this, app.catalog, help, model_.HelpTopic()))

@@ -21,7 +21,7 @@ class TransferProgressBar;
 class TransferDialog : public QDialog, private TransferProgress {
     Q_OBJECT
 public:
-    TransferDialog(ProgrammerApp& app, HelpViewer& help, RadioLink& link, TransferDialogModel::Direction direction,
+    TransferDialog(Workspace& app, HelpViewer& help, RadioLink& link, TransferDialogModel::Direction direction,
                    QWidget* parent = nullptr);
 
     QDialogButtonBox& Buttons() const { return *buttons_; }

@@ -2,7 +2,7 @@
 
 #include "gui/app/CatalogButtonBox.h"
 #include "gui/app/CatalogText.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -31,7 +31,7 @@ bool IsEnter(QEvent* event)
 
 } // namespace
 
-ModelInformationDialog::ModelInformationDialog(ProgrammerApp& app, HelpViewer& help, QWidget* parent)
+ModelInformationDialog::ModelInformationDialog(Workspace& app, HelpViewer& help, QWidget* parent)
     : QDialog(parent), selection_(app.state, app.document, app.shell, app.help, app.prompter, app.language),
       models_(new QComboBox(this)), channels_(new QComboBox(this))
 {

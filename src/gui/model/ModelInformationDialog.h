@@ -8,7 +8,7 @@ class QComboBox;
 
 namespace qtr {
 class HelpViewer;
-class ProgrammerApp;
+class Workspace;
 } // namespace qtr
 
 namespace qtr::gui {
@@ -18,7 +18,7 @@ namespace qtr::gui {
 class ModelInformationDialog : public QDialog {
     Q_OBJECT
 public:
-    ModelInformationDialog(ProgrammerApp& app, HelpViewer& help, QWidget* parent = nullptr);
+    ModelInformationDialog(Workspace& app, HelpViewer& help, QWidget* parent = nullptr);
 
     QComboBox* ModelList() const { return models_; }
     QComboBox* ChannelList() const { return channels_; }

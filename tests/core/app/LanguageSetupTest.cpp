@@ -2,7 +2,7 @@
 
 #include "core/app/CloseSequence.h"
 #include "core/base/MemorySettingsStore.h"
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 #include "core/base/ShellHooks.h"
 #include "NoFilePicker.h"
 #include "ProgramFolder.h"
@@ -41,7 +41,7 @@ protected:
     test::ScriptedPrompter prompter;
     test::NoFilePicker picker;
     RecordingShell shell;
-    ProgrammerApp app{prompter, picker, shell};
+    Workspace app{prompter, picker, shell};
 };
 
 TEST_F(ShellRulesTest, LanguageSetupOffersEnglishAndSpanishAndSelectsTheCurrentOne)

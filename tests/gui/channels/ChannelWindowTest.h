@@ -34,7 +34,7 @@ protected:
     }
 
     gui::MainWindow& Frame() { return harness.Frame(); }
-    ProgrammerApp& App() { return harness.App(); }
+    Workspace& App() { return harness.App(); }
 
     // Channel Information on an empty radio of the model, as after New.
     gui::ChannelGridView& OpenGrid(int modelType = kLmrVhf, std::uint8_t typeByte = 0x15, bool fifteen = false)

@@ -3,8 +3,8 @@
 #include "gui/channels/ChannelCopyDialog.h"
 #include "gui/channels/ChannelNumberSpin.h"
 #include "gui/channels/FrequencyCopyDialog.h"
-#include "gui/channels/FrequencyEdit.h"
-#include "gui/channels/ToneCombo.h"
+#include "gui/widgets/FrequencyEdit.h"
+#include "gui/widgets/ToneCombo.h"
 #include "gui/channels/ToneCopyDialog.h"
 
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "gui/channels/FrequencyEdit.h"
+#include "gui/widgets/FrequencyEdit.h"
 
-#include "gui/channels/TypedCharacterFilter.h"
+#include "gui/widgets/TypedCharacterFilter.h"
 
 namespace qtr::gui {
 

@@ -1,4 +1,4 @@
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 
 #include "core/base/MemorySettingsStore.h"
 #include "core/base/ShellHooks.h"
@@ -13,7 +13,7 @@
 namespace qtr {
 namespace {
 
-class ProgrammerAppTest : public ::testing::Test {
+class WorkspaceTest : public ::testing::Test {
 protected:
     int Start(const std::string& folder) { return app.Start(store, folder + "/qtr31x"); }
 
@@ -21,10 +21,10 @@ protected:
     test::ScriptedPrompter prompter;
     test::NoFilePicker picker;
     ShellHooks shell;
-    ProgrammerApp app{prompter, picker, shell};
+    Workspace app{prompter, picker, shell};
 };
 
-TEST_F(ProgrammerAppTest, RestoresTheLastModel)
+TEST_F(WorkspaceTest, RestoresTheLastModel)
 {
     store.WriteText("BackUp", "LastModel", "50:38:31:4C:30:8B:FD:4C");
     ASSERT_EQ(Start(test::ProgramFolder()), 0);
@@ -35,20 +35,20 @@ TEST_F(ProgrammerAppTest, RestoresTheLastModel)
     EXPECT_EQ(app.help.Path(), test::ProgramFolder() + "/qtr31x_e_LMR.chm");
 }
 
-TEST_F(ProgrammerAppTest, FallsBackToTheDefaultModelSilently)
+TEST_F(WorkspaceTest, FallsBackToTheDefaultModelSilently)
 {
     for (const char* text : {"50:37:31:30:30:10:FA", "50:37:31:30:30:20:FA:42", "51:37:31:30:30:10:FA:58", ""}) {
         MemorySettingsStore settings;
         settings.WriteText("Backup", "LastModel", text);
         test::ScriptedPrompter quiet;
-        ProgrammerApp fresh{quiet, picker, shell};
+        Workspace fresh{quiet, picker, shell};
         ASSERT_EQ(fresh.Start(settings, test::ProgramFolder() + "/qtr31x"), 0) << text;
         EXPECT_EQ(fresh.state.currentModel, DefaultModelRecord()) << text;
         EXPECT_TRUE(quiet.asked.empty());
     }
 }
 
-TEST_F(ProgrammerAppTest, RepairsPortAndLanguageAndDefaultsTheDataFolder)
+TEST_F(WorkspaceTest, RepairsPortAndLanguageAndDefaultsTheDataFolder)
 {
     store.WriteInteger("Backup", "ComPort", 21);
     store.WriteInteger("Backup", "Language", 7);
@@ -58,7 +58,7 @@ TEST_F(ProgrammerAppTest, RepairsPortAndLanguageAndDefaultsTheDataFolder)
     EXPECT_EQ(app.document.DataFolder(), test::ProgramFolder() + "/DATA/");
 }
 
-TEST_F(ProgrammerAppTest, AMissingLanguageFileIsReportedWithTheBuiltInText)
+TEST_F(WorkspaceTest, AMissingLanguageFileIsReportedWithTheBuiltInText)
 {
     test::TempFolder empty;
     EXPECT_EQ(Start(empty.Path()), MessageCatalog::kCannotOpen);
@@ -68,7 +68,7 @@ TEST_F(ProgrammerAppTest, AMissingLanguageFileIsReportedWithTheBuiltInText)
     EXPECT_EQ(prompter.asked[0].icon, Icon::Error);
 }
 
-TEST_F(ProgrammerAppTest, ADamagedReloadUsesTheLoadedMessage)
+TEST_F(WorkspaceTest, ADamagedReloadUsesTheLoadedMessage)
 {
     test::TempFolder folder;
     std::filesystem::copy_file(test::ProgramFolder() + "/qtr31x_e.lng", folder.File("qtr31x_e.lng"));
@@ -80,7 +80,7 @@ TEST_F(ProgrammerAppTest, ADamagedReloadUsesTheLoadedMessage)
     EXPECT_EQ(prompter.asked[0].messageId, 1004005);
 }
 
-TEST_F(ProgrammerAppTest, WritesTheSettingsAtExit)
+TEST_F(WorkspaceTest, WritesTheSettingsAtExit)
 {
     store.WriteText("Backup", "Directry", "/home/tech/radios");
     ASSERT_EQ(Start(test::ProgramFolder()), 0);
@@ -94,7 +94,7 @@ TEST_F(ProgrammerAppTest, WritesTheSettingsAtExit)
 
     // What was written restores the same model and port.
     test::ScriptedPrompter quiet;
-    ProgrammerApp next{quiet, picker, shell};
+    Workspace next{quiet, picker, shell};
     ASSERT_EQ(next.Start(written, test::ProgramFolder() + "/qtr31x"), 0);
     EXPECT_EQ(next.state.currentModel, app.state.currentModel);
     EXPECT_EQ(next.comPort, 12);

@@ -1,4 +1,4 @@
-#include "gui/channels/OffEntryCombo.h"
+#include "gui/widgets/OffEntryCombo.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/channels/OffEntryCombo.h"
+#include "gui/widgets/OffEntryCombo.h"
 
 namespace qtr {
 struct ToneListContents;

@@ -1,4 +1,4 @@
-#include "gui/channels/FocusLeaveWatcher.h"
+#include "gui/widgets/FocusLeaveWatcher.h"
 
 #include <QFocusEvent>
 #include <QWidget>

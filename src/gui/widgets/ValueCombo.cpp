@@ -1,4 +1,4 @@
-#include "gui/channels/ValueCombo.h"
+#include "gui/widgets/ValueCombo.h"
 
 #include "gui/app/CatalogText.h"
 #include "core/channels/ChannelListEntries.h"

@@ -1,6 +1,6 @@
-#include "gui/channels/EditingGrid.h"
+#include "gui/widgets/EditingGrid.h"
 
-#include "gui/channels/FocusLeaveWatcher.h"
+#include "gui/widgets/FocusLeaveWatcher.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "gui/channels/ToneCombo.h"
+#include "gui/widgets/ToneCombo.h"
 
 #include "gui/app/CatalogText.h"
-#include "gui/channels/TypedCharacterFilter.h"
+#include "gui/widgets/TypedCharacterFilter.h"
 #include "core/model/FrequencyCodec.h"
 
 #include <QLineEdit>

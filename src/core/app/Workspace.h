@@ -18,9 +18,9 @@ class ShellHooks;
 
 // The program's state and its start-up and exit rules, without any window: the
 // desktop program and the command-line tool both run on one of these.
-class ProgrammerApp {
+class Workspace {
 public:
-    ProgrammerApp(Prompter& prompter, FilePicker& picker, ShellHooks& shell);
+    Workspace(Prompter& prompter, FilePicker& picker, ShellHooks& shell);
 
     // Settings, model, image defaults, data folder, language and help file, then the
     // language file. Returns the catalogue's load result; a failure has been shown.

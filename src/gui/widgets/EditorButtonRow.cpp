@@ -1,4 +1,4 @@
-#include "gui/channels/EditorButtonRow.h"
+#include "gui/widgets/EditorButtonRow.h"
 
 #include "gui/app/CatalogText.h"
 #include "core/base/CommonMessages.h"

@@ -1,4 +1,4 @@
-#include "core/app/ProgrammerApp.h"
+#include "core/app/Workspace.h"
 
 #include "core/base/Prompter.h"
 #include "core/app/SettingsRules.h"
@@ -19,13 +19,13 @@ const char* const kDamagedLanguageText = "Language file has been damaged.\nPleas
 
 } // namespace
 
-ProgrammerApp::ProgrammerApp(Prompter& prompterSeam, FilePicker& picker, ShellHooks& shellHooks)
+Workspace::Workspace(Prompter& prompterSeam, FilePicker& picker, ShellHooks& shellHooks)
     : prompter(prompterSeam), shell(shellHooks), codec(state, catalog), channels(state, codec, prompterSeam),
       document(state, catalog, prompterSeam, picker, shellHooks, help)
 {
 }
 
-bool ProgrammerApp::RestoreModel(const std::string& lastModel)
+bool Workspace::RestoreModel(const std::string& lastModel)
 {
     const auto record = ParseLastModel(lastModel);
     if (record) {
@@ -45,7 +45,7 @@ bool ProgrammerApp::RestoreModel(const std::string& lastModel)
     return restored;
 }
 
-int ProgrammerApp::Start(const SettingsStore& store, const std::string& executablePath)
+int Workspace::Start(const SettingsStore& store, const std::string& executablePath)
 {
     const std::string savedFolder = store.ReadText(settings::kBackupSection, settings::kDataFolder).value_or("");
     const bool restored = RestoreModel(store.ReadText(settings::kBackupSection, settings::kLastModel).value_or(""));
@@ -63,7 +63,7 @@ int ProgrammerApp::Start(const SettingsStore& store, const std::string& executab
     return ReloadLanguage();
 }
 
-int ProgrammerApp::ReloadLanguage()
+int Workspace::ReloadLanguage()
 {
     auto ids = MessageCatalog::RequiredMessages();
     const int result = catalog.LoadLanguage(ids, language);
@@ -84,14 +84,14 @@ int ProgrammerApp::ReloadLanguage()
     return result;
 }
 
-void ProgrammerApp::BuildFirstImage()
+void Workspace::BuildFirstImage()
 {
     state.sixteenChannelFlag = true;
     BuildImageForCurrentModel(state);
     document.SetUntitled();
 }
 
-void ProgrammerApp::WriteSettings(SettingsStore& store) const
+void Workspace::WriteSettings(SettingsStore& store) const
 {
     store.WriteText(settings::kBackupSection, settings::kDataFolder, document.DataFolder());
     store.WriteText(settings::kBackupSection, settings::kLastModel, FormatLastModel(state.currentModel));

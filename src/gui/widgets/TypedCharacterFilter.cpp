@@ -1,4 +1,4 @@
-#include "gui/channels/TypedCharacterFilter.h"
+#include "gui/widgets/TypedCharacterFilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
