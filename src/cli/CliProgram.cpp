@@ -10,6 +10,7 @@
 #include "core/model/FrequencyCodec.h"
 #include "core/model/ModelChoice.h"
 #include "core/model/ModelDefaults.h"
+#include "core/model/TestFrequencyFields.h"
 
 #include <filesystem>
 #include <iomanip>
@@ -42,7 +43,6 @@ constexpr const char* kUsage =
 constexpr int kChannelHeaderId = 3012029;
 // The grid labels its free-area field with a fixed layout text, not a message.
 constexpr const char* kFreeAreaLabel = "Free Area (Bytes)";
-constexpr int kTestFrequencyCount = 16;
 constexpr int kTestFrequencyId = 3002107;
 constexpr int kEmbeddedMessageId = 3002109;
 constexpr int kModelTypeId = 3005023;
@@ -295,10 +295,11 @@ void CliProgram::ShowChannels()
 
 void CliProgram::ShowTestFrequencies()
 {
-    for (int entry = 0; entry < kTestFrequencyCount; ++entry) {
-        const std::uint8_t* bytes = app_.state.image.data() + 640 + 8 * entry;
-        const std::string first = FrequencyCodec::FormatFrequency(bytes);
-        const std::string second = FrequencyCodec::FormatFrequency(bytes + 4);
+    const ImageReader image = app_.state.Reader();
+    for (int entry = 0; entry < testfreq::kEntryCount; ++entry) {
+        const std::size_t base = testfreq::EntryOf(entry).offset;
+        const std::string first = FrequencyCodec::FormatFrequency(image.Data(testfreq::entry::kReceiveFrequency.At(base)));
+        const std::string second = FrequencyCodec::FormatFrequency(image.Data(testfreq::entry::kTransmitFrequency.At(base)));
         if (first.empty() && second.empty())
             continue;
         Line(Text(kTestFrequencyId) + " " + std::to_string(entry + 1), first + " / " + second);

@@ -1,5 +1,6 @@
 #include "sim/RadioProfile.h"
 
+#include "core/model/ImageRegions.h"
 #include "core/model/ModelDefaults.h"
 #include "core/model/RadioState.h"
 
@@ -35,7 +36,8 @@ constexpr std::size_t kCodeLength = identity::kCodeLength;
 
 bool IsRadioOwned(std::size_t offset)
 {
-    return (offset >= 384 && offset < 440) || offset >= 832;
+    const auto within = [offset](const ImageRange& range) { return offset >= range.offset && offset < range.End(); };
+    return within(regions::kRadioOwnedLow) || within(regions::kRadioOwnedHigh);
 }
 
 // The factory image the program would build for the nearest model it knows.

@@ -6,7 +6,9 @@
 #include "core/base/Prompter.h"
 #include "core/base/ShellHooks.h"
 #include "core/document/Document.h"
+#include "core/model/KeyFields.h"
 #include "core/model/ModelDefaults.h"
+#include "core/model/ScanFields.h"
 
 namespace qtr {
 
@@ -53,13 +55,12 @@ void ModelSelection::SelectModel(int modelType)
 {
     if (modelType == model_ || modelType < 0 || modelType >= kModelTypeCount)
         return;
-    ImageView view = state_.View();
     state_.SetModelCode(modelType);
     const bool uhf = IsUhfModelType(modelType);
-    view.SetBits(identity::kTypeByte, 4, 4, uhf ? 0x8 : 0x1);
+    state_.Set(identity::kBandCode, uhf ? 0x8 : 0x1);
     const unsigned bits = modelType % 2 == 0 ? kStandardOptionBits : kLVariantOptionBits;
-    view.SetByte(identity::kOptionByte, WithOptionBits(view.Byte(identity::kOptionByte), bits));
-    view.SetByte(identity::kLineLetter, modelType < 4 ? kLmrLine : kParlaneLine);
+    state_.Set(identity::kOptionBits, bits);
+    state_.Set(identity::kLineLetter, modelType < 4 ? kLmrLine : kParlaneLine);
     uhfSelected_ = uhf;
     model_ = modelType;
     FillChannelList();
@@ -78,7 +79,7 @@ void ModelSelection::SelectChannel(int position)
     const bool flagWasSet = state_.sixteenChannelFlag;
     if ((fifteen && flagWasSet) || (uhfSelected_ && position == kSixteenChannelPosition && !flagWasSet))
         changeMark_ = true;
-    state_.View().SetBits(identity::kTypeByte, 0, 4, code);
+    state_.Set(identity::kChannelCountCode, code);
     state_.sixteenChannelFlag = !fifteen;
     channel_ = position;
 }
@@ -110,8 +111,8 @@ ModelSelection::Outcome ModelSelection::Ok()
 
     if (state_.sixteenChannelFlag) {
         const bool parlane = state_.IsParlane();
-        state_.View().SetByte(285, parlane ? 3 : 1);
-        state_.View().SetByte(286, parlane ? 7 : 10);
+        state_.Set(keys::kPf1, parlane ? 3 : 1);
+        state_.Set(keys::kPf2, parlane ? 7 : 10);
     }
     ApplyModel();
     document_.SetUntitled();
@@ -122,7 +123,7 @@ ModelSelection::Outcome ModelSelection::Ok()
         ApplyModelDefaults(state_, ModelReset::Keep);
     ApplyChannelPlan(state_);
     if (state_.LineLetter() == kLmrLine) {
-        state_.View().SetByte(363, 0xFF);
+        state_.Set(scan::kFixedChannel, scan::kNoChannel);
         ApplyModel();
     }
     return Outcome::Closed;
@@ -136,10 +137,9 @@ void ModelSelection::ApplyModel()
     state_.UpdateBand();
     ClearChannels(state_);
     ApplyTestFrequencyDefaults(state_);
-    ImageView view = state_.View();
-    view.SetByte(352, 0);
-    view.SetByte(353, 0xFF);
-    view.SetByte(356, state_.sixteenChannelFlag ? 1 : 6);
+    state_.Set(scan::kPriority, 0);
+    state_.Set(scan::kPriorityChannel, scan::kNoChannel);
+    state_.Set(scan::kRevertChannel, state_.sixteenChannelFlag ? 1 : scan::kRevertToFixedChannel);
     if (state_.LineLetter() == kLmrLine)
         state_.MarkSaved();
     shell_.RebuildMenus();

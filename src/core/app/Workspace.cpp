@@ -31,12 +31,11 @@ bool Workspace::RestoreModel(const std::string& lastModel)
     if (record) {
         const std::string code(record->begin(), record->begin() + identity::kCodeLength);
         if (code == "P7100" || code == "P8100") {
-            ImageView view = state.View();
             // Only option bits that name a standard or an L model are taken.
             const unsigned bits = (*record)[identity::kRecordOption] & 0x07;
             if (bits == kStandardOptionBits || bits == kLVariantOptionBits)
-                view.SetByte(identity::kOptionByte, WithOptionBits(view.Byte(identity::kOptionByte), bits));
-            view.SetByte(identity::kLineLetter, (*record)[identity::kRecordLine]);
+                state.Set(identity::kOptionBits, bits);
+            state.Set(identity::kLineLetter, (*record)[identity::kRecordLine]);
         }
     }
     const bool restored = record && state.ValidateModelRecord(*record);

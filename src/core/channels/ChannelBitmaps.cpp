@@ -4,16 +4,10 @@ namespace qtr {
 
 namespace {
 
-constexpr int kSlotsPerByte = 8;
-
-std::size_t ByteOf(std::size_t bitmap, int slot)
+ImageField SlotBit(const ImageField& bitmap, int slot)
 {
-    return bitmap + static_cast<std::size_t>(slot / kSlotsPerByte);
-}
-
-unsigned BitOf(int slot)
-{
-    return static_cast<unsigned>(slot % kSlotsPerByte);
+    const unsigned bit = static_cast<unsigned>(slot);
+    return {bitmap.offset + bit / 8, bit % 8, 1};
 }
 
 } // namespace
@@ -24,14 +18,14 @@ void ChannelBitmaps::CopySlot(int target, int source)
     SetScanAdd(target, ScanAdd(source));
 }
 
-bool ChannelBitmaps::Bit(std::size_t bitmap, int slot) const
+bool ChannelBitmaps::Bit(const ImageField& bitmap, int slot) const
 {
-    return image_.Bit(ByteOf(bitmap, slot), BitOf(slot));
+    return image_.IsSet(SlotBit(bitmap, slot));
 }
 
-void ChannelBitmaps::SetBit(std::size_t bitmap, int slot, bool on)
+void ChannelBitmaps::SetBit(const ImageField& bitmap, int slot, bool on)
 {
-    image_.SetBit(ByteOf(bitmap, slot), BitOf(slot), on);
+    image_.Set(SlotBit(bitmap, slot), on ? 1U : 0U);
 }
 
 } // namespace qtr

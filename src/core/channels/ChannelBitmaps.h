@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/ChannelFields.h"
 #include "core/model/ImageView.h"
 
 #include <cstddef>
@@ -7,25 +8,21 @@
 namespace qtr {
 
 // The two 16-bit channel bitmaps beside the records: which slots hold a channel and
-// which channels are scanned. Bit n of the first byte is slot n, bit n of the second
-// byte is slot n + 8.
+// which channels are scanned. Bit n of a bitmap is slot n.
 class ChannelBitmaps {
 public:
-    static constexpr std::size_t kProgrammedOffset = 380;
-    static constexpr std::size_t kScanAddOffset = 382;
-
     explicit ChannelBitmaps(ImageBytes& image) : image_(image) {}
 
-    bool Programmed(int slot) const { return Bit(kProgrammedOffset, slot); }
-    bool ScanAdd(int slot) const { return Bit(kScanAddOffset, slot); }
-    void SetProgrammed(int slot, bool on) { SetBit(kProgrammedOffset, slot, on); }
-    void SetScanAdd(int slot, bool on) { SetBit(kScanAddOffset, slot, on); }
+    bool Programmed(int slot) const { return Bit(channels::kProgrammedMap, slot); }
+    bool ScanAdd(int slot) const { return Bit(channels::kScanAddMap, slot); }
+    void SetProgrammed(int slot, bool on) { SetBit(channels::kProgrammedMap, slot, on); }
+    void SetScanAdd(int slot, bool on) { SetBit(channels::kScanAddMap, slot, on); }
     // Both bits of the target slot become those of the source slot.
     void CopySlot(int target, int source);
 
 private:
-    bool Bit(std::size_t bitmap, int slot) const;
-    void SetBit(std::size_t bitmap, int slot, bool on);
+    bool Bit(const ImageField& bitmap, int slot) const;
+    void SetBit(const ImageField& bitmap, int slot, bool on);
 
     ImageView image_;
 };

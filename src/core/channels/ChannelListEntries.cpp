@@ -16,7 +16,7 @@ ChannelListEntries::ChannelListEntries(const ChannelTable& channels, FrequencyCo
 std::vector<std::string> ChannelListEntries::ParlaneFrequencyEntries() const
 {
     std::vector<std::string> entries{"(0) " + codec_.OffText()};
-    if (const auto* list = ParlaneFrequenciesFor(codec_.State().image[identity::kTypeByte])) {
+    if (const auto* list = ParlaneFrequenciesFor(static_cast<std::uint8_t>(codec_.State().Get(identity::kTypeByte)))) {
         for (std::size_t i = 0; i < list->size(); ++i)
             entries.push_back(NumberedEntry(static_cast<int>(i) + 1, (*list)[i]));
     }

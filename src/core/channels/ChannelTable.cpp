@@ -41,44 +41,44 @@ bool IsToneField(ChannelField field)
     return field == ChannelField::DecodeTone || field == ChannelField::EncodeTone;
 }
 
-std::size_t FrequencyPosition(ChannelField which)
+ImageRange FrequencyPosition(ChannelField which)
 {
-    return which == ChannelField::ReceiveFrequency ? ChannelRecord::kReceiveFrequency
-                                                   : ChannelRecord::kTransmitFrequency;
+    return which == ChannelField::ReceiveFrequency ? channels::record::kReceiveFrequency
+                                                   : channels::record::kTransmitFrequency;
 }
 
-ChannelRecord::BitField StepBits(ChannelField which)
+ImageField StepBits(ChannelField which)
 {
-    return which == ChannelField::ReceiveFrequency ? ChannelRecord::kReceiveStep : ChannelRecord::kTransmitStep;
+    return which == ChannelField::ReceiveFrequency ? channels::record::kReceiveStep : channels::record::kTransmitStep;
 }
 
-std::size_t TonePosition(ChannelField which)
+ImageField TonePosition(ChannelField which)
 {
-    return which == ChannelField::DecodeTone ? ChannelRecord::kDecodeTone : ChannelRecord::kEncodeTone;
+    return which == ChannelField::DecodeTone ? channels::record::kDecodeTone : channels::record::kEncodeTone;
 }
 
 // The record bits that hold a list or check field; scan add and priority live elsewhere.
-const ChannelRecord::BitField* RecordBits(ChannelField field)
+const ImageField* RecordBits(ChannelField field)
 {
     switch (field) {
     case ChannelField::OptionSignalling:
-        return &ChannelRecord::kOptionSignalling;
+        return &channels::record::kOptionSignalling;
     case ChannelField::SpUnmute:
-        return &ChannelRecord::kSpUnmute;
+        return &channels::record::kSpUnmute;
     case ChannelField::TxPower:
-        return &ChannelRecord::kTxPower;
+        return &channels::record::kTxPower;
     case ChannelField::WideNarrow:
-        return &ChannelRecord::kWideNarrow;
+        return &channels::record::kWideNarrow;
     case ChannelField::BusyChannelLockout:
-        return &ChannelRecord::kBusyChannelLockout;
+        return &channels::record::kBusyChannelLockout;
     case ChannelField::PttId:
-        return &ChannelRecord::kPttId;
+        return &channels::record::kPttId;
     case ChannelField::AutodialMemory:
-        return &ChannelRecord::kAutodialMemory;
+        return &channels::record::kAutodialMemory;
     case ChannelField::BeatShift:
-        return &ChannelRecord::kBeatShift;
+        return &channels::record::kBeatShift;
     case ChannelField::Compander:
-        return &ChannelRecord::kCompander;
+        return &channels::record::kCompander;
     default:
         return nullptr;
     }
@@ -149,7 +149,7 @@ bool ChannelTable::HasRestrictedPower(int slot) const
 
 bool ChannelTable::CanBePriorityChannel(int slot) const
 {
-    return IsProgrammed(slot) && ImageByte(kPriorityModeOffset) == kPriorityModeOn;
+    return IsProgrammed(slot) && ImageByte(scan::kPriority) == kPriorityModeOn;
 }
 
 ValueList ChannelTable::ValueList(ChannelField field, int slot) const
@@ -171,7 +171,7 @@ std::string ChannelTable::DecoratedFrequency(int slot, ChannelField which) const
     std::string text = FrequencyText(slot, which);
     codec_.DecorateFrequencyText(text);
     if (text == NumberedEntry(kFirstDuplicateEntry, kDuplicateFrequency)) {
-        const bool second = Record(slot).Get(ChannelRecord::kDuplicateEntry) != 0;
+        const bool second = Record(slot).Get(channels::record::kDuplicateEntry) != 0;
         text = NumberedEntry(second ? kSecondDuplicateEntry : kFirstDuplicateEntry, kDuplicateFrequency);
     }
     return text;
@@ -219,7 +219,7 @@ int ChannelTable::SetParlaneFrequency(int slot, const std::string& chosenEntry)
 void ChannelTable::SetTone(int slot, ChannelField which, const std::string& text)
 {
     if (IsProgrammed(slot) && IsToneField(which))
-        Record(slot).SetWord(TonePosition(which), codec_.ParseTone(text));
+        Record(slot).Set(TonePosition(which), codec_.ParseTone(text));
 }
 
 void ChannelTable::SetListField(int slot, ChannelField field, int value)
@@ -254,7 +254,7 @@ void ChannelTable::SetToneNumber(int slot, int toneListEntry)
 {
     // On LMR models the byte holds the autodial memory instead.
     if (IsProgrammed(slot) && state_.IsParlane())
-        Record(slot).SetByte(ChannelRecord::kLastByte, ToneList::ToneNumberByte(toneListEntry));
+        Record(slot).Set(channels::record::kLastByte, ToneList::ToneNumberByte(toneListEntry));
 }
 
 void ChannelTable::SelectDuplicateEntry(int slot, const std::string& decoratedText)
@@ -262,43 +262,43 @@ void ChannelTable::SelectDuplicateEntry(int slot, const std::string& decoratedTe
     if (!IsProgrammed(slot) || !state_.IsParlane())
         return;
     if (decoratedText == NumberedEntry(kFirstDuplicateEntry, kDuplicateFrequency))
-        Record(slot).Set(ChannelRecord::kDuplicateEntry, 0);
+        Record(slot).Set(channels::record::kDuplicateEntry, 0);
     else if (decoratedText == NumberedEntry(kSecondDuplicateEntry, kDuplicateFrequency))
-        Record(slot).Set(ChannelRecord::kDuplicateEntry, 1);
+        Record(slot).Set(channels::record::kDuplicateEntry, 1);
 }
 
 void ChannelTable::ApplyPowerRestriction(int slot, const std::string& receiveText)
 {
     if (IsProgrammed(slot) && state_.IsParlane() && IsRestrictedPowerFrequency(receiveText))
-        Record(slot).Set(ChannelRecord::kTxPower, 0);
+        Record(slot).Set(channels::record::kTxPower, 0);
 }
 
 void ChannelTable::ResetPttIdWithoutTransmit(int slot)
 {
     if (IsProgrammed(slot) && !HasTransmit(slot))
-        Record(slot).Set(ChannelRecord::kPttId, 0);
+        Record(slot).Set(channels::record::kPttId, 0);
 }
 
 void ChannelTable::ReleaseReferences(int slot)
 {
     if (!ChannelRecord::IsSlot(slot))
         return;
-    if (ImageByte(kPriorityChannelOffset) == ChannelNumber(slot))
-        SetReference(kPriorityChannelOffset, kNoChannel);
-    if (ImageByte(kFixedChannelOffset) == ChannelNumber(slot))
-        SetReference(kFixedChannelOffset, LowestProgrammedChannel());
+    if (ImageByte(scan::kPriorityChannel) == ChannelNumber(slot))
+        SetReference(scan::kPriorityChannel, kNoChannel);
+    if (ImageByte(scan::kFixedChannel) == ChannelNumber(slot))
+        SetReference(scan::kFixedChannel, LowestProgrammedChannel());
 }
 
 void ChannelTable::AssignFixedChannelWhenNone()
 {
     constexpr int kFifteenChannels = 15;
-    if (state_.ChannelCount() == kFifteenChannels && ImageByte(kFixedChannelOffset) == kNoChannel)
-        SetReference(kFixedChannelOffset, LowestProgrammedChannel());
+    if (state_.ChannelCount() == kFifteenChannels && ImageByte(scan::kFixedChannel) == kNoChannel)
+        SetReference(scan::kFixedChannel, LowestProgrammedChannel());
 }
 
 void ChannelTable::ClearPriorityChannel()
 {
-    SetReference(kPriorityChannelOffset, kNoChannel);
+    SetReference(scan::kPriorityChannel, kNoChannel);
 }
 
 void ChannelTable::ClearChannel(int slot)
@@ -370,23 +370,23 @@ void ChannelTable::SetScanAdd(int slot, bool on)
 
 bool ChannelTable::IsVhfModel() const
 {
-    return (ImageByte(identity::kTypeByte) >> 4) == kVhfBandCode;
+    return state_.Get(identity::kBandCode) == kVhfBandCode;
 }
 
-std::uint8_t ChannelTable::ImageByte(std::size_t offset) const
+std::uint8_t ChannelTable::ImageByte(const ImageField& field) const
 {
-    return state_.image[offset];
+    return static_cast<std::uint8_t>(state_.Get(field));
 }
 
 ChannelValueLists::Conditions ChannelTable::ListConditions(int slot) const
 {
     ChannelValueLists::Conditions conditions;
-    conditions.pttIdType = ImageByte(kPttIdTypeOffset);
+    conditions.pttIdType = ImageByte(features::kPttIdType);
     if (!IsProgrammed(slot))
         return conditions;
     const ChannelRecord record = Record(slot);
-    conditions.decodeSet = record.Word(ChannelRecord::kDecodeTone) != kToneOff;
-    conditions.optionSignalling = record.Get(ChannelRecord::kOptionSignalling) != 0;
+    conditions.decodeSet = record.Get(channels::record::kDecodeTone) != kToneOff;
+    conditions.optionSignalling = record.Get(channels::record::kOptionSignalling) != 0;
     conditions.restrictedPower = HasRestrictedPower(slot);
     return conditions;
 }
@@ -407,7 +407,7 @@ FormattedField ChannelTable::FormatTextField(int slot, ChannelField field)
     else if (field == ChannelField::EncodeTone)
         shown.text = EncodeToneText(slot);
     else
-        shown.text = codec_.FormatTone(Record(slot).Word(ChannelRecord::kDecodeTone), state_.LineLetter());
+        shown.text = codec_.FormatTone(Record(slot).Get(channels::record::kDecodeTone), state_.LineLetter());
     return shown;
 }
 
@@ -416,8 +416,8 @@ std::string ChannelTable::EncodeToneText(int slot)
     ChannelRecord record = Record(slot);
     // An encode tone never survives without a transmit frequency.
     if (!record.HasTransmit())
-        record.SetWord(ChannelRecord::kEncodeTone, kToneOff);
-    return codec_.FormatTone(record.Word(ChannelRecord::kEncodeTone), state_.LineLetter());
+        record.Set(channels::record::kEncodeTone, kToneOff);
+    return codec_.FormatTone(record.Get(channels::record::kEncodeTone), state_.LineLetter());
 }
 
 FormattedField ChannelTable::FormatListField(int slot, ChannelField field)
@@ -457,8 +457,8 @@ int ChannelTable::StoredValue(int slot, ChannelField field) const
     if (field == ChannelField::ScanAdd)
         return ScanAdd(slot) ? 1 : 0;
     if (field == ChannelField::PriorityChannel)
-        return ImageByte(kPriorityChannelOffset) == ChannelNumber(slot) ? 1 : 0;
-    const ChannelRecord::BitField* bits = RecordBits(field);
+        return ImageByte(scan::kPriorityChannel) == ChannelNumber(slot) ? 1 : 0;
+    const ImageField* bits = RecordBits(field);
     return bits != nullptr ? static_cast<int>(Record(slot).Get(*bits)) : 0;
 }
 
@@ -468,7 +468,7 @@ void ChannelTable::StoreValue(int slot, ChannelField field, int value)
         SetScanAdd(slot, value != 0);
         return;
     }
-    if (const ChannelRecord::BitField* bits = RecordBits(field))
+    if (const ImageField* bits = RecordBits(field))
         Record(slot).Set(*bits, static_cast<unsigned>(value));
 }
 
@@ -491,17 +491,17 @@ void ChannelTable::CreateChannel(int slot)
     ChannelRecord record = Record(slot);
     record.Clear();
     SetChannelBits(slot, true);
-    record.SetByte(ChannelRecord::kSignallingByte, 0x00);
-    record.Set(ChannelRecord::kBeatShift, 0);
+    record.Set(channels::record::kSignallingByte, 0x00);
+    record.Set(channels::record::kBeatShift, 0);
     if (IsVhfModel())
-        record.Set(ChannelRecord::kDuplicateEntry, 0);
-    record.Set(ChannelRecord::kWideNarrow, IsVhfModel() ? 1 : 0);
-    record.Set(ChannelRecord::kTxPower, 1);
-    record.Set(ChannelRecord::kPttId, 0);
+        record.Set(channels::record::kDuplicateEntry, 0);
+    record.Set(channels::record::kWideNarrow, IsVhfModel() ? 1 : 0);
+    record.Set(channels::record::kTxPower, 1);
+    record.Set(channels::record::kPttId, 0);
     if (state_.IsParlane())
-        record.SetByte(ChannelRecord::kLastByte, kParlaneToneOff);
+        record.Set(channels::record::kLastByte, kParlaneToneOff);
     else
-        record.Set(ChannelRecord::kAutodialMemory, 0);
+        record.Set(channels::record::kAutodialMemory, 0);
 }
 
 void ChannelTable::EmptyChannel(int slot)
@@ -522,16 +522,16 @@ void ChannelTable::StoreFrequency(int slot, ChannelField which, const ParsedFreq
 void ChannelTable::SetPriorityChannel(int slot, bool checked)
 {
     if (checked && CanBePriorityChannel(slot))
-        SetReference(kPriorityChannelOffset, ChannelNumber(slot));
-    else if (!checked && ImageByte(kPriorityChannelOffset) == ChannelNumber(slot))
-        SetReference(kPriorityChannelOffset, kNoChannel);
+        SetReference(scan::kPriorityChannel, ChannelNumber(slot));
+    else if (!checked && ImageByte(scan::kPriorityChannel) == ChannelNumber(slot))
+        SetReference(scan::kPriorityChannel, kNoChannel);
 }
 
-void ChannelTable::SetReference(std::size_t offset, std::uint8_t channel)
+void ChannelTable::SetReference(const ImageField& reference, std::uint8_t channel)
 {
-    if (ImageByte(offset) == channel)
+    if (ImageByte(reference) == channel)
         return;
-    state_.image[offset] = channel;
+    state_.Set(reference, channel);
     if (scanChanged_)
         scanChanged_();
 }
@@ -546,10 +546,10 @@ std::uint8_t ChannelTable::LowestProgrammedChannel() const
 
 void ChannelTable::KeepFixedChannelProgrammed()
 {
-    const int fixed = ImageByte(kFixedChannelOffset);
+    const int fixed = ImageByte(scan::kFixedChannel);
     const int slot = fixed - 1;
     if (ChannelRecord::IsSlot(slot) && !IsProgrammed(slot))
-        SetReference(kFixedChannelOffset, LowestProgrammedChannel());
+        SetReference(scan::kFixedChannel, LowestProgrammedChannel());
 }
 
 int ChannelTable::HighestProgrammedFrom(int slot) const

@@ -5,8 +5,10 @@
 #include "core/channels/ChannelRecord.h"
 #include "core/channels/ChannelValueLists.h"
 #include "core/channels/FormattedField.h"
+#include "core/model/FeatureFields.h"
 #include "core/model/FieldRoutines.h"
 #include "core/model/RadioState.h"
+#include "core/model/ScanFields.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,11 +29,12 @@ struct ParsedFrequency;
 // channel numbers 1-based. Operations on a slot outside 0..15 do nothing.
 class ChannelTable {
 public:
-    static constexpr std::size_t kPttIdTypeOffset = 307;
-    static constexpr std::size_t kPriorityModeOffset = 352;
-    static constexpr std::size_t kPriorityChannelOffset = 353;
-    static constexpr std::size_t kFixedChannelOffset = 363;
-    static constexpr std::uint8_t kNoChannel = 0xFF;
+    // The bytes outside the records that the channel rules read or keep consistent.
+    static constexpr std::size_t kPttIdTypeOffset = features::kPttIdType.offset;
+    static constexpr std::size_t kPriorityModeOffset = scan::kPriority.offset;
+    static constexpr std::size_t kPriorityChannelOffset = scan::kPriorityChannel.offset;
+    static constexpr std::size_t kFixedChannelOffset = scan::kFixedChannel.offset;
+    static constexpr std::uint8_t kNoChannel = scan::kNoChannel;
     static constexpr int kStored = 1;
     static constexpr int kCleared = 0;
     static constexpr int kRefused = -1;
@@ -99,7 +102,7 @@ private:
     ChannelRecord Record(int slot) const { return ChannelRecord(state_.image, slot); }
     ChannelBitmaps Bitmaps() const { return ChannelBitmaps(state_.image); }
     bool IsVhfModel() const;
-    std::uint8_t ImageByte(std::size_t offset) const;
+    std::uint8_t ImageByte(const ImageField& field) const;
     ChannelValueLists::Conditions ListConditions(int slot) const;
     std::string FrequencyText(int slot, ChannelField which) const;
 
@@ -116,7 +119,7 @@ private:
     void StoreFrequency(int slot, ChannelField which, const ParsedFrequency& frequency);
 
     void SetPriorityChannel(int slot, bool checked);
-    void SetReference(std::size_t offset, std::uint8_t channel);
+    void SetReference(const ImageField& reference, std::uint8_t channel);
     std::uint8_t LowestProgrammedChannel() const;
     void KeepFixedChannelProgrammed();
     int HighestProgrammedFrom(int slot) const;

@@ -6,6 +6,7 @@
 #include "core/model/FieldRoutines.h"
 #include "core/model/ModelDefaults.h"
 #include "core/model/RadioState.h"
+#include "core/model/TestFrequencyFields.h"
 
 #include <cmath>
 
@@ -18,6 +19,8 @@ struct Step {
     unsigned code;
     bool vhfOnly;
 };
+
+constexpr std::uint8_t kUnset = 0xFF;
 
 // In the order that settles a tie.
 constexpr Step kTestSteps[] = {{625, 2, false}, {500, 1, false}, {750, 3, true}, {250, 0, true}};
@@ -36,19 +39,27 @@ TestFrequencyTable::TestFrequencyTable(RadioState& state, FrequencyCodec& codec,
 {
 }
 
-std::size_t TestFrequencyTable::FieldOffset(int entry, Column column) const
+ImageRange TestFrequencyTable::Field(int entry, Column column)
 {
-    return kFirstEntry + kEntrySize * static_cast<std::size_t>(entry) + (column == Column::Transmit ? 4 : 0);
+    const ImageRange& field =
+        column == Column::Transmit ? testfreq::entry::kTransmitFrequency : testfreq::entry::kReceiveFrequency;
+    return field.At(testfreq::EntryOf(entry).offset);
+}
+
+ImageField TestFrequencyTable::StepField(int entry, Column column)
+{
+    const ImageField& step = column == Column::Transmit ? testfreq::entry::kTransmitStep : testfreq::entry::kReceiveStep;
+    return step.At(testfreq::StepByteOf(entry).offset);
 }
 
 std::string TestFrequencyTable::Text(int entry, Column column) const
 {
-    return FrequencyCodec::FormatFrequency(state_.image.data() + FieldOffset(entry, column));
+    return FrequencyCodec::FormatFrequency(state_.Reader().Data(Field(entry, column)));
 }
 
 bool TestFrequencyTable::IsSet(int entry) const
 {
-    return state_.image[FieldOffset(entry, Column::Receive)] != 0xFF;
+    return state_.Get(Field(entry, Column::Receive).ByteOf(0)) != kUnset;
 }
 
 bool TestFrequencyTable::AnySet() const
@@ -61,12 +72,12 @@ bool TestFrequencyTable::AnySet() const
 
 std::uint8_t TestFrequencyTable::StepByte(int entry) const
 {
-    return state_.image[kFirstStepByte + static_cast<std::size_t>(entry)];
+    return static_cast<std::uint8_t>(state_.Get(testfreq::StepByteOf(entry)));
 }
 
 bool TestFrequencyTable::IsVhfModel() const
 {
-    const unsigned band = state_.image[identity::kTypeByte] >> 4;
+    const unsigned band = state_.Get(identity::kBandCode);
     return band == 1 || band == 2;
 }
 
@@ -92,15 +103,14 @@ void TestFrequencyTable::StoreByStepRule(int entry, Column column, const std::st
     const auto units = std::llround(LeadingDecimal(text) * 100000.0);
     const StepChoice choice = TestStepRule(units, IsVhfModel());
     const FrequencyField field = FrequencyCodec::PackTenHertzUnits(choice.units);
-    std::copy(field.begin(), field.end(), state_.image.begin() + static_cast<std::ptrdiff_t>(FieldOffset(entry, column)));
-    const std::size_t stepByte = kFirstStepByte + static_cast<std::size_t>(entry);
-    state_.View().SetBits(stepByte, column == Column::Receive ? 4 : 0, 4, choice.code);
+    state_.View().SetBytes(Field(entry, column), field.data());
+    state_.Set(StepField(entry, column), choice.code);
 }
 
 void TestFrequencyTable::ClearEntry(int entry)
 {
-    state_.View().Fill(FieldOffset(entry, Column::Receive), kEntrySize, 0xFF);
-    state_.image[kFirstStepByte + static_cast<std::size_t>(entry)] = 0xFF;
+    state_.View().Fill(testfreq::EntryOf(entry), kUnset);
+    state_.Set(testfreq::StepByteOf(entry), kUnset);
 }
 
 TestFrequencyTable::CommitResult TestFrequencyTable::Commit(int entry, Column column, std::string text,
@@ -115,7 +125,7 @@ TestFrequencyTable::CommitResult TestFrequencyTable::Commit(int entry, Column co
     if (text.empty()) {
         ClearEntry(entry);
     } else {
-        const bool hadTransmit = state_.image[FieldOffset(entry, Column::Transmit)] != 0xFF;
+        const bool hadTransmit = state_.Get(Field(entry, Column::Transmit).ByteOf(0)) != kUnset;
         StoreByStepRule(entry, column, text);
         if (column == Column::Receive && !hadTransmit)
             StoreByStepRule(entry, Column::Transmit, text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/FrequencyCodec.h"
+#include "core/model/TestFrequencyFields.h"
 
 #include <cstdint>
 #include <string>
@@ -14,10 +15,7 @@ class RadioState;
 // transmit frequency, with their own step rule (7.5 kHz included on VHF models).
 class TestFrequencyTable {
 public:
-    static constexpr int kEntryCount = 16;
-    static constexpr std::size_t kFirstEntry = 640;
-    static constexpr std::size_t kEntrySize = 8;
-    static constexpr std::size_t kFirstStepByte = 480;
+    static constexpr int kEntryCount = testfreq::kEntryCount;
     static constexpr int kChangedWarning = 3003025;
 
     enum class Column { Receive, Transmit };
@@ -46,7 +44,8 @@ public:
     static StepChoice TestStepRule(long long units, bool vhf);
 
 private:
-    std::size_t FieldOffset(int entry, Column column) const;
+    static ImageRange Field(int entry, Column column);
+    static ImageField StepField(int entry, Column column);
     bool IsVhfModel() const;
     void StoreByStepRule(int entry, Column column, const std::string& text);
     void ClearEntry(int entry);

@@ -1,5 +1,8 @@
 #include "core/document/DataFile.h"
 
+#include "core/model/MessageFields.h"
+#include "core/model/ModelTable.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,8 +20,8 @@ namespace {
 
 constexpr std::size_t kCheckedMagicLength = 7;
 constexpr std::size_t kMagicLength = 6;
-constexpr std::size_t kMessageOffset = kHeaderSize + 768;
-constexpr std::size_t kMessageLineLength = 32;
+constexpr std::size_t kMessageOffset = kHeaderSize + message::kLine1.offset;
+constexpr std::size_t kMessageLineLength = message::kLineLength;
 
 bool StartsWith(const std::vector<std::uint8_t>& bytes, const std::string& prefix)
 {
@@ -68,7 +71,7 @@ std::optional<std::string> WriteAll(int fd, const std::vector<std::uint8_t>& byt
 
 std::string MagicFor(const ImageBytes& image)
 {
-    return image[443] == 'L' ? kLVariantMagic : kStandardMagic;
+    return ImageReader(image).Get(identity::kVariantLetter) == 'L' ? kLVariantMagic : kStandardMagic;
 }
 
 std::vector<std::uint8_t> Build(const ImageBytes& image, const std::string& magic)
@@ -76,7 +79,7 @@ std::vector<std::uint8_t> Build(const ImageBytes& image, const std::string& magi
     std::vector<std::uint8_t> bytes(magic.begin(), magic.end());
     bytes.resize(kMagicLength, ' ');
     bytes.push_back('B');
-    bytes.push_back(image[447] == 'B' ? 'B' : 'L');
+    bytes.push_back(ImageReader(image).Get(identity::kLineLetter) == kParlaneLine ? 'B' : 'L');
     bytes.resize(kHeaderSize, 0xFF);
     bytes.insert(bytes.end(), image.begin(), image.end());
     return bytes;

@@ -1,6 +1,8 @@
 #include "core/link/BlockPlan.h"
 
 #include "core/link/WireBytes.h"
+#include "core/model/DtmfFields.h"
+#include "core/model/ImageRegions.h"
 #include "core/model/ImageView.h"
 
 namespace qtr {
@@ -8,6 +10,9 @@ namespace qtr {
 namespace {
 
 constexpr std::uint8_t kWriteBlockLength = 16;
+// The one short block of a write ends where the autodial memory starts.
+constexpr std::uint8_t kShortBlockLength = 8;
+constexpr std::uint16_t kShortBlockAddress = dtmf::kAutodialMemory.offset - kShortBlockLength;
 
 void AddBlocks(std::vector<Block>& plan, std::uint16_t first, std::uint16_t end, std::uint8_t length)
 {
@@ -27,10 +32,10 @@ std::vector<Block> ReadBlockPlan()
 std::vector<Block> WriteBlockPlan()
 {
     std::vector<Block> plan;
-    AddBlocks(plan, 0x000, 0x180, kWriteBlockLength);
-    AddBlocks(plan, 0x1B8, 0x1F8, kWriteBlockLength);
-    plan.push_back({0x1F8, 8});
-    AddBlocks(plan, 0x200, 0x340, kWriteBlockLength);
+    AddBlocks(plan, 0, regions::kRadioOwnedLow.offset, kWriteBlockLength);
+    AddBlocks(plan, regions::kRadioOwnedLow.End(), kShortBlockAddress, kWriteBlockLength);
+    plan.push_back({kShortBlockAddress, kShortBlockLength});
+    AddBlocks(plan, dtmf::kAutodialMemory.offset, regions::kRadioOwnedHigh.offset, kWriteBlockLength);
     return plan;
 }
 

@@ -62,7 +62,7 @@ IdentityCheck::Verdict IdentityCheck::CheckAgainstImage(const RadioIdentity& ide
     if (!VariantMatchesImage(CodeOf(identity)))
         return AskAboutModel();
     const std::uint8_t radioType = identity[identity::kRecordType];
-    const std::uint8_t imageType = image_[identity::kTypeByte];
+    const auto imageType = static_cast<std::uint8_t>(ImageReader(image_).Get(identity::kTypeByte));
     if ((radioType & 0x0F) != (imageType & 0x0F))
         return RefuseWithWarning(kChannelClassMismatchId);
     if ((radioType & 0xF0) != (imageType & 0xF0) && !AcceptOtherBand()) {
@@ -78,7 +78,7 @@ bool IdentityCheck::VariantMatchesImage(const std::string& code) const
 {
     const std::size_t position = code.front() == 'B' ? 2 : 3;
     const bool radioIsL = code[position] == 'L';
-    const bool imageIsL = (image_[identity::kOptionByte] & 0x07) == kLVariantOptionBits;
+    const bool imageIsL = ImageReader(image_).Get(identity::kOptionBits) == kLVariantOptionBits;
     return radioIsL == imageIsL;
 }
 

@@ -2,28 +2,25 @@
 
 #include "core/base/MessageCatalog.h"
 #include "core/link/RadioSession.h"
+#include "core/model/ChannelFields.h"
+#include "core/model/FeatureFields.h"
 #include "core/model/ModelTable.h"
+#include "core/model/ScanFields.h"
+#include "core/model/VantalinkFields.h"
 
 namespace qtr {
 
 namespace {
 
-constexpr std::size_t kPttIdOffset = 306;
-constexpr std::size_t kPttIdTypeOffset = 307;
-constexpr std::size_t kBeginOfTxCode = 320;
-constexpr std::size_t kEndOfTxCode = 336;
-constexpr std::size_t kOwnFleetOffset = 368;
-constexpr std::size_t kPriorityOffset = 352;
-constexpr std::size_t kPriorityChannelOffset = 353;
-constexpr std::size_t kChannelPttIdByte = 14;
 constexpr std::uint8_t kEmpty = 0xFF;
 
 } // namespace
 
 bool WriteReadiness::AnyChannelSendsPttId(const ImageBytes& image)
 {
-    for (std::size_t channel = 1; channel <= 16; ++channel) {
-        const unsigned setting = image[16 * channel + kChannelPttIdByte] & 0x0F;
+    const ImageReader reader(image);
+    for (int slot = 0; slot < channels::kSlotCount; ++slot) {
+        const unsigned setting = reader.Get(channels::record::kPttId.At(channels::RecordOf(slot).offset));
         if (setting != 0 && setting != 0x0F)
             return true;
     }
@@ -32,9 +29,10 @@ bool WriteReadiness::AnyChannelSendsPttId(const ImageBytes& image)
 
 std::optional<WriteReadiness::Missing> WriteReadiness::MissingPttIdCodes(const ImageBytes& image)
 {
-    const bool beginEmpty = image[kBeginOfTxCode] == kEmpty;
-    const bool endEmpty = image[kEndOfTxCode] == kEmpty;
-    const std::uint8_t pttId = image[kPttIdOffset];
+    const ImageReader reader(image);
+    const bool beginEmpty = reader.Get(features::kBeginOfTx.ByteOf(0)) == kEmpty;
+    const bool endEmpty = reader.Get(features::kEndOfTx.ByteOf(0)) == kEmpty;
+    const unsigned pttId = reader.Get(features::kPttId);
     Missing missing;
     if (beginEmpty && (pttId == 0 || pttId == 2))
         missing.nameIds.push_back(kBeginOfTxNameId);
@@ -47,15 +45,16 @@ std::optional<WriteReadiness::Missing> WriteReadiness::MissingPttIdCodes(const I
 
 std::optional<WriteReadiness::Missing> WriteReadiness::FindMissing(const ImageBytes& image)
 {
-    const std::uint8_t pttIdType = image[kPttIdTypeOffset];
+    const ImageReader reader(image);
+    const unsigned pttIdType = reader.Get(features::kPttIdType);
     if (pttIdType == 0 && AnyChannelSendsPttId(image)) {
         if (auto missing = MissingPttIdCodes(image))
             return missing;
     }
-    if (pttIdType == 1 && image[kOwnFleetOffset] == kEmpty)
+    if (pttIdType == 1 && reader.Get(vantalink::kOwnFleet) == kEmpty)
         return Missing{{kOwnFleetNameId, kOwnIdNameId}, false};
-    if (image[identity::kLineLetter] == kLmrLine && image[kPriorityOffset] == 1 &&
-        image[kPriorityChannelOffset] == kEmpty)
+    if (reader.Get(identity::kLineLetter) == kLmrLine && reader.Get(scan::kPriority) == 1 &&
+        reader.Get(scan::kPriorityChannel) == kEmpty)
         return Missing{{kPriorityChannelNameId}, true};
     return std::nullopt;
 }

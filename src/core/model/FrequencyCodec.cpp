@@ -1,5 +1,6 @@
 #include "core/model/FrequencyCodec.h"
 
+#include "core/model/ChannelFields.h"
 #include "core/model/FieldRoutines.h"
 #include "core/model/ParlaneLists.h"
 #include "core/base/MessageCatalog.h"
@@ -281,7 +282,7 @@ int FrequencyCodec::DecorateFrequencyText(std::string& text) const
         text = "(0) " + off;
         return 0;
     }
-    const auto* list = ParlaneFrequenciesFor(state_.image[identity::kTypeByte]);
+    const auto* list = ParlaneFrequenciesFor(static_cast<std::uint8_t>(state_.Get(identity::kTypeByte)));
     if (list == nullptr)
         return -1;
     for (std::size_t i = 0; i < list->size(); ++i) {
@@ -296,24 +297,23 @@ int FrequencyCodec::DecorateFrequencyText(std::string& text) const
 
 void FrequencyCodec::RecomputeStepCodes()
 {
-    constexpr std::size_t kRecordSize = 16;
-    constexpr std::size_t kStepByte = 14;
+    namespace record = channels::record;
     ImageView view = state_.View();
     const int flag = state_.band.flag;
-    auto codeOf = [&](std::size_t offset) {
-        const auto parsed = ParseFrequency(FormatFrequency(view.Data(offset)), flag);
+    auto codeOf = [&](const ImageRange& field) {
+        const auto parsed = ParseFrequency(FormatFrequency(view.Data(field)), flag);
         return parsed ? parsed->stepCode : step::kNone;
     };
     for (int slot = 0; slot < state_.SlotCount(); ++slot) {
-        const std::size_t record = kRecordSize * static_cast<std::size_t>(slot + 1);
-        if (view.Byte(record) == 0xFF)
+        const std::size_t base = channels::RecordOf(slot).offset;
+        if (view.Get(record::kReceiveFrequency.At(base).ByteOf(0)) == channels::kUnset)
             continue;
-        const unsigned receive = codeOf(record);
-        const unsigned transmit = codeOf(record + 4);
-        if (view.Bits(record + kStepByte, 6, 2) != receive)
-            view.SetBits(record + kStepByte, 6, 2, receive);
-        if (view.Bits(record + kStepByte, 4, 2) != transmit)
-            view.SetBits(record + kStepByte, 4, 2, transmit);
+        const unsigned receive = codeOf(record::kReceiveFrequency.At(base));
+        const unsigned transmit = codeOf(record::kTransmitFrequency.At(base));
+        if (view.Get(record::kReceiveStep.At(base)) != receive)
+            view.Set(record::kReceiveStep.At(base), receive);
+        if (view.Get(record::kTransmitStep.At(base)) != transmit)
+            view.Set(record::kTransmitStep.At(base), transmit);
     }
 }
 

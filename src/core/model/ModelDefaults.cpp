@@ -1,71 +1,132 @@
 #include "core/model/ModelDefaults.h"
 
+#include "core/model/ChannelFields.h"
+#include "core/model/DtmfFields.h"
+#include "core/model/FeatureFields.h"
 #include "core/model/FrequencyCodec.h"
+#include "core/model/KeyFields.h"
+#include "core/model/MessageFields.h"
+#include "core/model/ScanFields.h"
+#include "core/model/TestFrequencyFields.h"
+#include "core/model/VantalinkFields.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <vector>
 
 namespace qtr {
 
 namespace {
 
-constexpr std::size_t kRecordSize = 16;
-constexpr std::size_t kProgrammedMap = 380;
-constexpr std::size_t kTestFrequencies = 640;
-constexpr std::size_t kTestFrequencyBytes = 128;
+struct FieldDefault {
+    ImageField field;
+    unsigned value;
+};
 
-void SetBytes(ImageView& view, std::initializer_list<std::size_t> offsets, std::uint8_t value)
+// A text or code left-aligned in its range, every other byte 0xFF; "" empties the range.
+struct TextDefault {
+    ImageRange range;
+    const char* text;
+};
+
+// Fields whose factory value differs between the Parlane and the LMR line.
+struct LineDefault {
+    ImageField field;
+    unsigned parlane;
+    unsigned lmr;
+};
+
+constexpr FieldDefault kFieldDefaults[] = {
+    // DTMF
+    {dtmf::kDtmfSpeed, 0},
+    {dtmf::kFirstDigitTime, 0},
+    {dtmf::kFirstDigitDelay, 10},
+    {dtmf::kStarAndHashTone, 0},
+    {dtmf::kDCodeAssignment, 0},
+    {dtmf::kDtmfSideTone, 1},
+    {dtmf::kGroupCode, 0},
+    {dtmf::kAutoResetTimer, 10},
+    {dtmf::kCallAlert, 0},
+    {dtmf::kTranspond, 0},
+    {dtmf::kClearToTranspond, 0},
+    {dtmf::kStunType, 0},
+    // Optional features
+    {features::kScramblerActivation, 0},
+    {features::kScramblerBackup, 0},
+    {features::kCallingAlertLevel, 0},
+    {features::kVoiceAnnunciation, 0},
+    {features::kTimeOutTimer, 4},
+    {features::kTotPreAlert, 0},
+    {features::kPttId, 0},
+    {features::kPttIdType, 0},
+    {features::kSquelchLevel, 5},
+    {features::kBatterySave, 0},
+    {features::kBeep, 1},
+    {features::kCanceledByPtt, 0},
+    {features::kTxInhibitOnBusy, 0},
+    {features::kVoxFunction, 1},
+    {features::kVoxGainLevel, 0},
+    {features::kVoxDelayTime, 1},
+    {features::kVoxProceedTone, 0},
+    {features::kMicSensitivity, 0},
+    {features::kCloneMode, 1},
+    // Scan
+    {scan::kPriority, 0},
+    {scan::kPriorityChannel, scan::kNoChannel},
+    {scan::kLookBackTimeA, 31},
+    {scan::kLookBackTimeB, 51},
+    {scan::kDropoutDelayTime, 3},
+    {scan::kTxDwellTime, 3},
+    // Data signalling
+    {vantalink::kOwnFleet, 0xFF},
+    {vantalink::kOwnId, 0},
+    {vantalink::kDataTxModulationDelayTime, 400},
+    {vantalink::kBaudRate, 0},
+    {vantalink::kMessageModeTimer, 10},
+    {vantalink::kPttIdSideTone, 1},
+    {vantalink::kSpareByte, 0},
+    // No channel yet
+    {channels::kProgrammedMap, 0},
+    {channels::kScanAddMap, 0},
+};
+
+constexpr TextDefault kTextDefaults[] = {
+    {dtmf::kIdCode, "000"},
+    {dtmf::kStunCode, ""},
+    {dtmf::kAutodialMemory, ""},
+    {features::kBeginOfTx, "12345"},
+    {features::kEndOfTx, ""},
+    {vantalink::kFirstRun, ""},
+    {vantalink::kSecondRun, ""},
+    {message::kArea, ""},
+};
+
+constexpr LineDefault kLineDefaults[] = {
+    {keys::kPf1, 3, 1},
+    {keys::kPf2, 7, 10},
+    {features::kSelfProgram, 1, 0},
+};
+
+constexpr std::uint8_t kUnsetByte = 0xFF;
+
+// The scan rules that follow the channel class rather than a table row.
+void ApplyScanClassDefaults(RadioState& state)
 {
-    for (const std::size_t offset : offsets)
-        view.SetByte(offset, value);
+    const bool sixteen = state.sixteenChannelFlag;
+    state.Set(scan::kRevertChannel, sixteen ? 1 : scan::kRevertToFixedChannel);
+    state.Set(scan::kFixedChannel, state.IsParlane() && !sixteen ? 1 : scan::kNoChannel);
 }
 
 void ApplyFeatureDefaults(RadioState& state)
 {
     ImageView view = state.View();
+    for (const auto& entry : kFieldDefaults)
+        view.Set(entry.field, entry.value);
+    for (const auto& entry : kTextDefaults)
+        view.SetText(entry.range, entry.text, kUnsetByte);
     const bool parlane = state.IsParlane();
-    const bool sixteen = state.sixteenChannelFlag;
-    // DTMF
-    SetBytes(view, {272, 273, 275, 276, 278, 280, 281, 282}, 0);
-    SetBytes(view, {274, 279}, 10);
-    view.SetByte(277, 1);
-    view.Fill(288, 3, '0');
-    view.Fill(291, 7, 0xFF);
-    view.Fill(496, 10, 0xFF);
-    view.SetByte(506, 0);
-    view.Fill(512, 128, 0xFF);
-    // Keys
-    view.SetByte(285, parlane ? 3 : 1);
-    view.SetByte(286, parlane ? 7 : 10);
-    // Optional features
-    SetBytes(view, {300, 301, 302, 303, 305, 306, 307, 309, 311, 312, 314, 316, 317}, 0);
-    view.SetByte(304, 4);
-    view.SetByte(308, 5);
-    SetBytes(view, {310, 313, 315, 318}, 1);
-    view.SetByte(319, parlane ? 1 : 0);
-    view.SetText(320, "12345");
-    view.Fill(325, 27, 0xFF);
-    // Scan
-    view.SetByte(352, 0);
-    view.SetByte(353, 0xFF);
-    view.SetByte(354, 31);
-    view.SetByte(355, 51);
-    view.SetByte(356, sixteen ? 1 : 6);
-    SetBytes(view, {357, 359}, 3);
-    SetBytes(view, {358, 360}, 0);
-    view.SetByte(363, parlane && !sixteen ? 1 : 0xFF);
-    // Data signalling
-    view.SetByte(368, 0xFF);
-    SetBytes(view, {369, 370, 373, 375, 377}, 0);
-    view.SetByte(371, 0x90);
-    SetBytes(view, {372, 376}, 1);
-    view.SetByte(374, 10);
-    view.Fill(448, 12, 0xFF);
-    view.Fill(464, 12, 0xFF);
-    // Channel bit maps and embedded message
-    view.Fill(kProgrammedMap, 4, 0);
-    view.Fill(768, 64, 0xFF);
+    for (const auto& entry : kLineDefaults)
+        view.Set(entry.field, parlane ? entry.parlane : entry.lmr);
+    ApplyScanClassDefaults(state);
 }
 
 struct PlanChannel {
@@ -97,9 +158,18 @@ std::vector<PlanChannel> UhfPlan(int channels)
     return plan;
 }
 
+// Record n of channel n (1-based); the plan also marks the record after the last one.
 std::size_t RecordOffset(int channel)
 {
-    return kRecordSize * static_cast<std::size_t>(channel);
+    return channels::RecordOf(channel - 1).offset;
+}
+
+constexpr unsigned kPlanTone = 0x029E; // QT 67.0 Hz
+constexpr unsigned kVhfBandCode = 1;
+
+bool IsVhfImage(const RadioState& state)
+{
+    return state.Get(identity::kBandCode) == kVhfBandCode;
 }
 
 struct PlanSize {
@@ -122,53 +192,56 @@ PlanSize PlanSizeOf(const RadioState& state)
 void PrepareRecords(RadioState& state, const PlanSize& size)
 {
     ImageView view = state.View();
-    const bool vhf = (state.image[identity::kTypeByte] >> 4) == 1;
+    const bool vhf = IsVhfImage(state);
     for (int channel = 1; channel <= size.prepared; ++channel) {
         const std::size_t record = RecordOffset(channel);
-        SetBytes(view, {record + 8, record + 10}, 0x9E);
-        SetBytes(view, {record + 9, record + 11}, 0x02);
-        view.SetByte(record + 12, 0x00);
-        view.SetByte(record + 13, vhf ? 0x3F : 0xAF);
-        view.SetByte(record + 15, 0xF8);
+        view.Set(channels::record::kDecodeTone.At(record), kPlanTone);
+        view.Set(channels::record::kEncodeTone.At(record), kPlanTone);
+        view.Set(channels::record::kSignallingByte.At(record), 0x00);
+        view.Set(channels::record::kAudioByte.At(record), vhf ? 0x3F : 0xAF);
+        view.Set(channels::record::kLastByte.At(record), 0xF8);
     }
     if (state.IsParlane()) {
         const int marked = size.channels + (size.channels <= 8 ? 2 : 1);
         for (int channel = 1; channel <= marked; ++channel)
-            view.SetByte(RecordOffset(channel) + 15, 1);
+            view.Set(channels::record::kLastByte.At(RecordOffset(channel)), 1);
         if (vhf && size.channels == 8)
             for (int channel = 5; channel <= 7; ++channel)
-                view.SetBit(RecordOffset(channel) + 13, 5, false);
+                view.Set(channels::record::kTxPower.At(RecordOffset(channel)), 0);
     }
 }
 
-void WriteFrequencies(RadioState& state, int channels)
+void WriteFrequencies(RadioState& state, int channelCount)
 {
     ImageView view = state.View();
-    const bool vhf = (state.image[identity::kTypeByte] >> 4) == 1;
-    const auto plan = vhf ? VhfPlan(channels) : UhfPlan(channels);
+    const bool vhf = IsVhfImage(state);
+    const auto plan = vhf ? VhfPlan(channelCount) : UhfPlan(channelCount);
     for (std::size_t i = 0; i < plan.size(); ++i) {
         const std::size_t record = RecordOffset(static_cast<int>(i) + 1);
         const auto parsed = FrequencyCodec::ParseFrequency(plan[i].megahertz, vhf ? 0 : 1);
-        for (std::size_t b = 0; b < 4; ++b) {
-            view.SetByte(record + b, parsed->field[b]);
-            view.SetByte(record + 4 + b, parsed->field[b]);
-        }
-        view.SetByte(record + 14, plan[i].stepByte);
+        view.SetBytes(channels::record::kReceiveFrequency.At(record), parsed->field.data());
+        view.SetBytes(channels::record::kTransmitFrequency.At(record), parsed->field.data());
+        view.Set(channels::record::kStepByte.At(record), plan[i].stepByte);
     }
 }
 
-void WriteChannelMaps(RadioState& state, int channels)
+void WriteChannelMaps(RadioState& state, int channelCount)
 {
     ImageView view = state.View();
-    if (channels == 2) {
-        SetBytes(view, {380, 382}, 3);
-    } else if (channels == 8) {
-        SetBytes(view, {380, 382}, 0xFF);
+    using channels::kProgrammedMap;
+    using channels::kScanAddMap;
+    if (channelCount == 2) {
+        view.Set(kProgrammedMap.LowByte(), 3);
+        view.Set(kScanAddMap.LowByte(), 3);
+    } else if (channelCount == 8) {
+        view.Set(kProgrammedMap.LowByte(), 0xFF);
+        view.Set(kScanAddMap.LowByte(), 0xFF);
     } else {
-        view.Fill(kProgrammedMap, 4, 0xFF);
+        view.Fill(channels::kChannelMaps, 0xFF);
         if (!state.sixteenChannelFlag) {
-            view.Fill(RecordOffset(16), kRecordSize, 0xFF);
-            SetBytes(view, {381, 383}, 0x7F);
+            view.Fill(channels::RecordOf(15), kUnsetByte);
+            view.Set(kProgrammedMap.HighByte(), 0x7F);
+            view.Set(kScanAddMap.HighByte(), 0x7F);
         }
     }
 }
@@ -198,33 +271,31 @@ void ApplyModelDefaults(RadioState& state, ModelReset reset)
 
 void ApplyChannelPlan(RadioState& state)
 {
-    ImageView view = state.View();
     const std::uint8_t line = state.LineLetter();
     const bool sixteen = state.sixteenChannelFlag;
     if (line == kParlaneLine && !sixteen)
-        view.SetByte(363, 1);
+        state.Set(scan::kFixedChannel, 1);
     if (!sixteen) {
-        view.SetByte(284, 1);
+        state.Set(keys::kSSelector, keys::kSSelectorOn);
         if (line == kParlaneLine) {
-            view.SetByte(285, 3);
-            view.SetByte(286, 1);
+            state.Set(keys::kPf1, 3);
+            state.Set(keys::kPf2, 1);
         }
     } else {
-        view.SetByte(284, 0xFF);
+        state.Set(keys::kSSelector, keys::kSSelectorOff);
         if (line == kParlaneLine && state.ImageModelCode() == "P81L0")
-            view.SetByte(286, 7);
+            state.Set(keys::kPf2, 7);
     }
     if (line == kLmrLine) {
-        view.SetByte(319, 0);
+        state.Set(features::kSelfProgram, 0);
         return;
     }
     if (line == kParlaneLine)
-        view.SetByte(309, 1);
-    if (view.Byte(285) == 0)
-        view.SetByte(285, 1);
-    if (view.Byte(286) == 0)
-        view.SetByte(286, 1);
-    view.SetByte(319, 1);
+        state.Set(features::kBatterySave, 1);
+    for (const ImageField key : {keys::kPf1, keys::kPf2})
+        if (state.Get(key) == 0)
+            state.Set(key, 1);
+    state.Set(features::kSelfProgram, 1);
     PrepareRecords(state, PlanSizeOf(state));
     const int channels = PlannedChannels(state);
     WriteFrequencies(state, channels);
@@ -244,25 +315,23 @@ void ApplyTestFrequencyDefaults(RadioState& state)
     static const Entry uhf[] = {{"460.050", "460.100"}, {"450.050", "450.100"}, {"469.950", "469.900"},
                                 {"460.000", "460.000"}, {"460.200", "460.200"}, {"460.400", "460.400"}};
     ImageView view = state.View();
-    view.Fill(kTestFrequencies, kTestFrequencyBytes, 0xFF);
+    view.Fill(testfreq::kEntries, kUnsetByte);
     const bool isUhf = IsUhfTypeByte(state.currentModel[identity::kRecordType]);
     const Entry* entries = isUhf ? uhf : vhf;
-    for (std::size_t i = 0; i < 6; ++i) {
-        const std::size_t offset = kTestFrequencies + 8 * i;
+    for (int i = 0; i < 6; ++i) {
+        const std::size_t offset = testfreq::EntryOf(i).offset;
         const auto first = FrequencyCodec::ParseFrequency(entries[i].first, isUhf ? 1 : 0);
         const auto second = FrequencyCodec::ParseFrequency(entries[i].second, isUhf ? 1 : 0);
-        for (std::size_t b = 0; b < 4; ++b) {
-            view.SetByte(offset + b, first->field[b]);
-            view.SetByte(offset + 4 + b, second->field[b]);
-        }
+        view.SetBytes(testfreq::entry::kReceiveFrequency.At(offset), first->field.data());
+        view.SetBytes(testfreq::entry::kTransmitFrequency.At(offset), second->field.data());
     }
 }
 
 void ClearChannels(RadioState& state)
 {
     ImageView view = state.View();
-    view.Fill(RecordOffset(1), 16 * kRecordSize, 0xFF);
-    view.Fill(kProgrammedMap, 4, 0);
+    view.Fill(channels::kRecords, kUnsetByte);
+    view.Fill(channels::kChannelMaps, 0);
 }
 
 void BuildImageForCurrentModel(RadioState& state)
@@ -277,9 +346,9 @@ void BuildImageForCurrentModel(RadioState& state)
 void BuildImageForNewDocument(RadioState& state)
 {
     ModelRecord identityBytes{};
-    std::copy_n(state.image.begin() + identity::kOffset, identity::kLength, identityBytes.begin());
-    state.image.fill(0xFF);
-    std::copy(identityBytes.begin(), identityBytes.end(), state.image.begin() + identity::kOffset);
+    std::copy_n(state.Reader().Data(identity::kIdentity), identity::kLength, identityBytes.begin());
+    state.image.fill(kUnsetByte);
+    state.View().SetBytes(identity::kIdentity, identityBytes.data());
     ApplyTestFrequencyDefaults(state);
     ApplyModelDefaults(state, ModelReset::Keep);
     state.MarkSaved();

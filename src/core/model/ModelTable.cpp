@@ -51,11 +51,4 @@ bool IsUhfTypeByte(std::uint8_t typeByte)
     return typeByte == 0x80 || typeByte == 0x85 || typeByte == 0x8B;
 }
 
-std::uint8_t WithOptionBits(std::uint8_t option, unsigned bits)
-{
-    if (bits == kStandardOptionBits)
-        return static_cast<std::uint8_t>((option & 0xFA) | 0x02);
-    return static_cast<std::uint8_t>((option & 0xFD) | 0x05);
-}
-
 } // namespace qtr

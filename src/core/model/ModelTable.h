@@ -1,26 +1,13 @@
 #pragma once
 
+#include "core/model/IdentityFields.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace qtr {
-
-// Offsets of the model identity inside the image (same layout as the model record).
-namespace identity {
-constexpr std::size_t kOffset = 440;
-constexpr std::size_t kCodeOffset = 440;
-constexpr std::size_t kCodeLength = 5;
-constexpr std::size_t kTypeByte = 445;
-constexpr std::size_t kOptionByte = 446;
-constexpr std::size_t kLineLetter = 447;
-constexpr std::size_t kLength = 8;
-// Positions inside an 8-byte model record.
-constexpr std::size_t kRecordType = 5;
-constexpr std::size_t kRecordOption = 6;
-constexpr std::size_t kRecordLine = 7;
-} // namespace identity
 
 using ModelRecord = std::array<std::uint8_t, identity::kLength>;
 
@@ -60,8 +47,5 @@ std::vector<int> AllowedChannelClassRows(const std::string& modelCode);
 ModelRecord DefaultModelRecord();
 
 bool IsUhfTypeByte(std::uint8_t typeByte);
-
-// The option byte with its low three bits made standard (2) or L variant (5); the other bits stay.
-std::uint8_t WithOptionBits(std::uint8_t option, unsigned bits);
 
 } // namespace qtr

@@ -20,7 +20,7 @@ RadioState::RadioState()
 
 std::uint8_t RadioState::LineLetter() const
 {
-    return image[identity::kLineLetter];
+    return static_cast<std::uint8_t>(Get(identity::kLineLetter));
 }
 
 bool RadioState::IsParlane() const
@@ -30,12 +30,12 @@ bool RadioState::IsParlane() const
 
 bool RadioState::IsLVariant() const
 {
-    return (image[identity::kOptionByte] & 0x07) == kLVariantOptionBits;
+    return Get(identity::kOptionBits) == kLVariantOptionBits;
 }
 
 unsigned RadioState::ChannelCountCode() const
 {
-    return image[identity::kTypeByte] & 0x0F;
+    return Get(identity::kChannelCountCode);
 }
 
 int RadioState::ChannelCount() const
@@ -62,15 +62,14 @@ int RadioState::SlotCount() const
 
 std::string RadioState::ImageModelCode() const
 {
-    return std::string(image.begin() + identity::kCodeOffset,
-                       image.begin() + identity::kCodeOffset + identity::kCodeLength);
+    return Reader().Text(identity::kModelCode);
 }
 
 int RadioState::ModelTypeOfImage() const
 {
-    const unsigned bandCode = image[identity::kTypeByte] >> 4;
+    const unsigned bandCode = Get(identity::kBandCode);
     const std::uint8_t line = LineLetter();
-    const bool standard = (image[identity::kOptionByte] & 0x07) == kStandardOptionBits;
+    const bool standard = Get(identity::kOptionBits) == kStandardOptionBits;
     int base = 0;
     if (bandCode == 1)
         base = 0;
@@ -154,24 +153,30 @@ void RadioState::SetModelCode(int modelType)
 {
     if (modelType < 0 || modelType >= kModelTypeCount)
         return;
-    View().SetText(identity::kCodeOffset, ModelTable()[static_cast<std::size_t>(modelType)].code);
+    View().SetText(identity::kModelCode, ModelTable()[static_cast<std::size_t>(modelType)].code, 0xFF);
 }
 
 void RadioState::CommitModel(std::uint8_t typeByte)
 {
-    std::copy_n(image.begin() + identity::kOffset, identity::kLength, currentModel.begin());
+    CopyImageModelIntoCurrent();
     currentModel[identity::kRecordType] = typeByte;
 }
 
 void RadioState::AdoptImageModel()
 {
-    std::copy_n(image.begin() + identity::kOffset, identity::kLength, currentModel.begin());
+    CopyImageModelIntoCurrent();
     UpdateBand();
 }
 
 void RadioState::CopyCurrentModelIntoImage()
 {
-    std::copy(currentModel.begin(), currentModel.end(), image.begin() + identity::kOffset);
+    View().SetBytes(identity::kIdentity, currentModel.data());
+}
+
+void RadioState::CopyImageModelIntoCurrent()
+{
+    const std::uint8_t* bytes = Reader().Data(identity::kIdentity);
+    std::copy_n(bytes, identity::kLength, currentModel.begin());
 }
 
 void RadioState::UpdateBand()
@@ -185,7 +190,7 @@ void RadioState::WriteSixteenChannelCode()
 {
     const std::string code = ImageModelCode();
     if (code == "P81L0" || code == "P81L1")
-        View().SetText(identity::kCodeOffset, sixteenChannelFlag ? "P81L0" : "P81L1");
+        View().SetText(identity::kModelCode, sixteenChannelFlag ? "P81L0" : "P81L1", 0xFF);
 }
 
 void RadioState::TakeSnapshot()

@@ -31,6 +31,10 @@ public:
     Band band;
 
     ImageView View() { return ImageView(image); }
+    ImageReader Reader() const { return ImageReader(image); }
+    // A field of the image.
+    unsigned Get(const ImageField& field) const { return Reader().Get(field); }
+    void Set(const ImageField& field, unsigned value) { View().Set(field, value); }
 
     // Queries on the model in the image.
     std::uint8_t LineLetter() const;
@@ -55,6 +59,7 @@ public:
     void CommitModel(std::uint8_t typeByte);
     void AdoptImageModel();
     void CopyCurrentModelIntoImage();
+    void CopyImageModelIntoCurrent();
     void UpdateBand(); // band edges and flag from the current model
 
     // When the model code is one of the UHF L codes, make it say 15 or 16 channels
