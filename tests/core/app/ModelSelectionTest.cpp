@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 namespace qtr {
 namespace {
 
@@ -116,6 +118,73 @@ TEST_F(ModelSelectionTest, FifteenSixteenChangeIsAChangeEvenWithTheSameTypeByte)
     EXPECT_EQ(state.ChannelCount(), 15);
     EXPECT_TRUE(state.View().AllEqual(256, 16, 0xFF));
     EXPECT_EQ(state.image[381], 0x7F);
+}
+
+// Every byte from 283 to 363 holds its own offset's low byte, so a write to a neighbour
+// of the intended key or scan byte shows as a changed neighbour.
+void MarkKeyAndScanBytes(RadioState& state)
+{
+    for (std::size_t offset = 283; offset <= 363; ++offset)
+        state.image[offset] = static_cast<std::uint8_t>(offset);
+}
+
+void ExpectUnchanged(const RadioState& state, std::initializer_list<std::size_t> offsets)
+{
+    for (const std::size_t offset : offsets)
+        EXPECT_EQ(state.image[offset], static_cast<std::uint8_t>(offset)) << offset;
+}
+
+TEST_F(ModelSelectionTest, ModelChangeWritesExactlyTheKeyAndScanBytesOfAnLmrRadio)
+{
+    test::StartWithModel(state, test::RecordFor(0, 0x15));
+    MarkKeyAndScanBytes(state);
+    auto dialog = Open();
+    dialog.SelectChannel(0); // 8 to 2 channels, same line
+    EXPECT_EQ(dialog.Ok(), ModelSelection::Outcome::Closed);
+    EXPECT_EQ(state.image[284], 0xFF); // S-Selector off
+    EXPECT_EQ(state.image[285], 1);    // PF1
+    EXPECT_EQ(state.image[286], 10);   // PF2
+    EXPECT_EQ(state.image[352], 0);    // priority
+    EXPECT_EQ(state.image[353], 0xFF); // priority channel
+    EXPECT_EQ(state.image[356], 1);    // revert channel
+    EXPECT_EQ(state.image[363], 0xFF); // fixed channel
+    EXPECT_EQ(state.image[319], 0);    // self program
+    ExpectUnchanged(state, {283, 287, 300, 309, 318, 351, 354, 355, 357, 358, 359, 360, 361, 362});
+}
+
+TEST_F(ModelSelectionTest, ModelChangeWritesExactlyTheKeyAndScanBytesOfAFifteenChannelParlaneRadio)
+{
+    test::StartWithModel(state, test::RecordFor(7, 0x8B));
+    MarkKeyAndScanBytes(state);
+    auto dialog = Open();
+    dialog.SelectChannel(2); // 16 to 15 channels, same line
+    EXPECT_EQ(dialog.Ok(), ModelSelection::Outcome::Closed);
+    EXPECT_EQ(state.image[284], 1); // S-Selector on
+    EXPECT_EQ(state.image[285], 3);
+    EXPECT_EQ(state.image[286], 1);
+    EXPECT_EQ(state.image[352], 0);
+    EXPECT_EQ(state.image[353], 0xFF);
+    EXPECT_EQ(state.image[356], 6);
+    EXPECT_EQ(state.image[363], 1);
+    EXPECT_EQ(state.image[309], 1); // battery save
+    EXPECT_EQ(state.image[319], 1);
+    ExpectUnchanged(state, {283, 287, 300, 308, 310, 318, 351, 354, 355, 357, 358, 359, 360, 361, 362});
+}
+
+TEST_F(ModelSelectionTest, ModelChangeToTwoParlaneChannelsSetsTheKeysAndLeavesTheFixedChannel)
+{
+    test::StartWithModel(state, test::RecordFor(4, 0x15));
+    MarkKeyAndScanBytes(state);
+    auto dialog = Open();
+    dialog.SelectChannel(0);
+    EXPECT_EQ(dialog.Ok(), ModelSelection::Outcome::Closed);
+    EXPECT_EQ(state.image[284], 0xFF);
+    EXPECT_EQ(state.image[285], 3);
+    EXPECT_EQ(state.image[286], 7);
+    EXPECT_EQ(state.image[352], 0);
+    EXPECT_EQ(state.image[353], 0xFF);
+    EXPECT_EQ(state.image[356], 1);
+    ExpectUnchanged(state, {283, 287, 354, 355, 357, 358, 359, 360, 361, 362, 363});
 }
 
 TEST_F(ModelSelectionTest, CancelRestoresImageAndChannelCount)
