@@ -17,6 +17,7 @@ constexpr std::uint16_t kToneOff = 0xFFFF;
 constexpr unsigned kVhfBandCode = 1;
 constexpr std::uint8_t kPriorityModeOn = 1;
 constexpr std::uint8_t kParlaneToneOff = 0;
+constexpr int kNoSlot = -1;
 
 constexpr int kEmptyChannelMessage = 3003051;
 
@@ -331,10 +332,11 @@ bool ChannelTable::InsertChannel(int slot)
     const int last = HighestProgrammedFrom(slot);
     if (last < 0 || last >= state_.SlotCount() - 1)
         return false;
+    const int fixedSlot = ProgrammedFixedSlot();
     for (int target = ChannelRecord::kSlotCount - 1; target > slot; --target)
         MoveChannel(target - 1, target);
     ClearChannel(slot);
-    KeepFixedChannelProgrammed();
+    FollowFixedChannel(fixedSlot >= slot ? fixedSlot + 1 : fixedSlot);
     return true;
 }
 
@@ -342,10 +344,14 @@ void ChannelTable::DeleteChannel(int slot)
 {
     if (!ChannelRecord::IsSlot(slot))
         return;
+    const int fixedSlot = ProgrammedFixedSlot();
     for (int target = slot; target < ChannelRecord::kSlotCount - 1; ++target)
         MoveChannel(target + 1, target);
     ClearChannel(ChannelRecord::kSlotCount - 1);
-    KeepFixedChannelProgrammed();
+    if (fixedSlot == slot)
+        FollowFixedChannel(kNoSlot);
+    else
+        FollowFixedChannel(fixedSlot > slot ? fixedSlot - 1 : fixedSlot);
 }
 
 void ChannelTable::SetChannelBits(int slot, bool on)
@@ -544,11 +550,19 @@ std::uint8_t ChannelTable::LowestProgrammedChannel() const
     return kNoChannel;
 }
 
-void ChannelTable::KeepFixedChannelProgrammed()
+int ChannelTable::ProgrammedFixedSlot() const
 {
-    const int fixed = ImageByte(scan::kFixedChannel);
-    const int slot = fixed - 1;
-    if (ChannelRecord::IsSlot(slot) && !IsProgrammed(slot))
+    const int slot = ImageByte(scan::kFixedChannel) - 1;
+    return ChannelRecord::IsSlot(slot) && IsProgrammed(slot) ? slot : kNoSlot;
+}
+
+// When the fixed channel named an empty slot or its own channel was deleted, the lowest
+// programmed channel takes over; "none" stays none.
+void ChannelTable::FollowFixedChannel(int slotAfter)
+{
+    if (slotAfter != kNoSlot)
+        SetReference(scan::kFixedChannel, ChannelNumber(slotAfter));
+    else if (ChannelRecord::IsSlot(ImageByte(scan::kFixedChannel) - 1))
         SetReference(scan::kFixedChannel, LowestProgrammedChannel());
 }
 

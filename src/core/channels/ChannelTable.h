@@ -121,7 +121,11 @@ private:
     void SetPriorityChannel(int slot, bool checked);
     void SetReference(const ImageField& reference, std::uint8_t channel);
     std::uint8_t LowestProgrammedChannel() const;
-    void KeepFixedChannelProgrammed();
+    // The slot of the channel the fixed channel names; -1 when it names no programmed one.
+    int ProgrammedFixedSlot() const;
+    // After a move: the fixed channel names the channel's new slot, or (-1) the lowest
+    // programmed channel when its channel is gone.
+    void FollowFixedChannel(int slotAfter);
     int HighestProgrammedFrom(int slot) const;
     void MoveChannel(int source, int target);
 

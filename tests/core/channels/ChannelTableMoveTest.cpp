@@ -63,19 +63,60 @@ TEST_F(ChannelTableMoveTest, DeleteClosesTheGapWithBothBits)
     EXPECT_EQ(Image(382), 0x0D); // old slot 2, unscanned, is now slot 1
 }
 
-TEST_F(ChannelTableMoveTest, DeleteAndInsertKeepTheFixedChannelOnAProgrammedChannel)
+// The fixed channel follows the channel it names through a move.
+TEST_F(ChannelTableMoveTest, DeleteAndInsertKeepTheFixedChannelOnItsChannel)
 {
     ProgramSlots(4);
     radio.state.image[ChannelTable::kFixedChannelOffset] = 4;
     radio.table.DeleteChannel(0);
-    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 1);
+    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 3);
 
     radio.table.InsertChannel(0);
-    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 2);
+    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 4);
 
     radio.state.image[ChannelTable::kFixedChannelOffset] = 3;
     radio.table.DeleteChannel(3);
     EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 3);
+}
+
+TEST_F(ChannelTableMoveTest, TheFixedChannelFollowsItsChannelAcrossDeleteAndInsert)
+{
+    ProgramSlots(3);
+    radio.state.image[ChannelTable::kFixedChannelOffset] = 3;
+    radio.table.DeleteChannel(0);
+    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 2); // the old channel 3
+    radio.table.InsertChannel(1);
+    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 3);
+    radio.table.DeleteChannel(5); // beyond it
+    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 3);
+    radio.table.DeleteChannel(1); // an empty slot before it
+    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 2);
+}
+
+TEST_F(ChannelTableMoveTest, DeletingTheFixedChannelsOwnChannelGivesTheLowestProgrammedOne)
+{
+    ProgramSlots(3);
+    radio.state.image[ChannelTable::kFixedChannelOffset] = 1;
+    radio.table.DeleteChannel(0);
+    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 1); // the old channel 2 is now first
+
+    radio.table.ClearChannel(0);
+    radio.state.image[ChannelTable::kFixedChannelOffset] = 2;
+    radio.table.DeleteChannel(1);
+    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 0xFF); // no channel left
+}
+
+TEST_F(ChannelTableMoveTest, AFixedChannelOnAnEmptySlotBecomesTheLowestAndNoneStaysNone)
+{
+    radio.Program(2);
+    radio.Program(4);
+    radio.state.image[ChannelTable::kFixedChannelOffset] = 2; // slot 1 is empty
+    radio.table.InsertChannel(0);
+    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 4); // the old channel 3, now 4
+
+    radio.state.image[ChannelTable::kFixedChannelOffset] = 0xFF;
+    radio.table.DeleteChannel(0);
+    EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 0xFF);
 }
 
 TEST_F(ChannelTableMoveTest, CopyTakesRecordAndScanAddButNotOntoItself)
