@@ -87,12 +87,14 @@ long long LeadingInteger(const std::string& text)
         negative = text[i] == '-';
         ++i;
     }
-    constexpr long long limit = std::numeric_limits<long long>::max() / 10;
+    // A number beyond the range saturates: one more digit must not wrap it round.
+    constexpr long long largest = std::numeric_limits<long long>::max();
     long long value = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i) {
-        if (value > limit)
-            return negative ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
-        value = value * 10 + (text[i] - '0');
+        const int digit = text[i] - '0';
+        if (value > (largest - digit) / 10)
+            return negative ? std::numeric_limits<long long>::min() : largest;
+        value = value * 10 + digit;
     }
     return negative ? -value : value;
 }

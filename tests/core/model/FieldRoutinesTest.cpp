@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <limits>
 
 namespace qtr {
 namespace {
@@ -76,6 +77,21 @@ TEST(FieldRoutinesTest, NumbersIgnoreTheProcessLocale)
     EXPECT_DOUBLE_EQ(LeadingDecimal("-2.5e1"), -25.0);
     EXPECT_DOUBLE_EQ(LeadingDecimal("."), 0.0);
     EXPECT_EQ(LeadingInteger("  -42abc"), -42);
+}
+
+TEST(FieldRoutinesTest, NumbersBeyondTheRangeSaturateInsteadOfWrapping)
+{
+    constexpr long long largest = std::numeric_limits<long long>::max();
+    constexpr long long smallest = std::numeric_limits<long long>::min();
+    EXPECT_EQ(LeadingInteger("9223372036854775807"), largest);
+    EXPECT_EQ(LeadingInteger("9223372036854775808"), largest);
+    EXPECT_EQ(LeadingInteger("92233720368547758070"), largest);
+    EXPECT_EQ(LeadingInteger("-9223372036854775809"), smallest);
+    std::string text = "9223372036854775808";
+    EXPECT_EQ(ClampNumberText(text, 600, 15, 15), 600);
+    EXPECT_EQ(text, "600");
+    text = "18446744073709551617"; // 2^64 + 1
+    EXPECT_EQ(ClampNumberText(text, 10, 1, 1), 10);
 }
 
 } // namespace

@@ -109,7 +109,8 @@ TEST_F(FrequencyCodecTest, NormaliseForcesCodesAndClampsTones)
     const std::pair<const char*, const char*> cases[] = {
         {"D12", "D120N"},   {"D7", "D700N"},   {"D999X", "D777N"}, {"D023n", "D023N"}, {"D023I", "D023I"},
         {"67", "67.0"},     {"250.35", "250.3"}, {"300", "254.1"}, {"50", "67.0"},     {"d023N", "67.0"},
-        {"100.07", "100.0"}, {"99999999999999999999", "254.1"},
+        {"100.07", "100.0"}, {"99999999999999999999", "254.1"}, {"9223372036854775808", "254.1"},
+        {"-9223372036854775809", "67.0"},
     };
     for (const auto& [input, expected] : cases) {
         std::string text = input;
