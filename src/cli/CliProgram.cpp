@@ -163,6 +163,10 @@ bool CliProgram::LoadImage(const std::string& path)
     case datafile::ReadError::CannotOpen:
         Fail("cannot open " + path);
         return false;
+    case datafile::ReadError::DamagedIdentity:
+        Fail(path + ": " + app_.catalog.MessageText(datafile::kDamagedFileMessage, 1) + " " +
+             app_.catalog.MessageText(IdentityFaultMessage(result.fault), 1));
+        return false;
     default:
         Fail(path + ": " + app_.catalog.MessageText(datafile::kWrongFileMessage, 1));
         return false;

@@ -156,5 +156,22 @@ TEST_F(CliTest, ShowRefusesDamagedFiles)
     EXPECT_TRUE(run.out.empty());
 }
 
+TEST_F(CliTest, ShowRefusesAFileWhoseModelIdentityIsDamaged)
+{
+    RadioState state;
+    state.currentModel = *ModelRecordFor(0, 8);
+    BuildImageForCurrentModel(state);
+    auto bytes = datafile::Build(state.image, datafile::MagicFor(state.image));
+    bytes[datafile::kHeaderSize + 445] = 0x8B; // 15/16 channels on a VHF model
+    const std::string path = folder.File("damaged.dat");
+    test::TempFolder::WriteBytes(path, bytes);
+    const CliRun run = Cli("show " + path);
+    ExpectOneErrorLine(run);
+    EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("damaged"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("does not exist on its model"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+}
+
 } // namespace
 } // namespace qtr

@@ -99,6 +99,11 @@ ReadResult Parse(const std::vector<std::uint8_t>& bytes)
         return result;
     }
     std::copy(bytes.begin() + kHeaderSize, bytes.end(), result.image.begin());
+    result.fault = FindIdentityFault(result.image);
+    if (result.fault != IdentityFault::None) {
+        result.error = ReadError::DamagedIdentity;
+        result.image = {};
+    }
     return result;
 }
 

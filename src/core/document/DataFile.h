@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/ImageIdentity.h"
 #include "core/model/ImageView.h"
 
 #include <cstdint>
@@ -17,18 +18,23 @@ constexpr std::size_t kFileSize = kHeaderSize + kImageSize;
 constexpr const char* kStandardMagic = "ZR5816";
 constexpr const char* kLVariantMagic = "ZR581L";
 constexpr int kWrongFileMessage = 3003013;
+// A data file whose model identity the program cannot make; the detail names the file
+// and the message of the fault.
+constexpr int kDamagedFileMessage = 3900400;
 
-enum class ReadError { None, CannotOpen, WrongMagic, WrongLength };
+enum class ReadError { None, CannotOpen, WrongMagic, WrongLength, DamagedIdentity };
 
 struct ReadResult {
     ReadError error = ReadError::None;
+    IdentityFault fault = IdentityFault::None; // with DamagedIdentity
     ImageBytes image{};
 };
 
 // "ZR581L" for the L variants (fourth model-code character 'L'), "ZR5816" otherwise.
 std::string MagicFor(const ImageBytes& image);
 std::vector<std::uint8_t> Build(const ImageBytes& image, const std::string& magic);
-// Accepts exactly kFileSize bytes whose first seven are "ZR5816B" or "ZR581LB".
+// Accepts exactly kFileSize bytes whose first seven are "ZR5816B" or "ZR581LB" and whose
+// image holds a model identity the program can make; anything else gives no image.
 ReadResult Parse(const std::vector<std::uint8_t>& bytes);
 ReadResult Read(const std::string& path);
 

@@ -112,7 +112,7 @@ datafile::ReadError Document::OpenPath(const std::string& path)
 {
     const datafile::ReadResult result = datafile::Read(path);
     if (result.error != datafile::ReadError::None) {
-        ShowReadError(result.error);
+        ShowReadError(result, path);
         return result.error;
     }
     state_.image = result.image;
@@ -127,10 +127,18 @@ datafile::ReadError Document::OpenPath(const std::string& path)
     return datafile::ReadError::None;
 }
 
-void Document::ShowReadError(datafile::ReadError error)
+void Document::ShowReadError(const datafile::ReadResult& result, const std::string& path)
 {
-    if (error == datafile::ReadError::CannotOpen) {
+    if (result.error == datafile::ReadError::CannotOpen) {
         prompter_.Ask(ErrorText("Cannot open file."));
+        return;
+    }
+    if (result.error == datafile::ReadError::DamagedIdentity) {
+        prompter_.Ask({.captionId = msg::kErrorCaption,
+                       .messageId = datafile::kDamagedFileMessage,
+                       .detail = "\n" + path + "\n" + catalog_.MessageText(IdentityFaultMessage(result.fault)),
+                       .form = PromptForm::MessageThenDetail,
+                       .icon = Icon::Error});
         return;
     }
     prompter_.Ask({.captionId = msg::kErrorCaption, .messageId = datafile::kWrongFileMessage, .icon = Icon::Error});

@@ -44,7 +44,7 @@ public:
 
 private:
     void AdoptFileName(const std::string& path);
-    void ShowReadError(datafile::ReadError error);
+    void ShowReadError(const datafile::ReadResult& result, const std::string& path);
     std::optional<std::string> ChooseSavePath();
     bool WriteTo(const std::string& path, const std::string& magic);
     bool EnoughSpaceFor(const std::string& path);

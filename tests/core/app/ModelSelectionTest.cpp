@@ -3,6 +3,7 @@
 #include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
 #include "core/base/ShellHooks.h"
+#include "core/document/DataFile.h"
 #include "core/document/Document.h"
 #include "core/model/FrequencyCodec.h"
 #include "NoFilePicker.h"
@@ -185,6 +186,27 @@ TEST_F(ModelSelectionTest, ModelChangeToTwoParlaneChannelsSetsTheKeysAndLeavesTh
     EXPECT_EQ(state.image[353], 0xFF);
     EXPECT_EQ(state.image[356], 1);
     ExpectUnchanged(state, {283, 287, 354, 355, 357, 358, 359, 360, 361, 362, 363});
+}
+
+// Every model and channel class that Model Information offers gives an image whose data
+// file opens again, whichever model the dialog started from.
+TEST_F(ModelSelectionTest, EveryChosenModelAndClassSavesAFileThatOpensAgain)
+{
+    for (const auto& start : {test::RecordFor(0, 0x10), test::RecordFor(7, 0x8B, true)}) {
+        for (int model = 0; model < kModelTypeCount; ++model) {
+            for (std::size_t position = 0; position < 4; ++position) {
+                test::StartWithModel(state, start);
+                auto dialog = Open();
+                dialog.SelectModel(model);
+                if (position >= dialog.ChannelEntries().size())
+                    continue;
+                dialog.SelectChannel(static_cast<int>(position));
+                ASSERT_EQ(dialog.Ok(), ModelSelection::Outcome::Closed);
+                const auto parsed = datafile::Parse(datafile::Build(state.image, datafile::MagicFor(state.image)));
+                EXPECT_EQ(parsed.error, datafile::ReadError::None) << model << " " << position;
+            }
+        }
+    }
 }
 
 TEST_F(ModelSelectionTest, CancelRestoresImageAndChannelCount)

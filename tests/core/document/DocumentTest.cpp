@@ -4,6 +4,7 @@
 #include "core/base/MessageCatalog.h"
 #include "core/base/ShellHooks.h"
 #include "core/document/DataFile.h"
+#include "core/model/ModelChoice.h"
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
 #include "TestImages.h"
@@ -125,6 +126,77 @@ TEST_F(DocumentTest, RefusedFilesLeaveEverythingAsItWas)
         EXPECT_EQ(state.currentModel, model);
         EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003013});
         EXPECT_EQ(shell.closed, 0);
+    }
+}
+
+// A correct header over a body whose model identity the program never makes.
+TEST_F(DocumentTest, AFileWithADamagedModelIdentityIsRefusedNamingTheFileAndTheFault)
+{
+    RadioState vhf;
+    test::StartWithModel(vhf, test::RecordFor(0, 0x15));
+    struct Damage {
+        std::size_t offset;
+        std::uint8_t value;
+        IdentityFault fault;
+    };
+    const Damage damages[] = {{440, 'X', IdentityFault::UnknownModelCode},
+                              {447, 'Q', IdentityFault::UnknownLine},
+                              {445, 0x20, IdentityFault::UnknownChannelClass},
+                              {445, 0x8B, IdentityFault::ChannelClassNotOfModel}};
+    const std::string path = folder.File("damaged.dat");
+    for (const auto& damage : damages) {
+        auto bytes = datafile::Build(vhf.image, "ZR5816");
+        bytes[datafile::kHeaderSize + damage.offset] = damage.value;
+        test::TempFolder::WriteBytes(path, bytes);
+        EXPECT_EQ(datafile::Read(path).fault, damage.fault) << damage.offset;
+
+        state.image[30] = 0x77;
+        const auto before = state.image;
+        const auto model = state.currentModel;
+        const std::string name = document.Name();
+        prompter.asked.clear();
+        EXPECT_EQ(document.OpenPath(path), datafile::ReadError::DamagedIdentity);
+        EXPECT_EQ(state.image, before);
+        EXPECT_EQ(state.currentModel, model);
+        EXPECT_EQ(document.Name(), name);
+        EXPECT_TRUE(document.IsModified());
+        EXPECT_EQ(shell.closed, 0);
+        EXPECT_EQ(shell.posted, 0);
+        ASSERT_EQ(prompter.AskedIds(), std::vector<int>{3900400});
+        EXPECT_NE(prompter.asked.front().detail.find(path), std::string::npos);
+    }
+}
+
+TEST_F(DocumentTest, AGarbageBodyBehindAGoodHeaderIsRefused)
+{
+    std::vector<std::uint8_t> bytes(datafile::kFileSize);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    const std::string header = "ZR5816BB";
+    std::copy(header.begin(), header.end(), bytes.begin());
+    test::TempFolder::WriteBytes(folder.File("garbage.dat"), bytes);
+    EXPECT_EQ(document.OpenPath(folder.File("garbage.dat")), datafile::ReadError::DamagedIdentity);
+}
+
+// Whatever the program makes (the first image, File New, the command-line tool's new)
+// for any model and channel class it offers opens again.
+TEST(DataFileRoundTripTest, EveryImageTheProgramMakesOpensAgain)
+{
+    for (int model = 0; model < kModelTypeCount; ++model) {
+        for (const int channels : {2, 8, 15, 16}) {
+            const auto record = ModelRecordFor(model, channels);
+            if (!record)
+                continue;
+            RadioState state;
+            state.currentModel = *record;
+            BuildImageForCurrentModel(state);
+            auto parsed = datafile::Parse(datafile::Build(state.image, datafile::MagicFor(state.image)));
+            EXPECT_EQ(parsed.error, datafile::ReadError::None) << model << " " << channels;
+            BuildImageForNewDocument(state);
+            parsed = datafile::Parse(datafile::Build(state.image, datafile::MagicFor(state.image)));
+            EXPECT_EQ(parsed.error, datafile::ReadError::None) << model << " " << channels;
+            EXPECT_EQ(parsed.image, state.image);
+        }
     }
 }
 
