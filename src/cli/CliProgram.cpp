@@ -113,7 +113,7 @@ int CliProgram::Fail(const std::string& message) const
 bool CliProgram::LoadTexts()
 {
     app_.catalog.SetFolder(programFolder_);
-    auto ids = MessageCatalog::RequiredMessages();
+    auto ids = MessageCatalog::ProgramMessages();
     const int result = app_.catalog.LoadLanguage(ids, MessageCatalog::kEnglish);
     if (result == MessageCatalog::kLoaded)
         return true;

@@ -40,6 +40,19 @@ constexpr IdRange kRequiredRanges[] = {
     {3420222, 3420226, 2},
 };
 
+// Texts of the program's own range, for what the required list has no message for.
+constexpr IdRange kOwnRanges[] = {
+    {3900101, 3900115, 1}, // radio link: port problems, demo radio, transfer guidance and steps
+};
+
+void AppendRanges(std::vector<int>& ids, std::span<const IdRange> ranges)
+{
+    for (const IdRange& range : ranges) {
+        for (int id = range.first; id <= range.last; id += range.step)
+            ids.push_back(id);
+    }
+}
+
 // The leading digit of a seven-digit identifier names its group.
 constexpr int kGroupDivisor = 1000000;
 // Plain texts fill fixed-size controls and buffers of the window side.
@@ -164,10 +177,14 @@ std::string PlainText(std::string_view text)
 std::vector<int> MessageCatalog::RequiredMessages()
 {
     std::vector<int> ids;
-    for (const IdRange& range : kRequiredRanges) {
-        for (int id = range.first; id <= range.last; id += range.step)
-            ids.push_back(id);
-    }
+    AppendRanges(ids, kRequiredRanges);
+    return ids;
+}
+
+std::vector<int> MessageCatalog::ProgramMessages()
+{
+    std::vector<int> ids = RequiredMessages();
+    AppendRanges(ids, kOwnRanges);
     return ids;
 }
 
