@@ -2,7 +2,9 @@
 
 #include "cli/QuietProgress.h"
 #include "core/channels/ChannelGridText.h"
+#include "core/link/LinkStep.h"
 #include "core/link/PortDirectory.h"
+#include "core/link/PortFailure.h"
 #include "core/link/RadioInformationQuery.h"
 #include "core/link/RadioSession.h"
 #include "core/link/WriteReadiness.h"
@@ -12,6 +14,7 @@
 #include "core/model/ModelDefaults.h"
 #include "core/model/TestFrequencyFields.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iomanip>
 #include <ostream>
@@ -32,7 +35,8 @@ constexpr const char* kUsage =
     "      Writes a data file to the radio on the port (Write to Radio).\n"
     "  qtr31x-cli info --port <n|device> [--retries N]\n"
     "      Prints what the radio on the port says about itself (Radio Information).\n"
-    "Port n is the device named by the setting Ports/COMn, else /dev/ttyUSB{n-1}; a path names\n"
+    "Port n is the device named by the setting Ports/COMn of the desktop program (read from\n"
+    "$XDG_CONFIG_HOME or ~/.config, HALVERN/QTR31X.conf), else /dev/ttyUSB{n-1}; a path names\n"
     "the device itself. A failed exchange with the radio is tried again N times (default 0).\n"
     "\n"
     "Models: 0 \"RB-7100 LMR (VHF)\", 1 \"RB-7100L LMR (VHF)\", 2 \"RB-8100 LMR (UHF)\",\n"
@@ -59,9 +63,10 @@ std::optional<int> WholeNumber(const std::string& text)
 
 CliProgram::CliProgram(const std::string& programFolder, std::ostream& out, std::ostream& err)
     : out_(out), err_(err), programFolder_(programFolder), console_(err), prompter_(console_, err),
-      app_(prompter_, *this, shell_)
+      app_(prompter_, *this, shell_), settings_(IniSettingsFile::DefaultPath()), ports_(settings_)
 {
     console_.UseCatalog(app_.catalog);
+    console_.UseWording([this](const Prompt& prompt) { return RadioWording(prompt); });
 }
 
 int CliProgram::Run(const std::vector<std::string>& words)
@@ -113,7 +118,7 @@ int CliProgram::Fail(const std::string& message) const
 bool CliProgram::LoadTexts()
 {
     app_.catalog.SetFolder(programFolder_);
-    auto ids = MessageCatalog::RequiredMessages();
+    auto ids = MessageCatalog::ProgramMessages();
     const int result = app_.catalog.LoadLanguage(ids, MessageCatalog::kEnglish);
     if (result == MessageCatalog::kLoaded)
         return true;
@@ -211,9 +216,34 @@ std::optional<std::string> CliProgram::PrepareLink(const CliArguments& arguments
 
 bool CliProgram::Transfer(TransferDialogModel::Direction direction)
 {
-    QuietProgress progress;
-    TransferDialogModel transfer(app_, link_, progress, direction);
+    TransferDialogModel transfer(app_, link_, progress_, direction);
     return transfer.Start();
+}
+
+std::optional<std::string> CliProgram::RadioWording(const Prompt& prompt) const
+{
+    if (prompt.messageId == RadioSession::kCannotOpenPortId) {
+        const std::string hint = link_.OpenFailureHint();
+        return "cannot open " + PortFailureText(link_.OpenFailure(), app_.catalog) + (hint.empty() ? "" : "\n" + hint);
+    }
+    if (prompt.buttons == Buttons::RetryCancel)
+        return FailedExchangeText(prompt);
+    return std::nullopt;
+}
+
+// Every Retry/Cancel message of the language file ends with a paragraph about the two
+// buttons; that one goes, and what was under way comes in its place, with the option that
+// tries again once the retries given are used up.
+std::string CliProgram::FailedExchangeText(const Prompt& prompt) const
+{
+    std::string text = PromptText(prompt, app_.catalog);
+    if (const auto buttons = text.rfind("\n\n"); buttons != std::string::npos)
+        text.erase(buttons);
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    if (const std::string step = LinkStepText(progress_.Step(), app_.catalog);
+        !step.empty() && prompt.messageId == RadioSession::kCommunicationFailedId)
+        text += " (" + step + ")";
+    return prompter_.RetriesLeft() > 0 ? text : text + " Run again with --retries N to try N more times.";
 }
 
 int CliProgram::Read(const CliArguments& arguments)
@@ -251,7 +281,7 @@ int CliProgram::Info(const CliArguments& arguments)
         return 1;
     if (const auto problem = PrepareLink(arguments))
         return Fail(*problem);
-    RadioSession session(link_, prompter_);
+    RadioSession session(link_, prompter_, app_.catalog, &progress_);
     const auto information = RadioInformationQuery(session).Run();
     if (!information)
         return 1;

@@ -3,7 +3,9 @@
 #include "cli/CliArguments.h"
 #include "cli/ConsolePrompter.h"
 #include "cli/RetryingPrompter.h"
-#include "core/base/MemorySettingsStore.h"
+#include "cli/QuietProgress.h"
+#include "core/base/IniSettingsFile.h"
+#include "core/base/OverlaySettingsStore.h"
 #include "core/app/Workspace.h"
 #include "core/base/ShellHooks.h"
 #include "core/base/FilePicker.h"
@@ -43,6 +45,11 @@ private:
     void ShowEmbeddedMessage();
     void Line(const std::string& label, const std::string& value);
     std::string Text(int id) const;
+    // The command line's own words for the radio's prompts: the device and the system's
+    // reason when a port cannot be opened, and what failed and --retries after a failed
+    // exchange, instead of the buttons and menus of the desktop program.
+    std::optional<std::string> RadioWording(const Prompt& prompt) const;
+    std::string FailedExchangeText(const Prompt& prompt) const;
 
     std::optional<std::string> ChooseOpenPath(const std::string&) override { return std::nullopt; }
     std::optional<std::string> ChooseSavePath(const std::string&, const std::string&) override { return std::nullopt; }
@@ -54,8 +61,10 @@ private:
     ConsolePrompter console_;
     RetryingPrompter prompter_;
     Workspace app_;
-    MemorySettingsStore ports_; // a port given as a device becomes port 1
+    IniSettingsFile settings_; // the desktop program's, for the devices of the ports
+    OverlaySettingsStore ports_; // a port given as a device becomes port 1
     RadioLink link_;
+    QuietProgress progress_;
 };
 
 } // namespace qtr::cli

@@ -6,9 +6,18 @@
 
 namespace qtr::cli {
 
+std::string ConsolePrompter::Text(const Prompt& prompt) const
+{
+    if (wording_) {
+        if (auto own = wording_(prompt))
+            return *own;
+    }
+    return catalog_ ? PromptText(prompt, *catalog_) : prompt.detail;
+}
+
 Answer ConsolePrompter::Ask(const Prompt& prompt)
 {
-    out_ << "qtr31x-cli: " << (catalog_ ? PromptText(prompt, *catalog_) : prompt.detail) << '\n';
+    out_ << "qtr31x-cli: " << Text(prompt) << '\n';
     switch (prompt.buttons) {
     case Buttons::Ok:
         return Answer::Ok;

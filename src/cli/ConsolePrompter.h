@@ -2,7 +2,10 @@
 
 #include "core/base/Prompter.h"
 
+#include <functional>
 #include <iosfwd>
+#include <optional>
+#include <string>
 
 namespace qtr {
 class MessageCatalog;
@@ -14,13 +17,20 @@ namespace qtr::cli {
 // that is the only choice, Cancel (or No) otherwise, so a script never hangs.
 class ConsolePrompter : public Prompter {
 public:
+    // The words of a prompt that the command line says its own way; none for the others.
+    using Wording = std::function<std::optional<std::string>(const Prompt&)>;
+
     explicit ConsolePrompter(std::ostream& out) : out_(out) {}
     // The catalogue lives in the program state, which is built after the prompter.
     void UseCatalog(const MessageCatalog& catalog) { catalog_ = &catalog; }
+    void UseWording(Wording wording) { wording_ = std::move(wording); }
     Answer Ask(const Prompt& prompt) override;
 
 private:
+    std::string Text(const Prompt& prompt) const;
+
     const MessageCatalog* catalog_ = nullptr;
+    Wording wording_;
     std::ostream& out_;
 };
 

@@ -12,6 +12,7 @@ class RetryingPrompter : public Prompter {
 public:
     RetryingPrompter(Prompter& inner, std::ostream& err) : inner_(inner), err_(err) {}
     void SetRetries(int retries) { retriesLeft_ = retries; }
+    int RetriesLeft() const { return retriesLeft_; }
     Answer Ask(const Prompt& prompt) override;
 
 private:

@@ -21,10 +21,11 @@ struct CliRun {
 
 class CliTest : public ::testing::Test {
 protected:
-    CliRun Cli(const std::string& arguments)
+    // `environment` goes before the command, as "NAME=value ".
+    CliRun Cli(const std::string& arguments, const std::string& environment = "")
     {
         const std::string errPath = folder.File("stderr.txt");
-        const std::string command = std::string(QTR_CLI_PATH) + " " + arguments + " 2>" + errPath;
+        const std::string command = environment + QTR_CLI_PATH + " " + arguments + " 2>" + errPath;
         CliRun run;
         FILE* pipe = popen(command.c_str(), "r");
         char buffer[4096];
@@ -171,6 +172,22 @@ TEST_F(CliTest, ShowRefusesAFileWhoseModelIdentityIsDamaged)
     EXPECT_NE(run.err.find("damaged"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("does not exist on its model"), std::string::npos) << run.err;
     EXPECT_TRUE(run.out.empty());
+}
+
+// Nothing about the desktop program's menus: the tool has none.
+TEST_F(CliTest, APortThatCannotBeOpenedIsOneLineNamingTheDeviceAndTheReason)
+{
+    std::filesystem::create_directories(folder.File("config/HALVERN"));
+    const std::string lines = "[Ports]\nCOM3=/some/device\nCOM4=" + folder.File("config/HALVERN/QTR31X.conf") + "\n";
+    test::TempFolder::WriteBytes(folder.File("config/HALVERN/QTR31X.conf"), {lines.begin(), lines.end()});
+    const std::string settings = "XDG_CONFIG_HOME=" + folder.File("config") + " ";
+
+    const CliRun missing = Cli("info --port 3", settings);
+    EXPECT_NE(missing.status, 0);
+    EXPECT_EQ(missing.err, "qtr31x-cli: cannot open /some/device: no device (No such file or directory)\n");
+    const CliRun notSerial = Cli("info --port 4", settings);
+    EXPECT_EQ(notSerial.err, "qtr31x-cli: cannot open " + folder.File("config/HALVERN/QTR31X.conf") +
+                                 ": not a serial device\n");
 }
 
 } // namespace

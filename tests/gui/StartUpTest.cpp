@@ -85,6 +85,15 @@ TEST(StartUpTest, ARefusedCommandLineFileLeavesTheFirstImage)
     EXPECT_EQ(frame.windowTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
 }
 
+TEST(StartUpTest, AMissingCommandLineFileIsNamedInItsMessage)
+{
+    test::TempFolder folder;
+    GuiHarness harness;
+    harness.Start({folder.File("gone.dat")});
+    ASSERT_EQ(harness.prompter.asked.size(), 1u);
+    EXPECT_EQ(harness.prompter.asked[0].detail, "Cannot open file.\n" + folder.File("gone.dat") + "\nNo such file or directory");
+}
+
 TEST(StartUpTest, SettingsAreWrittenAtExit)
 {
     GuiHarness harness;

@@ -1,6 +1,9 @@
 #include "RadioPair.h"
 #include "TempFolder.h"
+#include "core/base/MemorySettingsStore.h"
 #include "core/document/DataFile.h"
+#include "core/link/PortDirectory.h"
+#include "core/link/SerialPort.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +26,10 @@ protected:
     {
         const std::string out = folder.File("out.txt");
         const std::string err = folder.File("err.txt");
-        const int status = std::system((std::string(QTR_CLI_PATH) + " " + arguments + " >" + out + " 2>" + err).c_str());
+        // The desktop program's settings, as the tool finds them, are the test's own.
+        const std::string settings = "XDG_CONFIG_HOME=" + folder.File("config") + " ";
+        const int status =
+            std::system((settings + QTR_CLI_PATH + " " + arguments + " >" + out + " 2>" + err).c_str());
         const auto outBytes = test::TempFolder::ReadBytes(out);
         const auto errBytes = test::TempFolder::ReadBytes(err);
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(outBytes.begin(), outBytes.end()),
@@ -97,6 +103,50 @@ TEST_F(CliLinkTest, AFailedExchangeIsTriedAgainAsOftenAsAskedAndThenFails)
     EXPECT_EQ(std::count(heard.begin(), heard.end(), wire::kIdentityRequest), 2);
     EXPECT_EQ(heard.back(), wire::kEnd);
     EXPECT_FALSE(std::filesystem::exists(folder.File("radio.dat")));
+}
+
+TEST_F(CliLinkTest, APortNumberOpensTheDeviceTheDesktopProgramsSettingsName)
+{
+    sim::RadioSimulator radio(test::Radio("P7100"));
+    std::filesystem::create_directories(folder.File("config/HALVERN"));
+    const std::string lines = "[Backup]\nComPort=1\n\n[Ports]\nCOM3=" + radio.Start() + "\n";
+    test::TempFolder::WriteBytes(folder.File("config/HALVERN/QTR31X.conf"), {lines.begin(), lines.end()});
+    const Outcome info = Cli("info --port 3");
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.out.rfind("Model Type: RB-7100 LMR (VHF)\n", 0), 0u) << info.out;
+}
+
+// The running read is untouched by the second program: it still reads the whole radio.
+TEST_F(CliLinkTest, ASecondProgramIsToldInOneLineThatThePortIsBusy)
+{
+    sim::RadioSimulator radio(test::Radio("P7100"));
+    radio.Start();
+    SerialPort running;
+    MemorySettingsStore ports;
+    ports.WriteText(PortDirectory::kSection, "COM1", radio.SlavePath());
+    running.UseDeviceSettings(&ports);
+    ASSERT_EQ(running.SetOpen(1), 1);
+    const Outcome second = Cli("info " + Port(radio));
+    EXPECT_NE(second.status, 0);
+    EXPECT_EQ(second.err, "qtr31x-cli: cannot open " + radio.SlavePath() +
+                              ": in use by another program (Device or resource busy)\n");
+    EXPECT_TRUE(radio.Received().empty());
+    running.SetOpen(0);
+    EXPECT_EQ(Cli("info " + Port(radio)).status, 0);
+}
+
+TEST_F(CliLinkTest, AFailedExchangeSaysWhatFailedAndHowToTryAgainWithoutButtons)
+{
+    auto profile = test::Radio("P7100");
+    profile.faults.push_back({sim::Step::ReadBlock, sim::FaultKind::Silence, 4, 0});
+    sim::RadioSimulator radio(profile);
+    radio.Start();
+    const Outcome read = Cli("read " + Port(radio) + folder.File("radio.dat"));
+    EXPECT_NE(read.status, 0);
+    EXPECT_EQ(read.err.find("Click"), std::string::npos) << read.err;
+    EXPECT_NE(read.err.find("(Reading block 5 of 16)"), std::string::npos) << read.err;
+    EXPECT_NE(read.err.find("--retries N"), std::string::npos) << read.err;
+    EXPECT_EQ(std::count(read.err.begin(), read.err.end(), '\n'), 1) << read.err;
 }
 
 } // namespace

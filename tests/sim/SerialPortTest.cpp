@@ -1,4 +1,5 @@
 #include "PseudoTerminal.h"
+#include "TempFolder.h"
 #include "core/link/PortDirectory.h"
 #include "core/link/PortProbe.h"
 #include "core/link/SerialPort.h"
@@ -137,6 +138,55 @@ TEST_F(SerialPortTest, OnlyATerminalThatTakesTheSettingsCountsAsASerialPort)
     EXPECT_EQ(port_.SetOpen(1), 0); // /dev/null opens but takes no line settings
     EXPECT_EQ(port_.IsRs232(), 0);
     port_.SetOpen(0);
+}
+
+// The lock is per open file description, so a second open in this very process, and
+// as root, is refused as a second program would be.
+TEST_F(SerialPortTest, APortInUseIsRefusedAsBusyAndTheTransferOnItGoesOn)
+{
+    ASSERT_EQ(port_.SetOpen(1), 1);
+    SerialPort second;
+    second.UseDeviceSettings(&pty_.Settings());
+    EXPECT_EQ(second.SetOpen(1), 0);
+    EXPECT_EQ(second.OpenFailure().problem, PortProblem::Busy);
+    EXPECT_EQ(second.OpenFailure().device, port_.DeviceName());
+    EXPECT_EQ(second.SetOpen(0), 0);
+
+    EXPECT_EQ(port_.WriteText("PROGRAM"), 1);
+    char heard[8] = {};
+    EXPECT_EQ(read(master_, heard, 7), 7);
+    EXPECT_STREQ(heard, "PROGRAM");
+    Send("\x06");
+    std::uint8_t ack = 0;
+    EXPECT_EQ(port_.ReadBytes(&ack, 1), 1);
+    EXPECT_EQ(ack, 0x06);
+    const termios tio = SeenSettings();
+    EXPECT_EQ(cfgetospeed(&tio), static_cast<speed_t>(B9600));
+
+    port_.SetOpen(0);
+    EXPECT_EQ(second.SetOpen(1), 1);
+    EXPECT_EQ(second.OpenFailure().problem, PortProblem::None);
+}
+
+TEST_F(SerialPortTest, TheProbeSaysWhyEachUnusablePortCannotBeUsed)
+{
+    test::TempFolder folder;
+    test::TempFolder::WriteBytes(folder.File("plain"), {1, 2, 3});
+    pty_.Settings().WriteText(PortDirectory::kSection, "COM4", folder.File("plain"));
+    test::PseudoTerminal busy;
+    SerialPort holder;
+    holder.UseDeviceSettings(&busy.Settings());
+    ASSERT_EQ(holder.SetOpen(1), 1);
+    pty_.Settings().WriteText(PortDirectory::kSection, "COM5", holder.DeviceName());
+
+    const auto ports = ProbePorts(port_);
+    EXPECT_EQ(ports[0].problem, PortProblem::None);      // a pseudo-terminal
+    EXPECT_EQ(ports[1].problem, PortProblem::NotSerial); // /dev/null
+    EXPECT_EQ(ports[2].problem, PortProblem::NoDevice);  // missing
+    EXPECT_EQ(ports[3].problem, PortProblem::NotSerial); // a regular file
+    EXPECT_EQ(ports[4].problem, PortProblem::Busy);
+    EXPECT_FALSE(ports[4].usable);
+    EXPECT_TRUE(holder.IsOpen());
 }
 
 TEST_F(SerialPortTest, TheProbeOffersOnlyTheSerialPortsAndKeepsTheSelection)

@@ -19,7 +19,7 @@ TransferDialogModel::TransferDialogModel(Workspace& app, RadioLink& link, Transf
 bool TransferDialogModel::Start()
 {
     progress_.SetButtonsEnabled(false);
-    RadioSession session(link_, app_.prompter);
+    RadioSession session(link_, app_.prompter, app_.catalog, &progress_);
     RadioTransfer transfer(session, app_.state, progress_);
     const bool done = direction_ == Direction::Read ? transfer.ReadFromRadio(identity_)
                                                     : transfer.WriteToRadio(identity_);

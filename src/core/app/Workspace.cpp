@@ -64,7 +64,7 @@ int Workspace::Start(const SettingsStore& store, const std::string& executablePa
 
 int Workspace::ReloadLanguage()
 {
-    auto ids = MessageCatalog::RequiredMessages();
+    auto ids = MessageCatalog::ProgramMessages();
     const int result = catalog.LoadLanguage(ids, language);
     if (result == MessageCatalog::kLoaded)
         return result;

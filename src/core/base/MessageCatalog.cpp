@@ -37,8 +37,22 @@ constexpr IdRange kRequiredRanges[] = {
     {3019001, 3019001, 1}, {3310001, 3310031, 2}, {3320017, 3320019, 2}, {3370001, 3370005, 2},
     {3380001, 3380051, 2}, {3390013, 3390043, 2}, {3400001, 3400007, 2}, {3420001, 3420033, 2},
     {3420040, 3420066, 2}, {3420067, 3420067, 1}, {3420068, 3420076, 2}, {3420080, 3420200, 2},
-    {3420222, 3420226, 2}, {3900400, 3900404, 1},
+    {3420222, 3420226, 2},
 };
+
+// Texts of the program's own range, for what the required list has no message for.
+constexpr IdRange kOwnRanges[] = {
+    {3900101, 3900115, 1}, // radio link: port problems, demo radio, transfer guidance and steps
+    {3900400, 3900404, 1}, // damaged data files
+};
+
+void AppendRanges(std::vector<int>& ids, std::span<const IdRange> ranges)
+{
+    for (const IdRange& range : ranges) {
+        for (int id = range.first; id <= range.last; id += range.step)
+            ids.push_back(id);
+    }
+}
 
 // The leading digit of a seven-digit identifier names its group.
 constexpr int kGroupDivisor = 1000000;
@@ -164,10 +178,14 @@ std::string PlainText(std::string_view text)
 std::vector<int> MessageCatalog::RequiredMessages()
 {
     std::vector<int> ids;
-    for (const IdRange& range : kRequiredRanges) {
-        for (int id = range.first; id <= range.last; id += range.step)
-            ids.push_back(id);
-    }
+    AppendRanges(ids, kRequiredRanges);
+    return ids;
+}
+
+std::vector<int> MessageCatalog::ProgramMessages()
+{
+    std::vector<int> ids = RequiredMessages();
+    AppendRanges(ids, kOwnRanges);
     return ids;
 }
 

@@ -15,6 +15,9 @@ public:
 
     // The identifiers the program uses; LoadLanguage must find every one of them.
     static std::vector<int> RequiredMessages();
+    // The required list and the program's own texts beyond it (3900000 to 3999999):
+    // what the program loads.
+    static std::vector<int> ProgramMessages();
     // File name of a language (language 1 to 3), without folder, e.g. "qtr31x_e.lng".
     static std::string LanguageFileName(int language);
 

@@ -12,6 +12,7 @@
 #include <random>
 
 #include <fcntl.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace qtr::datafile {
@@ -109,16 +110,38 @@ ReadResult Parse(const std::vector<std::uint8_t>& bytes)
 
 ReadResult Read(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file || std::filesystem::is_directory(path))
-        return ReadResult{ReadError::CannotOpen, {}};
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return ReadResult{.error = ReadError::CannotOpen, .reason = SystemReason(errno)};
     // One byte past the expected size is enough to tell a too-long file.
     std::vector<std::uint8_t> bytes(kFileSize + 1);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    if (file.bad())
-        return ReadResult{ReadError::CannotOpen, {}};
+    std::size_t received = 0;
+    while (received < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + received, bytes.size() - received);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno; // a folder fails here
+            ::close(fd);
+            return ReadResult{.error = ReadError::CannotOpen, .reason = SystemReason(error)};
+        }
+        if (n == 0)
+            break;
+        received += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(received);
     return Parse(bytes);
+}
+
+bool KnownToHaveLessRoomThan(const std::string& path, std::uintmax_t kilobytes)
+{
+    struct statvfs info {};
+    std::error_code error;
+    const std::string folder = std::filesystem::absolute(path, error).parent_path().string();
+    if (error || ::statvfs(folder.c_str(), &info) != 0 || info.f_blocks == 0)
+        return false;
+    return static_cast<std::uintmax_t>(info.f_bavail) * info.f_frsize / 1024 < kilobytes;
 }
 
 std::optional<std::string> WriteAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes)

@@ -28,6 +28,7 @@ struct ReadResult {
     ReadError error = ReadError::None;
     IdentityFault fault = IdentityFault::None; // with DamagedIdentity
     ImageBytes image{};
+    std::string reason; // the system's, when the file cannot be opened or read
 };
 
 // "ZR581L" for the L variants (fourth model-code character 'L'), "ZR5816" otherwise.
@@ -37,6 +38,10 @@ std::vector<std::uint8_t> Build(const ImageBytes& image, const std::string& magi
 // image holds a model identity the program can make; anything else gives no image.
 ReadResult Parse(const std::vector<std::uint8_t>& bytes);
 ReadResult Read(const std::string& path);
+// The free-space check before a save means something only where the file system tells
+// its size: virtual ones report no blocks at all. True when the target's file system
+// reports a size and less than `kilobytes` free; a failing query counts as room.
+bool KnownToHaveLessRoomThan(const std::string& path, std::uintmax_t kilobytes);
 
 // Writes through a temporary file in the same folder and renames it over the target,
 // so an interrupted save never leaves a truncated file. Gives the system's reason on failure.

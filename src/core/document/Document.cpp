@@ -103,16 +103,22 @@ void Document::OpenDataFile()
         if (!path)
             return;
         lastPath_ = *path;
-        if (OpenPath(*path) != datafile::ReadError::CannotOpen)
+        // The dialog that comes back still shows the name.
+        if (Load(*path, Naming::FixedText) != datafile::ReadError::CannotOpen)
             return;
     }
 }
 
 datafile::ReadError Document::OpenPath(const std::string& path)
 {
+    return Load(path, Naming::NameAndReason);
+}
+
+datafile::ReadError Document::Load(const std::string& path, Naming naming)
+{
     const datafile::ReadResult result = datafile::Read(path);
     if (result.error != datafile::ReadError::None) {
-        ShowReadError(result, path);
+        ShowReadError(result, path, naming);
         return result.error;
     }
     state_.image = result.image;
@@ -127,10 +133,11 @@ datafile::ReadError Document::OpenPath(const std::string& path)
     return datafile::ReadError::None;
 }
 
-void Document::ShowReadError(const datafile::ReadResult& result, const std::string& path)
+void Document::ShowReadError(const datafile::ReadResult& result, const std::string& path, Naming naming)
 {
     if (result.error == datafile::ReadError::CannotOpen) {
-        prompter_.Ask(ErrorText("Cannot open file."));
+        const std::string named = naming == Naming::NameAndReason ? "\n" + path + "\n" + result.reason : "";
+        prompter_.Ask(ErrorText("Cannot open file." + named));
         return;
     }
     if (result.error == datafile::ReadError::DamagedIdentity) {
@@ -181,21 +188,11 @@ void Document::SaveDataFileAs()
     state_.MarkSaved();
 }
 
-bool Document::EnoughSpaceFor(const std::string& path)
-{
-    std::error_code error;
-    const auto space = std::filesystem::space(std::filesystem::absolute(path).parent_path(), error);
-    if (error || space.available / 1024 >= kMinimumFreeKilobytes)
-        return true;
-    prompter_.Ask(ErrorText(std::strerror(ENOSPC)));
-    return false;
-}
-
 bool Document::WriteTo(const std::string& path, const std::string& magic)
 {
-    if (!EnoughSpaceFor(path))
-        return false;
-    const auto failure = datafile::Write(path, state_.image, magic);
+    const auto failure = datafile::KnownToHaveLessRoomThan(path, kMinimumFreeKilobytes)
+                             ? std::optional<std::string>(std::strerror(ENOSPC))
+                             : datafile::Write(path, state_.image, magic);
     if (failure)
         prompter_.Ask(ErrorText("Cannot save file.\n" + path + "\n" + *failure));
     return !failure;

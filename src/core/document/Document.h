@@ -37,17 +37,19 @@ public:
 
     void NewDocument();
     void OpenDataFile();
-    // Loads the file into the image, or tells the user why not.
+    // Loads the file into the image, or tells the user why not; a file that cannot be
+    // opened is named, with the system's reason, since no dialog shows its name.
     datafile::ReadError OpenPath(const std::string& path);
     void SaveDataFile();
     void SaveDataFileAs();
 
 private:
     void AdoptFileName(const std::string& path);
-    void ShowReadError(const datafile::ReadResult& result, const std::string& path);
+    enum class Naming { FixedText, NameAndReason };
+    datafile::ReadError Load(const std::string& path, Naming naming);
+    void ShowReadError(const datafile::ReadResult& result, const std::string& path, Naming naming);
     std::optional<std::string> ChooseSavePath();
     bool WriteTo(const std::string& path, const std::string& magic);
-    bool EnoughSpaceFor(const std::string& path);
 
     RadioState& state_;
     const MessageCatalog& catalog_;

@@ -30,7 +30,9 @@ std::vector<ProbedPort> ProbePorts(SerialPort& port)
         port.SetPort(static_cast<std::uint8_t>(number));
         SerialPort::DelayMs(kSettleMs);
         const bool opened = port.SetOpen(1) != 0;
-        ports.push_back({number, port.DeviceName(), opened && port.IsRs232() != 0});
+        const bool serial = opened && port.IsRs232() != 0;
+        const PortProblem problem = opened ? PortProblem::NotSerial : port.OpenFailure().problem;
+        ports.push_back({number, port.DeviceName(), serial, serial ? PortProblem::None : problem});
         port.SetOpen(0);
     }
     port.SetPort(remembered);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/link/PortFailure.h"
+
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@ struct ProbedPort {
     unsigned number = 0;
     std::string device;
     bool usable = false; // it opens and is a serial port
+    PortProblem problem = PortProblem::None; // why it is not usable
 };
 
 // The label of port n (1 to 20) in the Communication Port dialog: "COM1" to "COM20" in

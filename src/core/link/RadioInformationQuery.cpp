@@ -15,8 +15,8 @@ std::optional<RadioInformation> RadioInformationQuery::Run()
     RadioIdentity identity{};
     RadioSerial serial{};
     RadioVersion version{};
-    if (!Identify(identity) || !Exchange([&] { return link.ReadSerial(serial); }) ||
-        !Exchange([&] { return link.ReadInfo(version); }))
+    if (!Identify(identity) || !Exchange(LinkStep::Phase::ReadingSerial, [&] { return link.ReadSerial(serial); }) ||
+        !Exchange(LinkStep::Phase::ReadingVersion, [&] { return link.ReadInfo(version); }))
         return std::nullopt;
     session_.FinishTransfer();
     return RadioInformation(identity, serial, version);
@@ -31,6 +31,7 @@ bool RadioInformationQuery::Identify(RadioIdentity& identity)
         if (!session_.Connect())
             return false;
         for (;;) {
+            session_.BeginStep({LinkStep::Phase::Identifying});
             if (session_.Link().Identify(identity) != 0) {
                 if (!session_.AskRetry()) {
                     session_.FinishTransfer();
@@ -45,8 +46,9 @@ bool RadioInformationQuery::Identify(RadioIdentity& identity)
     }
 }
 
-bool RadioInformationQuery::Exchange(const std::function<int()>& exchange)
+bool RadioInformationQuery::Exchange(LinkStep::Phase phase, const std::function<int()>& exchange)
 {
+    session_.BeginStep({phase});
     while (exchange() != 0) {
         if (!session_.AskRetry()) {
             session_.FinishTransfer();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/link/LinkStep.h"
 #include "core/link/RadioInformation.h"
 
 #include <functional>
@@ -20,8 +21,8 @@ public:
 private:
     // Handshake and identity; a failed identity starts again with the handshake.
     bool Identify(RadioIdentity& identity);
-    // The exchange until it succeeds or the user cancels.
-    bool Exchange(const std::function<int()>& exchange);
+    // The exchange, a step of its own, until it succeeds or the user cancels.
+    bool Exchange(LinkStep::Phase phase, const std::function<int()>& exchange);
 
     RadioSession& session_;
 };

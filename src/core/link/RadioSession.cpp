@@ -2,8 +2,22 @@
 
 namespace qtr {
 
+const MessageCatalog& RadioSession::NoTexts()
+{
+    static const MessageCatalog empty;
+    return empty;
+}
+
+void RadioSession::BeginStep(const LinkStep& step)
+{
+    step_ = step;
+    if (steps_ != nullptr)
+        steps_->ShowStep(step);
+}
+
 bool RadioSession::OpenRadioPort()
 {
+    BeginStep({LinkStep::Phase::Opening, link_.Port(), 0});
     link_.State().cancelled = false;
     if (link_.SetOpen(1) != 0)
         return true;
@@ -13,10 +27,10 @@ bool RadioSession::OpenRadioPort()
     failure.captionId = kErrorCaptionId;
     failure.messageId = kCannotOpenPortId;
     failure.icon = Icon::Error;
-    if (!link_.OpenFailureHint().empty()) {
-        failure.detail = "\n\n" + link_.OpenFailureHint();
-        failure.form = PromptForm::MessageThenDetail;
-    }
+    failure.detail = "\n\n" + PortFailureText(link_.OpenFailure(), catalog_);
+    if (const std::string hint = link_.OpenFailureHint(); !hint.empty())
+        failure.detail += "\n\n" + hint;
+    failure.form = PromptForm::MessageThenDetail;
     prompter_.Ask(failure);
     return false;
 }
@@ -40,7 +54,10 @@ bool RadioSession::AskRetry()
 
 bool RadioSession::Connect()
 {
-    while (link_.Handshake() != 0) {
+    for (;;) {
+        BeginStep({LinkStep::Phase::Connecting});
+        if (link_.Handshake() == 0)
+            return true;
         if (!AskRetry()) {
             FinishTransfer();
             return false;
@@ -48,7 +65,6 @@ bool RadioSession::Connect()
         if (!OpenRadioPort())
             return false;
     }
-    return true;
 }
 
 void RadioSession::ClearDirection()

@@ -2,6 +2,8 @@
 
 #include "core/base/CommonMessages.h"
 #include "core/base/Prompter.h"
+#include "core/base/MessageCatalog.h"
+#include "core/link/LinkStep.h"
 #include "core/link/RadioLink.h"
 
 namespace qtr {
@@ -15,9 +17,17 @@ public:
     static constexpr int kCannotOpenPortId = 3380007;
     static constexpr int kCommunicationFailedId = 3003005;
 
-    RadioSession(RadioLink& link, Prompter& prompter) : link_(link), prompter_(prompter) {}
+    // The catalogue words the reason a port cannot be opened; `steps`, when given, is told
+    // of every step.
+    RadioSession(RadioLink& link, Prompter& prompter, const MessageCatalog& catalog = NoTexts(),
+                 LinkStepObserver* steps = nullptr)
+        : link_(link), prompter_(prompter), catalog_(catalog), steps_(steps)
+    {
+    }
 
     RadioLink& Link() { return link_; }
+    void BeginStep(const LinkStep& step);
+    const LinkStep& Step() const { return step_; }
     // Puts a message of the radio operations to the user.
     Answer Ask(int captionId, int messageId, Buttons buttons, Icon icon, Answer defaultAnswer = Answer::Ok);
 
@@ -33,10 +43,14 @@ public:
     void Abandon();
 
 private:
+    static const MessageCatalog& NoTexts();
     void ClearDirection();
 
     RadioLink& link_;
     Prompter& prompter_;
+    const MessageCatalog& catalog_;
+    LinkStepObserver* steps_;
+    LinkStep step_;
 };
 
 } // namespace qtr

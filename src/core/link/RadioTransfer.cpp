@@ -42,6 +42,7 @@ bool RadioTransfer::Run(Direction direction, RadioIdentity& identity)
         return false;
     IdentityCheck check(session_, state_.image);
     for (;;) {
+        session_.BeginStep({LinkStep::Phase::Identifying});
         if (session_.Link().Identify(identity) != 0) {
             if (!session_.AskRetry()) {
                 session_.FinishTransfer();
@@ -92,12 +93,19 @@ void RadioTransfer::End(Direction direction)
     session_.FinishTransfer();
 }
 
+void RadioTransfer::BeginBlock(LinkStep::Phase phase, std::size_t index, std::size_t count)
+{
+    session_.BeginStep({phase, static_cast<int>(index + 1), static_cast<int>(count)});
+}
+
 bool RadioTransfer::ReadBlocks()
 {
     progress_.SetPosition(0);
     std::size_t received = 0;
-    for (const Block& block : ReadBlockPlan()) {
-        if (!ReadBlock(block, received))
+    const std::vector<Block> plan = ReadBlockPlan();
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        BeginBlock(LinkStep::Phase::ReadingBlock, i, plan.size());
+        if (!ReadBlock(plan[i], received))
             return false;
     }
     return received == kImageSize;
@@ -126,10 +134,12 @@ bool RadioTransfer::ReadBlock(const Block& block, std::size_t& received)
 
 bool RadioTransfer::WriteBlocks()
 {
-    for (const Block& block : WriteBlockPlan()) {
-        if (!WriteBlock(block))
+    const std::vector<Block> plan = WriteBlockPlan();
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        BeginBlock(LinkStep::Phase::WritingBlock, i, plan.size());
+        if (!WriteBlock(plan[i]))
             return false;
-        progress_.SetPosition(block.address);
+        progress_.SetPosition(plan[i].address);
     }
     return true;
 }

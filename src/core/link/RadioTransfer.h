@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/link/BlockPlan.h"
+#include "core/link/LinkStep.h"
 #include "core/link/RadioLink.h"
 #include "core/model/RadioState.h"
 
@@ -37,6 +38,7 @@ private:
     void StartProgress(Direction direction);
     bool TransferBlocks(Direction direction);
     void End(Direction direction);
+    void BeginBlock(LinkStep::Phase phase, std::size_t index, std::size_t count);
     bool ReadBlocks();
     bool ReadBlock(const Block& block, std::size_t& received);
     bool WriteBlocks();

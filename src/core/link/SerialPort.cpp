@@ -8,11 +8,10 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
-#include <grp.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -86,19 +85,6 @@ void RestorePriority()
     static_cast<void>(setpriority(PRIO_PROCESS, 0, kNormalPriority));
 }
 
-std::string GroupOf(const std::string& device)
-{
-    struct stat info {};
-    if (stat(device.c_str(), &info) != 0)
-        return {};
-    group entry{};
-    group* found = nullptr;
-    char buffer[1024];
-    if (getgrgid_r(info.st_gid, &entry, buffer, sizeof buffer, &found) != 0 || found == nullptr)
-        return std::to_string(info.st_gid);
-    return found->gr_name;
-}
-
 } // namespace
 
 SerialPort::~SerialPort()
@@ -127,30 +113,40 @@ int SerialPort::SetOpen(int wanted)
 
 int SerialPort::Open()
 {
-    openFailureHint_.clear();
+    openFailure_ = {};
     const std::string device = DeviceName();
     handle_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     open_ = true;
-    if (handle_ < 0) {
-        RememberOpenFailure(device, errno);
-        return 0;
+    if (handle_ < 0)
+        return RefuseOpen(device, errno);
+    // Nobody else may talk to the radio while we do. TIOCEXCL does not keep root out, the
+    // lock does; a port held by another program is left exactly as it is.
+    if (flock(handle_, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno == EWOULDBLOCK ? EBUSY : errno;
+        ::close(handle_);
+        handle_ = -1;
+        return RefuseOpen(device, error);
     }
-    // Nobody else may open the port while we hold it.
     static_cast<void>(ioctl(handle_, TIOCEXCL));
-    // Non-blocking only so that the open does not wait for a carrier; writes block.
+    if (Configure() != 0)
+        return 1;
+    const int error = errno;
+    return RefuseOpen(device, isatty(handle_) ? error : ENOTTY);
+}
+
+// Non-blocking only so that the open does not wait for a carrier; writes block.
+int SerialPort::Configure()
+{
     const int flags = fcntl(handle_, F_GETFL);
     if (flags < 0 || fcntl(handle_, F_SETFL, flags & ~O_NONBLOCK) != 0)
         return 0;
     return ApplyQueueSizes() && ApplySettings() && ApplyTimeouts() && SetModemLine(TIOCMBIC, TIOCM_RTS) ? 1 : 0;
 }
 
-void SerialPort::RememberOpenFailure(const std::string& device, int error)
+int SerialPort::RefuseOpen(const std::string& device, int error)
 {
-    if (error != EACCES)
-        return;
-    const std::string group = GroupOf(device);
-    openFailureHint_ = device + " may only be opened by members of the group \"" + group +
-                       "\": add your user to it (sudo usermod -aG " + group + " $USER) and log in again.";
+    openFailure_ = FailureOf(device, error);
+    return 0;
 }
 
 int SerialPort::Close()

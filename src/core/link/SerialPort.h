@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/link/PortDirectory.h"
+#include "core/link/PortFailure.h"
 
 #include <cstdint>
 #include <string>
@@ -24,8 +25,15 @@ public:
     SerialPort& operator=(const SerialPort&) = delete;
 
     // Where the device of a port number is looked up (Ports/COMn); null uses the default names.
-    void UseDeviceSettings(const SettingsStore* store) { directory_ = PortDirectory(store); }
+    // A nonzero `simulatedPort` is the port on which a simulated radio answers.
+    void UseDeviceSettings(const SettingsStore* store, unsigned simulatedPort = 0)
+    {
+        directory_ = PortDirectory(store);
+        simulatedPort_ = simulatedPort;
+    }
     std::string DeviceName() const { return directory_.DeviceFor(port_); }
+    std::string DeviceName(unsigned port) const { return directory_.DeviceFor(port); }
+    bool IsSimulated(unsigned port) const { return simulatedPort_ != 0 && port == simulatedPort_; }
 
     // 0 keeps the number; an open port is closed and opened again.
     int SetPort(std::uint8_t port);
@@ -33,8 +41,10 @@ public:
     // An open attempt counts the port as open even when it fails; the caller closes it.
     int SetOpen(int wanted);
     bool IsOpen() const { return open_; }
-    // Why the last open failed, for the user; empty unless the system refused access.
-    const std::string& OpenFailureHint() const { return openFailureHint_; }
+    // Why the last open failed; no problem after an open that succeeded.
+    const PortFailure& OpenFailure() const { return openFailure_; }
+    // How to get access, for the user; empty unless the system refused access.
+    std::string OpenFailureHint() const { return PermissionHint(openFailure_); }
 
     int SetSettings(const std::string& text);
     std::string Settings() const { return settings_; }
@@ -70,7 +80,8 @@ private:
     int ApplyQueueSizes() const;
     int SetModemLine(unsigned long request, int line) const;
     std::uint16_t ReadUntilDeadline(std::uint8_t* buffer, std::uint16_t count) const;
-    void RememberOpenFailure(const std::string& device, int error);
+    int Configure();
+    int RefuseOpen(const std::string& device, int error);
 
     PortDirectory directory_;
     int handle_ = -1;
@@ -80,7 +91,8 @@ private:
     std::uint16_t outputQueueSize_ = kDefaultQueueSize;
     std::uint16_t inputQueueSize_ = kDefaultQueueSize;
     std::uint8_t port_ = 1;
-    std::string openFailureHint_;
+    unsigned simulatedPort_ = 0;
+    PortFailure openFailure_;
 };
 
 } // namespace qtr

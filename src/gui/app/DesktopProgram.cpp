@@ -41,6 +41,7 @@ void DesktopProgram::StartDemoRadio()
 {
     try {
         demo_ = std::make_unique<DemoRadio>(program_.App(), program_.Link(), settings_);
+        demo_->MarkPortPane(Window().Panes());
         Window().ShowPortInStatusBar();
     } catch (const std::runtime_error& failure) {
         std::cerr << "qtr31x: no demo radio: " << failure.what() << '\n';

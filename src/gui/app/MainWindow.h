@@ -75,6 +75,7 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     MdiClientArea* ClientArea() const { return client_; }
     const StatusPanes& Panes() const { return *panes_; }
+    StatusPanes& Panes() { return *panes_; }
 
 signals:
     void CommandHandled(int commandId);

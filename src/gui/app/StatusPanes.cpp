@@ -38,7 +38,14 @@ StatusPanes::StatusPanes(QStatusBar& bar, const Clock& clock)
 
 void StatusPanes::ShowPort(int port)
 {
-    SetText(port_, PortPaneText(port));
+    const std::string name = PortPaneText(port);
+    SetText(port_, port == notedPort_ ? name + " " + portNote_.toStdString() : name);
+}
+
+void StatusPanes::NotePort(int port, const QString& note)
+{
+    notedPort_ = port;
+    portNote_ = note;
 }
 
 void StatusPanes::ShowTime()

@@ -20,6 +20,8 @@ public:
     StatusPanes(QStatusBar& bar, const Clock& clock);
 
     void ShowPort(int port);
+    // A note shown after the name of one port, as "COM1 (simulated radio)".
+    void NotePort(int port, const QString& note);
     QString PortText() const;
     QString DateText() const;
     QString TimeText() const;
@@ -32,6 +34,8 @@ private:
     QLabel* port_;
     QLabel* date_;
     QLabel* time_;
+    int notedPort_ = 0;
+    QString portNote_;
     QTimer timer_;
 };
 

@@ -3,6 +3,7 @@
 #include "gui/app/CatalogButtonBox.h"
 #include "gui/app/CatalogText.h"
 #include "core/app/Workspace.h"
+#include "core/link/LinkTexts.h"
 #include "core/link/PortProbe.h"
 #include "core/link/RadioLink.h"
 
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int kTitleId = 3002115;
 constexpr int kPortsPerColumn = 10;
+constexpr int kColumnsPerPort = 3;
 
 } // namespace
 
@@ -32,7 +34,8 @@ CommPortDialog::CommPortDialog(Workspace& app, HelpViewer& help, RadioLink& link
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-// Two columns of ports, each port's device beside its label.
+// Two columns of ports, each port's device beside its label and, for a port that cannot
+// be used, why not. The selected port stays marked even when it cannot be used now.
 QWidget* CommPortDialog::BuildPortList()
 {
     auto* frame = new QGroupBox(CatalogText(app_.catalog, kTitleId, 1), this);
@@ -42,17 +45,29 @@ QWidget* CommPortDialog::BuildPortList()
         const int number = static_cast<int>(port.number);
         auto* button = new QRadioButton(CatalogText(app_.catalog, PortLabelId(port.number)), frame);
         auto* device = new QLabel(FromUtf8(port.device), frame);
+        auto* reason = new QLabel(ReasonText(port), frame);
         device->setEnabled(port.usable);
         button->setEnabled(port.usable);
-        button->setChecked(port.usable && number == selected);
+        button->setChecked(number == selected);
         devices_.push_back(device);
+        reasons_.push_back(reason);
         ports_->addButton(button, number);
         const int row = (number - 1) % kPortsPerColumn;
-        const int column = 2 * ((number - 1) / kPortsPerColumn);
+        const int column = kColumnsPerPort * ((number - 1) / kPortsPerColumn);
         grid->addWidget(button, row, column);
         grid->addWidget(device, row, column + 1);
+        grid->addWidget(reason, row, column + 2);
     }
     return frame;
+}
+
+QString CommPortDialog::ReasonText(const ProbedPort& port) const
+{
+    if (link_.IsSimulated(port.number))
+        return CatalogText(app_.catalog, kSimulatedRadioTextId, 1);
+    if (port.usable)
+        return {};
+    return CatalogText(app_.catalog, PortProblemTextId(port.problem), 1);
 }
 
 QRadioButton* CommPortDialog::PortButton(int port) const
@@ -63,6 +78,11 @@ QRadioButton* CommPortDialog::PortButton(int port) const
 QLabel* CommPortDialog::DeviceLabel(int port) const
 {
     return devices_.at(static_cast<std::size_t>(port - 1));
+}
+
+QLabel* CommPortDialog::ReasonLabel(int port) const
+{
+    return reasons_.at(static_cast<std::size_t>(port - 1));
 }
 
 void CommPortDialog::accept()

@@ -1,7 +1,10 @@
 #include "gui/link/DemoRadio.h"
 
 #include "core/app/Workspace.h"
+#include "core/link/LinkTexts.h"
 #include "core/link/PortDirectory.h"
+#include "gui/app/CatalogText.h"
+#include "gui/app/StatusPanes.h"
 #include "core/link/RadioLink.h"
 
 namespace qtr::gui {
@@ -28,9 +31,14 @@ DemoRadio::DemoRadio(Workspace& app, RadioLink& link, const SettingsStore& setti
       usersPort_(app.comPort)
 {
     ports_.WriteText(PortDirectory::kSection, PortDirectory::SettingName(kPort), radio_.Start());
-    link_.UseDeviceSettings(&ports_);
+    link_.UseDeviceSettings(&ports_, kPort);
     link_.SetPort(kPort);
     app_.comPort = kPort;
+}
+
+void DemoRadio::MarkPortPane(StatusPanes& panes) const
+{
+    panes.NotePort(kPort, CatalogText(app_.catalog, kSimulatedRadioTextId, 1));
 }
 
 DemoRadio::~DemoRadio()

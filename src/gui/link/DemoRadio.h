@@ -12,6 +12,8 @@ class RadioLink;
 
 namespace qtr::gui {
 
+class StatusPanes;
+
 // Demo mode: a simulated radio, fresh from the factory as the program's model, on port 1
 // for this run only. The settings never see its device, and keep the user's own port.
 class DemoRadio {
@@ -32,6 +34,8 @@ public:
     DemoRadio& operator=(const DemoRadio&) = delete;
 
     const sim::RadioSimulator& Radio() const { return radio_; }
+    // The status bar says so while its port is the one chosen.
+    void MarkPortPane(StatusPanes& panes) const;
 
 private:
     Workspace& app_;

@@ -3,6 +3,8 @@
 #include "gui/app/MainWindow.h"
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"
+#include "gui/app/CatalogText.h"
+#include "core/link/LinkTexts.h"
 #include "gui/link/CommPortDialog.h"
 #include "gui/link/RadioInformationDialog.h"
 #include "core/link/RadioInformationQuery.h"
@@ -41,9 +43,16 @@ void LinkWindows::WriteToRadio()
 void LinkWindows::ShowRadioInformation()
 {
     Workspace& app = frame_.App();
-    RadioSession session(link_, app.prompter);
+    RadioSession session(link_, app.prompter, app.catalog);
     if (const auto information = RadioInformationQuery(session).Run())
-        RadioInformationDialog(*information, app.catalog, frame_.Help(), &frame_).exec();
+        RadioInformationDialog(*information, app.catalog, frame_.Help(), &frame_, SimulatedNote()).exec();
+}
+
+QString LinkWindows::SimulatedNote() const
+{
+    if (!link_.IsSimulated(link_.Port()))
+        return {};
+    return FromUtf8(PortDescription(link_, frame_.App().catalog));
 }
 
 void LinkWindows::ChoosePort()

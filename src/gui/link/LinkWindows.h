@@ -26,6 +26,8 @@ private:
     // Refuses with the settings the radio cannot do without, else writes.
     void WriteToRadio();
     void ShowRadioInformation();
+    // "COM1 (simulated radio)" when the radio answering on the port is simulated.
+    QString SimulatedNote() const;
     void ChoosePort();
 
     MainWindow& frame_;

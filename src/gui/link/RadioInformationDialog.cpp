@@ -30,12 +30,14 @@ QLabel* ValueField(const std::string& text, QWidget* parent)
 } // namespace
 
 RadioInformationDialog::RadioInformationDialog(const RadioInformation& information, const MessageCatalog& catalog,
-                                               HelpViewer& help, QWidget* parent)
-    : QDialog(parent)
+                                               HelpViewer& help, QWidget* parent, const QString& simulatedNote)
+    : QDialog(parent), simulatedNote_(new QLabel(simulatedNote, this))
 {
     setWindowTitle(CatalogText(catalog, RadioInformation::kTitleId, 1));
+    simulatedNote_->setVisible(!simulatedNote.isEmpty());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildFields(information, catalog));
+    layout->addWidget(simulatedNote_);
     layout->addLayout(BuildButtons(catalog, help));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     close_->setFocus();

@@ -3,9 +3,12 @@
 #include "gui/app/CatalogButtonBox.h"
 #include "gui/app/CatalogText.h"
 #include "core/app/Workspace.h"
+#include "core/link/LinkTexts.h"
+#include "gui/link/MessagesClearOf.h"
 #include "gui/link/TransferProgressBar.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,15 +26,22 @@ protected:
     }
 };
 
+constexpr int kTextWidth = 320;
+
 } // namespace
 
 TransferDialog::TransferDialog(Workspace& app, HelpViewer& help, RadioLink& link,
                                TransferDialogModel::Direction direction, QWidget* parent)
-    : QDialog(parent), model_(app, link, *this, direction), bar_(new TransferProgressBar(this)),
-      buttons_(new CatalogButtonBox(*this, app.catalog, help, model_.HelpTopic()))
+    : QDialog(parent), catalog_(app.catalog), model_(app, link, *this, direction),
+      instructions_(new QLabel(FromUtf8(TransferInstructions(link, app.catalog)), this)), step_(new QLabel(this)),
+      bar_(new TransferProgressBar(this)), buttons_(new CatalogButtonBox(*this, app.catalog, help, model_.HelpTopic()))
 {
     setWindowTitle(CatalogText(app.catalog, model_.TitleId(), 1));
+    instructions_->setWordWrap(true);
+    instructions_->setMinimumWidth(kTextWidth);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(instructions_);
+    layout->addWidget(step_);
     layout->addWidget(bar_);
     layout->addWidget(buttons_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -39,6 +49,7 @@ TransferDialog::TransferDialog(Workspace& app, HelpViewer& help, RadioLink& link
 
 void TransferDialog::accept()
 {
+    const MessagesClearOf clear(*this);
     if (model_.Start())
         QDialog::accept();
     else
@@ -59,6 +70,13 @@ void TransferDialog::SetButtonsEnabled(bool enabled)
 {
     for (QAbstractButton* button : buttons_->buttons())
         button->setEnabled(enabled);
+}
+
+// Painted at once: the transfer holds the event loop.
+void TransferDialog::ShowStep(const LinkStep& step)
+{
+    step_->setText(FromUtf8(LinkStepText(step, catalog_)));
+    step_->repaint();
 }
 
 void TransferDialog::DiscardTypedKeys()

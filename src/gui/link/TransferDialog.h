@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QDialogButtonBox;
+class QLabel;
 
 namespace qtr {
 class HelpViewer;
@@ -15,8 +16,9 @@ namespace qtr::gui {
 
 class TransferProgressBar;
 
-// Read from Radio and Write to Radio: OK runs the transfer with the progress bar
-// following it, and the dialog closes when the transfer is over, accepted when it
+// Read from Radio and Write to Radio: says what to do before OK, then runs the transfer
+// with the step under way and the progress bar following it; a message asked meanwhile
+// stands clear of them. The dialog closes when the transfer is over, accepted when it
 // succeeded; Cancel closes it without a word to the radio.
 class TransferDialog : public QDialog, private TransferProgress {
     Q_OBJECT
@@ -26,6 +28,8 @@ public:
 
     QDialogButtonBox& Buttons() const { return *buttons_; }
     TransferProgressBar& Bar() const { return *bar_; }
+    QLabel& Instructions() const { return *instructions_; }
+    QLabel& StepText() const { return *step_; }
 
 public slots:
     // The first button starts the transfer.
@@ -36,8 +40,12 @@ private:
     void SetPosition(int position) override;
     void SetButtonsEnabled(bool enabled) override;
     void DiscardTypedKeys() override;
+    void ShowStep(const LinkStep& step) override;
 
+    const MessageCatalog& catalog_;
     TransferDialogModel model_;
+    QLabel* instructions_;
+    QLabel* step_;
     TransferProgressBar* bar_;
     QDialogButtonBox* buttons_;
 };

@@ -236,6 +236,42 @@ TEST_F(DocumentTest, AFailedSaveIsReportedAndKeepsTheDocumentModified)
     EXPECT_TRUE(document.IsUntitled());
 }
 
+// /proc and /sys tell no size at all, so their free space is no reason to refuse.
+TEST_F(DocumentTest, WhereFreeSpaceMeansNothingASaveReportsWhyTheFileCouldNotBeWritten)
+{
+    EXPECT_FALSE(datafile::KnownToHaveLessRoomThan("/proc/radio.dat", 10));
+    EXPECT_FALSE(datafile::KnownToHaveLessRoomThan(folder.File("missing-folder/radio.dat"), 10));
+    EXPECT_TRUE(datafile::KnownToHaveLessRoomThan(folder.File("radio.dat"), std::uintmax_t(1) << 60));
+    EXPECT_FALSE(datafile::KnownToHaveLessRoomThan(folder.File("radio.dat"), 10));
+
+    state.image[40] = 0x05;
+    for (const std::string path : {"/proc/radio.dat", "/sys/radio.dat"}) {
+        picker.paths.push_back(path);
+        prompter.asked.clear();
+        document.SaveDataFileAs();
+        ASSERT_EQ(prompter.asked.size(), 1u);
+        const std::string& text = prompter.asked[0].detail;
+        EXPECT_NE(text.find(path), std::string::npos) << text;
+        EXPECT_EQ(text.find("No space left"), std::string::npos) << text;
+        EXPECT_TRUE(text.find("No such file or directory") != std::string::npos ||
+                    text.find("Permission denied") != std::string::npos)
+            << text;
+        EXPECT_TRUE(document.IsModified());
+    }
+}
+
+TEST_F(DocumentTest, AFileOpenedByNameThatCannotBeOpenedIsNamedWithTheReason)
+{
+    for (const auto& [path, reason] : {std::pair{folder.File("missing.dat"), "No such file or directory"},
+                                       std::pair{folder.Path(), "Is a directory"}}) {
+        prompter.asked.clear();
+        EXPECT_EQ(document.OpenPath(path), datafile::ReadError::CannotOpen);
+        ASSERT_EQ(prompter.asked.size(), 1u);
+        EXPECT_EQ(prompter.asked[0].detail, "Cannot open file.\n" + path + "\n" + reason);
+    }
+    EXPECT_EQ(shell.closed, 0);
+}
+
 TEST_F(DocumentTest, SaveChangesQuestion)
 {
     EXPECT_EQ(document.AskSaveChanges(), Document::Flow::GoOn);
