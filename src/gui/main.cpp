@@ -1,12 +1,20 @@
-#include "gui/app/DesktopProgram.h"
+#include "core/base/SystemClock.h"
+#include "gui/app/DesktopApplication.h"
+#include "gui/app/QtPrompter.h"
+#include "gui/app/QtSettingsStore.h"
+#include "gui/document/QtFilePicker.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
-    qtr::gui::DesktopProgram program;
-    if (const auto status = program.Start(qt.arguments()))
-        return *status;
-    return program.Run();
+    qtr::gui::QtSettingsStore settings;
+    qtr::SystemClock clock;
+    qtr::gui::QtPrompter prompter;
+    qtr::gui::QtFilePicker picker;
+    qtr::gui::DesktopApplication program(prompter, picker, settings, clock);
+    prompter.UseCatalog(program.App().catalog);
+    picker.UseCatalog(program.App().catalog);
+    return program.Run(qt.arguments());
 }

@@ -2,10 +2,9 @@
 
 #include "core/base/CommonMessages.h"
 
-#include "core/base/HelpFile.h"
 #include "core/base/Prompter.h"
-#include "core/base/ShellHooks.h"
 #include "core/document/Document.h"
+#include "core/document/ImageReplacer.h"
 #include "core/model/ModelDefaults.h"
 
 namespace qtr {
@@ -24,9 +23,8 @@ bool IsUhfModelType(int modelType)
 
 } // namespace
 
-ModelSelection::ModelSelection(RadioState& state, Document& document, ShellHooks& shell, HelpFile& help,
-                               Prompter& prompter, int language)
-    : state_(state), document_(document), shell_(shell), help_(help), prompter_(prompter), language_(language),
+ModelSelection::ModelSelection(RadioState& state, Document& document, ImageReplacer& replacer, Prompter& prompter)
+    : state_(state), document_(document), replacer_(replacer), prompter_(prompter),
       lineAtOpening_(state.LineLetter()), flagAtOpening_(state.sixteenChannelFlag)
 {
     state_.TakeSnapshot();
@@ -107,7 +105,16 @@ ModelSelection::Outcome ModelSelection::Ok()
                        .buttons = Buttons::OkCancel,
                        .icon = Icon::Warning}) != Answer::Ok)
         return Outcome::StayOpen;
+    // An LMR model's new image counts as saved, a Parlane model's as modified.
+    replacer_.ReplaceImage({.reason = ImageReason::ModelChange,
+                            .install = [this, lineChanged] { InstallModel(lineChanged); },
+                            .markSaved = state_.LineLetter() == kLmrLine,
+                            .help = HelpFileChange::FollowModel});
+    return Outcome::Closed;
+}
 
+void ModelSelection::InstallModel(bool lineChanged)
+{
     if (state_.sixteenChannelFlag) {
         const bool parlane = state_.IsParlane();
         state_.View().SetByte(285, parlane ? 3 : 1);
@@ -115,9 +122,6 @@ ModelSelection::Outcome ModelSelection::Ok()
     }
     ApplyModel();
     document_.SetUntitled();
-    shell_.RefreshTitle();
-    if (help_.AfterModelChange(language_, state_.LineLetter()))
-        shell_.CloseHelpWindows();
     if (lineChanged)
         ApplyModelDefaults(state_, ModelReset::Keep);
     ApplyChannelPlan(state_);
@@ -125,12 +129,10 @@ ModelSelection::Outcome ModelSelection::Ok()
         state_.View().SetByte(363, 0xFF);
         ApplyModel();
     }
-    return Outcome::Closed;
 }
 
 void ModelSelection::ApplyModel()
 {
-    shell_.CloseAllEditors();
     state_.CommitModel(SelectedTypeByte());
     state_.CopyCurrentModelIntoImage();
     state_.UpdateBand();
@@ -140,10 +142,6 @@ void ModelSelection::ApplyModel()
     view.SetByte(352, 0);
     view.SetByte(353, 0xFF);
     view.SetByte(356, state_.sixteenChannelFlag ? 1 : 6);
-    if (state_.LineLetter() == kLmrLine)
-        state_.MarkSaved();
-    shell_.RebuildMenus();
-    shell_.PostChannelInformation();
 }
 
 void ModelSelection::Cancel()

@@ -532,8 +532,8 @@ void ChannelTable::SetReference(std::size_t offset, std::uint8_t channel)
     if (ImageByte(offset) == channel)
         return;
     state_.image[offset] = channel;
-    if (scanChanged_)
-        scanChanged_();
+    // An open Scan window shows the priority and the fixed channel.
+    state_.notices.Notify({ImageNotice::Kind::Changed, ImageReason::ScanChannelsMoved});
 }
 
 std::uint8_t ChannelTable::LowestProgrammedChannel() const
