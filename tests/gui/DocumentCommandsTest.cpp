@@ -24,7 +24,7 @@ protected:
         QTest::keySequence(&harness.Frame(), keys);
     }
     ImageBytes& Image() { return harness.App().state.image; }
-    QString Title() { return harness.Frame().windowTitle(); }
+    QString Title() { return harness.ShownTitle(); }
 
     GuiHarness harness;
     TempFolder folder;
@@ -105,7 +105,7 @@ TEST_F(DocumentCommandsTest, AFailedSaveAsIsReportedAndLeavesTheDocumentModified
     ASSERT_EQ(harness.prompter.asked.size(), 1u);
     EXPECT_EQ(harness.prompter.asked[0].icon, Icon::Error);
     EXPECT_TRUE(harness.App().document.IsModified());
-    EXPECT_TRUE(Title().endsWith("Untitled ]"));
+    EXPECT_TRUE(Title().endsWith("Untitled* ]")); // unsaved changes are marked
 }
 
 TEST_F(DocumentCommandsTest, NewAsksThenRebuildsTheImage)

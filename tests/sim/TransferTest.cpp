@@ -98,7 +98,7 @@ TEST(TransferTest, ReadsChangesWritesAndReadsBackAtEveryRateAndOnSeveralModels)
         const std::size_t ratesTried = static_cast<std::size_t>(
             std::find(kHandshakeRates.begin(), kHandshakeRates.end(), trip.profile.rate) - kHandshakeRates.begin() + 1);
         EXPECT_EQ(trip.bytesHeardByWrite, 7 * ratesTried + 2 + 49 * 4 + 776 + 1);
-        EXPECT_EQ(trip.shellCallsOfWrite, std::vector<std::string>{"ForgetTestFrequencyChanges"});
+        EXPECT_EQ(trip.shellCallsOfWrite, std::vector<std::string>{"Changed WrittenToRadio"});
         EXPECT_EQ(trip.writeRange, std::make_pair(0, 811));
         EXPECT_EQ(trip.lastWritePosition, 0x330);
         ASSERT_TRUE(trip.secondRead);
@@ -117,6 +117,7 @@ TEST(TransferTest, ReadMakesTheRadioTheUnchangedUntitledDocument)
     ASSERT_EQ(pair.app.document.OpenPath(path), datafile::ReadError::None);
     pair.shell.calls.clear();
     ImageView(pair.app.state.image).SetByte(768, 'X');
+    pair.prompter.answers = {Answer::No}; // the change is not saved
     ASSERT_TRUE(pair.Read());
 
     const RadioState& state = pair.app.state;
@@ -129,7 +130,7 @@ TEST(TransferTest, ReadMakesTheRadioTheUnchangedUntitledDocument)
     EXPECT_FALSE(pair.progress.buttonsEnabled);
     // The test-frequency window hears of the read before it is closed, so it does not warn.
     ASSERT_GE(pair.shell.calls.size(), 2u);
-    EXPECT_EQ(pair.shell.calls[0], "ForgetTestFrequencyChanges");
+    EXPECT_EQ(pair.shell.calls[0], "Replacing ReadFromRadio");
     EXPECT_EQ(pair.shell.calls[1], "CloseAllEditors");
     EXPECT_EQ(pair.shell.calls.back(), "PostChannelInformation");
     EXPECT_NE(std::find(pair.shell.calls.begin(), pair.shell.calls.end(), "RebuildMenus"), pair.shell.calls.end());

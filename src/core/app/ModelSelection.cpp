@@ -105,10 +105,10 @@ ModelSelection::Outcome ModelSelection::Ok()
                        .buttons = Buttons::OkCancel,
                        .icon = Icon::Warning}) != Answer::Ok)
         return Outcome::StayOpen;
-    // An LMR model's new image counts as saved, a Parlane model's as modified.
+    // ApplyModel decides whether the new image counts as saved.
     replacer_.ReplaceImage({.reason = ImageReason::ModelChange,
                             .install = [this, lineChanged] { InstallModel(lineChanged); },
-                            .markSaved = state_.LineLetter() == kLmrLine,
+                            .markSaved = false,
                             .help = HelpFileChange::FollowModel});
     return Outcome::Closed;
 }
@@ -142,6 +142,8 @@ void ModelSelection::ApplyModel()
     view.SetByte(352, 0);
     view.SetByte(353, 0xFF);
     view.SetByte(356, state_.sixteenChannelFlag ? 1 : 6);
+    if (state_.LineLetter() == kLmrLine)
+        state_.MarkSaved();
 }
 
 void ModelSelection::Cancel()

@@ -73,9 +73,8 @@ Document::Flow Document::AskSaveChanges()
     const auto path = ChooseSavePath();
     if (!path || !WriteTo(*path, datafile::kStandardMagic))
         return Flow::Stop;
-    // Marked saved: a read from the radio that follows may still fail and keep this image.
+    // Not marked saved: what asked replaces the image or closes at once.
     AdoptFileName(*path);
-    Saved();
     return Flow::GoOn;
 }
 

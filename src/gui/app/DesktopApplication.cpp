@@ -2,6 +2,7 @@
 
 #include "core/app/SettingsRules.h"
 #include "core/base/SettingsStore.h"
+#include "gui/app/DesktopSeams.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/WindowRegistry.h"
 #include "gui/link/DemoRadio.h"
@@ -26,9 +27,16 @@ DesktopApplication::DesktopApplication(Prompter& prompter, FilePicker& picker, S
 {
 }
 
+DesktopApplication::DesktopApplication(DesktopSeams& seams)
+    : DesktopApplication(seams.prompter, seams.picker, seams.settings, seams.clock)
+{
+    seams.prompter.UseCatalog(app_.catalog);
+    seams.picker.UseCatalog(app_.catalog);
+}
+
 DesktopApplication::~DesktopApplication() = default;
 
-int DesktopApplication::Run(const QStringList& commandLine)
+std::optional<int> DesktopApplication::StartProgram(const QStringList& commandLine)
 {
     QStringList rest = commandLine.mid(1);
     const bool demo = DemoRadio::TakeSwitch(rest);
@@ -36,10 +44,15 @@ int DesktopApplication::Run(const QStringList& commandLine)
     for (const QString& argument : rest)
         arguments.push_back(QFile::encodeName(argument).toStdString());
     if (const auto status = Start(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(), arguments))
-        return *status;
+        return status;
     RegisterWindows();
     if (demo)
         StartDemoRadio();
+    return std::nullopt;
+}
+
+int DesktopApplication::Run()
+{
     const int status = QApplication::exec();
     Exit();
     return status;

@@ -21,6 +21,7 @@ namespace qtr::gui {
 
 class DemoRadio;
 class MainWindow;
+struct DesktopSeams;
 
 // The desktop program from start-up to exit: the program's state, its help, its one radio
 // link, its main window with every window registered, and the demo radio when asked for,
@@ -29,12 +30,17 @@ class MainWindow;
 class DesktopApplication : private ShellHooks {
 public:
     DesktopApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings, const Clock& clock);
+    // On the desktop's own seams, which then speak the program's language.
+    explicit DesktopApplication(DesktopSeams& seams);
     ~DesktopApplication() override;
 
     // The program as the user starts it, from the command line as the application has it
-    // (the program's own path first; "--demo" adds a simulated radio on port 1) through
-    // the event loop to the settings written at exit. The exit status.
-    int Run(const QStringList& commandLine);
+    // (the program's own path first; "--demo" adds a simulated radio on port 1): Start,
+    // every window registered, and the demo radio. Nothing while the program runs on,
+    // otherwise its exit status.
+    std::optional<int> StartProgram(const QStringList& commandLine);
+    // The event loop, then Exit; the exit status.
+    int Run();
 
     // Settings, model, language file, then the main window, shown and asked for the
     // channel information; a data file named in the arguments is opened as Open does.

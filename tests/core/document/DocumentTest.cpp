@@ -1,5 +1,6 @@
 #include "core/document/Document.h"
 
+#include "core/app/ImageReplacementSequence.h"
 #include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
 #include "core/base/ShellHooks.h"
@@ -61,7 +62,9 @@ protected:
     ScriptedPicker picker;
     CountingShell shell;
     HelpFile help{"/opt/qtr31x/qtr31x", 'e', 'B'};
-    Document document{state, catalog, prompter, picker, shell, help};
+    int language = 1;
+    ImageReplacementSequence replacement{state, shell, help, language};
+    Document document{state, catalog, prompter, picker, replacement};
 };
 
 TEST_F(DocumentTest, SaveAsWritesHeaderByModelAndMarksSaved)
