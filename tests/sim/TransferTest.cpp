@@ -139,6 +139,23 @@ TEST(TransferTest, ReadMakesTheRadioTheUnchangedUntitledDocument)
     EXPECT_FALSE(pair.link.State().reading);
 }
 
+// A read replaces the image: a modified one is offered for saving before a word goes to the radio.
+TEST(TransferTest, CancelInTheSaveQuestionBeforeAReadLeavesImageAndRadioAlone)
+{
+    RadioPair pair(Radio("P8100", 0x85, 'B'));
+    pair.StartWith(DefaultModelRecord());
+    ImageView(pair.app.state.image).SetByte(768, 'X');
+    const ImageBytes before = pair.app.state.image;
+    pair.shell.calls.clear();
+    pair.prompter.answers = {Answer::Cancel};
+    EXPECT_FALSE(pair.Read());
+    EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{3003053});
+    EXPECT_EQ(pair.app.state.image, before);
+    EXPECT_TRUE(pair.radio.Received().empty());
+    EXPECT_TRUE(pair.shell.calls.empty());
+    EXPECT_FALSE(pair.link.IsOpen());
+}
+
 TEST(TransferTest, RetryAfterAFailedBlockReadsTheWholeImageAgain)
 {
     auto profile = Radio("P7100");

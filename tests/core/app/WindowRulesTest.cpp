@@ -100,5 +100,31 @@ TEST(WindowArrangementTest, IconsLineUpAlongTheBottom)
               (std::vector<WindowRect>{{0, 180, 100, 20}, {100, 180, 100, 20}, {0, 160, 100, 20}}));
 }
 
+// A new window goes beside the one the user works in, not on top of it.
+TEST(NewWindowPlacementTest, BesideTheWorkingWindowWhereThereIsRoom)
+{
+    const PictureSize area{1000, 700};
+    const WindowRect grid{0, 0, 600, 400};
+    // Right of it when that fits, below when only that fits, left or above otherwise.
+    EXPECT_EQ(PlaceNewWindow(area, {300, 500}, grid, {}), (WindowRect{600, 0, 300, 500}));
+    EXPECT_EQ(PlaceNewWindow(area, {500, 250}, grid, {}), (WindowRect{0, 400, 500, 250}));
+    EXPECT_EQ(PlaceNewWindow(area, {300, 300}, WindowRect{500, 300, 450, 300}, {}), (WindowRect{200, 300, 300, 300}));
+    EXPECT_EQ(PlaceNewWindow(area, {450, 300}, WindowRect{100, 300, 800, 400}, {}), (WindowRect{100, 0, 450, 300}));
+    // A spot that covers another open window is taken only when no free spot is left.
+    EXPECT_EQ(PlaceNewWindow(area, {300, 250}, grid, {{600, 0, 400, 700}}), (WindowRect{0, 400, 300, 250}));
+    EXPECT_EQ(PlaceNewWindow(area, {300, 500}, grid, {{600, 0, 400, 700}}), (WindowRect{600, 0, 300, 500}));
+}
+
+TEST(NewWindowPlacementTest, WithoutRoomItCoversTheLeastOfTheWorkingWindow)
+{
+    const PictureSize area{800, 600};
+    const WindowRect grid{0, 0, 700, 400};
+    // Right of the grid there is 100 pixels: moved inside the area it covers 200 of its
+    // columns, below it covers 100 of its rows over a narrower width.
+    EXPECT_EQ(PlaceNewWindow(area, {300, 300}, grid, {}), (WindowRect{0, 300, 300, 300}));
+    EXPECT_EQ(PlaceNewWindow(area, {300, 300}, std::nullopt, {}), std::nullopt);
+    EXPECT_EQ(PlaceNewWindow(area, {900, 300}, grid, {}), std::nullopt);
+}
+
 } // namespace
 } // namespace qtr
