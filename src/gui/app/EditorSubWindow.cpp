@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QMenu>
+#include <QResizeEvent>
 
 namespace qtr::gui {
 
@@ -56,11 +57,17 @@ void EditorSubWindow::closeEvent(QCloseEvent* event)
         emit Closed(commandId_);
 }
 
-// A view that grows (a grid column widened for a longer text) takes its window with it.
+// A view that grows (a grid column widened for a longer text) takes its window with it,
+// unless the window showed only part of it anyway.
 bool EditorSubWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == view_ && event->type() == QEvent::Resize)
-        resize(size().expandedTo(sizeHint()));
+    if (watched == view_ && event->type() == QEvent::Resize) {
+        const auto& change = *static_cast<QResizeEvent*>(event);
+        const QSize shown = ScrollArea()->viewport()->size();
+        if (change.oldSize().isValid() && shown.width() >= change.oldSize().width() &&
+            shown.height() >= change.oldSize().height())
+            resize(size().expandedTo(sizeHint()));
+    }
     return QMdiSubWindow::eventFilter(watched, event);
 }
 

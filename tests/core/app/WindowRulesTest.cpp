@@ -115,15 +115,18 @@ TEST(NewWindowPlacementTest, BesideTheWorkingWindowWhereThereIsRoom)
     EXPECT_EQ(PlaceNewWindow(area, {300, 500}, grid, {{600, 0, 400, 700}}), (WindowRect{600, 0, 300, 500}));
 }
 
-TEST(NewWindowPlacementTest, WithoutRoomItCoversTheLeastOfTheWorkingWindow)
+TEST(NewWindowPlacementTest, WithoutRoomItTakesTheLargestUsablePartBesideOrCoversTheLeast)
 {
-    const PictureSize area{800, 600};
-    const WindowRect grid{0, 0, 700, 400};
-    // Right of the grid there is 100 pixels: moved inside the area it covers 200 of its
-    // columns, below it covers 100 of its rows over a narrower width.
-    EXPECT_EQ(PlaceNewWindow(area, {300, 300}, grid, {}), (WindowRect{0, 300, 300, 300}));
+    const PictureSize area{1024, 640};
+    const WindowRect grid{0, 0, 816, 334};
+    // 208 pixels right of the grid, 306 below it: the larger part of the two.
+    EXPECT_EQ(PlaceNewWindow(area, {313, 489}, grid, {}), (WindowRect{816, 0, 208, 489}));
+    EXPECT_EQ(PlaceNewWindow(area, {420, 489}, grid, {}), (WindowRect{0, 334, 420, 306}));
+    // 100 pixels right of and 50 below a larger grid are too few: moved inside the area the
+    // window covers 200 of its columns over 300 rows rather than 250 of its rows.
+    EXPECT_EQ(PlaceNewWindow({800, 600}, {300, 300}, WindowRect{0, 0, 700, 550}, {}), (WindowRect{500, 0, 300, 300}));
     EXPECT_EQ(PlaceNewWindow(area, {300, 300}, std::nullopt, {}), std::nullopt);
-    EXPECT_EQ(PlaceNewWindow(area, {900, 300}, grid, {}), std::nullopt);
+    EXPECT_EQ(PlaceNewWindow(area, {1100, 300}, grid, {}), std::nullopt);
 }
 
 } // namespace
