@@ -8,8 +8,9 @@
 
 #include "gui/app/MainWindow.h"
 #include "core/app/CommandIds.h"
-#include "gui/app/DesktopProgram.h"
-#include "gui/channels/CChInfoFrm.h"
+#include "gui/app/DesktopApplication.h"
+#include "gui/app/DesktopSeams.h"
+#include "gui/channels/ChannelGridView.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/model/ModelChoice.h"
 #include "core/model/ModelDefaults.h"
@@ -67,10 +68,11 @@ void Report(const char* what, std::vector<double> times)
 
 int Run(int runs)
 {
-    qtr::gui::DesktopProgram program;
-    if (const auto status = program.Start({QApplication::arguments().first()}))
+    qtr::gui::DesktopSeams seams;
+    qtr::gui::DesktopApplication program(seams);
+    if (const auto status = program.StartProgram({QApplication::arguments().first()}))
         return *status;
-    qtr::gui::MainWindow& frame = program.Window();
+    qtr::gui::MainWindow& frame = *program.Window();
     QCoreApplication::processEvents();
     ProgramSixteenChannels(frame.App());
 
@@ -83,7 +85,7 @@ int Run(int runs)
             frame.OpenEditorWindow(qtr::command::kChannelInformation);
             QCoreApplication::processEvents();
         }));
-        auto& grid = static_cast<qtr::gui::CChInfoFrm*>(frame.EditorWindow(qtr::command::kChannelInformation))->View();
+        auto& grid = *static_cast<qtr::gui::ChannelGridView*>(frame.EditorView(qtr::command::kChannelInformation));
         refreshing.push_back(Milliseconds([&grid] { grid.RefreshAllRows(); }));
     }
     Report("opening Channel Information on a 16-channel model (offscreen)", opening);

@@ -9,7 +9,8 @@
 
 #include "gui/app/MainWindow.h"
 #include "core/app/CommandIds.h"
-#include "gui/app/DesktopProgram.h"
+#include "gui/app/DesktopApplication.h"
+#include "gui/app/DesktopSeams.h"
 
 #include <QApplication>
 
@@ -36,10 +37,11 @@ constexpr char kChildFlag[] = "--child";
 int RunChild(int argc, char** argv)
 {
     QApplication qt(argc, argv);
-    qtr::gui::DesktopProgram program;
-    if (const auto status = program.Start({qt.arguments().first()}))
+    qtr::gui::DesktopSeams seams;
+    qtr::gui::DesktopApplication program(seams);
+    if (const auto status = program.StartProgram({qt.arguments().first()}))
         return *status;
-    qtr::gui::MainWindow* frame = &program.Window();
+    qtr::gui::MainWindow* frame = program.Window();
     QObject::connect(frame, &qtr::gui::MainWindow::CommandHandled, frame, [frame](int id) {
         if (id != qtr::command::kChannelInformation || !frame->isVisible())
             return;

@@ -24,7 +24,7 @@ protected:
         QTest::keySequence(&harness.Frame(), keys);
     }
     ImageBytes& Image() { return harness.App().state.image; }
-    QString Title() { return harness.Frame().windowTitle(); }
+    QString Title() { return harness.ShownTitle(); }
 
     GuiHarness harness;
     TempFolder folder;
@@ -105,7 +105,7 @@ TEST_F(DocumentCommandsTest, AFailedSaveAsIsReportedAndLeavesTheDocumentModified
     ASSERT_EQ(harness.prompter.asked.size(), 1u);
     EXPECT_EQ(harness.prompter.asked[0].icon, Icon::Error);
     EXPECT_TRUE(harness.App().document.IsModified());
-    EXPECT_TRUE(Title().endsWith("Untitled ]"));
+    EXPECT_TRUE(Title().endsWith("Untitled* ]")); // unsaved changes are marked
 }
 
 TEST_F(DocumentCommandsTest, NewAsksThenRebuildsTheImage)
@@ -122,6 +122,37 @@ TEST_F(DocumentCommandsTest, NewAsksThenRebuildsTheImage)
     EXPECT_EQ(harness.prompter.asked[0].defaultAnswer, Answer::Cancel);
     EXPECT_NE(Image()[16], 0x11);
     EXPECT_FALSE(harness.App().document.IsModified());
+}
+
+// Open replaces a modified image only when the save-changes question lets it go, and the
+// title marks unsaved changes until they are saved.
+TEST_F(DocumentCommandsTest, OpenAsksToSaveChangesAndTheTitleMarksThem)
+{
+    harness.picker.savePaths = {folder.File("radio.dat")};
+    Trigger(command::kSaveAs);
+    EXPECT_FALSE(harness.Frame().isWindowModified());
+    Image()[16] = 0x11;
+    harness.picker.openPaths = {folder.File("radio.dat")};
+    harness.prompter.answers = {Answer::Cancel};
+    Press(QKeySequence("Ctrl+O"));
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003053});
+    EXPECT_EQ(Image()[16], 0x11);
+    EXPECT_TRUE(harness.Frame().isWindowModified());
+    EXPECT_EQ(Title(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : radio.dat* ]");
+
+    harness.prompter.answers = {Answer::Ok};
+    Press(QKeySequence("Ctrl+S"));
+    EXPECT_FALSE(harness.Frame().isWindowModified());
+    EXPECT_EQ(Title(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : radio.dat ]");
+
+    Image()[16] = 0x22;
+    harness.picker.openPaths = {folder.File("radio.dat")};
+    harness.prompter.asked.clear();
+    harness.prompter.answers = {Answer::No};
+    Trigger(command::kOpen);
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003053});
+    EXPECT_EQ(Image()[16], 0x11);
+    EXPECT_FALSE(harness.Frame().isWindowModified());
 }
 
 } // namespace

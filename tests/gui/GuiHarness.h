@@ -3,7 +3,7 @@
 #include "gui/app/MainWindow.h"
 #include "core/base/Clock.h"
 #include "core/base/MemorySettingsStore.h"
-#include "gui/app/ProgrammerApplication.h"
+#include "gui/app/DesktopApplication.h"
 #include "core/base/FilePicker.h"
 #include "ProgramFolder.h"
 #include "ScriptedPrompter.h"
@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <deque>
 #include <functional>
@@ -84,9 +85,13 @@ public:
         QCoreApplication::processEvents(); // the posted Channel Information
         return Frame();
     }
-    gui::ProgrammerApplication& Program() { return program_; }
+    // Every window of the program, as the program registers them.
+    void RegisterWindows() { program_.RegisterWindows(); }
+    gui::DesktopApplication& Program() { return program_; }
     gui::MainWindow& Frame() { return *program_.Window(); }
     Workspace& App() { return program_.App(); }
+    // The main window's title as shown, with the unsaved-changes mark filled in.
+    QString ShownTitle() { return Frame().windowHandle()->title(); }
 
     QMenu* MenuTitled(const QString& title)
     {
@@ -117,7 +122,7 @@ public:
     FixedClock clock;
 
 private:
-    gui::ProgrammerApplication program_{prompter, picker, settings, clock};
+    gui::DesktopApplication program_{prompter, picker, settings, clock};
 };
 
 } // namespace qtr::test

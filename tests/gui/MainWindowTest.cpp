@@ -32,7 +32,7 @@ protected:
     void Trigger(int commandId) { Frame().Action(commandId)->trigger(); }
     void RegisterFeatures()
     {
-        Frame().RegisterEditor(command::kOptionalFeatures, 140, [](gui::MainWindow&) { return TestEditor("Features"); });
+        Frame().RegisterEditor(command::kOptionalFeatures, [](gui::MainWindow&) { return TestEditor("Features"); });
     }
 
     GuiHarness harness;
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, ToolbarTipsComeFromTheCatalogue)
 TEST_F(MainWindowTest, AnEditorOpensOnceAndItsCommandActivatesIt)
 {
     RegisterFeatures();
-    Frame().RegisterEditor(command::kKeyAssignment, 141, [](gui::MainWindow&) { return TestEditor("Keys"); });
+    Frame().RegisterEditor(command::kKeyAssignment, [](gui::MainWindow&) { return TestEditor("Keys"); });
     ASSERT_TRUE(Frame().Action(command::kOptionalFeatures)->isEnabled());
     Trigger(command::kOptionalFeatures);
     Trigger(command::kKeyAssignment);
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, TheWindowMenuExistsWhileChildWindowsAreOpen)
 
 TEST_F(MainWindowTest, TheStartUpChannelInformationOpensOnceItsEditorIsRegistered)
 {
-    Frame().RegisterEditor(command::kChannelInformation, 136, [](gui::MainWindow&) { return TestEditor("Channels"); });
+    Frame().RegisterEditor(command::kChannelInformation, [](gui::MainWindow&) { return TestEditor("Channels"); });
     Frame().PostChannelInformation();
     EXPECT_EQ(Frame().ChildWindowCount(), 0); // posted, not yet handled
     QCoreApplication::processEvents();
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, TheStartUpChannelInformationOpensOnceItsEditorIsRegistere
 TEST_F(MainWindowTest, TilingPutsWindowsSideBySideOrAboveEachOther)
 {
     RegisterFeatures();
-    Frame().RegisterEditor(command::kKeyAssignment, 141, [](gui::MainWindow&) { return TestEditor("Keys"); });
+    Frame().RegisterEditor(command::kKeyAssignment, [](gui::MainWindow&) { return TestEditor("Keys"); });
     Trigger(command::kOptionalFeatures);
     Trigger(command::kKeyAssignment);
     const QSize area = Frame().ClientArea()->viewport()->size();
@@ -221,11 +221,12 @@ TEST_F(MainFrameHelpTest, F1InAMenuShowsTheHighlightedCommandOrItsSubstitute)
 
 TEST_F(MainFrameHelpTest, F1InAnEditorShowsTheEditorsTopic)
 {
-    Frame().RegisterEditor(command::kOptionalFeatures, 130, [](gui::MainWindow&) { return TestEditor("Features"); });
-    Frame().RegisterEditor(command::kKeyAssignment, 141, [](gui::MainWindow&) { return TestEditor("Keys"); });
-    Trigger(command::kOptionalFeatures);
+    // The topic is the editor table's: the test frequencies have a page, key assignment has none.
+    Frame().RegisterEditor(command::kTestFrequency, [](gui::MainWindow&) { return TestEditor("Test"); });
+    Frame().RegisterEditor(command::kKeyAssignment, [](gui::MainWindow&) { return TestEditor("Keys"); });
+    Trigger(command::kTestFrequency);
     QTest::keyClick(&Frame(), Qt::Key_F1);
-    EXPECT_EQ(ShownPage(), "130.html");
+    EXPECT_EQ(ShownPage(), "157.html");
     Trigger(command::kKeyAssignment);
     QTest::keyClick(&Frame(), Qt::Key_F1);
     EXPECT_EQ(ShownPage(), "128.html"); // no page of its own: the main window's

@@ -85,7 +85,7 @@ TEST_F(ModelInformationDialogTest, SwitchingLmrToParlaneAsksAndInstallsTheParlan
     EXPECT_EQ(image[285], 3);
     EXPECT_EQ(image[286], 7);
     EXPECT_FALSE(harness.App().document.IsModified());
-    EXPECT_EQ(harness.Frame().windowTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
+    EXPECT_EQ(harness.ShownTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
     EXPECT_FALSE(harness.ItemsOf("&Edit").contains("&DTMF"));
 }
 

@@ -30,7 +30,7 @@ TEST(StartUpTest, ShowsTheMainWindowInEnglishMaximizedAndAsksForTheChannels)
     gui::MainWindow& frame = harness.Frame();
     EXPECT_TRUE(frame.isVisible());
     EXPECT_TRUE(frame.isMaximized());
-    EXPECT_EQ(frame.windowTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
+    EXPECT_EQ(harness.ShownTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
     EXPECT_EQ(harness.MenuTitles(), QStringList({"&File", "&Model", "&Edit", "&Program", "&Tools", "&Setup", "&View",
                                                   "&Help"}));
     EXPECT_EQ(frame.Panes().PortText(), "COM3");
@@ -47,7 +47,7 @@ TEST(StartUpTest, RestoresTheLastPlacementAndModel)
     gui::MainWindow& frame = harness.Start();
     EXPECT_FALSE(frame.isMaximized());
     EXPECT_EQ(frame.geometry().size(), QSize(800, 600));
-    EXPECT_EQ(frame.windowTitle(),
+    EXPECT_EQ(harness.ShownTitle(),
               "QTR-31X [RB-8100L  LMR UHF:450-470 MHz(*16 Channels)] [File Name : Untitled ]");
 }
 
@@ -69,8 +69,8 @@ TEST(StartUpTest, OpensTheDataFileNamedOnTheCommandLine)
     test::StartWithModel(radio, test::RecordFor(2, 0x85));
     ASSERT_FALSE(datafile::Write(folder.File("shop.dat"), radio.image, "ZR5816"));
     GuiHarness harness;
-    gui::MainWindow& frame = harness.Start({folder.File("shop.dat")});
-    EXPECT_EQ(frame.windowTitle(), "QTR-31X [RB-8100    LMR UHF:450-470 MHz(8 Channels)] [File Name : shop.dat ]");
+    harness.Start({folder.File("shop.dat")});
+    EXPECT_EQ(harness.ShownTitle(), "QTR-31X [RB-8100    LMR UHF:450-470 MHz(8 Channels)] [File Name : shop.dat ]");
     EXPECT_EQ(harness.App().state.image, radio.image);
     EXPECT_TRUE(harness.ItemsOf("&Edit").contains("&DTMF"));
 }
@@ -80,9 +80,9 @@ TEST(StartUpTest, ARefusedCommandLineFileLeavesTheFirstImage)
     test::TempFolder folder;
     test::TempFolder::WriteBytes(folder.File("bad.dat"), std::vector<std::uint8_t>(1040, 'Z'));
     GuiHarness harness;
-    gui::MainWindow& frame = harness.Start({folder.File("bad.dat")});
+    harness.Start({folder.File("bad.dat")});
     EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003013});
-    EXPECT_EQ(frame.windowTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
+    EXPECT_EQ(harness.ShownTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
 }
 
 TEST(StartUpTest, AMissingCommandLineFileIsNamedInItsMessage)

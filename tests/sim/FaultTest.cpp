@@ -67,6 +67,7 @@ void Run(FaultCase& c, TransferDialogModel::Direction direction)
     test::RadioPair pair(profile);
     pair.StartWith(profile.identity);
     ImageView(pair.app.state.image).SetText(768, "THE PROGRAM'S OWN");
+    pair.app.state.MarkSaved(); // saved: a read asks no save-changes question first
     const ImageBytes before = pair.app.state.image;
     pair.prompter.answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
     const auto start = Clock::now();

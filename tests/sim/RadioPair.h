@@ -66,7 +66,15 @@ public:
     void RebuildMenus() override { calls.push_back("RebuildMenus"); }
     void PostChannelInformation() override { calls.push_back("PostChannelInformation"); }
     void CloseHelpWindows() override { calls.push_back("CloseHelpWindows"); }
-    void ForgetTestFrequencyChanges() override { calls.push_back("ForgetTestFrequencyChanges"); }
+    // The image notices, among the steps, as "Replacing ReadFromRadio" or "Changed WrittenToRadio".
+    void Heard(const ImageNotice& notice)
+    {
+        static const char* const kinds[] = {"Replacing", "Replaced", "Changed"};
+        static const char* const reasons[] = {"New",    "Open",   "ReadFromRadio", "ModelChange",   "LanguageChange",
+                                              "Edited", "ScanChannelsMoved", "Saved", "WrittenToRadio"};
+        calls.push_back(std::string(kinds[static_cast<int>(notice.kind)]) + " " +
+                        reasons[static_cast<int>(notice.reason)]);
+    }
 
     std::vector<std::string> calls;
 };
@@ -95,6 +103,7 @@ public:
         store.WriteText(PortDirectory::kSection, PortDirectory::SettingName(1), radio.Start());
         link.UseDeviceSettings(&store);
         link.SetPort(1);
+        notices = app.state.notices.Subscribe([this](const ImageNotice& notice) { shell.Heard(notice); });
     }
 
     // The program's image: the factory image of the model the radio says it is.
@@ -139,6 +148,7 @@ public:
     RecordingShell shell;
     Workspace app;
     RecordingProgress progress;
+    ImageNotifier::Subscription notices;
 };
 
 // Runs the cases on a few threads: each case has its own pseudo-terminal, so they do

@@ -98,7 +98,7 @@ TEST(TransferTest, ReadsChangesWritesAndReadsBackAtEveryRateAndOnSeveralModels)
         const std::size_t ratesTried = static_cast<std::size_t>(
             std::find(kHandshakeRates.begin(), kHandshakeRates.end(), trip.profile.rate) - kHandshakeRates.begin() + 1);
         EXPECT_EQ(trip.bytesHeardByWrite, 7 * ratesTried + 2 + 49 * 4 + 776 + 1);
-        EXPECT_EQ(trip.shellCallsOfWrite, std::vector<std::string>{"ForgetTestFrequencyChanges"});
+        EXPECT_EQ(trip.shellCallsOfWrite, std::vector<std::string>{"Changed WrittenToRadio"});
         EXPECT_EQ(trip.writeRange, std::make_pair(0, 811));
         EXPECT_EQ(trip.lastWritePosition, 0x330);
         ASSERT_TRUE(trip.secondRead);
@@ -117,6 +117,7 @@ TEST(TransferTest, ReadMakesTheRadioTheUnchangedUntitledDocument)
     ASSERT_EQ(pair.app.document.OpenPath(path), datafile::ReadError::None);
     pair.shell.calls.clear();
     ImageView(pair.app.state.image).SetByte(768, 'X');
+    pair.prompter.answers = {Answer::No}; // the change is not saved
     ASSERT_TRUE(pair.Read());
 
     const RadioState& state = pair.app.state;
@@ -129,13 +130,30 @@ TEST(TransferTest, ReadMakesTheRadioTheUnchangedUntitledDocument)
     EXPECT_FALSE(pair.progress.buttonsEnabled);
     // The test-frequency window hears of the read before it is closed, so it does not warn.
     ASSERT_GE(pair.shell.calls.size(), 2u);
-    EXPECT_EQ(pair.shell.calls[0], "ForgetTestFrequencyChanges");
+    EXPECT_EQ(pair.shell.calls[0], "Replacing ReadFromRadio");
     EXPECT_EQ(pair.shell.calls[1], "CloseAllEditors");
     EXPECT_EQ(pair.shell.calls.back(), "PostChannelInformation");
     EXPECT_NE(std::find(pair.shell.calls.begin(), pair.shell.calls.end(), "RebuildMenus"), pair.shell.calls.end());
     EXPECT_FALSE(pair.link.IsOpen());
     EXPECT_FALSE(pair.radio.InProgrammingMode());
     EXPECT_FALSE(pair.link.State().reading);
+}
+
+// A read replaces the image: a modified one is offered for saving before a word goes to the radio.
+TEST(TransferTest, CancelInTheSaveQuestionBeforeAReadLeavesImageAndRadioAlone)
+{
+    RadioPair pair(Radio("P8100", 0x85, 'B'));
+    pair.StartWith(DefaultModelRecord());
+    ImageView(pair.app.state.image).SetByte(768, 'X');
+    const ImageBytes before = pair.app.state.image;
+    pair.shell.calls.clear();
+    pair.prompter.answers = {Answer::Cancel};
+    EXPECT_FALSE(pair.Read());
+    EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{3003053});
+    EXPECT_EQ(pair.app.state.image, before);
+    EXPECT_TRUE(pair.radio.Received().empty());
+    EXPECT_TRUE(pair.shell.calls.empty());
+    EXPECT_FALSE(pair.link.IsOpen());
 }
 
 TEST(TransferTest, RetryAfterAFailedBlockReadsTheWholeImageAgain)

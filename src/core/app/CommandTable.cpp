@@ -62,10 +62,18 @@ bool CommandAvailable(int commandId, const std::set<int>& registeredCommands)
     return info && (info->shellCommand || registeredCommands.contains(commandId));
 }
 
+bool IsCommandShortcut(const std::string& keys)
+{
+    const auto& table = CommandTable();
+    return !keys.empty() &&
+           std::any_of(table.begin(), table.end(), [&](const CommandInfo& info) { return keys == info.shortcut; });
+}
+
 bool CommitsTypedValue(int commandId)
 {
     using namespace command;
-    return commandId == kSave || commandId == kSaveAs || commandId == kWriteToRadio;
+    return commandId == kSave || commandId == kSaveAs || commandId == kWriteToRadio || commandId == kNew ||
+           commandId == kOpen;
 }
 
 const std::vector<ToolbarButton>& ToolbarButtons()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <set>
+#include <string>
 #include <vector>
 
 namespace qtr {
@@ -19,9 +20,13 @@ const std::vector<CommandInfo>& CommandTable();
 // Nothing for an identifier that is not a main-window command.
 const CommandInfo* FindCommand(int commandId);
 bool CommandAvailable(int commandId, const std::set<int>& registeredCommands);
-// Commands that take the image as it is: a value still being typed into an editor is
-// stored first, since menus, toolbar buttons and shortcuts leave the focus where it is.
-// Closing the main window does the same.
+// Whether the keys (portable text such as "Ctrl+W") are the shortcut of a command, which
+// must then reach the main window wherever the focus is.
+bool IsCommandShortcut(const std::string& keys);
+// Commands that take the image as it is, or ask whether to save it before replacing it
+// with another document: a value still being typed into an editor is stored first, since
+// menus, toolbar buttons and shortcuts leave the focus where it is. Closing the main window
+// does the same. A read from the radio drops such a value instead.
 bool CommitsTypedValue(int commandId);
 
 // A toolbar button with its tool tip message; a command of 0 is a gap between groups.

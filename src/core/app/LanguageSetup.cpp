@@ -1,7 +1,6 @@
 #include "core/app/LanguageSetup.h"
 
 #include "core/app/Workspace.h"
-#include "core/base/ShellHooks.h"
 
 namespace qtr {
 
@@ -34,12 +33,9 @@ LanguageSetup::Outcome LanguageSetup::Ok(std::optional<int> row)
         app_.language = previous;
         return Outcome::Closed;
     }
-    app_.shell.RebuildMenus();
-    app_.shell.CloseHelpWindows();
-    app_.help.ApplyLanguage(app_.language);
-    app_.shell.CloseAllEditors();
-    app_.shell.RefreshTitle();
-    app_.shell.PostChannelInformation();
+    // The image stays; the windows that show it are made again in the new language.
+    app_.replacement.ReplaceImage(
+        {.reason = ImageReason::LanguageChange, .markSaved = false, .help = HelpFileChange::FollowLanguage});
     return Outcome::Closed;
 }
 

@@ -2,10 +2,9 @@
 
 #include "core/base/CommonMessages.h"
 
-#include "core/base/HelpFile.h"
 #include "core/base/Prompter.h"
-#include "core/base/ShellHooks.h"
 #include "core/document/Document.h"
+#include "core/document/ImageReplacer.h"
 #include "core/model/KeyFields.h"
 #include "core/model/ModelDefaults.h"
 #include "core/model/ScanFields.h"
@@ -26,9 +25,8 @@ bool IsUhfModelType(int modelType)
 
 } // namespace
 
-ModelSelection::ModelSelection(RadioState& state, Document& document, ShellHooks& shell, HelpFile& help,
-                               Prompter& prompter, int language)
-    : state_(state), document_(document), shell_(shell), help_(help), prompter_(prompter), language_(language),
+ModelSelection::ModelSelection(RadioState& state, Document& document, ImageReplacer& replacer, Prompter& prompter)
+    : state_(state), document_(document), replacer_(replacer), prompter_(prompter),
       lineAtOpening_(state.LineLetter()), flagAtOpening_(state.sixteenChannelFlag)
 {
     state_.TakeSnapshot();
@@ -108,7 +106,16 @@ ModelSelection::Outcome ModelSelection::Ok()
                        .buttons = Buttons::OkCancel,
                        .icon = Icon::Warning}) != Answer::Ok)
         return Outcome::StayOpen;
+    // ApplyModel decides whether the new image counts as saved.
+    replacer_.ReplaceImage({.reason = ImageReason::ModelChange,
+                            .install = [this, lineChanged] { InstallModel(lineChanged); },
+                            .markSaved = false,
+                            .help = HelpFileChange::FollowModel});
+    return Outcome::Closed;
+}
 
+void ModelSelection::InstallModel(bool lineChanged)
+{
     if (state_.sixteenChannelFlag) {
         const bool parlane = state_.IsParlane();
         state_.Set(keys::kPf1, parlane ? 3 : 1);
@@ -116,9 +123,6 @@ ModelSelection::Outcome ModelSelection::Ok()
     }
     ApplyModel();
     document_.SetUntitled();
-    shell_.RefreshTitle();
-    if (help_.AfterModelChange(language_, state_.LineLetter()))
-        shell_.CloseHelpWindows();
     if (lineChanged)
         ApplyModelDefaults(state_, ModelReset::Keep);
     ApplyChannelPlan(state_);
@@ -126,12 +130,10 @@ ModelSelection::Outcome ModelSelection::Ok()
         state_.Set(scan::kFixedChannel, scan::kNoChannel);
         ApplyModel();
     }
-    return Outcome::Closed;
 }
 
 void ModelSelection::ApplyModel()
 {
-    shell_.CloseAllEditors();
     state_.CommitModel(SelectedTypeByte());
     state_.CopyCurrentModelIntoImage();
     state_.UpdateBand();
@@ -142,8 +144,6 @@ void ModelSelection::ApplyModel()
     state_.Set(scan::kRevertChannel, state_.sixteenChannelFlag ? 1 : scan::kRevertToFixedChannel);
     if (state_.LineLetter() == kLmrLine)
         state_.MarkSaved();
-    shell_.RebuildMenus();
-    shell_.PostChannelInformation();
 }
 
 void ModelSelection::Cancel()

@@ -8,9 +8,8 @@
 namespace qtr {
 
 class Document;
-class HelpFile;
+class ImageReplacer;
 class Prompter;
-class ShellHooks;
 
 // The rules of the Model Information dialog: the model and channel-class lists, what
 // each selection does to the image, and what OK and Cancel do. The dialog only shows it.
@@ -22,8 +21,7 @@ public:
     };
     enum class Outcome { Closed, StayOpen };
 
-    ModelSelection(RadioState& state, Document& document, ShellHooks& shell, HelpFile& help, Prompter& prompter,
-                   int language);
+    ModelSelection(RadioState& state, Document& document, ImageReplacer& replacer, Prompter& prompter);
 
     int SelectedModel() const { return model_; }
     const std::vector<ChannelEntry>& ChannelEntries() const { return channels_; }
@@ -39,14 +37,13 @@ private:
     void FillChannelList();
     std::uint8_t SelectedTypeByte() const;
     bool ChangesAnything();
+    void InstallModel(bool lineChanged);
     void ApplyModel();
 
     RadioState& state_;
     Document& document_;
-    ShellHooks& shell_;
-    HelpFile& help_;
+    ImageReplacer& replacer_;
     Prompter& prompter_;
-    int language_;
     std::uint8_t lineAtOpening_;
     bool flagAtOpening_;
     bool uhfSelected_ = false;

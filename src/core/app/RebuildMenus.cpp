@@ -2,6 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
+#include "core/app/EditorTable.h"
 
 #include <initializer_list>
 
@@ -24,14 +25,18 @@ std::vector<MenuItem> Items(std::initializer_list<int> commandIds)
     return items;
 }
 
+// The editors the model offers, a separator between groups.
 std::vector<MenuItem> EditItems(const MenuContext& context)
 {
-    using namespace command;
-    if (context.lineLetter == 'B')
-        return Items({kChannelInformation, kSeparator, kOptionalFeatures, kKeyAssignment, kScanInformation,
-                      kSeparator, kTestFrequency, kEmbeddedMessage});
-    return Items({kChannelInformation, kSeparator, kOptionalFeatures, kKeyAssignment, kScanInformation, kSeparator,
-                  kDtmf, kVantalink, kSeparator, kTestFrequency, kEmbeddedMessage});
+    std::vector<MenuItem> items;
+    int group = EditorInfo::kNotListed;
+    for (const EditorInfo& editor : ListedEditors(context.lineLetter)) {
+        if (group != EditorInfo::kNotListed && editor.menuGroup != group)
+            items.push_back({.kind = MenuItem::Kind::Separator});
+        group = editor.menuGroup;
+        items.push_back({.commandId = editor.commandId, .messageId = FindCommand(editor.commandId)->menuTextId});
+    }
+    return items;
 }
 
 std::vector<MenuItem> ViewItems(const MenuContext& context)

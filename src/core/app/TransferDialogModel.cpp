@@ -2,7 +2,6 @@
 
 #include "core/app/Workspace.h"
 #include "core/base/Prompter.h"
-#include "core/base/ShellHooks.h"
 #include "core/link/RadioSession.h"
 #include "core/link/RadioTransfer.h"
 #include "core/link/ReceivedImage.h"
@@ -18,6 +17,9 @@ TransferDialogModel::TransferDialogModel(Workspace& app, RadioLink& link, Transf
 
 bool TransferDialogModel::Start()
 {
+    // A read replaces the image: unsaved changes are offered for saving first.
+    if (direction_ == Direction::Read && app_.document.AskSaveChanges() == Document::Flow::Stop)
+        return false;
     progress_.SetButtonsEnabled(false);
     RadioSession session(link_, app_.prompter, app_.catalog, &progress_);
     RadioTransfer transfer(session, app_.state, progress_);
@@ -29,7 +31,7 @@ bool TransferDialogModel::Start()
     if (direction_ == Direction::Read)
         AdoptReadImage();
     else
-        app_.shell.ForgetTestFrequencyChanges();
+        app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::WrittenToRadio});
     return true;
 }
 
@@ -45,22 +47,16 @@ void TransferDialogModel::ReportDone()
     link_.State().writing = false;
 }
 
-// Editors close before the image is replaced, so that nothing they still hold is
-// committed into the radio's data; the test frequencies typed are gone with the image,
-// so closing their window reminds nobody to write them.
+// The radio's memory becomes the unchanged, untitled document.
 void TransferDialogModel::AdoptReadImage()
 {
-    ShellHooks& shell = app_.shell;
-    shell.ForgetTestFrequencyChanges();
-    shell.CloseAllEditors();
-    StoreReceivedImage(app_.state, app_.codec, identity_);
-    app_.document.SetUntitled();
-    shell.RefreshTitle();
-    shell.RebuildMenus();
-    app_.state.MarkSaved();
-    if (app_.help.AfterModelChange(app_.language, app_.state.LineLetter()))
-        shell.CloseHelpWindows();
-    shell.PostChannelInformation();
+    app_.replacement.ReplaceImage({.reason = ImageReason::ReadFromRadio,
+                                   .install =
+                                       [this] {
+                                           StoreReceivedImage(app_.state, app_.codec, identity_);
+                                           app_.document.SetUntitled();
+                                       },
+                                   .help = HelpFileChange::FollowModel});
 }
 
 } // namespace qtr

@@ -31,8 +31,8 @@ public:
     int HelpTopic() const { return direction_ == Direction::Read ? kReadHelpTopic : kWriteHelpTopic; }
 
     // The first button: runs the transfer, reports success, and after a read makes the
-    // radio's memory the document; an open test-frequency window is told either way.
-    // True on success.
+    // radio's memory the document; the windows hear of it either way. A read first asks
+    // to save a modified image, and its Cancel stops before any exchange. True on success.
     bool Start();
     // The radio's identity as the last transfer received it.
     const RadioIdentity& Identity() const { return identity_; }

@@ -4,6 +4,55 @@
 
 namespace qtr {
 
+namespace {
+
+long long OverlapArea(const WindowRect& a, const WindowRect& b)
+{
+    const int width = std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
+    const int height = std::min(a.top + a.height, b.top + b.height) - std::max(a.top, b.top);
+    return width > 0 && height > 0 ? static_cast<long long>(width) * height : 0;
+}
+
+bool Inside(const WindowRect& rect, PictureSize area)
+{
+    return rect.left >= 0 && rect.top >= 0 && rect.left + rect.width <= area.width &&
+           rect.top + rect.height <= area.height;
+}
+
+WindowRect MovedInside(WindowRect rect, PictureSize area)
+{
+    rect.left = std::clamp(rect.left, 0, std::max(0, area.width - rect.width));
+    rect.top = std::clamp(rect.top, 0, std::max(0, area.height - rect.height));
+    return rect;
+}
+
+// The part of the spot inside the area.
+WindowRect ClippedTo(const WindowRect& spot, PictureSize area)
+{
+    const int left = std::max(spot.left, 0);
+    const int top = std::max(spot.top, 0);
+    const int right = std::min(spot.left + spot.width, area.width);
+    const int bottom = std::min(spot.top + spot.height, area.height);
+    return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
+}
+
+// A window cut to less than half its width or height is of little use, even scrolling.
+bool Usable(const WindowRect& part, PictureSize size)
+{
+    return part.width * 2 >= size.width && part.height * 2 >= size.height;
+}
+
+// Right of, below, left of and above the window, aligned with its top or left edge.
+std::vector<WindowRect> SpotsBeside(const WindowRect& window, PictureSize size)
+{
+    return {{window.left + window.width, window.top, size.width, size.height},
+            {window.left, window.top + window.height, size.width, size.height},
+            {window.left - size.width, window.top, size.width, size.height},
+            {window.left, window.top - size.height, size.width, size.height}};
+}
+
+} // namespace
+
 std::vector<WindowRect> TileRects(int count, PictureSize area, TileDirection direction)
 {
     std::vector<WindowRect> rects;
@@ -30,6 +79,35 @@ std::vector<WindowRect> IconRects(int count, PictureSize area, PictureSize icon)
         rects.push_back({column * icon.width, area.height - (row + 1) * icon.height, icon.width, icon.height});
     }
     return rects;
+}
+
+std::optional<WindowRect> PlaceNewWindow(PictureSize area, PictureSize size, const std::optional<WindowRect>& working,
+                                         const std::vector<WindowRect>& others)
+{
+    if (!working || size.width > area.width || size.height > area.height)
+        return std::nullopt;
+    const auto spots = SpotsBeside(*working, size);
+    const auto coversNothing = [&](const WindowRect& spot) {
+        return std::none_of(others.begin(), others.end(), [&](const WindowRect& other) { return OverlapArea(spot, other) > 0; });
+    };
+    for (const bool othersToo : {true, false})
+        for (const WindowRect& spot : spots)
+            if (Inside(spot, area) && OverlapArea(spot, *working) == 0 && (!othersToo || coversNothing(spot)))
+                return spot;
+    std::optional<WindowRect> best;
+    for (const WindowRect& spot : spots) {
+        const WindowRect part = ClippedTo(spot, area);
+        if (Usable(part, size) && (!best || part.width * part.height > best->width * best->height))
+            best = part;
+    }
+    if (best)
+        return best;
+    for (const WindowRect& spot : spots) {
+        const WindowRect inside = MovedInside(spot, area);
+        if (!best || OverlapArea(inside, *working) < OverlapArea(*best, *working))
+            best = inside;
+    }
+    return best;
 }
 
 } // namespace qtr

@@ -3,6 +3,7 @@
 #include "core/app/ClientBackground.h"
 #include "core/app/MainWindowPlacement.h"
 
+#include <optional>
 #include <vector>
 
 namespace qtr {
@@ -15,5 +16,15 @@ std::vector<WindowRect> TileRects(int count, PictureSize area, TileDirection dir
 
 // Arrange Icons: minimized windows in rows along the bottom of the area, from the left.
 std::vector<WindowRect> IconRects(int count, PictureSize area, PictureSize icon);
+
+// Where a new window of the size goes so that it does not cover the window the user works
+// in: to its right, below, to its left or above it, the first spot inside the area that
+// covers no open window, else the first that leaves the working window free. Without room
+// for the whole window, the largest part of such a spot that keeps at least half its width
+// and height (the window scrolls); else the spot inside the area that covers the least of
+// the working window. Nothing without a working window, or when the window is larger than
+// the area: the area places it.
+std::optional<WindowRect> PlaceNewWindow(PictureSize area, PictureSize size, const std::optional<WindowRect>& working,
+                                         const std::vector<WindowRect>& others);
 
 } // namespace qtr

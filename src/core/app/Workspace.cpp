@@ -21,7 +21,7 @@ const char* const kDamagedLanguageText = "Language file has been damaged.\nPleas
 
 Workspace::Workspace(Prompter& prompterSeam, FilePicker& picker, ShellHooks& shellHooks)
     : prompter(prompterSeam), shell(shellHooks), codec(state, catalog), channels(state, codec, prompterSeam),
-      document(state, catalog, prompterSeam, picker, shellHooks, help)
+      replacement(state, shellHooks, help, language), document(state, catalog, prompterSeam, picker, replacement)
 {
 }
 

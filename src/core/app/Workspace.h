@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/ImageReplacementSequence.h"
 #include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
 #include "core/channels/ChannelTable.h"
@@ -41,10 +42,12 @@ public:
     FrequencyCodec codec;
     ChannelTable channels;
     HelpFile help;
-    Document document;
     int comPort = 1;
     int language = MessageCatalog::kEnglish;
     std::string programFolder;
+    // Declared after what it works on; the document replaces the image through it.
+    ImageReplacementSequence replacement;
+    Document document;
 };
 
 } // namespace qtr

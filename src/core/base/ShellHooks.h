@@ -2,9 +2,10 @@
 
 namespace qtr {
 
-// What the core asks of the window shell when an event replaces the image or the
-// model: the desktop program closes and opens windows, the command-line tool and the
-// tests need nothing, so every hook does nothing by default.
+// The steps of the window shell that replacing the image takes, in the order that the
+// replacement decides: the desktop program closes and opens windows, the command-line
+// tool and the tests need nothing, so every step does nothing by default. Single
+// windows hear of the image through the image notices instead.
 class ShellHooks {
 public:
     virtual ~ShellHooks() = default;
@@ -13,9 +14,6 @@ public:
     virtual void RebuildMenus() {}
     virtual void PostChannelInformation() {}
     virtual void CloseHelpWindows() {}
-    // After a read or a write the image and the radio agree: an open test-frequency window
-    // has no change left to remind the user of.
-    virtual void ForgetTestFrequencyChanges() {}
 };
 
 } // namespace qtr

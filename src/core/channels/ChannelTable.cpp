@@ -538,8 +538,8 @@ void ChannelTable::SetReference(const ImageField& reference, std::uint8_t channe
     if (ImageByte(reference) == channel)
         return;
     state_.Set(reference, channel);
-    if (scanChanged_)
-        scanChanged_();
+    // An open Scan window shows the priority and the fixed channel.
+    state_.notices.Notify({ImageNotice::Kind::Changed, ImageReason::ScanChannelsMoved});
 }
 
 std::uint8_t ChannelTable::LowestProgrammedChannel() const

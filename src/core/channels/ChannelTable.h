@@ -41,10 +41,6 @@ public:
 
     ChannelTable(RadioState& state, FrequencyCodec& codec, Prompter& prompter);
 
-    // Called after the table changes the priority or the fixed channel, so that an open
-    // Scan window can show it.
-    void SetScanChangedHandler(std::function<void()> handler) { scanChanged_ = std::move(handler); }
-
     int ProgrammedCount() const;
     int FreeBytes() const;
     bool IsProgrammed(int slot) const;
@@ -132,7 +128,6 @@ private:
     RadioState& state_;
     FrequencyCodec& codec_;
     Prompter& prompter_;
-    std::function<void()> scanChanged_;
 };
 
 } // namespace qtr

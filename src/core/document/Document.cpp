@@ -2,11 +2,10 @@
 
 #include "core/base/CommonMessages.h"
 
-#include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
 #include "core/base/Prompter.h"
-#include "core/base/ShellHooks.h"
 #include "core/document/DataFile.h"
+#include "core/document/ImageReplacer.h"
 #include "core/model/ModelDefaults.h"
 
 #include <cerrno>
@@ -40,8 +39,8 @@ std::string FileNameOf(const std::string& path)
 } // namespace
 
 Document::Document(RadioState& state, const MessageCatalog& catalog, Prompter& prompter, FilePicker& picker,
-                   ShellHooks& shell, HelpFile& help)
-    : state_(state), catalog_(catalog), prompter_(prompter), picker_(picker), shell_(shell), help_(help)
+                   ImageReplacer& replacer)
+    : state_(state), catalog_(catalog), prompter_(prompter), picker_(picker), replacer_(replacer)
 {
 }
 
@@ -74,7 +73,7 @@ Document::Flow Document::AskSaveChanges()
     const auto path = ChooseSavePath();
     if (!path || !WriteTo(*path, datafile::kStandardMagic))
         return Flow::Stop;
-    // Not marked saved: New or closing follows at once.
+    // Not marked saved: what asked replaces the image or closes at once.
     AdoptFileName(*path);
     return Flow::GoOn;
 }
@@ -89,11 +88,10 @@ void Document::NewDocument()
         return;
     if (AskSaveChanges() == Flow::Stop)
         return;
-    shell_.CloseAllEditors();
-    BuildImageForNewDocument(state_);
-    SetUntitled();
-    shell_.RefreshTitle();
-    shell_.PostChannelInformation();
+    replacer_.ReplaceImage({.reason = ImageReason::New, .install = [this] {
+                                BuildImageForNewDocument(state_);
+                                SetUntitled();
+                            }});
 }
 
 void Document::OpenDataFile()
@@ -121,16 +119,21 @@ datafile::ReadError Document::Load(const std::string& path, Naming naming)
         ShowReadError(result, path, naming);
         return result.error;
     }
-    state_.image = result.image;
-    fileName_ = FileNameOf(path);
-    state_.AdoptImageModel();
-    shell_.RefreshTitle();
-    state_.MarkSaved();
-    dataFolder_ = FolderOf(path);
-    shell_.CloseAllEditors();
-    shell_.PostChannelInformation();
-    help_.SetLineSuffix(state_.LineLetter());
+    if (AskSaveChanges() == Flow::GoOn)
+        Install(path, result.image);
     return datafile::ReadError::None;
+}
+
+void Document::Install(const std::string& path, const ImageBytes& image)
+{
+    replacer_.ReplaceImage({.reason = ImageReason::Open,
+                            .install =
+                                [&] {
+                                    state_.image = image;
+                                    AdoptFileName(path);
+                                    state_.AdoptImageModel();
+                                },
+                            .help = HelpFileChange::FollowLine});
 }
 
 void Document::ShowReadError(const datafile::ReadResult& result, const std::string& path, Naming naming)
@@ -167,7 +170,13 @@ void Document::SaveDataFile()
                        .defaultAnswer = Answer::Cancel}) != Answer::Ok)
         return;
     if (WriteTo(target.string(), datafile::MagicFor(state_.image)))
-        state_.MarkSaved();
+        Saved();
+}
+
+void Document::Saved()
+{
+    state_.MarkSaved();
+    state_.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Saved});
 }
 
 std::optional<std::string> Document::ChooseSavePath()
@@ -184,8 +193,7 @@ void Document::SaveDataFileAs()
     if (!path || !WriteTo(*path, datafile::MagicFor(state_.image)))
         return;
     AdoptFileName(*path);
-    shell_.RefreshTitle();
-    state_.MarkSaved();
+    Saved();
 }
 
 bool Document::WriteTo(const std::string& path, const std::string& magic)

@@ -9,19 +9,19 @@
 
 namespace qtr {
 
-class HelpFile;
+class ImageReplacer;
 class MessageCatalog;
 class Prompter;
-class ShellHooks;
 
 // The one document: the image itself, its name and data folder, and the commands
 // that load, save and replace it. The modified test compares the image with its saved copy.
+// New and Open replace the image through the replacer, which owns the order of the steps.
 class Document {
 public:
     static constexpr int kUntitledNameId = 3001003;
 
     Document(RadioState& state, const MessageCatalog& catalog, Prompter& prompter, FilePicker& picker,
-             ShellHooks& shell, HelpFile& help);
+             ImageReplacer& replacer);
 
     // The file name with extension, or the untitled text.
     std::string Name() const;
@@ -33,12 +33,15 @@ public:
     bool IsModified() const { return state_.IsModified(); }
 
     enum class Flow { GoOn, Stop };
+    // Before the image is replaced or the program closes: Yes saves, No goes on without
+    // saving, Cancel stops. Nothing is asked of an unmodified document.
     Flow AskSaveChanges();
 
     void NewDocument();
     void OpenDataFile();
     // Loads the file into the image, or tells the user why not; a file that cannot be
-    // opened is named, with the system's reason, since no dialog shows its name.
+    // opened is named, with the system's reason, since no dialog shows its name; a modified
+    // image is only replaced when the save-changes question lets it go.
     datafile::ReadError OpenPath(const std::string& path);
     void SaveDataFile();
     void SaveDataFileAs();
@@ -48,6 +51,8 @@ private:
     enum class Naming { FixedText, NameAndReason };
     datafile::ReadError Load(const std::string& path, Naming naming);
     void ShowReadError(const datafile::ReadResult& result, const std::string& path, Naming naming);
+    void Install(const std::string& path, const ImageBytes& image);
+    void Saved();
     std::optional<std::string> ChooseSavePath();
     bool WriteTo(const std::string& path, const std::string& magic);
 
@@ -55,8 +60,7 @@ private:
     const MessageCatalog& catalog_;
     Prompter& prompter_;
     FilePicker& picker_;
-    ShellHooks& shell_;
-    HelpFile& help_;
+    ImageReplacer& replacer_;
     std::optional<std::string> fileName_;
     std::string dataFolder_;
     std::string lastPath_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/ImageNotifier.h"
 #include "core/model/ImageView.h"
 #include "core/model/ModelTable.h"
 
@@ -29,6 +30,8 @@ public:
     ModelRecord currentModel{};
     bool sixteenChannelFlag = true;
     Band band;
+    // Windows hear here that the image was replaced or changed.
+    ImageNotifier notices;
 
     ImageView View() { return ImageView(image); }
     ImageReader Reader() const { return ImageReader(image); }

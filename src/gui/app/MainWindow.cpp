@@ -5,6 +5,7 @@
 #include "core/app/CloseSequence.h"
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
+#include "core/app/EditorTable.h"
 #include "gui/app/EditorSubWindow.h"
 #include "core/base/HelpViewer.h"
 #include "gui/app/LanguageSetupDialog.h"
@@ -15,7 +16,6 @@
 #include "core/base/SettingsStore.h"
 #include "gui/app/StatusPanes.h"
 #include "gui/app/ToolbarIcons.h"
-#include "gui/channels/CTestFreqFrame.h"
 #include "gui/model/ModelInformationDialog.h"
 
 #include <QApplication>
@@ -23,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScrollArea>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -62,6 +63,7 @@ MainWindow::MainWindow(Workspace& app, HelpViewer& help, SettingsStore& settings
     ShowPortInStatusBar();
     app_.BuildFirstImage();
     RefreshTitle();
+    imageNotices_ = app_.state.notices.Subscribe([this](const ImageNotice& notice) { ImageNoticed(notice); });
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { help_.ShowContextHelp(ContextHelpId()); });
 }
@@ -133,9 +135,9 @@ void MainWindow::CentreOnScreen()
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen));
 }
 
-void MainWindow::RegisterEditor(int commandId, int helpTopic, WindowFactory factory)
+void MainWindow::RegisterEditor(int commandId, WindowFactory factory)
 {
-    editors_[commandId] = {helpTopic, std::move(factory)};
+    editors_[commandId] = std::move(factory);
     RebuildMenus();
 }
 
@@ -167,6 +169,7 @@ void MainWindow::OnCommand(int commandId)
         other->second(*this);
     else if (commandId == command::kChannelInformation)
         RebuildMenus(); // every event that replaces the image posts it: the menus follow the model
+    setWindowModified(app_.document.IsModified());
     emit CommandHandled(commandId);
 }
 
@@ -179,25 +182,54 @@ QWidget* MainWindow::OpenEditorWindow(int commandId)
 {
     if (const auto open = openEditors_.find(commandId); open != openEditors_.end()) {
         client_->setActiveSubWindow(open->second);
-        return open->second->widget();
+        return open->second->View();
     }
     const auto editor = editors_.find(commandId);
     if (editor == editors_.end())
         return nullptr;
-    auto* window = new EditorSubWindow(commandId, editor->second.factory(*this));
+    auto* window = new EditorSubWindow(commandId, editor->second(*this));
     client_->addSubWindow(window);
+    PlaceEditorWindow(*window);
     openEditors_[commandId] = window;
     connect(window, &EditorSubWindow::Closed, this, &MainWindow::EditorClosed);
     window->show();
     client_->setActiveSubWindow(window);
     RebuildMenus();
-    return window->widget();
+    return window->View();
+}
+
+// Beside the window the user works in, where the client area has room.
+void MainWindow::PlaceEditorWindow(EditorSubWindow& window)
+{
+    const QSize size = window.sizeHint();
+    window.resize(size);
+    const auto rectOf = [](const QWidget& shown) {
+        const QRect rect = shown.geometry();
+        return WindowRect{rect.x(), rect.y(), rect.width(), rect.height()};
+    };
+    QMdiSubWindow* active = client_->activeSubWindow();
+    std::optional<WindowRect> working;
+    if (active && !active->isMinimized())
+        working = rectOf(*active);
+    std::vector<WindowRect> others;
+    for (const QMdiSubWindow* other : client_->subWindowList())
+        if (other != active && other != &window && other->isVisible() && !other->isMinimized())
+            others.push_back(rectOf(*other));
+    const QSize area = client_->viewport()->size();
+    if (const auto place = PlaceNewWindow({area.width(), area.height()}, {size.width(), size.height()}, working, others))
+        window.setGeometry(ToQRect(*place));
 }
 
 QWidget* MainWindow::EditorWindow(int commandId) const
 {
     const auto open = openEditors_.find(commandId);
     return open == openEditors_.end() ? nullptr : open->second->widget();
+}
+
+QWidget* MainWindow::EditorView(int commandId) const
+{
+    const auto open = openEditors_.find(commandId);
+    return open == openEditors_.end() ? nullptr : open->second->View();
 }
 
 void MainWindow::EditorClosed(int commandId)
@@ -214,25 +246,22 @@ void MainWindow::CloseAllEditors()
         entry.second->close();
 }
 
+// "[*]" after the document name shows as "*" while the image has unsaved changes.
 void MainWindow::RefreshTitle()
 {
-    setWindowTitle(FromUtf8(qtr::RefreshTitle(app_.state, app_.catalog, app_.document.Name())));
+    setWindowTitle(FromUtf8(qtr::RefreshTitle(app_.state, app_.catalog, app_.document.Name() + "[*]")));
+    setWindowModified(app_.document.IsModified());
+}
+
+void MainWindow::ImageNoticed(const ImageNotice& notice)
+{
+    if (notice.kind == ImageNotice::Kind::Changed)
+        RefreshTitle();
 }
 
 void MainWindow::PostChannelInformation()
 {
     PostCommand(command::kChannelInformation);
-}
-
-void MainWindow::CloseHelpWindows()
-{
-    help_.CloseHelpWindows();
-}
-
-void MainWindow::ForgetTestFrequencyChanges()
-{
-    if (auto* window = qobject_cast<CTestFreqFrame*>(EditorWindow(command::kTestFrequency)))
-        window->View().ForgetChanges();
 }
 
 // An editor stores a field when the field loses the focus; the focus then goes back where
@@ -247,7 +276,7 @@ void MainWindow::CommitFocusedField()
     if (field && field->isVisible())
         field->setFocus(Qt::OtherFocusReason);
     else
-        active->widget()->setFocus(Qt::OtherFocusReason);
+        static_cast<EditorSubWindow*>(active)->View()->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::ShowPortInStatusBar()
@@ -367,7 +396,8 @@ void MainWindow::ArrangeIcons()
 int MainWindow::ContextHelpId() const
 {
     const auto* active = dynamic_cast<const EditorSubWindow*>(client_->activeSubWindow());
-    return active ? editors_.at(active->CommandId()).helpTopic : command::kMainFrame;
+    const EditorInfo* editor = active ? FindEditor(active->CommandId()) : nullptr;
+    return editor ? editor->helpTopic : command::kMainFrame;
 }
 
 // F1 while a menu is open asks for the help of the highlighted item.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/app/RebuildMenus.h"
-#include "core/base/ShellHooks.h"
 #include "core/app/WindowArrangement.h"
+#include "core/base/ImageNotifier.h"
 
 #include <QMainWindow>
 
@@ -31,26 +31,30 @@ class StatusPanes;
 // The main window: menus, toolbar and status bar, the editor windows in its client
 // area, and the routing of every command. Editors and dialogs of the other parts of
 // the program register here by command; until then their commands are shown disabled.
-class MainWindow : public QMainWindow, public ShellHooks {
+// The title shows the document and whether it has unsaved changes.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Makes the editor's widget; the frame wraps it in a child window.
+    // Makes the editor's view; the main window puts it in a window of its own.
     using WindowFactory = std::function<QWidget*(MainWindow&)>;
     using CommandAction = std::function<void(MainWindow&)>;
 
     MainWindow(Workspace& app, HelpViewer& help, SettingsStore& settings, const Clock& clock);
     ~MainWindow() override;
 
-    // An editor in a child window of its own, at most one at a time; F1 in it asks for
-    // helpTopic. A command that is not an editor (a dialog, a transfer) registers an action.
-    void RegisterEditor(int commandId, int helpTopic, WindowFactory factory);
+    // An editor of the editor table in a child window of its own, at most one at a time.
+    // A command that is not an editor (a dialog, a transfer) registers an action.
+    void RegisterEditor(int commandId, WindowFactory factory);
     void RegisterCommand(int commandId, CommandAction action);
 
-    // Activates the editor's window when it is open, otherwise opens it; nothing for a
-    // command without a registered editor. Returns the editor's widget.
+    // Activates the editor's window when it is open, otherwise opens it beside the window
+    // the user works in; nothing for a command without a registered editor. Returns the
+    // editor's view.
     QWidget* OpenEditorWindow(int commandId);
-    // The open editor's widget, so that one editor can make another refresh.
+    // The widget of the open editor's window, which scrolls the view; null when closed.
     QWidget* EditorWindow(int commandId) const;
+    // The open editor's view; null when closed.
+    QWidget* EditorView(int commandId) const;
     int ChildWindowCount() const { return static_cast<int>(openEditors_.size()); }
 
     void OnCommand(int commandId);
@@ -64,12 +68,10 @@ public:
     // Start-up: the stored placement when it is usable, otherwise maximized.
     void ShowWithPlacement(const std::optional<std::string>& lastWinPos);
 
-    void CloseAllEditors() override;
-    void RefreshTitle() override;
-    void RebuildMenus() override;
-    void PostChannelInformation() override;
-    void CloseHelpWindows() override;
-    void ForgetTestFrequencyChanges() override;
+    void CloseAllEditors();
+    void RefreshTitle();
+    void RebuildMenus();
+    void PostChannelInformation();
 
     QAction* Action(int commandId) const { return actions_.at(commandId); }
     QToolBar* ToolBar() const { return toolBar_; }
@@ -85,11 +87,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Editor {
-        int helpTopic;
-        WindowFactory factory;
-    };
-
     void CreateActions();
     // Stores the value being typed into the active editor by taking the focus away from it.
     void CommitFocusedField();
@@ -101,6 +98,8 @@ private:
     void AddMenuItem(QMenu& menu, const MenuItem& item);
     void FillWindowList(QMenu& menu);
     void EditorClosed(int commandId);
+    void PlaceEditorWindow(EditorSubWindow& window);
+    void ImageNoticed(const ImageNotice& notice);
     void ToggleBar(QWidget& bar);
     void Tile(TileDirection direction);
     void ArrangeIcons();
@@ -114,7 +113,7 @@ private:
     SettingsStore& settings_;
     std::map<int, QAction*> actions_;
     std::map<int, std::function<void()>> shellCommands_;
-    std::map<int, Editor> editors_;
+    std::map<int, WindowFactory> editors_;
     std::map<int, CommandAction> commands_;
     std::map<int, EditorSubWindow*> openEditors_;
     std::vector<QMenu*> menus_;
@@ -122,6 +121,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     StatusPanes* panes_ = nullptr;
     MdiClientArea* client_ = nullptr;
+    ImageNotifier::Subscription imageNotices_;
 };
 
 } // namespace qtr::gui

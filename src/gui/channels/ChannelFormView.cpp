@@ -1,12 +1,12 @@
 #include "gui/channels/ChannelFormView.h"
 
 #include "gui/app/CatalogText.h"
+#include "gui/app/EditorSubWindow.h"
 #include "core/base/HelpViewer.h"
 #include "core/app/Workspace.h"
 #include "gui/channels/ChannelNumberSpin.h"
 #include "gui/channels/ChannelWindows.h"
 #include "gui/widgets/EditorButtonRow.h"
-#include "gui/channels/EditorFrame.h"
 #include "gui/widgets/FocusLeaveWatcher.h"
 #include "gui/widgets/FrequencyEdit.h"
 #include "gui/widgets/OffEntryCombo.h"
@@ -314,6 +314,13 @@ void ChannelFormView::Stored()
 {
     ShowChannel();
     windows_.RefreshGridRow(Slot());
+    windows_.Edited();
+}
+
+void ChannelFormView::closeEvent(QCloseEvent* event)
+{
+    windows_.FormClosed();
+    QWidget::closeEvent(event);
 }
 
 bool ChannelFormView::eventFilter(QObject* watched, QEvent* event)
@@ -338,7 +345,7 @@ bool ChannelFormView::ControlKey(QObject* control, const QKeyEvent& key)
 {
     switch (key.key()) {
     case Qt::Key_Escape:
-        EditorFrame::CloseWindowOf(*this);
+        EditorSubWindow::CloseWindowOf(*this);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

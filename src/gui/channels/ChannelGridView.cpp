@@ -1,6 +1,7 @@
 #include "gui/channels/ChannelGridView.h"
 
 #include "gui/app/CatalogText.h"
+#include "gui/app/EditorSubWindow.h"
 #include "core/base/HelpViewer.h"
 #include "core/app/Workspace.h"
 #include "core/channels/ChannelGridText.h"
@@ -254,6 +255,17 @@ void ChannelGridView::Stored(GridCell cell)
 {
     RefreshRow(cell.row - 1);
     windows_.RefreshForm();
+    windows_.Edited();
+}
+
+// The edit form closes with the grid.
+void ChannelGridView::closeEvent(QCloseEvent* event)
+{
+    if (!EditorSubWindow::ClosingWithProgram(*this))
+        FinishEdit();
+    windows_.CloseForm();
+    windows_.GridClosed();
+    QWidget::closeEvent(event);
 }
 
 bool ChannelGridView::eventFilter(QObject* watched, QEvent* event)
@@ -315,6 +327,7 @@ void ChannelGridView::ChannelsMoved()
 {
     RefreshAllRows();
     windows_.RefreshForm();
+    windows_.Edited();
 }
 
 void ChannelGridView::DoubleClicked(GridCell cell)

@@ -3,11 +3,9 @@
 #include "gui/app/MainWindow.h"
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"
+#include "gui/app/EditorSubWindow.h"
 #include "gui/channels/ChannelFormView.h"
-#include "gui/channels/CChInfoFrm.h"
 #include "gui/channels/ChannelGridView.h"
-#include "gui/channels/CChildFrame.h"
-#include "gui/channels/CTestFreqFrame.h"
 #include "gui/channels/ChannelCopyDialog.h"
 #include "gui/channels/FrequencyCopyDialog.h"
 #include "gui/channels/ToneCopyDialog.h"
@@ -16,42 +14,15 @@
 
 namespace qtr::gui {
 
-namespace {
-
-constexpr int kGridTopic = 150;
-constexpr int kFormTopic = 160;
-constexpr int kTestFrequencyTopic = 157;
-
-} // namespace
-
-void ChannelWindows::Register(MainWindow& frame)
-{
-    auto* windows = new ChannelWindows(frame);
-    frame.RegisterEditor(command::kChannelInformation, kGridTopic, [windows](MainWindow&) { return windows->MakeGrid(); });
-    frame.RegisterEditor(command::kChannelEdit, kFormTopic, [windows](MainWindow&) { return windows->MakeForm(); });
-    frame.RegisterEditor(command::kTestFrequency, kTestFrequencyTopic,
-                         [](MainWindow& main) { return new CTestFreqFrame(main.App(), main.Help()); });
-}
-
 ChannelCommand ChannelWindows::CommandForKey(const QKeyEvent& key, ChannelWindow window)
 {
     const QString portable = QKeySequence(key.keyCombination()).toString(QKeySequence::PortableText);
     return ChannelCommandForKey(portable.toStdString(), window);
 }
 
-ChannelWindows::ChannelWindows(MainWindow& frame)
-    : QObject(&frame), frame_(frame), commits_(frame.App().channels, frame.App().codec, frame.App().prompter)
+ChannelWindows::ChannelWindows(Workspace& app, HelpViewer& help, MainWindow& frame)
+    : QObject(&frame), app_(app), help_(help), frame_(frame), commits_(app.channels, app.codec, app.prompter)
 {
-}
-
-Workspace& ChannelWindows::App()
-{
-    return frame_.App();
-}
-
-HelpViewer& ChannelWindows::Help()
-{
-    return frame_.Help();
 }
 
 void ChannelWindows::SelectSlot(int slot, ChannelWindow from)
@@ -66,28 +37,36 @@ void ChannelWindows::SelectSlot(int slot, ChannelWindow from)
     }
 }
 
-CChInfoFrm* ChannelWindows::MakeGrid()
+ChannelGridView* ChannelWindows::MakeGrid()
 {
-    grid_ = new CChInfoFrm(*this);
-    connect(grid_, &EditorFrame::Closed, this, [this] { grid_ = nullptr; });
+    grid_ = new ChannelGridView(*this);
     return grid_;
 }
 
-CChildFrame* ChannelWindows::MakeForm()
+ChannelFormView* ChannelWindows::MakeForm()
 {
-    form_ = new CChildFrame(*this);
-    connect(form_, &EditorFrame::Closed, this, [this] { form_ = nullptr; });
+    form_ = new ChannelFormView(*this);
     return form_;
+}
+
+void ChannelWindows::GridClosed()
+{
+    grid_ = nullptr;
+}
+
+void ChannelWindows::FormClosed()
+{
+    form_ = nullptr;
 }
 
 ChannelGridView* ChannelWindows::Grid() const
 {
-    return grid_ ? &grid_->View() : nullptr;
+    return grid_;
 }
 
 ChannelFormView* ChannelWindows::Form() const
 {
-    return form_ ? &form_->View() : nullptr;
+    return form_;
 }
 
 void ChannelWindows::OpenForm()
@@ -98,7 +77,7 @@ void ChannelWindows::OpenForm()
 void ChannelWindows::CloseForm()
 {
     if (form_)
-        EditorFrame::CloseWindowOf(*form_);
+        EditorSubWindow::CloseWindowOf(*form_);
 }
 
 void ChannelWindows::RefreshGridRow(int slot)
@@ -117,6 +96,11 @@ void ChannelWindows::RefreshForm()
 {
     if (ChannelFormView* form = Form())
         form->ShowChannel();
+}
+
+void ChannelWindows::Edited()
+{
+    app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
 }
 
 void ChannelWindows::RunCopyCommand(ChannelCommand command, ChannelWindow from, QWidget& parent)
@@ -142,6 +126,7 @@ void ChannelWindows::RunCopyCommand(ChannelCommand command, ChannelWindow from, 
     }
     RefreshAllGridRows();
     RefreshForm();
+    Edited();
 }
 
 } // namespace qtr::gui

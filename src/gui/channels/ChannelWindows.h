@@ -16,9 +16,7 @@ class Workspace;
 namespace qtr::gui {
 
 class ChannelFormView;
-class CChInfoFrm;
 class ChannelGridView;
-class CChildFrame;
 class MainWindow;
 
 // What the channel windows share: the current channel (the grid and the edit form always
@@ -27,15 +25,16 @@ class MainWindow;
 class ChannelWindows : public QObject {
     Q_OBJECT
 public:
-    // Registers the channel information grid, the channel edit form and the test
-    // frequencies with the main window.
-    static void Register(MainWindow& frame);
     static ChannelCommand CommandForKey(const QKeyEvent& key, ChannelWindow window);
 
-    explicit ChannelWindows(MainWindow& frame);
+    ChannelWindows(Workspace& app, HelpViewer& help, MainWindow& frame);
 
-    Workspace& App();
-    HelpViewer& Help();
+    // The views of the channel information grid and the channel edit form.
+    ChannelGridView* MakeGrid();
+    ChannelFormView* MakeForm();
+
+    Workspace& App() { return app_; }
+    HelpViewer& Help() { return help_; }
     ChannelCommits& Commits() { return commits_; }
 
     int CurrentSlot() const { return slot_; }
@@ -49,21 +48,25 @@ public:
     void RefreshGridRow(int slot);
     void RefreshAllGridRows();
     void RefreshForm();
+    // A window stored a change: the main window's title shows it.
+    void Edited();
+    // The windows agreed to close: they must not be asked to show anything any more.
+    void GridClosed();
+    void FormClosed();
 
     // A copy dialog on the current channel, when the command applies to it.
     void RunCopyCommand(ChannelCommand command, ChannelWindow from, QWidget& parent);
 
 private:
-    CChInfoFrm* MakeGrid();
-    CChildFrame* MakeForm();
-
+    Workspace& app_;
+    HelpViewer& help_;
     MainWindow& frame_;
     ChannelCommits commits_;
     int slot_ = 0;
     // Kept here rather than asked of the main window, which may be going already when
     // its windows close.
-    QPointer<CChInfoFrm> grid_;
-    QPointer<CChildFrame> form_;
+    QPointer<ChannelGridView> grid_;
+    QPointer<ChannelFormView> form_;
 };
 
 } // namespace qtr::gui

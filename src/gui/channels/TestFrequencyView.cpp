@@ -1,7 +1,10 @@
 #include "gui/channels/TestFrequencyView.h"
 
 #include "gui/app/CatalogText.h"
+#include "gui/app/EditorSubWindow.h"
+#include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
+#include "core/base/Prompter.h"
 #include "core/app/Workspace.h"
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FrequencyEdit.h"
@@ -39,7 +42,7 @@ GridCursor Cursor()
 } // namespace
 
 TestFrequencyView::TestFrequencyView(Workspace& app, HelpViewer& help, QWidget* parent)
-    : QWidget(parent), table_(app.state, app.codec, app.prompter)
+    : QWidget(parent), prompter_(app.prompter), state_(app.state), table_(app.state, app.codec, app.prompter)
 {
     setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
     app.state.TakeSnapshot();
@@ -51,6 +54,30 @@ TestFrequencyView::TestFrequencyView(Workspace& app, HelpViewer& help, QWidget* 
     RefreshAll();
     grid_->SetCurrent({1, 1});
     setFocusProxy(grid_);
+    imageNotices_ = app.state.notices.Subscribe([this](const ImageNotice& notice) { ImageNoticed(notice); });
+}
+
+// After a read or a write the image and the radio agree: no change is left to remind of.
+void TestFrequencyView::ImageNoticed(const ImageNotice& notice)
+{
+    if (notice.reason == ImageReason::ReadFromRadio || notice.reason == ImageReason::WrittenToRadio)
+        ForgetChanges();
+}
+
+void TestFrequencyView::WarnWhenChanged()
+{
+    FinishEdit();
+    if (Changed())
+        prompter_.Ask({.captionId = msg::kWarningCaption,
+                       .messageId = TestFrequencyTable::kChangedWarning,
+                       .icon = Icon::Warning});
+}
+
+void TestFrequencyView::closeEvent(QCloseEvent* event)
+{
+    if (!EditorSubWindow::ClosingWithProgram(*this))
+        WarnWhenChanged();
+    QWidget::closeEvent(event);
 }
 
 void TestFrequencyView::BuildGrid(const MessageCatalog& catalog)
@@ -124,6 +151,8 @@ void TestFrequencyView::EditEnded(GridCell cell, EditingGrid::EditEnd how)
         const auto result = table_.Commit(cell.row - 1, ColumnOf(cell), edit_->text().toStdString(),
                                           startText_.toStdString());
         changed_ = changed_ || result.changed;
+        if (result.changed)
+            state_.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
         if (result.defaultsRestored)
             RefreshAll();
         else

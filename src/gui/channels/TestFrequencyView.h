@@ -1,12 +1,14 @@
 #pragma once
 
-#include "gui/widgets/EditingGrid.h"
+#include "core/base/ImageNotifier.h"
 #include "core/channels/TestFrequencyTable.h"
+#include "gui/widgets/EditingGrid.h"
 
 #include <QWidget>
 
 namespace qtr {
 class HelpViewer;
+class Prompter;
 class Workspace;
 } // namespace qtr
 
@@ -15,7 +17,8 @@ namespace qtr::gui {
 class FrequencyEdit;
 
 // The test frequencies: sixteen test channels with a receive and a transmit frequency,
-// edited in place in a grid and stored by the test step rule.
+// edited in place in a grid and stored by the test step rule. Closing it after a change
+// reminds the user that the radio's test mode uses the frequencies written into the radio.
 class TestFrequencyView : public QWidget, private EditingGrid::Editing {
     Q_OBJECT
 public:
@@ -31,6 +34,9 @@ public:
 
     EditingGrid& Grid() const { return *grid_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     bool BeginEdit(GridCell cell) override;
     void ClearEditor() override;
@@ -43,12 +49,17 @@ private:
     void EditEnded(GridCell cell, EditingGrid::EditEnd how);
     void RefreshRow(int row);
     void RefreshAll();
+    void ImageNoticed(const ImageNotice& notice);
+    void WarnWhenChanged();
 
+    Prompter& prompter_;
+    RadioState& state_;
     TestFrequencyTable table_;
     EditingGrid* grid_ = nullptr;
     FrequencyEdit* edit_ = nullptr;
     QString startText_;
     bool changed_ = false;
+    ImageNotifier::Subscription imageNotices_;
 };
 
 } // namespace qtr::gui

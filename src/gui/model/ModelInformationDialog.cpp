@@ -32,7 +32,7 @@ bool IsEnter(QEvent* event)
 } // namespace
 
 ModelInformationDialog::ModelInformationDialog(Workspace& app, HelpViewer& help, QWidget* parent)
-    : QDialog(parent), selection_(app.state, app.document, app.shell, app.help, app.prompter, app.language),
+    : QDialog(parent), selection_(app.state, app.document, app.replacement, app.prompter),
       models_(new QComboBox(this)), channels_(new QComboBox(this))
 {
     setWindowTitle(CatalogText(app.catalog, kTitleId, 1));

@@ -3,7 +3,7 @@
 #include "gui/app/CatalogText.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
-#include "gui/channels/EditorFrame.h"
+#include "gui/app/EditorSubWindow.h"
 
 #include <QPushButton>
 
@@ -15,7 +15,7 @@ EditorButtonRow::EditorButtonRow(QWidget& view, const MessageCatalog& catalog, H
 {
     addWidget(close_);
     addWidget(help_);
-    connect(close_, &QPushButton::clicked, &view, [&view] { EditorFrame::CloseWindowOf(view); });
+    connect(close_, &QPushButton::clicked, &view, [&view] { EditorSubWindow::CloseWindowOf(view); });
     connect(help_, &QPushButton::clicked, &view, [&help, helpTopic] { help.ShowHelpTopic(helpTopic); });
 }
 

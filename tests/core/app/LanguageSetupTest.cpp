@@ -69,7 +69,7 @@ TEST_F(ShellRulesTest, SwitchingToSpanishReloadsTextsAndRebuildsTheShell)
     EXPECT_EQ(app.language, 2);
     EXPECT_NE(app.catalog.MessageText(3002001), english);
     EXPECT_EQ(app.help.LanguageLetter(), 's');
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"menus", "help", "editors", "title", "channels"}));
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"editors", "title", "menus", "help", "channels"}));
     EXPECT_TRUE(prompter.asked.empty());
 }
 

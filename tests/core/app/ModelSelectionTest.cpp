@@ -1,5 +1,7 @@
 #include "core/app/ModelSelection.h"
 
+#include "core/app/ImageReplacementSequence.h"
+
 #include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
 #include "core/base/ShellHooks.h"
@@ -27,7 +29,11 @@ public:
 
 class ModelSelectionTest : public ::testing::Test {
 protected:
-    ModelSelection Open(int language = 1) { return ModelSelection(state, document, shell, help, prompter, language); }
+    ModelSelection Open(int languageChosen = 1)
+    {
+        language = languageChosen;
+        return ModelSelection(state, document, replacement, prompter);
+    }
 
     RadioState state;
     MessageCatalog catalog;
@@ -35,7 +41,9 @@ protected:
     test::NoFilePicker picker;
     RecordingShell shell;
     HelpFile help{"/opt/qtr31x/qtr31x", 'e', 'L'};
-    Document document{state, catalog, prompter, picker, shell, help};
+    int language = 1;
+    ImageReplacementSequence replacement{state, shell, help, language};
+    Document document{state, catalog, prompter, picker, replacement};
 };
 
 TEST_F(ModelSelectionTest, OpeningListsTheClassesOfTheModelCode)

@@ -100,5 +100,34 @@ TEST(WindowArrangementTest, IconsLineUpAlongTheBottom)
               (std::vector<WindowRect>{{0, 180, 100, 20}, {100, 180, 100, 20}, {0, 160, 100, 20}}));
 }
 
+// A new window goes beside the one the user works in, not on top of it.
+TEST(NewWindowPlacementTest, BesideTheWorkingWindowWhereThereIsRoom)
+{
+    const PictureSize area{1000, 700};
+    const WindowRect grid{0, 0, 600, 400};
+    // Right of it when that fits, below when only that fits, left or above otherwise.
+    EXPECT_EQ(PlaceNewWindow(area, {300, 500}, grid, {}), (WindowRect{600, 0, 300, 500}));
+    EXPECT_EQ(PlaceNewWindow(area, {500, 250}, grid, {}), (WindowRect{0, 400, 500, 250}));
+    EXPECT_EQ(PlaceNewWindow(area, {300, 300}, WindowRect{500, 300, 450, 300}, {}), (WindowRect{200, 300, 300, 300}));
+    EXPECT_EQ(PlaceNewWindow(area, {450, 300}, WindowRect{100, 300, 800, 400}, {}), (WindowRect{100, 0, 450, 300}));
+    // A spot that covers another open window is taken only when no free spot is left.
+    EXPECT_EQ(PlaceNewWindow(area, {300, 250}, grid, {{600, 0, 400, 700}}), (WindowRect{0, 400, 300, 250}));
+    EXPECT_EQ(PlaceNewWindow(area, {300, 500}, grid, {{600, 0, 400, 700}}), (WindowRect{600, 0, 300, 500}));
+}
+
+TEST(NewWindowPlacementTest, WithoutRoomItTakesTheLargestUsablePartBesideOrCoversTheLeast)
+{
+    const PictureSize area{1024, 640};
+    const WindowRect grid{0, 0, 816, 334};
+    // 208 pixels right of the grid, 306 below it: the larger part of the two.
+    EXPECT_EQ(PlaceNewWindow(area, {313, 489}, grid, {}), (WindowRect{816, 0, 208, 489}));
+    EXPECT_EQ(PlaceNewWindow(area, {420, 489}, grid, {}), (WindowRect{0, 334, 420, 306}));
+    // 100 pixels right of and 50 below a larger grid are too few: moved inside the area the
+    // window covers 200 of its columns over 300 rows rather than 250 of its rows.
+    EXPECT_EQ(PlaceNewWindow({800, 600}, {300, 300}, WindowRect{0, 0, 700, 550}, {}), (WindowRect{500, 0, 300, 300}));
+    EXPECT_EQ(PlaceNewWindow(area, {300, 300}, std::nullopt, {}), std::nullopt);
+    EXPECT_EQ(PlaceNewWindow(area, {1100, 300}, grid, {}), std::nullopt);
+}
+
 } // namespace
 } // namespace qtr

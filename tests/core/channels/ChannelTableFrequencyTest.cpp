@@ -105,7 +105,9 @@ TEST(ChannelTableFrequencyTest, EmptyReceiveEmptiesOnlyThatSlotAndReleasesItsRef
     radio.state.image[ChannelTable::kPriorityChannelOffset] = 4;
     radio.state.image[ChannelTable::kFixedChannelOffset] = 4;
     int scanRefreshes = 0;
-    radio.table.SetScanChangedHandler([&] { ++scanRefreshes; });
+    const auto listening = radio.state.notices.Subscribe([&](const ImageNotice& notice) {
+        scanRefreshes += notice.reason == ImageReason::ScanChannelsMoved;
+    });
 
     EXPECT_EQ(radio.Store(3, ""), ChannelTable::kCleared);
 

@@ -140,7 +140,9 @@ TEST_F(ChannelTableReferenceTest, ReleaseReferencesFreesPriorityAndMovesFixedToL
 {
     ProgramSlots(3);
     int scanRefreshes = 0;
-    radio.table.SetScanChangedHandler([&] { ++scanRefreshes; });
+    const auto listening = radio.state.notices.Subscribe([&](const ImageNotice& notice) {
+        scanRefreshes += notice.reason == ImageReason::ScanChannelsMoved;
+    });
     radio.state.image[ChannelTable::kPriorityChannelOffset] = 2;
     radio.state.image[ChannelTable::kFixedChannelOffset] = 1;
 
@@ -183,7 +185,9 @@ TEST_F(ChannelTableReferenceTest, PriorityChannelCheckNeedsPriorityModeAndUnchec
 
     radio.state.image[ChannelTable::kPriorityModeOffset] = 1;
     int scanRefreshes = 0;
-    radio.table.SetScanChangedHandler([&] { ++scanRefreshes; });
+    const auto listening = radio.state.notices.Subscribe([&](const ImageNotice& notice) {
+        scanRefreshes += notice.reason == ImageReason::ScanChannelsMoved;
+    });
     radio.table.SetCheckField(1, ChannelField::PriorityChannel, true);
     EXPECT_EQ(Image(ChannelTable::kPriorityChannelOffset), 2);
     EXPECT_EQ(radio.table.FormatField(1, ChannelField::PriorityChannel).value, 1);

@@ -1,5 +1,6 @@
 #include "core/document/Document.h"
 
+#include "core/app/ImageReplacementSequence.h"
 #include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
 #include "core/base/ShellHooks.h"
@@ -62,7 +63,9 @@ protected:
     ScriptedPicker picker;
     CountingShell shell;
     HelpFile help{"/opt/qtr31x/qtr31x", 'e', 'B'};
-    Document document{state, catalog, prompter, picker, shell, help};
+    int language = 1;
+    ImageReplacementSequence replacement{state, shell, help, language};
+    Document document{state, catalog, prompter, picker, replacement};
 };
 
 TEST_F(DocumentTest, SaveAsWritesHeaderByModelAndMarksSaved)
@@ -297,6 +300,49 @@ TEST_F(DocumentTest, SaveChangesQuestion)
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), "ZR5816BB");
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(document.Name(), "question.dat");
+}
+
+// Open replaces a modified image only when the save-changes question lets it go.
+TEST_F(DocumentTest, OpenAsksToSaveAModifiedImageAndCancelKeepsIt)
+{
+    const auto path = SavedFile("other.dat");
+    const auto opened = state.image;
+    state.image[16] = 0x11;
+    const auto modified = state.image;
+    prompter.answers = {Answer::Cancel};
+    picker.paths.push_back(path);
+    document.OpenDataFile();
+    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003053});
+    EXPECT_EQ(prompter.asked[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(state.image, modified);
+    EXPECT_EQ(shell.closed, 0);
+    EXPECT_EQ(shell.posted, 0);
+
+    prompter.answers = {Answer::No};
+    picker.paths.push_back(path);
+    document.OpenDataFile();
+    EXPECT_EQ(state.image, opened);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(shell.posted, 1);
+
+    prompter.asked.clear();
+    EXPECT_EQ(document.OpenPath(path), datafile::ReadError::None); // unmodified: nothing asked
+    EXPECT_TRUE(prompter.asked.empty());
+}
+
+// Windows hear that the image goes before the editors close, and that it is in place
+// before Channel Information shows it; saving is a change of its own.
+TEST_F(DocumentTest, ReplacingAndSavingAreHeardInOrder)
+{
+    std::vector<ImageNotice> heard;
+    const auto listening = state.notices.Subscribe([&](const ImageNotice& notice) { heard.push_back(notice); });
+    const auto path = SavedFile("radio.dat");
+    picker.paths.push_back(path);
+    document.OpenDataFile();
+    using Kind = ImageNotice::Kind;
+    EXPECT_EQ(heard, (std::vector<ImageNotice>{{Kind::Changed, ImageReason::Saved},
+                                               {Kind::Replacing, ImageReason::Open},
+                                               {Kind::Replaced, ImageReason::Open}}));
 }
 
 TEST_F(DocumentTest, NewAsksThenRebuildsTheImageUntitled)

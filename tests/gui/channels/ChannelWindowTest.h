@@ -5,8 +5,7 @@
 #include "core/app/CommandIds.h"
 #include "gui/app/MdiClientArea.h"
 #include "gui/channels/ChannelFormView.h"
-#include "gui/channels/CChInfoFrm.h"
-#include "gui/channels/CChildFrame.h"
+#include "gui/channels/ChannelGridView.h"
 #include "gui/channels/ChannelWindows.h"
 #include "core/model/ModelDefaults.h"
 
@@ -29,7 +28,7 @@ protected:
     void SetUp() override
     {
         harness.Start();
-        gui::ChannelWindows::Register(harness.Frame());
+        harness.RegisterWindows();
         QApplication::setActiveWindow(&harness.Frame());
     }
 
@@ -42,13 +41,14 @@ protected:
         Frame().CloseAllEditors();
         StartWithModel(App().state, RecordFor(modelType, typeByte, fifteen));
         ClearChannels(App().state);
+        App().state.MarkSaved();
         Frame().OnCommand(command::kChannelInformation);
         Grid().Grid().setFocus();
         return Grid();
     }
     gui::ChannelGridView& Grid()
     {
-        return static_cast<gui::CChInfoFrm*>(Frame().EditorWindow(command::kChannelInformation))->View();
+        return *static_cast<gui::ChannelGridView*>(Frame().EditorView(command::kChannelInformation));
     }
     gui::ChannelFormView& OpenForm()
     {
@@ -57,7 +57,7 @@ protected:
     }
     gui::ChannelFormView& Form()
     {
-        return static_cast<gui::CChildFrame*>(Frame().EditorWindow(command::kChannelEdit))->View();
+        return *static_cast<gui::ChannelFormView*>(Frame().EditorView(command::kChannelEdit));
     }
 
     // The offscreen platform does not give the main window back its activation when a

@@ -1,6 +1,6 @@
 #include "ChannelWindowTest.h"
 
-#include "gui/channels/CTestFreqFrame.h"
+#include "gui/channels/TestFrequencyView.h"
 
 namespace qtr {
 namespace {
@@ -16,7 +16,7 @@ protected:
     }
     gui::EditingGrid& TestGrid()
     {
-        return static_cast<gui::CTestFreqFrame*>(Frame().EditorWindow(command::kTestFrequency))->View().Grid();
+        return static_cast<gui::TestFrequencyView*>(Frame().EditorView(command::kTestFrequency))->Grid();
     }
     QString TestCell(int row, int column) { return TestGrid().Text({row, column}); }
     void EnterAt(int row, int column, const QString& keys)

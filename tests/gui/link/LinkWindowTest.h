@@ -3,7 +3,6 @@
 #include "ChannelTestRadio.h"
 #include "ChannelWindowTest.h"
 #include "sim/RadioSimulator.h"
-#include "gui/link/LinkWindows.h"
 #include "gui/link/TransferDialog.h"
 
 #include <QDialogButtonBox>
@@ -21,12 +20,6 @@ namespace qtr::test {
 class LinkWindowTest : public ChannelWindowTest {
 protected:
     static constexpr int kChannelSlot = 2; // channel 3
-
-    void SetUp() override
-    {
-        ChannelWindowTest::SetUp();
-        gui::LinkWindows::Register(Frame(), Link());
-    }
 
     RadioLink& Link() { return harness.Program().Link(); }
 

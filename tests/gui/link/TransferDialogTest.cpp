@@ -1,6 +1,6 @@
 #include "LinkWindowTest.h"
 
-#include "gui/channels/CTestFreqFrame.h"
+#include "gui/channels/TestFrequencyView.h"
 #include "gui/link/TransferProgressBar.h"
 
 namespace qtr {
@@ -23,9 +23,9 @@ protected:
     void OpenTestFrequencies()
     {
         Frame().OnCommand(command::kTestFrequency);
-        auto* window = static_cast<gui::CTestFreqFrame*>(Frame().EditorWindow(command::kTestFrequency));
-        window->View().Grid().setFocus();
-        window->View().Grid().SetCurrent({7, 1});
+        auto* view = static_cast<gui::TestFrequencyView*>(Frame().EditorView(command::kTestFrequency));
+        view->Grid().setFocus();
+        view->Grid().SetCurrent({7, 1});
     }
 };
 
@@ -81,6 +81,7 @@ TEST_F(TransferDialogTest, AChannelTypedInIsWrittenToTheRadioAndReadBack)
     EXPECT_EQ(memory[record + 2], 0x51);
 
     ClearChannels(App().state);
+    App().state.MarkSaved(); // no save-changes question before the read
     Read();
     EXPECT_EQ(Cell(5, 1), "455.12500");
     EXPECT_EQ(Cell(3, 1), "452.00000");

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace qtr {
+
+// Why the image changed or was replaced.
+enum class ImageReason {
+    New,
+    Open,
+    ReadFromRadio,
+    ModelChange,
+    LanguageChange,
+    Edited,
+    ScanChannelsMoved,
+    Saved,
+    WrittenToRadio,
+};
+
+struct ImageNotice {
+    enum class Kind {
+        Replacing, // the editors are about to close: the image they show is going
+        Replaced,  // a new image is in place
+        Changed,   // the same image, changed, saved or written to the radio
+    };
+    Kind kind;
+    ImageReason reason;
+
+    bool operator==(const ImageNotice&) const = default;
+};
+
+// The one way windows hear of the image: they subscribe and keep the subscription as
+// long as they listen. A copy of the state it belongs to starts with no listeners.
+class ImageNotifier {
+public:
+    using Listener = std::function<void(const ImageNotice&)>;
+
+    // Stops the listening when it goes; outliving the notifier does no harm.
+    class Subscription {
+    public:
+        Subscription() = default;
+        Subscription(Subscription&&) = default;
+        Subscription& operator=(Subscription&& other);
+        ~Subscription();
+
+    private:
+        friend class ImageNotifier;
+        Subscription(std::weak_ptr<std::map<int, Listener>> listeners, int id) : listeners_(std::move(listeners)), id_(id) {}
+        void Cancel();
+
+        std::weak_ptr<std::map<int, Listener>> listeners_;
+        int id_ = 0;
+    };
+
+    ImageNotifier() = default;
+    ImageNotifier(const ImageNotifier&) : ImageNotifier() {}
+    ImageNotifier& operator=(const ImageNotifier&) { return *this; }
+
+    [[nodiscard]] Subscription Subscribe(Listener listener);
+    // Every listener subscribed now hears it, unless an earlier one unsubscribed it.
+    void Notify(const ImageNotice& notice) const;
+
+private:
+    std::shared_ptr<std::map<int, Listener>> listeners_ = std::make_shared<std::map<int, Listener>>();
+    int nextId_ = 1;
+};
+
+} // namespace qtr

@@ -1,0 +1,132 @@
+#include "gui/app/DesktopApplication.h"
+
+#include "core/app/SettingsRules.h"
+#include "core/base/SettingsStore.h"
+#include "gui/app/DesktopSeams.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/WindowRegistry.h"
+#include "gui/link/DemoRadio.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <iostream>
+#include <stdexcept>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kFailedStart = 1;
+
+} // namespace
+
+DesktopApplication::DesktopApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings,
+                                       const Clock& clock)
+    : settings_(settings), clock_(clock), app_(prompter, picker, *this), help_(app_.help, prompter)
+{
+}
+
+DesktopApplication::DesktopApplication(DesktopSeams& seams)
+    : DesktopApplication(seams.prompter, seams.picker, seams.settings, seams.clock)
+{
+    seams.prompter.UseCatalog(app_.catalog);
+    seams.picker.UseCatalog(app_.catalog);
+}
+
+DesktopApplication::~DesktopApplication() = default;
+
+std::optional<int> DesktopApplication::StartProgram(const QStringList& commandLine)
+{
+    QStringList rest = commandLine.mid(1);
+    const bool demo = DemoRadio::TakeSwitch(rest);
+    std::vector<std::string> arguments;
+    for (const QString& argument : rest)
+        arguments.push_back(QFile::encodeName(argument).toStdString());
+    if (const auto status = Start(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(), arguments))
+        return status;
+    RegisterWindows();
+    if (demo)
+        StartDemoRadio();
+    return std::nullopt;
+}
+
+int DesktopApplication::Run()
+{
+    const int status = QApplication::exec();
+    Exit();
+    return status;
+}
+
+std::optional<int> DesktopApplication::Start(const std::string& executablePath,
+                                             const std::vector<std::string>& arguments)
+{
+    if (app_.Start(settings_, executablePath) != MessageCatalog::kLoaded)
+        return kFailedStart;
+    // The port stays closed until a radio operation opens it.
+    link_.UseDeviceSettings(&settings_);
+    link_.SetPort(static_cast<std::uint8_t>(app_.comPort));
+    window_ = std::make_unique<MainWindow>(app_, help_, settings_, clock_);
+    window_->ShowWithPlacement(settings_.ReadText(settings::kBackupSection, settings::kLastWinPos));
+    window_->CloseAllEditors();
+    // Opened once the window shows, so that a refusal has a window to stand on.
+    if (!arguments.empty())
+        app_.document.OpenPath(arguments.front());
+    window_->PostChannelInformation();
+    return std::nullopt;
+}
+
+void DesktopApplication::RegisterWindows()
+{
+    RegisterAllWindows(*window_, app_, help_, link_);
+}
+
+// Without a pseudo-terminal the program runs on without the simulated radio.
+void DesktopApplication::StartDemoRadio()
+{
+    try {
+        demo_ = std::make_unique<DemoRadio>(app_, link_, settings_);
+        demo_->MarkPortPane(window_->Panes());
+        window_->ShowPortInStatusBar();
+    } catch (const std::runtime_error& failure) {
+        std::cerr << "qtr31x: no demo radio: " << failure.what() << '\n';
+    }
+}
+
+void DesktopApplication::Exit()
+{
+    demo_.reset(); // before the settings are written: they keep the user's own port
+    window_.reset();
+    app_.WriteSettings(settings_);
+}
+
+void DesktopApplication::CloseAllEditors()
+{
+    if (window_)
+        window_->CloseAllEditors();
+}
+
+void DesktopApplication::RefreshTitle()
+{
+    if (window_)
+        window_->RefreshTitle();
+}
+
+void DesktopApplication::RebuildMenus()
+{
+    if (window_)
+        window_->RebuildMenus();
+}
+
+void DesktopApplication::PostChannelInformation()
+{
+    if (window_)
+        window_->PostChannelInformation();
+}
+
+void DesktopApplication::CloseHelpWindows()
+{
+    help_.CloseHelpWindows();
+}
+
+} // namespace qtr::gui

@@ -1,0 +1,17 @@
+#include "gui/app/EditorScrollArea.h"
+
+namespace qtr::gui {
+
+EditorScrollArea::EditorScrollArea(QWidget* view)
+{
+    setFrameShape(QFrame::NoFrame);
+    setWidget(view);
+    setFocusProxy(view);
+}
+
+QSize EditorScrollArea::sizeHint() const
+{
+    return widget()->sizeHint().expandedTo(widget()->size());
+}
+
+} // namespace qtr::gui
