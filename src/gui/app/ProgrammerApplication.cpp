@@ -14,7 +14,7 @@ constexpr int kFailedStart = 1;
 
 ProgrammerApplication::ProgrammerApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings,
                                              const Clock& clock)
-    : settings_(settings), clock_(clock), app_(prompter, picker, shell_), help_(app_.help, prompter)
+    : settings_(settings), clock_(clock), app_(prompter, picker, shell_), help_(app_.help, app_.catalog, prompter)
 {
 }
 
