@@ -188,6 +188,29 @@ TEST_F(OpenDialogTest, ThePanelPreviewsTheEmbeddedMessageOfTheSelectedFile)
     EXPECT_EQ(dialog.PreviewLine(0), "");
 }
 
+TEST_F(OpenDialogTest, ATypedNamePreviewsItsFileAsAClickDoes)
+{
+    WriteFileWithMessage("hello.dat", "HELLO");
+    WriteFileWithMessage("world.dat", "WORLD");
+    gui::DataFileDialog dialog(gui::DataFileDialog::Purpose::Open, catalog, gui::FixedPitchFont(),
+                               QString::fromStdString(folder.Path()), "*.dat");
+    dialog.show();
+    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    name->selectAll();
+    QApplication::setActiveWindow(&dialog); // the dialog leaves a name field without focus alone
+    name->setCompleter(nullptr);            // its pop-up takes keys of its own on the offscreen platform
+    QTest::keyClicks(name, "world.dat");
+    EXPECT_EQ(dialog.PreviewLine(0), "WORLD");
+    name->selectAll();
+    QTest::keyClicks(name, "nothing");
+    EXPECT_EQ(dialog.PreviewLine(0), "");
+    name->selectAll();
+    QTest::keyClicks(name, "hello.dat");
+    EXPECT_EQ(dialog.PreviewLine(0), "HELLO");
+}
+
 TEST_F(OpenDialogTest, ThePickerReturnsTheChosenFile)
 {
     const std::string path = WriteFileWithMessage("chosen.dat", "HI");
