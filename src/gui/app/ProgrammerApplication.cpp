@@ -1,6 +1,7 @@
 #include "gui/app/ProgrammerApplication.h"
 
 #include "gui/app/MainWindow.h"
+#include "gui/document/DefaultDataFolder.h"
 #include "core/app/SettingsRules.h"
 #include "core/base/SettingsStore.h"
 
@@ -23,6 +24,7 @@ ProgrammerApplication::~ProgrammerApplication() = default;
 std::optional<int> ProgrammerApplication::Start(const std::string& executablePath,
                                                 const std::vector<std::string>& arguments)
 {
+    app_.document.SetDefaultDataFolder(DefaultDataFolder());
     if (app_.Start(settings_, executablePath) != MessageCatalog::kLoaded)
         return kFailedStart;
     // The port stays closed until a radio operation opens it.
