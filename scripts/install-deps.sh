@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev
     clang libclang-rt-14-dev
-    fonts-liberation2 xvfb xauth imagemagick poppler-utils
+    fonts-liberation2 fonts-wqy-microhei qt6-translations-l10n xvfb xauth imagemagick poppler-utils
 )
 
 missing=()

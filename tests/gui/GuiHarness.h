@@ -69,6 +69,18 @@ inline void WhenModal(std::function<void(QWidget&)> answer)
     });
 }
 
+// Runs `answer` on the next pop-up (a menu, a list) once it is open.
+inline void WhenPopup(std::function<void(QWidget&)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (popup)
+            answer(*popup);
+        else
+            WhenPopup(answer);
+    });
+}
+
 // The desktop program with scripted seams, started from the build folder where the
 // language files and the help lie.
 class GuiHarness {

@@ -9,11 +9,13 @@
 #include <filesystem>
 
 // Widget tests need one application object, no native dialog that could hang a run,
-// and settings that stay out of the user's home.
+// and settings and documents that stay out of the user's home.
 int main(int argc, char** argv)
 {
     static const qtr::test::TempFolder configuration;
     setenv("XDG_CONFIG_HOME", configuration.Path().c_str(), 1);
+    // The documents folder, where the default data folder is made, is $HOME/Documents.
+    setenv("HOME", configuration.Path().c_str(), 1);
     const std::string runtime = configuration.File("runtime");
     std::filesystem::create_directory(runtime);
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);

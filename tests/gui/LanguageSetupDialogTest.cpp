@@ -1,4 +1,5 @@
 #include "GuiHarness.h"
+#include "TempFolder.h"
 
 #include "core/app/CommandIds.h"
 #include "gui/app/LanguageSetupDialog.h"
@@ -9,6 +10,8 @@
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace qtr {
 namespace {
@@ -75,13 +78,27 @@ TEST_F(LanguageSetupDialogTest, ChineseTextsComeFromTheChineseFile)
     EXPECT_NE(harness.MenuTitles().first(), "&File");
 }
 
-TEST_F(LanguageSetupDialogTest, SpanishHelpIsMissingAndSaysWhere)
+TEST_F(LanguageSetupDialogTest, SpanishHelpShowsTheEnglishPagesOfTheLine)
 {
     Start(2);
     harness.Frame().Action(command::kHelpTopics)->trigger();
+    EXPECT_TRUE(harness.prompter.asked.empty());
+    ASSERT_NE(harness.Program().Help().Window(), nullptr);
+    EXPECT_EQ(harness.Program().Help().Window()->ShownPage().toStdString(),
+              test::ProgramFolder() + "/qtr31x_e_BRS/index.html");
+}
+
+TEST_F(LanguageSetupDialogTest, WithoutAnyHelpTheMessageNamesTheLanguagesOwnFolder)
+{
+    const test::TempFolder folder;
+    for (const char* name : {"qtr31x_e.lng", "qtr31x_s.lng"})
+        std::filesystem::copy_file(test::ProgramFolder() + "/" + name, folder.File(name));
+    harness.settings.WriteInteger("Backup", "Language", 2);
+    harness.Start({}, folder.Path());
+    harness.Frame().Action(command::kHelpTopics)->trigger();
     ASSERT_EQ(harness.prompter.asked.size(), 1u);
     const std::string text = harness.prompter.asked[0].detail;
-    EXPECT_EQ(text, "Html Help File Does Not Exist\n\n   File Path [ " + test::ProgramFolder() + "/qtr31x_s_BRS/ ]");
+    EXPECT_EQ(text, "Html Help File Does Not Exist\n\n   File Path [ " + folder.Path() + "/qtr31x_s_BRS/ ]");
     EXPECT_EQ(harness.Program().Help().Window(), nullptr);
 }
 

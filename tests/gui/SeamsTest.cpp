@@ -2,6 +2,7 @@
 
 #include "TempFolder.h"
 #include "TestImages.h"
+#include "gui/app/CatalogText.h"
 #include "gui/app/FixedPitchFont.h"
 #include "gui/app/MdiClientArea.h"
 #include "gui/app/QtPrompter.h"
@@ -24,13 +25,32 @@ namespace {
 
 using test::TempFolder;
 
-MessageCatalog EnglishCatalog()
+MessageCatalog CatalogOf(int language)
 {
     MessageCatalog catalog;
     catalog.SetFolder(test::ProgramFolder());
-    auto ids = MessageCatalog::RequiredMessages();
-    catalog.LoadLanguage(ids, MessageCatalog::kEnglish);
+    auto ids = MessageCatalog::ProgramMessages();
+    catalog.LoadLanguage(ids, language);
     return catalog;
+}
+
+// Presses Alt and the letter in the box as a user does; a key that answers nothing
+// leaves the box open, and it is closed (Cancel) so that the test goes on.
+void PressAltLetterInNextBox(Qt::Key key)
+{
+    test::WhenModal([key](QWidget& box) {
+        QApplication::setActiveWindow(&box);
+        QTest::keyClick(&box, key, Qt::AltModifier);
+        QTimer::singleShot(1000, &box, [&box, key] {
+            ADD_FAILURE() << "Alt+" << QKeySequence(key).toString().toStdString() << " answered nothing";
+            box.close();
+        });
+    });
+}
+
+MessageCatalog EnglishCatalog()
+{
+    return CatalogOf(MessageCatalog::kEnglish);
 }
 
 TEST(QtPrompterTest, ShowsTheCatalogueTextsAndReturnsTheButtonPressed)
@@ -55,7 +75,60 @@ TEST(QtPrompterTest, ShowsTheCatalogueTextsAndReturnsTheButtonPressed)
     EXPECT_EQ(caption, "Question");
     EXPECT_EQ(text, "Do you want to exit QTR-31X?");
     buttons.sort();
-    EXPECT_EQ(buttons, QStringList({"No", "Yes"}));
+    EXPECT_EQ(buttons, QStringList({"&No", "&Yes"}));
+}
+
+// Every button of a box has an access key in every language: Alt and the letter answer it.
+TEST(QtPrompterTest, AltAndTheButtonsLetterAnswersTheBox)
+{
+    struct Case {
+        Buttons buttons;
+        Qt::Key key;
+        Answer answer;
+    };
+    const Case cases[] = {{Buttons::YesNoCancel, Qt::Key_Y, Answer::Yes}, {Buttons::YesNoCancel, Qt::Key_N, Answer::No},
+                          {Buttons::YesNoCancel, Qt::Key_C, Answer::Cancel}, {Buttons::RetryCancel, Qt::Key_R, Answer::Retry},
+                          {Buttons::OkCancel, Qt::Key_O, Answer::Ok}};
+    for (const int language : {MessageCatalog::kEnglish, MessageCatalog::kChinese}) {
+        const MessageCatalog catalog = CatalogOf(language);
+        gui::QtPrompter prompter;
+        prompter.UseCatalog(catalog);
+        for (const Case& c : cases) {
+            PressAltLetterInNextBox(c.key);
+            EXPECT_EQ(prompter.Ask({.captionId = 1001047, .messageId = 3003021, .buttons = c.buttons}), c.answer)
+                << language << " " << QKeySequence(c.key).toString().toStdString();
+        }
+    }
+    // Spanish takes the letters of its own words.
+    const MessageCatalog spanish = CatalogOf(MessageCatalog::kSpanish);
+    gui::QtPrompter prompter;
+    prompter.UseCatalog(spanish);
+    for (const auto& [key, answer] : {std::pair{Qt::Key_S, Answer::Yes}, std::pair{Qt::Key_A, Answer::Ok}}) {
+        PressAltLetterInNextBox(key);
+        const Buttons buttons = answer == Answer::Ok ? Buttons::OkCancel : Buttons::YesNo;
+        EXPECT_EQ(prompter.Ask({.captionId = 1001047, .messageId = 3003021, .buttons = buttons}), answer);
+    }
+}
+
+// The buttons of every catalogue text that labels a button carry an access key, and no
+// two buttons that stand together share one.
+TEST(ButtonTextsTest, EveryButtonTextHasItsOwnAccessKeyInEveryLanguage)
+{
+    const std::vector<std::vector<int>> together = {{1001001, 1001003, 1001073}, {3900200, 3900201, 1001003},
+                                                    {1001005, 1001003}, {1001071, 1001073, 1001077},
+                                                    {1001075, 1001071}, {3900202, 3900203, 1001071}};
+    for (const int language : {MessageCatalog::kEnglish, MessageCatalog::kSpanish, MessageCatalog::kChinese}) {
+        const MessageCatalog catalog = CatalogOf(language);
+        for (const auto& group : together) {
+            QList<QKeySequence> keys;
+            for (const int id : group) {
+                const QKeySequence key = QKeySequence::mnemonic(gui::CatalogText(catalog, id));
+                EXPECT_FALSE(key.isEmpty()) << language << " " << id;
+                EXPECT_FALSE(keys.contains(key)) << language << " " << id;
+                keys << key;
+            }
+        }
+    }
 }
 
 TEST(QtPrompterTest, BeforeAnyCatalogueThePromptCarriesItsOwnText)
@@ -113,6 +186,29 @@ TEST_F(OpenDialogTest, ThePanelPreviewsTheEmbeddedMessageOfTheSelectedFile)
     EXPECT_EQ(dialog.PreviewLine(1), "");
     emit dialog.currentChanged(QString::fromStdString(folder.File("other.txt")));
     EXPECT_EQ(dialog.PreviewLine(0), "");
+}
+
+TEST_F(OpenDialogTest, ATypedNamePreviewsItsFileAsAClickDoes)
+{
+    WriteFileWithMessage("hello.dat", "HELLO");
+    WriteFileWithMessage("world.dat", "WORLD");
+    gui::DataFileDialog dialog(gui::DataFileDialog::Purpose::Open, catalog, gui::FixedPitchFont(),
+                               QString::fromStdString(folder.Path()), "*.dat");
+    dialog.show();
+    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    name->selectAll();
+    QApplication::setActiveWindow(&dialog); // the dialog leaves a name field without focus alone
+    name->setCompleter(nullptr);            // its pop-up takes keys of its own on the offscreen platform
+    QTest::keyClicks(name, "world.dat");
+    EXPECT_EQ(dialog.PreviewLine(0), "WORLD");
+    name->selectAll();
+    QTest::keyClicks(name, "nothing");
+    EXPECT_EQ(dialog.PreviewLine(0), "");
+    name->selectAll();
+    QTest::keyClicks(name, "hello.dat");
+    EXPECT_EQ(dialog.PreviewLine(0), "HELLO");
 }
 
 TEST_F(OpenDialogTest, ThePickerReturnsTheChosenFile)

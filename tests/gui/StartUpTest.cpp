@@ -1,4 +1,5 @@
 #include "GuiHarness.h"
+#include "core/app/CommandIds.h"
 
 #include "TempFolder.h"
 #include "TestImages.h"
@@ -9,6 +10,9 @@
 #include <QToolBar>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 namespace qtr {
 namespace {
@@ -94,6 +98,29 @@ TEST(StartUpTest, AMissingCommandLineFileIsNamedInItsMessage)
     EXPECT_EQ(harness.prompter.asked[0].detail, "Cannot open file.\n" + folder.File("gone.dat") + "\nNo such file or directory");
 }
 
+// The documents folder of the tests' own home.
+std::string DocumentsFolder()
+{
+    return std::string(std::getenv("HOME")) + "/Documents";
+}
+
+TEST(StartUpTest, OpenAndSaveAsStartInTheDataFolderOfTheDocumentsFolderMadeOnFirstUse)
+{
+    const std::string dataFolder = DocumentsFolder() + "/QTR-31X";
+    std::filesystem::remove_all(dataFolder);
+    for (const std::string saved : {"", "/no/such/folder"}) {
+        GuiHarness harness;
+        harness.settings.WriteText("Backup", "Directry", saved);
+        harness.Start();
+        EXPECT_FALSE(std::filesystem::exists(dataFolder)); // not before it is used
+        harness.Frame().OnCommand(command::kOpen);
+        harness.Frame().OnCommand(command::kSaveAs);
+        EXPECT_EQ(harness.picker.folders, std::vector<std::string>(2, dataFolder)) << saved;
+        EXPECT_TRUE(std::filesystem::is_directory(dataFolder));
+        std::filesystem::remove_all(dataFolder);
+    }
+}
+
 TEST(StartUpTest, SettingsAreWrittenAtExit)
 {
     GuiHarness harness;
@@ -105,7 +132,7 @@ TEST(StartUpTest, SettingsAreWrittenAtExit)
     EXPECT_EQ(harness.settings.ReadText("Backup", "LastModel"), "50:37:31:30:30:10:FA:42");
     EXPECT_EQ(harness.settings.ReadText("Backup", "ComPort"), "12");
     EXPECT_EQ(harness.settings.ReadText("Backup", "Language"), "1");
-    EXPECT_EQ(harness.settings.ReadText("Backup", "Directry"), test::ProgramFolder() + "/DATA/");
+    EXPECT_EQ(harness.settings.ReadText("Backup", "Directry"), DocumentsFolder() + "/QTR-31X");
     const auto placement = harness.settings.ReadText("Backup", "LastWinPos");
     ASSERT_TRUE(placement);
     EXPECT_EQ(placement->substr(0, 4), "2:3:"); // maximized, and restored maximized

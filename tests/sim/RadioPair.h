@@ -98,7 +98,7 @@ public:
         : radio(profile), link(timing), app(prompter, files, shell)
     {
         app.catalog.SetFolder(ProgramFolder());
-        auto ids = MessageCatalog::RequiredMessages();
+        auto ids = MessageCatalog::ProgramMessages();
         app.catalog.LoadLanguage(ids, MessageCatalog::kEnglish);
         store.WriteText(PortDirectory::kSection, PortDirectory::SettingName(1), radio.Start());
         link.UseDeviceSettings(&store);

@@ -16,11 +16,9 @@ bool Exists(const std::string& path)
     return std::filesystem::exists(path, ignored);
 }
 
-std::optional<HelpPage> MissingFolder(const HelpFile& help)
+HelpPage MissingFolder(const HelpFile& help)
 {
-    if (Exists(help.PageFolder()))
-        return std::nullopt;
-    return HelpPage{HelpPage::Kind::MissingHelpFile, help.PageFolder()};
+    return {HelpPage::Kind::MissingHelpFile, help.PageFolder()};
 }
 
 // The topic's page when there is one, otherwise the default page.
@@ -50,29 +48,32 @@ std::optional<int> FallbackHelpTopic(int id)
 
 HelpPage PageForTopic(const HelpFile& help, int topic)
 {
-    if (auto missing = MissingFolder(help))
-        return *missing;
-    return PageOrDefault(help, topic);
+    const auto pages = help.WithPages();
+    if (!pages)
+        return MissingFolder(help);
+    return PageOrDefault(*pages, topic);
 }
 
 HelpPage PageForContext(const HelpFile& help, int id)
 {
-    if (auto missing = MissingFolder(help))
-        return *missing;
-    const std::string own = help.TopicPage(id);
+    const auto pages = help.WithPages();
+    if (!pages)
+        return MissingFolder(help);
+    const std::string own = pages->TopicPage(id);
     if (Exists(own))
         return {HelpPage::Kind::Page, own};
     const std::optional<int> fallback = FallbackHelpTopic(id);
     if (!fallback)
         return {HelpPage::Kind::NoHelp, {}};
-    return PageOrDefault(help, *fallback);
+    return PageOrDefault(*pages, *fallback);
 }
 
 HelpPage DefaultPage(const HelpFile& help)
 {
-    if (auto missing = MissingFolder(help))
-        return *missing;
-    return {HelpPage::Kind::Page, help.DefaultPage()};
+    const auto pages = help.WithPages();
+    if (!pages)
+        return MissingFolder(help);
+    return {HelpPage::Kind::Page, pages->DefaultPage()};
 }
 
 std::string MissingHelpFileText(const std::string& path)

@@ -52,7 +52,9 @@ int Workspace::Start(const SettingsStore& store, const std::string& executablePa
     ApplyModelDefaults(state, restored ? ModelReset::Keep : ModelReset::ToDefaultModel);
 
     programFolder = std::filesystem::path(executablePath).parent_path().string();
-    document.SetDataFolder(savedFolder.empty() ? programFolder + "/DATA/" : savedFolder);
+    if (document.DefaultDataFolder().empty())
+        document.SetDefaultDataFolder(programFolder + "/DATA/");
+    document.RestoreDataFolder(savedFolder);
     language = ReadLanguage(store);
     // The image is rebuilt from the current model only when the main window opens, and
     // before that only standard models have their line letter in it; the model's own

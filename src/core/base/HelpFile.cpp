@@ -6,6 +6,7 @@ namespace qtr {
 
 namespace {
 
+constexpr char kEnglishLetter = 'e';
 constexpr char kParlaneSuffix[] = "BRS";
 constexpr char kLmrSuffix[] = "LMR";
 
@@ -17,7 +18,7 @@ char LetterOf(int language, char chineseLetter)
     case 3:
         return chineseLetter;
     default:
-        return 'e';
+        return kEnglishLetter;
     }
 }
 
@@ -37,7 +38,7 @@ char HelpFile::StartLetter(int language)
 
 char HelpFile::ModelChangeLetter(int language)
 {
-    return LetterOf(language, 'e');
+    return LetterOf(language, kEnglishLetter);
 }
 
 void HelpFile::ApplyLanguage(int language)
@@ -85,6 +86,18 @@ std::string HelpFile::TopicPage(int topic) const
 std::string HelpFile::DefaultPage() const
 {
     return PageFolder() + "index.html";
+}
+
+std::optional<HelpFile> HelpFile::WithPages() const
+{
+    HelpFile english = *this;
+    english.languageLetter_ = kEnglishLetter;
+    for (const HelpFile& candidate : {*this, english}) {
+        std::error_code ignored;
+        if (std::filesystem::is_directory(candidate.PageFolder(), ignored))
+            return candidate;
+    }
+    return std::nullopt;
 }
 
 } // namespace qtr

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace qtr {
@@ -32,6 +33,10 @@ public:
     std::string PageFolder() const;
     std::string TopicPage(int topic) const;
     std::string DefaultPage() const;
+    // The help whose pages answer a request: this one when its folder exists, otherwise
+    // the English pages of the same line, for a language that has no help of its own;
+    // nothing when neither folder exists.
+    std::optional<HelpFile> WithPages() const;
 
 private:
     std::string Name() const; // the path without ".chm"

@@ -43,6 +43,7 @@ constexpr IdRange kRequiredRanges[] = {
 // Texts of the program's own range, for what the required list has no message for.
 constexpr IdRange kOwnRanges[] = {
     {3900101, 3900115, 1}, // radio link: port problems, demo radio, transfer guidance and steps
+    {3900200, 3900205, 1}, // buttons with access keys, help window, labels and the date
     {3900400, 3900404, 1}, // damaged data files
 };
 

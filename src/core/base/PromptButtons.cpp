@@ -26,10 +26,12 @@ int AnswerTextId(Answer answer)
         return 1001003;
     case Answer::Retry:
         return 1001005;
+    // Yes and No have button texts of their own, with access keys: 1001007 and 1001009
+    // also name list entries, where an access key has no place.
     case Answer::Yes:
-        return 1001007;
+        return 3900200;
     case Answer::No:
-        return 1001009;
+        return 3900201;
     case Answer::Ok:
         break;
     }

@@ -49,6 +49,22 @@ std::string Document::Name() const
     return fileName_ ? *fileName_ : catalog_.MessageText(kUntitledNameId);
 }
 
+void Document::RestoreDataFolder(const std::string& saved)
+{
+    dataFolder_ = saved.empty() ? defaultDataFolder_ : saved;
+}
+
+// A folder that has gone since gives way to the default one, which is made on first use.
+const std::string& Document::DialogFolder()
+{
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(dataFolder_, ignored) && !defaultDataFolder_.empty())
+        dataFolder_ = defaultDataFolder_;
+    if (dataFolder_ == defaultDataFolder_)
+        std::filesystem::create_directories(dataFolder_, ignored);
+    return dataFolder_;
+}
+
 void Document::AdoptFileName(const std::string& path)
 {
     fileName_ = FileNameOf(path);
@@ -97,7 +113,7 @@ void Document::NewDocument()
 void Document::OpenDataFile()
 {
     for (;;) {
-        const auto path = picker_.ChooseOpenPath(dataFolder_);
+        const auto path = picker_.ChooseOpenPath(DialogFolder());
         if (!path)
             return;
         lastPath_ = *path;
@@ -181,7 +197,7 @@ void Document::Saved()
 
 std::optional<std::string> Document::ChooseSavePath()
 {
-    const auto path = picker_.ChooseSavePath(dataFolder_, Name());
+    const auto path = picker_.ChooseSavePath(DialogFolder(), Name());
     if (path)
         lastPath_ = *path;
     return path;

@@ -29,6 +29,13 @@ public:
     void SetUntitled() { fileName_.reset(); }
     const std::string& DataFolder() const { return dataFolder_; }
     void SetDataFolder(const std::string& folder) { dataFolder_ = folder; }
+    // The folder the data folder falls back to: a fresh installation's, or one whose
+    // saved folder has gone. Made when a dialog first starts in it.
+    const std::string& DefaultDataFolder() const { return defaultDataFolder_; }
+    void SetDefaultDataFolder(const std::string& folder) { defaultDataFolder_ = folder; }
+    // The saved data folder, or the default one when none was saved. The Open and Save As
+    // dialogs start in the default one while the saved one does not exist.
+    void RestoreDataFolder(const std::string& saved);
     const std::string& LastChosenPath() const { return lastPath_; }
     bool IsModified() const { return state_.IsModified(); }
 
@@ -54,6 +61,7 @@ private:
     void Install(const std::string& path, const ImageBytes& image);
     void Saved();
     std::optional<std::string> ChooseSavePath();
+    const std::string& DialogFolder();
     bool WriteTo(const std::string& path, const std::string& magic);
 
     RadioState& state_;
@@ -63,6 +71,7 @@ private:
     ImageReplacer& replacer_;
     std::optional<std::string> fileName_;
     std::string dataFolder_;
+    std::string defaultDataFolder_;
     std::string lastPath_;
 };
 

@@ -46,6 +46,20 @@ std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, cons
     return std::nullopt;
 }
 
+std::string FilterTypedText(InputClass inputClass, const std::string& typed, const std::string& remaining,
+                            std::size_t maxLength)
+{
+    std::string field = remaining;
+    std::string kept;
+    for (const char c : typed) {
+        if (const auto accepted = FilterTypedCharacter(inputClass, c, field, maxLength)) {
+            field += *accepted;
+            kept += *accepted;
+        }
+    }
+    return kept;
+}
+
 bool IsAcceptedText(InputClass inputClass, const std::string& text, std::size_t maxLength)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -19,6 +19,10 @@ enum class InputClass {
 // a field never grows beyond `maxLength` typed characters.
 std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, const std::string& remaining,
                                          std::size_t maxLength);
+// What a field of the class keeps of a pasted or dropped text: each character in turn, as
+// if it had been typed after the ones kept before it. Empty when the field takes none.
+std::string FilterTypedText(InputClass inputClass, const std::string& typed, const std::string& remaining,
+                            std::size_t maxLength);
 // Whether the whole text could have been typed into a field of the class as it stands.
 bool IsAcceptedText(InputClass inputClass, const std::string& text, std::size_t maxLength);
 

@@ -4,6 +4,7 @@
 #include "core/base/SettingsStore.h"
 #include "gui/app/DesktopSeams.h"
 #include "gui/app/MainWindow.h"
+#include "gui/document/DefaultDataFolder.h"
 #include "gui/app/WindowRegistry.h"
 #include "gui/link/DemoRadio.h"
 
@@ -23,7 +24,7 @@ constexpr int kFailedStart = 1;
 
 DesktopApplication::DesktopApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings,
                                        const Clock& clock)
-    : settings_(settings), clock_(clock), app_(prompter, picker, *this), help_(app_.help, prompter)
+    : settings_(settings), clock_(clock), app_(prompter, picker, *this), help_(app_.help, app_.catalog, prompter)
 {
 }
 
@@ -61,6 +62,7 @@ int DesktopApplication::Run()
 std::optional<int> DesktopApplication::Start(const std::string& executablePath,
                                              const std::vector<std::string>& arguments)
 {
+    app_.document.SetDefaultDataFolder(DefaultDataFolder());
     if (app_.Start(settings_, executablePath) != MessageCatalog::kLoaded)
         return kFailedStart;
     // The port stays closed until a radio operation opens it.

@@ -3,6 +3,7 @@
 #include "core/base/HelpFile.h"
 #include "core/base/Prompter.h"
 
+#include <QApplication>
 #include <QFile>
 
 namespace qtr::gui {
@@ -13,7 +14,10 @@ constexpr int kProgramNameId = 3001001;
 
 } // namespace
 
-QtHelpViewer::QtHelpViewer(const HelpFile& help, Prompter& prompter) : help_(help), prompter_(prompter) {}
+QtHelpViewer::QtHelpViewer(const HelpFile& help, const MessageCatalog& catalog, Prompter& prompter)
+    : help_(help), catalog_(catalog), prompter_(prompter)
+{
+}
 
 QtHelpViewer::~QtHelpViewer()
 {
@@ -53,11 +57,9 @@ void QtHelpViewer::Show(const HelpPage& page)
     if (page.kind == HelpPage::Kind::NoHelp)
         return;
     if (!window_)
-        window_ = new HelpWindow;
+        window_ = new HelpWindow(catalog_);
     window_->ShowPage(QFile::decodeName(page.path.c_str()));
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    window_->ShowOver(QApplication::activeModalWidget());
 }
 
 } // namespace qtr::gui

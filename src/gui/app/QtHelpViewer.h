@@ -8,6 +8,7 @@
 
 namespace qtr {
 class HelpFile;
+class MessageCatalog;
 class Prompter;
 } // namespace qtr
 
@@ -17,7 +18,7 @@ namespace qtr::gui {
 // or a message naming the folder when it is missing.
 class QtHelpViewer : public HelpViewer {
 public:
-    QtHelpViewer(const HelpFile& help, Prompter& prompter);
+    QtHelpViewer(const HelpFile& help, const MessageCatalog& catalog, Prompter& prompter);
     ~QtHelpViewer() override;
 
     void ShowHelpTopic(int topic) override;
@@ -31,6 +32,7 @@ private:
     void Show(const HelpPage& page);
 
     const HelpFile& help_;
+    const MessageCatalog& catalog_;
     Prompter& prompter_;
     QPointer<HelpWindow> window_;
 };

@@ -29,7 +29,7 @@ constexpr int kChannelEditId = 1001077;
 constexpr int kGridTopic = 150;
 constexpr int kChannelEditTopic = 160;
 // The layout's own label: the language files have no text for it.
-const char* const kFreeAreaLabel = "Free Area (Bytes) :";
+constexpr int kFreeAreaLabelId = 3900204;
 
 } // namespace
 
@@ -101,7 +101,7 @@ QLayout* ChannelGridView::BuildButtons()
     connect(editButton_, &QPushButton::clicked, &windows_, &ChannelWindows::OpenForm);
     row->addWidget(editButton_);
     row->addStretch();
-    row->addWidget(new QLabel(QString::fromLatin1(kFreeAreaLabel), this));
+    row->addWidget(new QLabel(CatalogText(app_.catalog, kFreeAreaLabelId), this));
     row->addWidget(freeArea_);
     return row;
 }

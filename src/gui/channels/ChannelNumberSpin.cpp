@@ -1,6 +1,7 @@
 #include "gui/channels/ChannelNumberSpin.h"
 
 #include "core/model/InputFilter.h"
+#include "gui/widgets/TypedCharacterFilter.h"
 
 #include <QLineEdit>
 
@@ -13,6 +14,7 @@ ChannelNumberSpin::ChannelNumberSpin(int channelCount, int digits, QWidget* pare
 {
     setWrapping(true);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    new TypedCharacterFilter(InputClass::Digits, digits, *this, *lineEdit());
     ShowSlot(0);
     connect(this, &QAbstractSpinBox::editingFinished, this, [this] { emit SlotChosen(TakeTypedNumber()); });
 }

@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kFilterId = 1001045;
 constexpr int kEmbeddedMessageId = 3002109;
+// The name of the file name field in Qt's own file dialog.
+constexpr char kFileNameEditName[] = "fileNameEdit";
 
 } // namespace
 
@@ -37,6 +39,10 @@ DataFileDialog::DataFileDialog(Purpose purpose, const MessageCatalog& catalog, c
     setFileMode(QFileDialog::ExistingFile);
     AddPreviewPanel(catalog, fixedFont);
     connect(this, &QFileDialog::currentChanged, this, &DataFileDialog::ShowPreview);
+    // A typed name, and the name the dialog completes it to, preview their file as a click does.
+    if (auto* nameEdit = findChild<QLineEdit*>(kFileNameEditName))
+        connect(nameEdit, &QLineEdit::textChanged, this,
+                [this](const QString& name) { ShowPreview(directory().absoluteFilePath(name)); });
 }
 
 void DataFileDialog::AddPreviewPanel(const MessageCatalog& catalog, const QFont& fixedFont)

@@ -52,6 +52,16 @@ TEST_F(HelpLookupTest, AMissingHelpFolderIsReportedWithItsPath)
     EXPECT_EQ(MissingHelpFileText("/x/"), "Html Help File Does Not Exist\n\n   File Path [ /x/ ]");
 }
 
+TEST_F(HelpLookupTest, SpanishWithoutItsOwnPagesShowsTheEnglishOnesButNamesItsOwnFolderWhenNoneExist)
+{
+    const HelpFile spanish{folder.File("qtr31x"), 's', 'L'};
+    EXPECT_EQ(PageForTopic(spanish, 130).path, folder.File("qtr31x_s_LMR/"));
+    AddPages({"index.html", "130.html", "128.html"});
+    EXPECT_EQ(PageForTopic(spanish, 130).path, Page("130.html"));
+    EXPECT_EQ(PageForContext(spanish, 32788).path, Page("128.html"));
+    EXPECT_EQ(DefaultPage(spanish).path, Page("index.html"));
+}
+
 TEST_F(HelpLookupTest, HelpButtonsFallBackToTheDefaultPage)
 {
     AddPages({"index.html", "130.html"});

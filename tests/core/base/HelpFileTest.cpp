@@ -1,5 +1,7 @@
 #include "core/base/HelpFile.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 namespace qtr {
@@ -43,6 +45,24 @@ TEST(HelpFileTest, PagesLieInAFolderNamedAfterTheFile)
     EXPECT_EQ(help.PageFolder(), "/opt/q/qtr31x_e_LMR/");
     EXPECT_EQ(help.TopicPage(186), "/opt/q/qtr31x_e_LMR/186.html");
     EXPECT_EQ(help.DefaultPage(), "/opt/q/qtr31x_e_LMR/index.html");
+}
+
+TEST(HelpFileTest, ALanguageWithoutPagesFallsBackToTheEnglishPagesOfItsLine)
+{
+    const test::TempFolder folder;
+    const std::string program = folder.File("qtr31x");
+    EXPECT_FALSE(HelpFile(program, 's', 'B').WithPages()); // no help at all
+
+    std::filesystem::create_directories(folder.File("qtr31x_e_BRS"));
+    std::filesystem::create_directories(folder.File("qtr31x_e_LMR"));
+    EXPECT_EQ(HelpFile(program, 's', 'B').WithPages()->PageFolder(), folder.File("qtr31x_e_BRS/"));
+    EXPECT_EQ(HelpFile(program, 'c', 'L').WithPages()->PageFolder(), folder.File("qtr31x_e_LMR/"));
+
+    std::filesystem::create_directories(folder.File("qtr31x_s_BRS"));
+    EXPECT_EQ(HelpFile(program, 's', 'B').WithPages()->PageFolder(), folder.File("qtr31x_s_BRS/"));
+    // A file in place of the folder is no help.
+    test::TempFolder::WriteBytes(folder.File("qtr31x_c_LMR"), {'x'});
+    EXPECT_EQ(HelpFile(program, 'c', 'L').WithPages()->PageFolder(), folder.File("qtr31x_e_LMR/"));
 }
 
 } // namespace

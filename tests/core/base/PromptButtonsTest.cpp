@@ -14,8 +14,8 @@ TEST(PromptButtonsTest, ButtonsInOrderWithTheirTexts)
     EXPECT_EQ(AnswerTextId(Answer::Ok), 1001001);
     EXPECT_EQ(AnswerTextId(Answer::Cancel), 1001003);
     EXPECT_EQ(AnswerTextId(Answer::Retry), 1001005);
-    EXPECT_EQ(AnswerTextId(Answer::Yes), 1001007);
-    EXPECT_EQ(AnswerTextId(Answer::No), 1001009);
+    EXPECT_EQ(AnswerTextId(Answer::Yes), 3900200);
+    EXPECT_EQ(AnswerTextId(Answer::No), 3900201);
 }
 
 TEST(DataFileFilterTest, ThePatternIsAddedOnlyWhenMissing)

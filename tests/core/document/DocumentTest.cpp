@@ -13,15 +13,21 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 
 namespace qtr {
 namespace {
 
 class ScriptedPicker : public FilePicker {
 public:
-    std::optional<std::string> ChooseOpenPath(const std::string&) override { return Next(); }
-    std::optional<std::string> ChooseSavePath(const std::string&, const std::string& name) override
+    std::optional<std::string> ChooseOpenPath(const std::string& folder) override
     {
+        folders.push_back(folder);
+        return Next();
+    }
+    std::optional<std::string> ChooseSavePath(const std::string& folder, const std::string& name) override
+    {
+        folders.push_back(folder);
         offeredNames.push_back(name);
         return Next();
     }
@@ -35,6 +41,7 @@ public:
     }
     std::deque<std::optional<std::string>> paths;
     std::vector<std::string> offeredNames;
+    std::vector<std::string> folders;
 };
 
 class CountingShell : public ShellHooks {
@@ -378,6 +385,28 @@ TEST(DataFileTest, PreviewShowsTheEmbeddedMessageOfDataFilesOnly)
     bytes[0] = 'X';
     EXPECT_EQ(datafile::PreviewMessage(bytes).first, "");
     EXPECT_EQ(datafile::PreviewMessage({}).first, "");
+}
+
+TEST_F(DocumentTest, DialogsStartInTheSavedFolderWhileItExistsAndElseInTheDefaultOneMadeOnFirstUse)
+{
+    const std::string fallback = folder.File("Documents/QTR-31X");
+    document.SetDefaultDataFolder(fallback);
+    document.RestoreDataFolder(folder.Path());
+    EXPECT_EQ(document.DataFolder(), folder.Path());
+    document.RestoreDataFolder("");
+    EXPECT_EQ(document.DataFolder(), fallback);
+    document.RestoreDataFolder(folder.File("gone"));
+    EXPECT_FALSE(std::filesystem::exists(fallback));
+
+    document.OpenDataFile();
+    EXPECT_TRUE(std::filesystem::is_directory(fallback));
+    EXPECT_EQ(document.DataFolder(), fallback);
+    // A folder removed while the program runs gives way to the default one too.
+    std::filesystem::create_directories(folder.File("elsewhere"));
+    document.SetDataFolder(folder.File("elsewhere"));
+    std::filesystem::remove(folder.File("elsewhere"));
+    document.SaveDataFileAs();
+    EXPECT_EQ(picker.folders, (std::vector<std::string>{fallback, fallback}));
 }
 
 } // namespace

@@ -41,5 +41,15 @@ TEST(InputFilterTest, WholeTextsAreCheckedAsIfTyped)
     EXPECT_FALSE(IsAcceptedText(InputClass::ToneCharacters, "d023n", 5)); // typing would change the case
 }
 
+TEST(InputFilterTest, PastedTextKeepsWhatTypingItWouldKeep)
+{
+    EXPECT_EQ(FilterTypedText(InputClass::DecimalNumber, "abc162.5xyz-1", "", 9), "162.51");
+    EXPECT_EQ(FilterTypedText(InputClass::DecimalNumber, "5.5", "1.", 9), "55"); // one point in the field
+    EXPECT_EQ(FilterTypedText(InputClass::DecimalNumber, "1234567890", "151", 9), "123456");
+    EXPECT_EQ(FilterTypedText(InputClass::ToneCharacters, "d023n", "", 5), "D023N");
+    EXPECT_EQ(FilterTypedText(InputClass::Digits, "x", "", 2), "");
+    EXPECT_EQ(FilterTypedText(InputClass::Digits, "\xc3\xa9" "12", "", 2), "12"); // UTF-8 bytes are refused
+}
+
 } // namespace
 } // namespace qtr

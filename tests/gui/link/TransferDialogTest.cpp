@@ -121,7 +121,7 @@ TEST_F(TransferDialogTest, CancelClosesTheDialogWithoutAWordToTheRadio)
         buttons << dialog.windowTitle();
         TransferButton(dialog, QDialogButtonBox::Cancel).click();
     });
-    EXPECT_EQ(buttons, QStringList({"OK", "Cancel", "&Help", "Write to Radio"}));
+    EXPECT_EQ(buttons, QStringList({"&OK", "&Cancel", "&Help", "Write to Radio"}));
     EXPECT_TRUE(radio.Received().empty());
     EXPECT_TRUE(harness.prompter.asked.empty());
 }
