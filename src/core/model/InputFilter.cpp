@@ -26,6 +26,15 @@ std::optional<char> ToneCharacter(char typed)
     }
 }
 
+std::optional<char> DtmfCharacter(char typed)
+{
+    if (typed >= 'a' && typed <= 'd')
+        return static_cast<char>(typed - 'a' + 'A');
+    if ((typed >= 'A' && typed <= 'D') || typed == '*' || typed == '#' || IsDigit(typed))
+        return typed;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, const std::string& remaining,
@@ -42,8 +51,20 @@ std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, cons
         return std::nullopt;
     case InputClass::ToneCharacters:
         return ToneCharacter(typed);
+    case InputClass::DtmfCharacters:
+        return DtmfCharacter(typed);
     }
     return std::nullopt;
+}
+
+std::string FilterText(InputClass inputClass, const std::string& text, std::size_t maxLength)
+{
+    std::string filtered;
+    for (const char typed : text) {
+        if (const auto accepted = FilterTypedCharacter(inputClass, typed, filtered, maxLength))
+            filtered.push_back(*accepted);
+    }
+    return filtered;
 }
 
 bool IsAcceptedText(InputClass inputClass, const std::string& text, std::size_t maxLength)

@@ -12,6 +12,7 @@ enum class InputClass {
     Digits,         // "0" to "9"
     DecimalNumber,  // digits and one decimal point
     ToneCharacters, // digits, ".", "D", "I", "N"; lower-case "d", "i", "n" become upper case
+    DtmfCharacters, // digits, "A" to "D", "*", "#"; lower-case "a" to "d" become upper case
 };
 
 // The character a field of the class takes for a typed one, or nothing when it refuses
@@ -19,6 +20,9 @@ enum class InputClass {
 // a field never grows beyond `maxLength` typed characters.
 std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, const std::string& remaining,
                                          std::size_t maxLength);
+// The text a field of the class holds after `text` is typed or pasted into it empty:
+// refused characters dropped, accepted ones converted, cut at `maxLength`.
+std::string FilterText(InputClass inputClass, const std::string& text, std::size_t maxLength);
 // Whether the whole text could have been typed into a field of the class as it stands.
 bool IsAcceptedText(InputClass inputClass, const std::string& text, std::size_t maxLength);
 
