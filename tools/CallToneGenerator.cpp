@@ -64,11 +64,15 @@ std::vector<std::int16_t> Render(const std::vector<Note>& pattern)
         AddNote(mix, start, note);
         start += static_cast<std::size_t>(note.seconds * kSampleRate);
     }
+    // Overlapping notes add up: scale the whole phrase instead of clipping it.
+    double peak = 1.0;
+    for (const double value : mix)
+        peak = std::max(peak, std::abs(value));
     std::vector<std::int16_t> samples;
     const std::size_t fade = kSampleRate / 50;
     for (std::size_t i = 0; i < mix.size(); ++i) {
         const double tail = std::min(1.0, static_cast<double>(mix.size() - i) / fade);
-        const double value = std::clamp(mix[i] * tail, -1.0, 1.0) * kAmplitude;
+        const double value = mix[i] / peak * tail * kAmplitude;
         samples.push_back(static_cast<std::int16_t>(std::lround(value)));
     }
     return samples;
