@@ -221,13 +221,13 @@ TEST_F(MainFrameHelpTest, F1InAMenuShowsTheHighlightedCommandOrItsSubstitute)
 
 TEST_F(MainFrameHelpTest, F1InAnEditorShowsTheEditorsTopic)
 {
-    // The topic is the editor table's: the test frequencies have a page, key assignment has none.
+    // The topic is the editor table's: the test frequencies have a page, the embedded message has none.
     Frame().RegisterEditor(command::kTestFrequency, [](gui::MainWindow&) { return TestEditor("Test"); });
-    Frame().RegisterEditor(command::kKeyAssignment, [](gui::MainWindow&) { return TestEditor("Keys"); });
+    Frame().RegisterEditor(command::kEmbeddedMessage, [](gui::MainWindow&) { return TestEditor("Message"); });
     Trigger(command::kTestFrequency);
     QTest::keyClick(&Frame(), Qt::Key_F1);
     EXPECT_EQ(ShownPage(), "157.html");
-    Trigger(command::kKeyAssignment);
+    Trigger(command::kEmbeddedMessage);
     QTest::keyClick(&Frame(), Qt::Key_F1);
     EXPECT_EQ(ShownPage(), "128.html"); // no page of its own: the main window's
 }

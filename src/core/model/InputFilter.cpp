@@ -26,6 +26,15 @@ std::optional<char> ToneCharacter(char typed)
     }
 }
 
+std::optional<char> DtmfCharacter(char typed)
+{
+    if (typed >= 'a' && typed <= 'd')
+        return static_cast<char>(typed - 'a' + 'A');
+    if ((typed >= 'A' && typed <= 'D') || typed == '*' || typed == '#' || IsDigit(typed))
+        return typed;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, const std::string& remaining,
@@ -42,6 +51,8 @@ std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, cons
         return std::nullopt;
     case InputClass::ToneCharacters:
         return ToneCharacter(typed);
+    case InputClass::DtmfCharacters:
+        return DtmfCharacter(typed);
     }
     return std::nullopt;
 }

@@ -12,6 +12,7 @@ enum class InputClass {
     Digits,         // "0" to "9"
     DecimalNumber,  // digits and one decimal point
     ToneCharacters, // digits, ".", "D", "I", "N"; lower-case "d", "i", "n" become upper case
+    DtmfCharacters, // digits, "A" to "D", "*", "#"; lower-case "a" to "d" become upper case
 };
 
 // The character a field of the class takes for a typed one, or nothing when it refuses

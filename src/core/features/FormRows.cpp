@@ -1,0 +1,58 @@
+#include "core/features/FormRows.h"
+
+namespace qtr::form {
+
+FormRow GroupRow(int label)
+{
+    FormRow row;
+    row.labelMessage = label;
+    row.kind = ControlKind::GroupBox;
+    return row;
+}
+
+FormRow CheckRow(int label, ImageField field)
+{
+    FormRow row;
+    row.labelMessage = label;
+    row.kind = ControlKind::CheckBox;
+    row.field = field;
+    row.bytes = BytesOf(field);
+    return row;
+}
+
+FormRow ListRow(int label, ImageField field, std::vector<MessageCode> entries)
+{
+    FormRow row = CheckRow(label, field);
+    row.kind = ControlKind::List;
+    std::vector<ListEntry> list;
+    for (const MessageCode& entry : entries)
+        list.push_back({{}, entry.messageId, entry.code});
+    row.entries = [list](const RadioState&) { return list; };
+    return row;
+}
+
+FormRow EditRow(int label, ImageRange bytes, InputLimit limit)
+{
+    FormRow row;
+    row.labelMessage = label;
+    row.kind = ControlKind::Edit;
+    row.bytes = bytes;
+    row.limit = limit;
+    return row;
+}
+
+FormRow SpinEditRow(int label, ImageField field, InputLimit limit, SpinRange spin)
+{
+    FormRow row = EditRow(label, BytesOf(field), limit);
+    row.kind = ControlKind::EditSpin;
+    row.field = field;
+    row.spin = spin;
+    return row;
+}
+
+ImageRange BytesOf(ImageField field)
+{
+    return {field.offset, (field.firstBit + field.width + 7) / 8};
+}
+
+} // namespace qtr::form

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ScriptedPrompter.h"
+#include "TestImages.h"
+#include "core/base/MessageCatalog.h"
+#include "core/model/ChannelFields.h"
+
+#include <gtest/gtest.h>
+
+namespace qtr::test {
+
+// The factory image of one model, with the texts the settings forms compare against.
+class FeatureTestRadio : public ::testing::Test {
+protected:
+    static constexpr int kLmrVhf8 = 0;
+    static constexpr int kLmrUhfL = 3;
+    static constexpr int kParlaneVhf = 4;
+    static constexpr int kParlaneUhfL = 7;
+
+    FeatureTestRadio()
+    {
+        std::vector<int> ids{1001039, 1001023};
+        catalog.LoadText(ids, "^#001001023\nNone\n^#001001039\nOff\n");
+        UseModel(kLmrVhf8, 0x15);
+    }
+
+    void UseModel(int modelType, std::uint8_t typeByte, bool fifteen = false)
+    {
+        const ModelRecord record = RecordFor(modelType, typeByte, fifteen);
+        state.currentModel = record;
+        StartWithModel(state, record);
+        state.ChannelClassRow(typeByte);
+    }
+    void UseFifteenChannelLmr() { UseModel(kLmrUhfL, 0x8B, true); }
+    void UseFifteenChannelParlane() { UseModel(kParlaneUhfL, 0x8B, true); }
+    void UseSixteenChannelLmr() { UseModel(kLmrUhfL, 0x8B); }
+    void UseTwoChannelParlane() { UseModel(kParlaneVhf, 0x10); }
+
+    void ClearChannel(int channel) { state.View().Fill(channels::RecordOf(channel - 1), 0xFF); }
+    void ProgramChannel(int channel) { state.image[16 * static_cast<std::size_t>(channel)] = 0x00; }
+    void ProgramOnly(std::initializer_list<int> programmed)
+    {
+        for (int channel = 1; channel <= 16; ++channel)
+            ClearChannel(channel);
+        for (const int channel : programmed)
+            ProgramChannel(channel);
+    }
+
+    RadioState state;
+    MessageCatalog catalog;
+    ScriptedPrompter prompter;
+};
+
+} // namespace qtr::test
