@@ -1,0 +1,175 @@
+#include "ProgramFolder.h"
+#include "TempFolder.h"
+#include "gui/app/QtSoundPlayer.h"
+#include "gui/app/WaveSound.h"
+
+#include <QCoreApplication>
+#include <QMediaDevices>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace qtr::gui {
+namespace {
+
+using test::TempFolder;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::size_t kHeaderSize = 44;
+
+std::string CallTone(int level)
+{
+    return test::ProgramFolder() + "/Call Tone " + std::to_string(level) + ".wav";
+}
+
+Bytes CallToneBytes()
+{
+    return TempFolder::ReadBytes(CallTone(3));
+}
+
+// A copy of a call tone with `change` applied to its bytes.
+std::string ChangedCallTone(const TempFolder& folder, void (*change)(Bytes&))
+{
+    Bytes bytes = CallToneBytes();
+    change(bytes);
+    const std::string path = folder.File("changed.wav");
+    TempFolder::WriteBytes(path, bytes);
+    return path;
+}
+
+std::string TextFile(const TempFolder& folder)
+{
+    const std::string path = folder.File("Call Tone 3.wav");
+    TempFolder::WriteBytes(path, Bytes{'n', 'o', 't', ' ', 'a', ' ', 's', 'o', 'u', 'n', 'd', '\n'});
+    return path;
+}
+
+// A call tone nobody may read; empty when this user reads it all the same (root does).
+std::string UnreadableCallTone(const TempFolder& folder)
+{
+    const std::string path = folder.File("Call Tone 3.wav");
+    TempFolder::WriteBytes(path, CallToneBytes());
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    return access(path.c_str(), R_OK) == 0 ? std::string() : path;
+}
+
+std::string NamedPipe(const TempFolder& folder)
+{
+    const std::string path = folder.File("pipe.wav");
+    EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
+    return path;
+}
+
+bool Loads(const std::string& path)
+{
+    return WaveSound::Load(QString::fromStdString(path)).has_value();
+}
+
+TEST(WaveSoundTest, ReadsTheFormatAndEverySampleOfACallTone)
+{
+    const auto sound = WaveSound::Load(QString::fromStdString(CallTone(3)));
+    ASSERT_TRUE(sound.has_value());
+    EXPECT_EQ(sound->Format().sampleRate(), 22050);
+    EXPECT_EQ(sound->Format().channelCount(), 1);
+    EXPECT_EQ(sound->Format().sampleFormat(), QAudioFormat::Int16);
+    const auto sampleBytes = CallToneBytes().size() - kHeaderSize;
+    EXPECT_EQ(static_cast<std::size_t>(sound->Samples().size()), sampleBytes);
+    EXPECT_EQ(sound->Duration(), std::chrono::milliseconds(sampleBytes * 1000 / 2 / 22050));
+}
+
+TEST(WaveSoundTest, RefusesWhatIsNoReadableRegularFile)
+{
+    const TempFolder folder;
+    EXPECT_FALSE(Loads(folder.File("Call Tone 3.wav")));
+    EXPECT_FALSE(Loads(folder.Path()));
+    // Would wait for a writer forever if it were opened.
+    EXPECT_FALSE(Loads(NamedPipe(folder)));
+}
+
+TEST(WaveSoundTest, RefusesFilesThatAreNoPlayableWave)
+{
+    const TempFolder folder;
+    EXPECT_FALSE(Loads(TextFile(folder)));
+    EXPECT_FALSE(Loads(ChangedCallTone(folder, [](Bytes& bytes) { bytes.resize(30); })));
+    EXPECT_FALSE(Loads(ChangedCallTone(folder, [](Bytes& bytes) { std::copy_n("AVI ", 4, bytes.begin() + 8); })));
+    // Compressed (MPEG layer 3) samples.
+    EXPECT_FALSE(Loads(ChangedCallTone(folder, [](Bytes& bytes) { bytes[20] = 0x55; })));
+    // A header announcing samples that are not there.
+    EXPECT_FALSE(Loads(ChangedCallTone(folder, [](Bytes& bytes) { bytes.resize(kHeaderSize); })));
+}
+
+TEST(WaveSoundTest, RefusesAnUnreadableFile)
+{
+    const TempFolder folder;
+    const std::string path = UnreadableCallTone(folder);
+    if (path.empty())
+        GTEST_SKIP() << "this user reads files without read permission (root)";
+    EXPECT_FALSE(Loads(path));
+}
+
+TEST(QtSoundPlayerTest, OpenFailsForMissingFilesFoldersPipesAndFilesThatAreNoWave)
+{
+    const TempFolder folder;
+    QtSoundPlayer player;
+    EXPECT_FALSE(player.Open(folder.File("Call Tone 3.wav")));
+    EXPECT_FALSE(player.Open(TextFile(folder)));
+    EXPECT_FALSE(player.Open(folder.Path()));
+    EXPECT_FALSE(player.Open(folder.File("missing") + "/Call Tone 3.wav"));
+    EXPECT_FALSE(player.Open(NamedPipe(folder)));
+}
+
+TEST(QtSoundPlayerTest, OpenFailsForAnUnreadableFile)
+{
+    const TempFolder folder;
+    const std::string path = UnreadableCallTone(folder);
+    if (path.empty())
+        GTEST_SKIP() << "this user reads files without read permission (root)";
+    QtSoundPlayer player;
+    EXPECT_FALSE(player.Open(path));
+}
+
+TEST(QtSoundPlayerTest, OpenFailsWithoutASoundOutput)
+{
+    if (!QMediaDevices::audioOutputs().isEmpty())
+        GTEST_SKIP() << "this machine has a sound output";
+    QtSoundPlayer player;
+    EXPECT_FALSE(player.Open(CallTone(3)));
+    EXPECT_FALSE(player.Play([] { ADD_FAILURE() << "nothing was playing"; }));
+}
+
+TEST(QtSoundPlayerTest, PlayStopAndCloseInAnyOrderWithNothingOpen)
+{
+    bool called = false;
+    const auto finished = [&called] { called = true; };
+    {
+        QtSoundPlayer player;
+        EXPECT_TRUE(player.Stop());
+        player.Close();
+        player.Close();
+        EXPECT_FALSE(player.Play(finished));
+        EXPECT_TRUE(player.Stop());
+        EXPECT_TRUE(player.Stop());
+    }
+    {
+        QtSoundPlayer player;
+        player.Close();
+        EXPECT_TRUE(player.Stop());
+        EXPECT_FALSE(player.Open(CallTone(3) + ".missing"));
+        EXPECT_FALSE(player.Play(finished));
+        player.Close();
+        EXPECT_TRUE(player.Stop());
+    }
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(called);
+}
+
+} // namespace
+} // namespace qtr::gui
