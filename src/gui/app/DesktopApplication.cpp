@@ -65,6 +65,7 @@ std::optional<int> DesktopApplication::Start(const std::string& executablePath,
     app_.document.SetDefaultDataFolder(DefaultDataFolder());
     if (app_.Start(settings_, executablePath) != MessageCatalog::kLoaded)
         return kFailedStart;
+    qtTranslations_.FollowLanguage();
     // The port stays closed until a radio operation opens it.
     link_.UseDeviceSettings(&settings_);
     link_.SetPort(static_cast<std::uint8_t>(app_.comPort));

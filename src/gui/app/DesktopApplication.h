@@ -4,6 +4,7 @@
 #include "core/base/ShellHooks.h"
 #include "core/link/RadioLink.h"
 #include "gui/app/QtHelpViewer.h"
+#include "gui/app/QtTranslations.h"
 
 #include <QStringList>
 
@@ -68,6 +69,7 @@ private:
     SettingsStore& settings_;
     const Clock& clock_;
     Workspace app_;
+    QtTranslations qtTranslations_{app_};
     QtHelpViewer help_;
     RadioLink link_;
     std::unique_ptr<MainWindow> window_;

@@ -53,7 +53,7 @@ MainWindow::MainWindow(Workspace& app, HelpViewer& help, SettingsStore& settings
     CreateActions();
     DefineShellCommands();
     CreateToolBar();
-    panes_ = new StatusPanes(*statusBar(), clock);
+    panes_ = new StatusPanes(*statusBar(), clock, app_.catalog, app_.state.notices);
     CentreOnScreen();
     client_ = new MdiClientArea(settings_, this);
     setCentralWidget(client_);

@@ -23,8 +23,8 @@ QLabel* MakePane(QStatusBar& bar, const char* name)
 
 } // namespace
 
-StatusPanes::StatusPanes(QStatusBar& bar, const Clock& clock)
-    : QObject(&bar), clock_(clock), port_(MakePane(bar, "portPane")), date_(MakePane(bar, "datePane")),
+StatusPanes::StatusPanes(QStatusBar& bar, const Clock& clock, const MessageCatalog& catalog, ImageNotifier& notices)
+    : QObject(&bar), clock_(clock), catalog_(catalog), port_(MakePane(bar, "portPane")), date_(MakePane(bar, "datePane")),
       time_(MakePane(bar, "timePane"))
 {
     port_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -34,6 +34,10 @@ StatusPanes::StatusPanes(QStatusBar& bar, const Clock& clock)
     connect(&timer_, &QTimer::timeout, this, &StatusPanes::ShowTime);
     timer_.start(kRefreshMilliseconds);
     ShowTime();
+    notices_ = notices.Subscribe([this](const ImageNotice& notice) {
+        if (notice.reason == ImageReason::LanguageChange && notice.kind == ImageNotice::Kind::Replaced)
+            ShowTime();
+    });
 }
 
 void StatusPanes::ShowPort(int port)
@@ -51,7 +55,7 @@ void StatusPanes::NotePort(int port, const QString& note)
 void StatusPanes::ShowTime()
 {
     const std::tm now = clock_.Now();
-    SetText(date_, DatePaneText(now));
+    SetText(date_, DatePaneText(now, catalog_));
     SetText(time_, TimePaneText(now));
 }
 

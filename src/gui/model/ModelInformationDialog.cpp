@@ -2,9 +2,9 @@
 
 #include "gui/app/CatalogButtonBox.h"
 #include "gui/app/CatalogText.h"
+#include "gui/widgets/WidePopupCombo.h"
 #include "core/app/Workspace.h"
 
-#include <QComboBox>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,7 +33,7 @@ bool IsEnter(QEvent* event)
 
 ModelInformationDialog::ModelInformationDialog(Workspace& app, HelpViewer& help, QWidget* parent)
     : QDialog(parent), selection_(app.state, app.document, app.replacement, app.prompter),
-      models_(new QComboBox(this)), channels_(new QComboBox(this))
+      models_(new WidePopupCombo(this)), channels_(new WidePopupCombo(this))
 {
     setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
     for (const ModelInfo& model : ModelTable())

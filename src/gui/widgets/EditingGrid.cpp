@@ -3,9 +3,12 @@
 #include "gui/widgets/FocusLeaveWatcher.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+
+#include <algorithm>
 
 namespace qtr::gui {
 
@@ -119,9 +122,21 @@ void EditingGrid::OpenEditor(QWidget& editor, GridCell cell)
     editor.setParent(viewport());
     editor.installEventFilter(this);
     focusWatcher_->Watch(editor);
-    editor.setGeometry(visualItemRect(item(cell.row - 1, cell.column)));
+    editor.setGeometry(EditorRect(editor, cell));
     editor.show();
     editor.setFocus();
+}
+
+// A list in a column narrower than its entries reaches over the next cells rather than cut
+// its entry, and leftwards where the grid ends.
+QRect EditingGrid::EditorRect(const QWidget& editor, GridCell cell) const
+{
+    QRect rect = visualItemRect(item(cell.row - 1, cell.column));
+    if (!qobject_cast<const QComboBox*>(&editor))
+        return rect;
+    rect.setWidth(std::max(rect.width(), editor.sizeHint().width()));
+    rect.moveLeft(std::max(0, std::min(rect.left(), viewport()->width() - rect.width())));
+    return rect;
 }
 
 void EditingGrid::EndEdit(EditEnd how)

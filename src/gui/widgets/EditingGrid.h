@@ -69,6 +69,7 @@ private:
     // The printable ASCII character a key types, if it types one.
     static std::optional<char> TypedCharacter(const QKeyEvent& key);
 
+    QRect EditorRect(const QWidget& editor, GridCell cell) const;
     void SizeToContent();
     void WidenToFit(int column, const QString& text);
     void KeepOffTheLabels(int row, int column);

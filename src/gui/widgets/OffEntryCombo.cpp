@@ -8,7 +8,7 @@ void OffEntryCombo::keyPressEvent(QKeyEvent* event)
 {
     const bool clearKey = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
     if (!clearKey || isEditable() || count() == 0) {
-        QComboBox::keyPressEvent(event);
+        WidePopupCombo::keyPressEvent(event);
         return;
     }
     setCurrentIndex(0);

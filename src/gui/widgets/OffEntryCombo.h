@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QComboBox>
+#include "gui/widgets/WidePopupCombo.h"
 
 namespace qtr::gui {
 
 // A fixed list whose entry 0 is the off entry: Delete or Backspace chooses it.
-class OffEntryCombo : public QComboBox {
+class OffEntryCombo : public WidePopupCombo {
     Q_OBJECT
 public:
-    using QComboBox::QComboBox;
+    using WidePopupCombo::WidePopupCombo;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

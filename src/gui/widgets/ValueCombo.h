@@ -2,7 +2,7 @@
 
 #include "core/model/FieldRoutines.h"
 
-#include <QComboBox>
+#include "gui/widgets/WidePopupCombo.h"
 
 #include <optional>
 
@@ -13,10 +13,10 @@ class MessageCatalog;
 namespace qtr::gui {
 
 // A channel list field: each entry shows its message and carries the value it stores.
-class ValueCombo : public QComboBox {
+class ValueCombo : public WidePopupCombo {
     Q_OBJECT
 public:
-    using QComboBox::QComboBox;
+    using WidePopupCombo::WidePopupCombo;
 
     void Fill(const ValueList& list, const MessageCatalog& catalog);
     void SelectValue(int value);

@@ -1,5 +1,8 @@
 #include "core/app/StatusBarText.h"
 
+#include "core/base/MessageCatalog.h"
+#include "ProgramFolder.h"
+
 #include <gtest/gtest.h>
 
 namespace qtr {
@@ -19,8 +22,34 @@ std::tm At(int year, int month, int day, int hour, int minute, int second)
 
 TEST(StatusBarTextTest, DateIsMonthDayTwoDigitYear)
 {
-    EXPECT_EQ(DatePaneText(At(2011, 7, 1, 0, 0, 0)), "07/01/11");
-    EXPECT_EQ(DatePaneText(At(2000, 12, 31, 0, 0, 0)), "12/31/00");
+    EXPECT_EQ(FormatDate(At(2011, 7, 1, 0, 0, 0), "%m/%d/%y"), "07/01/11");
+    EXPECT_EQ(FormatDate(At(2000, 12, 31, 0, 0, 0), "%m/%d/%y"), "12/31/00");
+}
+
+TEST(StatusBarTextTest, DatePatternTakesDayMonthYearsAndCopiesTheRest)
+{
+    EXPECT_EQ(FormatDate(At(2011, 7, 1, 0, 0, 0), "%d.%m.%Y"), "01.07.2011");
+    EXPECT_EQ(FormatDate(At(2009, 1, 2, 0, 0, 0), "%Y年%m月%d日"), "2009年01月02日");
+    EXPECT_EQ(FormatDate(At(2011, 7, 1, 0, 0, 0), "100%% %q %"), "100% %q %");
+    EXPECT_EQ(FormatDate(At(2011, 7, 1, 0, 0, 0), ""), "");
+}
+
+// Each language file holds its own date pattern, and the pane follows the loaded one.
+TEST(StatusBarTextTest, DateFollowsTheLanguageOfTheCatalogue)
+{
+    const struct {
+        int language;
+        const char* date;
+    } expected[] = {
+        {MessageCatalog::kEnglish, "07/01/11"}, {MessageCatalog::kSpanish, "01/07/11"},
+        {MessageCatalog::kChinese, "2011/07/01"}};
+    MessageCatalog catalog;
+    catalog.SetFolder(test::ProgramFolder());
+    for (const auto& language : expected) {
+        std::vector<int> ids = MessageCatalog::ProgramMessages();
+        ASSERT_EQ(catalog.LoadLanguage(ids, language.language), MessageCatalog::kLoaded);
+        EXPECT_EQ(DatePaneText(At(2011, 7, 1, 13, 5, 9), catalog), language.date) << language.language;
+    }
 }
 
 TEST(StatusBarTextTest, TimeIsTwelveHourWithMeridiem)

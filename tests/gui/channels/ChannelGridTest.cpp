@@ -4,13 +4,26 @@
 #include "gui/app/QtHelpViewer.h"
 #include "core/channels/ChannelTable.h"
 
+#include <QAbstractItemView>
 #include <QFileInfo>
+#include <QStyleFactory>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
+#include <memory>
 
 namespace qtr {
 namespace {
 
 class ChannelGridTest : public test::ChannelWindowTest {
 protected:
+    static int WidestEntry(const QComboBox& list)
+    {
+        int widest = 0;
+        for (int entry = 0; entry < list.count(); ++entry)
+            widest = std::max(widest, list.view()->fontMetrics().horizontalAdvance(list.itemText(entry)));
+        return widest;
+    }
     QString HelpAfterF1(GridCell cell)
     {
         QApplication::setActiveWindow(&Frame());
@@ -199,6 +212,37 @@ TEST_F(ChannelGridTest, ParlaneChoiceOfTheSecondDuplicateEntryIsKeptAndShown)
     EXPECT_EQ(Cell(1, 2), "(24) 154.60000");
     EXPECT_EQ(RecordByte(0, 13) & 0x80, 0x80);
     EXPECT_EQ(Current(), (GridCell{1, 3}));
+}
+
+// A cut entry would read as another frequency: "(06) 151.760" for "(06) 151.76000". Styles
+// differ in whether they widen a pop-up themselves; the Windows style does not.
+TEST_F(ChannelGridTest, TheParlaneFrequencyListShowsItsWidestEntryWhole)
+{
+    OpenGrid(kParlaneVhf, 0x15);
+    const std::unique_ptr<QStyle> windowsStyle(QStyleFactory::create("Windows"));
+    for (QStyle* style : {QApplication::style(), windowsStyle.get()}) {
+        Grid().Grid().setFocus();
+        Grid().Grid().SetCurrent({1, 1});
+        Press(Qt::Key_Return);
+        auto* list = qobject_cast<QComboBox*>(Grid().Grid().Editor());
+        ASSERT_NE(list, nullptr);
+        list->setStyle(style);
+        Grid().Grid().SetCurrent({1, 1}); // the cell opens again for the new style's size
+        Press(Qt::Key_Return);
+        list->setCurrentIndex(6);
+        EXPECT_EQ(list->currentText(), "(06) 151.76000");
+        const int widest = WidestEntry(*list);
+        QStyleOptionComboBox field;
+        field.initFrom(list);
+        EXPECT_GE(style->subControlRect(QStyle::CC_ComboBox, &field, QStyle::SC_ComboBoxEditField, list).width(),
+                  widest)
+            << style->name().toStdString();
+
+        list->showPopup();
+        EXPECT_GE(list->view()->viewport()->width(), widest) << style->name().toStdString();
+        list->hidePopup();
+        Press(Qt::Key_Escape);
+    }
 }
 
 TEST_F(ChannelGridTest, ParlaneRestrictedFrequencyFixesTxPowerAndItsCellOpensNothing)
