@@ -194,6 +194,26 @@ TEST_F(ChannelGridTest, InsertOpensAnEmptyRowBeforeTheCurrentOne)
     EXPECT_EQ(Cell(4, 1), "152.00000");
 }
 
+// Delete and Insert in the grid move the fixed channel with the channel it names.
+TEST_F(ChannelGridTest, TheFixedChannelFollowsItsChannelThroughDeleteAndInsert)
+{
+    OpenGrid();
+    for (int row = 1; row <= 3; ++row)
+        TypeChannel(row, QString::number(150 + row));
+    App().state.image[ChannelTable::kFixedChannelOffset] = 3;
+
+    Grid().Grid().SetCurrent({1, 1});
+    harness.prompter.answers = {Answer::Ok};
+    Press(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(Cell(2, 1), "153.00000");
+    EXPECT_EQ(Byte(ChannelTable::kFixedChannelOffset), 2);
+
+    Grid().Grid().SetCurrent({1, 1});
+    Press(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(Cell(3, 1), "153.00000");
+    EXPECT_EQ(Byte(ChannelTable::kFixedChannelOffset), 3);
+}
+
 TEST_F(ChannelGridTest, ParlaneChoiceOfTheSecondDuplicateEntryIsKeptAndShown)
 {
     OpenGrid(kParlaneVhf, 0x15);
