@@ -24,5 +24,13 @@ endforeach()
 add_custom_target(qtr_manuals ALL DEPENDS ${QTR_MANUALS})
 install(FILES ${QTR_MANUALS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-install(FILES ${QTR_DIST}/debian/copyright ${QTR_DIST}/debian/README.Debian
+# The package's changelog, compressed as Debian wants it; it names the package's contact.
+set(QTR_PACKAGE_CONTACT "Halvern <support@halvern.example>")
+set(CPACK_PACKAGE_CONTACT ${QTR_PACKAGE_CONTACT})
+configure_file(${QTR_DIST}/debian/changelog ${QTR_DIST_BUILD}/changelog @ONLY)
+add_custom_command(OUTPUT ${QTR_DIST_BUILD}/changelog.gz
+    COMMAND ${QTR_GZIP} -9nkf ${QTR_DIST_BUILD}/changelog
+    DEPENDS ${QTR_DIST_BUILD}/changelog ${QTR_DIST}/debian/changelog)
+add_custom_target(qtr_changelog ALL DEPENDS ${QTR_DIST_BUILD}/changelog.gz)
+install(FILES ${QTR_DIST}/debian/copyright ${QTR_DIST}/debian/README.Debian ${QTR_DIST_BUILD}/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -2,13 +2,13 @@
 # from what `cmake --install` puts under /usr.
 set(CPACK_PACKAGE_NAME qtr31x)
 set(CPACK_PACKAGE_VENDOR "Halvern")
-set(CPACK_PACKAGE_CONTACT "Halvern <support@halvern.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming software for RB-7100 and RB-8100 hand-held radios")
-set(CPACK_PACKAGE_DESCRIPTION "QTR-31X creates the configuration of a radio of the RB-7100/RB-8100 family
-(VHF and UHF, Parlane and LMR lines, 2 to 16 channels), keeps it in data files, reads it
-from and writes it to a radio over a serial cable, and drives the radio's test and tuning
-procedures. The package holds the desktop program qtr31x, the command-line tool
-qtr31x-cli and the radio simulator qtr31x-sim.")
+# The contact is set with the changelog (DesktopIntegration.cmake).
+set(CPACK_PACKAGE_DESCRIPTION "QTR-31X creates the configuration of a radio of the RB-7100/RB-8100
+family (VHF and UHF, Parlane and LMR lines, 2 to 16 channels), keeps it in data
+files, reads it from and writes it to a radio over a serial cable, and drives
+the radio's test and tuning procedures. The package holds the desktop program
+qtr31x, the command-line tool qtr31x-cli and the radio simulator qtr31x-sim.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

@@ -59,11 +59,11 @@ package_contents() {
         share/applications/com.halvern.qtr31x.desktop share/metainfo/com.halvern.qtr31x.metainfo.xml \
         share/mime/packages/qtr31x.xml share/icons/hicolor/scalable/apps/qtr31x.svg \
         share/man/man1/qtr31x.1.gz share/man/man1/qtr31x-cli.1.gz share/man/man1/qtr31x-sim.1.gz \
-        share/doc/qtr31x/copyright
+        share/doc/qtr31x/copyright share/doc/qtr31x/changelog.gz
     ! grep -q '\./usr/bin/.*\.\(lng\|wav\)$' "$scratch/contents" || fail "resources left in bin/"
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
-    for package in libqt6widgets6 libqt6printsupport6 fonts-liberation2 fonts-wqy-microhei \
+    for package in libqt6widgets6 fonts-liberation2 fonts-wqy-microhei \
         qt6-translations-l10n libqt6multimedia6; do
         grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
     done
@@ -74,13 +74,14 @@ package_contents() {
 unpacked_programs() {
     local root="$scratch/root" bin="$scratch/root/usr/bin"
     dpkg-deb -x "$deb" "$root"
-    export XDG_CONFIG_HOME="$scratch/config"
+    export XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     "$bin/qtr31x-cli" new --model 2 --channels 8 "$scratch/radio.dat"
     "$bin/qtr31x-cli" show "$scratch/radio.dat" > "$scratch/show.txt"
     grep -q "RB-8100" "$scratch/show.txt" || fail "show printed no model: $(cat "$scratch/show.txt")"
     mv "$root/usr/share/qtr31x/qtr31x_e.lng" "$scratch/"
     ! "$bin/qtr31x-cli" show "$scratch/radio.dat" 2>"$scratch/err.txt" || fail "ran without its language file"
-    grep -q "$root/usr/bin/qtr31x_e.lng" "$scratch/err.txt" || fail "unexpected error: $(cat "$scratch/err.txt")"
+    grep -q "$root/usr/share/qtr31x/qtr31x_e.lng" "$scratch/err.txt" || fail "unexpected error: $(cat "$scratch/err.txt")"
     mv "$scratch/qtr31x_e.lng" "$root/usr/share/qtr31x/"
     for program in qtr31x qtr31x-cli qtr31x-sim; do
         "$bin/$program" --version | grep -qx "$program [0-9.]*" || fail "$program --version"
@@ -107,7 +108,7 @@ package() {
     deb=$(ls "$build"/package/qtr31x_*.deb)
     package_contents
     unpacked_programs
-    lintian --no-tag-display-limit "$deb" > "$scratch/lintian.txt" 2>&1 || true
+    lintian --tag-display-limit 0 "$deb" > "$scratch/lintian.txt" 2>&1 || true
     cat "$scratch/lintian.txt"
     ! grep -q '^E:' "$scratch/lintian.txt" || fail "lintian reports errors"
 }
