@@ -1,5 +1,6 @@
 # The product's own call tones, made by a small generator and put beside the executables of
-# the build tree and of an installation, as the language files are.
+# the build tree and into the program's share folder of an installation, as the language
+# files are.
 add_executable(qtr31x-calltones ${PROJECT_SOURCE_DIR}/tools/CallToneGenerator.cpp)
 target_link_libraries(qtr31x-calltones PRIVATE qtr_warnings)
 set_target_properties(qtr31x-calltones PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
@@ -15,4 +16,4 @@ add_custom_command(OUTPUT ${QTR_CALL_TONES}
     COMMENT "Generating the call tones")
 add_custom_target(qtr_call_tones ALL DEPENDS ${QTR_CALL_TONES})
 add_dependencies(qtr_resources qtr_call_tones)
-install(FILES ${QTR_CALL_TONES} DESTINATION bin)
+install(FILES ${QTR_CALL_TONES} DESTINATION ${QTR_INSTALL_FILES_DIR})

@@ -1,6 +1,7 @@
 # Copies the language files and the help beside the executables of the build tree, so that
-# a program started from the build folder finds them as an installed one does. Each help
-# folder serves both model lines: help/X/ becomes X_LMR/ and X_BRS/.
+# a program started from the build folder finds them; an installation keeps them in
+# share/qtr31x, where the programs look next. Each help folder serves both model lines:
+# help/X/ becomes X_LMR/ and X_BRS/.
 file(GLOB QTR_LANGUAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/lang/*.lng)
 file(GLOB QTR_HELP_FOLDERS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/help/*)
 file(GLOB_RECURSE QTR_HELP_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/help/*)
@@ -18,3 +19,11 @@ add_custom_target(qtr_resources ALL
     ${QTR_HELP_COPIES}
     DEPENDS ${QTR_LANGUAGE_FILES} ${QTR_HELP_FILES}
     COMMENT "Copying language files and help")
+
+install(FILES ${QTR_LANGUAGE_FILES} DESTINATION ${QTR_INSTALL_FILES_DIR})
+foreach(folder IN LISTS QTR_HELP_FOLDERS)
+    get_filename_component(name ${folder} NAME)
+    foreach(line LMR BRS)
+        install(DIRECTORY ${folder}/ DESTINATION ${QTR_INSTALL_FILES_DIR}/${name}_${line})
+    endforeach()
+endforeach()

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-wqy-microhei qt6-translations-l10n xvfb xauth imagemagick poppler-utils
+    desktop-file-utils appstream shared-mime-info lintian man-db dpkg-dev x11-utils
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "cli/CliProgram.h"
 
 #include "cli/QuietProgress.h"
+#include "core/base/ProgramVersion.h"
 #include "core/channels/ChannelGridText.h"
 #include "core/link/LinkStep.h"
 #include "core/link/PortDirectory.h"
@@ -35,6 +36,7 @@ constexpr const char* kUsage =
     "      Writes a data file to the radio on the port (Write to Radio).\n"
     "  qtr31x-cli info --port <n|device> [--retries N]\n"
     "      Prints what the radio on the port says about itself (Radio Information).\n"
+    "  qtr31x-cli --help | --version\n"
     "Port n is the device named by the setting Ports/COMn of the desktop program (read from\n"
     "$XDG_CONFIG_HOME or ~/.config, HALVERN/QTR31X.conf), else /dev/ttyUSB{n-1}; a path names\n"
     "the device itself. A failed exchange with the radio is tried again N times (default 0).\n"
@@ -75,6 +77,10 @@ int CliProgram::Run(const std::vector<std::string>& words)
     const auto arguments = CliArguments::Parse(words, error);
     if (!arguments)
         return Fail(error);
+    if (arguments->Flag("version")) {
+        out_ << VersionLine("qtr31x-cli") << '\n';
+        return 0;
+    }
     if (arguments->Verb().empty() || arguments->Verb() == "help" || arguments->Flag("help"))
         return Usage(arguments->Verb().empty() && !arguments->Flag("help") ? err_ : out_);
     if (!LoadTexts())

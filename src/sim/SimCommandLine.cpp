@@ -29,7 +29,19 @@ struct Choices {
     std::vector<Fault> faults;
     std::string saveFile;
     bool help = false;
+    bool version = false;
 };
+
+bool* FlagOf(Choices& choices, const std::string& word)
+{
+    if (word == "--pace")
+        return &choices.paced;
+    if (word == "--help")
+        return &choices.help;
+    if (word == "--version")
+        return &choices.version;
+    return nullptr;
+}
 
 using Handler = std::function<bool(Choices&, const std::string&)>;
 
@@ -68,6 +80,7 @@ const char* SimCommandLine::Usage()
 {
     return "Usage: qtr31x-sim [--model CODE] [--type HEX] [--line B|L] [--rate RATE] [--pace]\n"
            "                  [--image FILE] [--fault STEP:KIND[:SKIP[:COUNT[:BYTES]]]]... [--save FILE]\n"
+           "       qtr31x-sim --help | --version\n"
            "Plays a radio on a pseudo-terminal and prints the path of its slave side; point the\n"
            "program's port at it (setting Ports/COMn, or qtr31x-cli --port PATH). Stops on Ctrl+C.\n"
            "  --model  P7100 P71L0 P8100 P81L0 P81L1 BRS02 BRS08 BRS16 BRL02 BRL08 BRL16 (default P7100)\n"
@@ -87,8 +100,8 @@ std::optional<SimCommandLine> SimCommandLine::Parse(const std::vector<std::strin
     Choices choices;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (word == "--pace" || word == "--help") {
-            (word == "--pace" ? choices.paced : choices.help) = true;
+        if (bool* flag = FlagOf(choices, word)) {
+            *flag = true;
             continue;
         }
         const auto handler = Handlers().find(word);
@@ -103,7 +116,7 @@ std::optional<SimCommandLine> SimCommandLine::Parse(const std::vector<std::strin
         error = "no such model code " + choices.model;
         return std::nullopt;
     }
-    SimCommandLine line{RadioProfile::Factory(*identity), choices.saveFile, choices.help};
+    SimCommandLine line{RadioProfile::Factory(*identity), choices.saveFile, choices.help, choices.version};
     line.profile.rate = choices.rate;
     line.profile.paced = choices.paced;
     line.profile.faults = choices.faults;

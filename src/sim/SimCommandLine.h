@@ -13,6 +13,7 @@ struct SimCommandLine {
     RadioProfile profile;
     std::string saveFile; // where the memory goes when the simulator stops
     bool help = false;
+    bool version = false;
 
     // Fills `error` and returns nothing when an option is wrong.
     static std::optional<SimCommandLine> Parse(const std::vector<std::string>& words, std::string& error);

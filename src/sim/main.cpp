@@ -1,5 +1,6 @@
 #include "sim/RadioSimulator.h"
 #include "sim/SimCommandLine.h"
+#include "core/base/ProgramVersion.h"
 #include "core/document/DataFile.h"
 
 #include <csignal>
@@ -37,6 +38,10 @@ int main(int argc, char** argv)
     if (!options) {
         std::cerr << "qtr31x-sim: " << error << '\n' << qtr::sim::SimCommandLine::Usage();
         return 2;
+    }
+    if (options->version) {
+        std::cout << qtr::VersionLine("qtr31x-sim") << '\n';
+        return 0;
     }
     if (options->help) {
         std::cout << qtr::sim::SimCommandLine::Usage();

@@ -49,6 +49,17 @@ protected:
     test::TempFolder folder;
 };
 
+TEST_F(CliTest, HelpAndVersionGoToStandardOutput)
+{
+    const auto version = Cli("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "qtr31x-cli " QTR_VERSION "\n");
+    const auto help = Cli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("qtr31x-cli --help | --version"), std::string::npos);
+    EXPECT_TRUE(help.err.empty());
+}
+
 TEST_F(CliTest, NewWritesTheFactoryImageOfEveryModelAndClass)
 {
     for (int model = 0; model < kModelTypeCount; ++model) {

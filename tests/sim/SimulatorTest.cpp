@@ -28,6 +28,10 @@ TEST(SimulatorTest, FaultsAreNamedOnTheCommandLine)
     EXPECT_TRUE(line->profile.paced);
     EXPECT_EQ(line->profile.identity[7], 'B');
     EXPECT_EQ(line->profile.faults.size(), 1u);
+    EXPECT_FALSE(line->help || line->version);
+    const auto version = SimCommandLine::Parse({"--version"}, error);
+    ASSERT_TRUE(version) << error;
+    EXPECT_TRUE(version->version);
 }
 
 TEST(SimulatorTest, AFaultHitsOnlyTheOccurrencesItNames)

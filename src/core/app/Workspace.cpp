@@ -1,6 +1,7 @@
 #include "core/app/Workspace.h"
 
 #include "core/base/Prompter.h"
+#include "core/base/ProgramFiles.h"
 #include "core/app/SettingsRules.h"
 #include "core/base/SettingsStore.h"
 #include "core/model/ModelDefaults.h"
@@ -51,7 +52,7 @@ int Workspace::Start(const SettingsStore& store, const std::string& executablePa
     comPort = ReadComPort(store);
     ApplyModelDefaults(state, restored ? ModelReset::Keep : ModelReset::ToDefaultModel);
 
-    programFolder = std::filesystem::path(executablePath).parent_path().string();
+    programFolder = ProgramFilesFolder(executablePath);
     if (document.DefaultDataFolder().empty())
         document.SetDefaultDataFolder(programFolder + "/DATA/");
     document.RestoreDataFolder(savedFolder);
@@ -59,7 +60,9 @@ int Workspace::Start(const SettingsStore& store, const std::string& executablePa
     // The image is rebuilt from the current model only when the main window opens, and
     // before that only standard models have their line letter in it; the model's own
     // letter gives the right help file for every model.
-    help = HelpFile(executablePath, HelpFile::StartLetter(language), state.currentModel[identity::kRecordLine]);
+    // The help folders are named after the executable and lie in the program folder.
+    const auto helpStem = std::filesystem::path(programFolder) / std::filesystem::path(executablePath).filename();
+    help = HelpFile(helpStem.string(), HelpFile::StartLetter(language), state.currentModel[identity::kRecordLine]);
     catalog.SetFolder(programFolder);
     return ReloadLanguage();
 }

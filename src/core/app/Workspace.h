@@ -44,6 +44,7 @@ public:
     HelpFile help;
     int comPort = 1;
     int language = MessageCatalog::kEnglish;
+    // Where the language files, help pages and call tones lie (see ProgramFilesFolder).
     std::string programFolder;
     // Declared after what it works on; the document replaces the image through it.
     ImageReplacementSequence replacement;

@@ -2,6 +2,8 @@
 
 #include "core/link/SerialPort.h"
 
+#include <filesystem>
+
 namespace qtr {
 
 namespace {
@@ -20,6 +22,18 @@ int PortLabelId(unsigned port)
     return kFirstLabelId + 2 * static_cast<int>(step);
 }
 
+std::string StableDeviceName(const std::string& device, const std::string& byIdFolder)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    for (const fs::directory_entry& link : fs::directory_iterator(byIdFolder, error)) {
+        std::error_code differs;
+        if (link.path() != fs::path(device) && fs::equivalent(link.path(), device, differs))
+            return link.path().string();
+    }
+    return {};
+}
+
 // A port that failed to open still counts as open; it is closed at once, so that the
 // next port is not reached through a reopen and the last one is not left open.
 std::vector<ProbedPort> ProbePorts(SerialPort& port)
@@ -32,7 +46,8 @@ std::vector<ProbedPort> ProbePorts(SerialPort& port)
         const bool opened = port.SetOpen(1) != 0;
         const bool serial = opened && port.IsRs232() != 0;
         const PortProblem problem = opened ? PortProblem::NotSerial : port.OpenFailure().problem;
-        ports.push_back({number, port.DeviceName(), serial, serial ? PortProblem::None : problem});
+        ports.push_back({number, port.DeviceName(), serial, serial ? PortProblem::None : problem,
+                         StableDeviceName(port.DeviceName())});
         port.SetOpen(0);
     }
     port.SetPort(remembered);

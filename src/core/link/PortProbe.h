@@ -15,7 +15,14 @@ struct ProbedPort {
     std::string device;
     bool usable = false; // it opens and is a serial port
     PortProblem problem = PortProblem::None; // why it is not usable
+    std::string stableName; // the device's name under /dev/serial/by-id/, when it has one
 };
+
+// The link in `byIdFolder` that leads to `device`, e.g.
+// "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A5XK3RJT-if00-port0" for "/dev/ttyUSB0": a
+// name that stays the same for one cable whatever order the cables were plugged in.
+// Empty when there is none, or when `device` is that name already.
+std::string StableDeviceName(const std::string& device, const std::string& byIdFolder = "/dev/serial/by-id");
 
 // The label of port n (1 to 20) in the Communication Port dialog: "COM1" to "COM20" in
 // the language file, where the numbers run 3015001, 3015003, 3015005, then 3015009 on.

@@ -44,7 +44,7 @@ QWidget* CommPortDialog::BuildPortList()
     for (const ProbedPort& port : ProbePorts(link_)) {
         const int number = static_cast<int>(port.number);
         auto* button = new QRadioButton(CatalogText(app_.catalog, PortLabelId(port.number)), frame);
-        auto* device = new QLabel(FromUtf8(port.device), frame);
+        auto* device = new QLabel(DeviceText(port), frame);
         auto* reason = new QLabel(ReasonText(port), frame);
         device->setEnabled(port.usable);
         button->setEnabled(port.usable);
@@ -59,6 +59,14 @@ QWidget* CommPortDialog::BuildPortList()
         grid->addWidget(reason, row, column + 2);
     }
     return frame;
+}
+
+// A cable's stable name tells which of several adapters a port is.
+QString CommPortDialog::DeviceText(const ProbedPort& port)
+{
+    if (port.stableName.empty())
+        return FromUtf8(port.device);
+    return FromUtf8(port.device + " (" + port.stableName + ")");
 }
 
 QString CommPortDialog::ReasonText(const ProbedPort& port) const

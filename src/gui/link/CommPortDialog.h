@@ -37,6 +37,7 @@ public slots:
 
 private:
     QWidget* BuildPortList();
+    static QString DeviceText(const ProbedPort& port);
     QString ReasonText(const ProbedPort& port) const;
 
     Workspace& app_;

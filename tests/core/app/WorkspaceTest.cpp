@@ -80,6 +80,20 @@ TEST_F(WorkspaceTest, ADamagedReloadUsesTheLoadedMessage)
     EXPECT_EQ(prompter.asked[0].messageId, 1004005);
 }
 
+TEST_F(WorkspaceTest, AnInstalledProgramFindsItsTextsAndHelpInShare)
+{
+    test::TempFolder prefix;
+    const std::string shared = prefix.File("share/qtr31x");
+    std::filesystem::create_directories(prefix.File("bin"));
+    std::filesystem::create_directories(shared);
+    std::filesystem::copy_file(test::ProgramFolder() + "/qtr31x_e.lng", shared + "/qtr31x_e.lng");
+    ASSERT_EQ(Start(prefix.File("bin")), 0);
+    EXPECT_TRUE(prompter.asked.empty());
+    EXPECT_EQ(app.catalog.MessageText(3001001), "QTR-31X");
+    EXPECT_EQ(app.programFolder, shared);
+    EXPECT_EQ(app.help.PageFolder(), shared + "/qtr31x_e_BRS/");
+}
+
 TEST_F(WorkspaceTest, WritesTheSettingsAtExit)
 {
     store.WriteText("Backup", "Directry", "/home/tech/radios");
