@@ -19,16 +19,17 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Qt libraries the programs link come from dpkg-shlibdeps; what is loaded at run time
 # without being linked is named here: the fonts of printed pages and of the Chinese texts,
-# Qt's own translations, and Qt Multimedia for the call tones.
+# Qt's own translations, and Qt Multimedia for the call tones, which talks to the sound
+# server itself, so no media back-end package is needed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(QTR_RUNTIME_PACKAGES
     fonts-liberation2
     fonts-wqy-microhei
     qt6-translations-l10n
     libqt6multimedia6
-    # The sound backend package of Qt Multimedia goes here, once the player's backend is chosen.
 )
 list(JOIN QTR_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Native Wayland sessions use Qt's Wayland platform plugin; without it the X11 one serves.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# The call tones are heard through a PulseAudio-compatible sound server.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, pipewire-pulse | pulseaudio")
 include(CPack)
