@@ -15,6 +15,8 @@ enum class ImageReason {
     LanguageChange,
     Edited,
     ScanChannelsMoved,
+    ChannelSettingsChanged, // channel records, or radio-wide values the channel windows show
+    ScanLayoutChanged,      // S-Selector changed: the scan settings take another shape
     Saved,
     WrittenToRadio,
 };
