@@ -18,7 +18,7 @@ ScanView::ScanView(Workspace& app, HelpViewer& help, QWidget* parent)
     setFocusProxy(formWidget_);
     formWidget_->Announce(settled);
     imageNotices_ = app.state.notices.Subscribe([this](const ImageNotice& notice) {
-        if (notice.reason == ImageReason::ScanLayoutChanged)
+        if (notice.reason == ImageReason::ScanLayoutChanged && !isHidden()) // closed: not rebuilt
             Rebuild();
     });
 }

@@ -328,6 +328,7 @@ bool SettingsFormWidget::eventFilter(QObject* watched, QEvent* event)
     if (watched == parent() && event->type() == QEvent::Close) {
         if (!EditorSubWindow::ClosingWithProgram(*this))
             CommitFocusedRow();
+        imageNotices_ = {}; // a closed window shows nothing until it is deleted
         return false;
     }
     if (event->type() == QEvent::ShortcutOverride) {
