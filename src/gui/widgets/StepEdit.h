@@ -15,6 +15,8 @@ public:
 
     QLineEdit& Edit() const { return *lineEdit(); }
     void stepBy(int steps) override;
+    // Wide enough for the text it shows (an off text may be a long word).
+    QSize sizeHint() const override;
 
 signals:
     // One step up (+1) or down (-1).
