@@ -15,10 +15,10 @@ enum class ImageReason {
     LanguageChange,
     Edited,
     ScanChannelsMoved,
-    ChannelSettingsChanged, // channel records, or radio-wide values the channel windows show
-    ScanLayoutChanged,      // S-Selector changed: the scan settings take another shape
     Saved,
     WrittenToRadio,
+    ChannelSettingsChanged, // channel records, or radio-wide values the channel windows show
+    ScanLayoutChanged,      // S-Selector changed: the scan settings take another shape
 };
 
 struct ImageNotice {
