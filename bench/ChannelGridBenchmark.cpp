@@ -15,23 +15,15 @@
 #include "core/model/ModelChoice.h"
 #include "core/model/ModelDefaults.h"
 
-#include <QApplication>
+#include "OffscreenBenchmark.h"
 
-#include <unistd.h>
-
-#include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr double kBoundMilliseconds = 30.0;
-constexpr int kDefaultRuns = 50;
 constexpr int kLmrUhfL = 3;
 constexpr int kSixteenChannels = 16;
 
@@ -56,16 +48,6 @@ double Milliseconds(const std::function<void()>& step)
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-void Report(const char* what, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2];
-    std::printf("%s, %zu runs:\n", what, times.size());
-    std::printf("  median %.2f ms (fastest %.2f ms, slowest %.2f ms)\n", median, times.front(), times.back());
-    std::printf("  bound %.0f ms; median/bound ratio %.3f (%s)\n", kBoundMilliseconds, median / kBoundMilliseconds,
-                median < kBoundMilliseconds ? "within the bound" : "OVER the bound");
-}
-
 int Run(int runs)
 {
     qtr::gui::DesktopSeams seams;
@@ -88,8 +70,8 @@ int Run(int runs)
         auto& grid = *static_cast<qtr::gui::ChannelGridView*>(frame.EditorView(qtr::command::kChannelInformation));
         refreshing.push_back(Milliseconds([&grid] { grid.RefreshAllRows(); }));
     }
-    Report("opening Channel Information on a 16-channel model (offscreen)", opening);
-    Report("refreshing all 16 rows", refreshing);
+    bench::Report("opening Channel Information on a 16-channel model (offscreen)", opening);
+    bench::Report("refreshing all 16 rows", refreshing);
     return 0;
 }
 
@@ -97,16 +79,5 @@ int Run(int runs)
 
 int main(int argc, char** argv)
 {
-    const auto settings = std::filesystem::temp_directory_path() / ("qtr31x-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directories(settings);
-    setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultRuns;
-    int status = 0;
-    {
-        QApplication qt(argc, argv);
-        status = Run(runs);
-    }
-    std::filesystem::remove_all(settings);
-    return status;
+    return bench::RunOffscreen(argc, argv, Run);
 }

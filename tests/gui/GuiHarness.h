@@ -5,6 +5,7 @@
 #include "core/base/MemorySettingsStore.h"
 #include "gui/app/DesktopApplication.h"
 #include "core/base/FilePicker.h"
+#include "FakeSoundPlayer.h"
 #include "ProgramFolder.h"
 #include "ScriptedPrompter.h"
 
@@ -132,9 +133,10 @@ public:
     ScriptedFilePicker picker;
     MemorySettingsStore settings;
     FixedClock clock;
+    FakeSoundPlayer sound;
 
 private:
-    gui::DesktopApplication program_{prompter, picker, settings, clock};
+    gui::DesktopApplication program_{prompter, picker, settings, clock, sound};
 };
 
 } // namespace qtr::test

@@ -17,6 +17,8 @@ enum class ImageReason {
     ScanChannelsMoved,
     Saved,
     WrittenToRadio,
+    ChannelSettingsChanged, // channel records, or radio-wide values the channel windows show
+    ScanLayoutChanged,      // S-Selector changed: the scan settings take another shape
 };
 
 struct ImageNotice {

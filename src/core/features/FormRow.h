@@ -77,6 +77,7 @@ struct FormRow {
     InputLimit limit;
     SpinRange spin;
     bool commitTextBeforeSpin = false; // a spin step starts from the typed text
+    bool commitWhenLeft = false;       // lists: the choice is stored when the list loses the focus
     Display display;        // edits: the text of the stored value
     TextCommit commitText;  // edits: stores a typed text
     Entries entries;        // lists

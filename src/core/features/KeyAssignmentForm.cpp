@@ -23,6 +23,7 @@ FormRow KeyRow(const char* label, ImageField key)
     row.labelText = label;
     row.entries = KeyEntries;
     row.entryHelpTopic = keyrules::KeyFunctionHelpTopic;
+    row.commitWhenLeft = true;
     return row;
 }
 

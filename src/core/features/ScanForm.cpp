@@ -124,6 +124,7 @@ FormDescription ScanForm::Describe(const RadioState& state, Prompter& prompter)
     rows[kTxDwellTime] = DwellRow(3007011, scan::kTxDwellTime);
 
     rows[kFixedChannel] = ScanListRow(3007012, scan::kFixedChannel, scanrules::FixedChannelEntries, {});
+    rows[kFixedChannel].commitWhenLeft = true;
     rows[kFixedChannel].enabled = [](const RadioState& radio) {
         return radio.Get(scan::kRevertChannel) == scan::kRevertToFixedChannel;
     };

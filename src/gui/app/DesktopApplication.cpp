@@ -4,6 +4,7 @@
 #include "core/base/SettingsStore.h"
 #include "gui/app/DesktopSeams.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/UnavailableSoundPlayer.h"
 #include "gui/document/DefaultDataFolder.h"
 #include "gui/app/WindowRegistry.h"
 #include "gui/link/DemoRadio.h"
@@ -20,16 +21,22 @@ namespace {
 
 constexpr int kFailedStart = 1;
 
+SoundPlayer& SoundOf(DesktopSeams& seams)
+{
+    static UnavailableSoundPlayer unavailable;
+    return seams.sound ? *seams.sound : unavailable;
+}
+
 } // namespace
 
 DesktopApplication::DesktopApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings,
-                                       const Clock& clock)
-    : settings_(settings), clock_(clock), app_(prompter, picker, *this), help_(app_.help, app_.catalog, prompter)
+                                       const Clock& clock, SoundPlayer& sound)
+    : settings_(settings), clock_(clock), sound_(sound), app_(prompter, picker, *this), help_(app_.help, app_.catalog, prompter)
 {
 }
 
 DesktopApplication::DesktopApplication(DesktopSeams& seams)
-    : DesktopApplication(seams.prompter, seams.picker, seams.settings, seams.clock)
+    : DesktopApplication(seams.prompter, seams.picker, seams.settings, seams.clock, SoundOf(seams))
 {
     seams.prompter.UseCatalog(app_.catalog);
     seams.picker.UseCatalog(app_.catalog);
@@ -81,7 +88,7 @@ std::optional<int> DesktopApplication::Start(const std::string& executablePath,
 
 void DesktopApplication::RegisterWindows()
 {
-    RegisterAllWindows(*window_, app_, help_, link_);
+    RegisterAllWindows(*window_, app_, help_, link_, sound_);
 }
 
 // Without a pseudo-terminal the program runs on without the simulated radio.

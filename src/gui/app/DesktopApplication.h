@@ -16,6 +16,7 @@
 namespace qtr {
 class Clock;
 class SettingsStore;
+class SoundPlayer;
 } // namespace qtr
 
 namespace qtr::gui {
@@ -30,7 +31,8 @@ struct DesktopSeams;
 // replacing the image on the main window once there is one.
 class DesktopApplication : private ShellHooks {
 public:
-    DesktopApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings, const Clock& clock);
+    DesktopApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings, const Clock& clock,
+                       SoundPlayer& sound);
     // On the desktop's own seams, which then speak the program's language.
     explicit DesktopApplication(DesktopSeams& seams);
     ~DesktopApplication() override;
@@ -68,6 +70,7 @@ private:
 
     SettingsStore& settings_;
     const Clock& clock_;
+    SoundPlayer& sound_;
     Workspace app_;
     QtTranslations qtTranslations_{app_};
     QtHelpViewer help_;

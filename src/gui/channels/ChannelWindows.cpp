@@ -23,6 +23,13 @@ ChannelCommand ChannelWindows::CommandForKey(const QKeyEvent& key, ChannelWindow
 ChannelWindows::ChannelWindows(Workspace& app, HelpViewer& help, MainWindow& frame)
     : QObject(&frame), app_(app), help_(help), frame_(frame), commits_(app.channels, app.codec, app.prompter)
 {
+    // Another window changed the channels' records or a value their windows show.
+    imageNotices_ = app.state.notices.Subscribe([this](const ImageNotice& notice) {
+        if (notice.reason == ImageReason::ChannelSettingsChanged) {
+            RefreshAllGridRows();
+            RefreshForm();
+        }
+    });
 }
 
 void ChannelWindows::SelectSlot(int slot, ChannelWindow from)

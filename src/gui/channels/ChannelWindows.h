@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/channels/ChannelCommand.h"
+#include "core/base/ImageNotifier.h"
 #include "core/channels/ChannelCommits.h"
 
 #include <QObject>
@@ -67,6 +68,7 @@ private:
     // its windows close.
     QPointer<ChannelGridView> grid_;
     QPointer<ChannelFormView> form_;
+    ImageNotifier::Subscription imageNotices_;
 };
 
 } // namespace qtr::gui

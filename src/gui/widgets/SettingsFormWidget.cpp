@@ -1,0 +1,379 @@
+#include "gui/widgets/SettingsFormWidget.h"
+
+#include "core/app/Workspace.h"
+#include "core/base/HelpViewer.h"
+#include "gui/app/CatalogText.h"
+#include "gui/app/EditorSubWindow.h"
+#include "gui/widgets/EditorButtonRow.h"
+#include "gui/widgets/FocusLeaveWatcher.h"
+#include "gui/widgets/StepEdit.h"
+#include "gui/widgets/TypedCharacterFilter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qtr::gui {
+
+namespace {
+
+using form::ControlKind;
+
+constexpr int kLabelColumn = 0;
+constexpr int kControlColumn = 1;
+constexpr int kBesideColumn = 2;
+
+bool IsEdit(ControlKind kind)
+{
+    return kind == ControlKind::Edit || kind == ControlKind::EditSpin;
+}
+
+bool IsEnter(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+void LimitTyping(const form::InputLimit& limit, QWidget& watched, QLineEdit& edit)
+{
+    if (limit.maxLength > 0)
+        new TypedCharacterFilter(limit.inputClass, static_cast<int>(limit.maxLength), watched, edit);
+}
+
+} // namespace
+
+SettingsFormWidget::SettingsFormWidget(form::SettingsForm& form, Workspace& app, HelpViewer& help, QWidget* parent)
+    : QWidget(parent), form_(form), app_(app), help_(help), focusWatcher_(new FocusLeaveWatcher(this))
+{
+    if (parent) {
+        parent->setWindowTitle(CatalogText(app.catalog, form.Description().titleMessage, 1));
+        parent->installEventFilter(this); // its closing commits what is being typed
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins({});
+    BuildRows();
+    buttons_ = new EditorButtonRow(*this, app.catalog, help, form.Description().helpTopic);
+    buttons_->CloseButton().installEventFilter(this);
+    buttons_->HelpButton().installEventFilter(this);
+    buttons_->addStretch();
+    layout->addLayout(columns_);
+    layout->addLayout(buttons_);
+    connect(focusWatcher_, &FocusLeaveWatcher::Left, this, &SettingsFormWidget::Left);
+    ShowAll();
+    imageNotices_ = app.state.notices.Subscribe([this](const ImageNotice& notice) { ImageNoticed(notice); });
+}
+
+// A field that loses the focus while the window is destroyed commits nothing.
+SettingsFormWidget::~SettingsFormWidget()
+{
+    disconnect(focusWatcher_, nullptr, this, nullptr);
+}
+
+void SettingsFormWidget::BuildRows()
+{
+    columns_ = new QHBoxLayout;
+    auto* plainRows = new QGridLayout;
+    auto* left = new QVBoxLayout;
+    left->addLayout(plainRows);
+    left->addStretch();
+    columns_->addLayout(left);
+    QVBoxLayout* groups = nullptr;
+    QGridLayout* grid = plainRows;
+    rows_.resize(static_cast<std::size_t>(form_.RowCount()));
+    for (int row = 0; row < form_.RowCount(); ++row) {
+        QWidget* control = MakeControl(row);
+        control->installEventFilter(this);
+        rows_[static_cast<std::size_t>(row)].control = control;
+        if (form_.Row(row).kind != ControlKind::GroupBox) {
+            PlaceRow(row, *grid);
+            continue;
+        }
+        if (!groups) {
+            groups = new QVBoxLayout;
+            columns_->addLayout(groups);
+        }
+        groups->addWidget(control);
+        grid = new QGridLayout(control);
+    }
+    if (groups)
+        groups->addStretch();
+    for (const Row& row : rows_) {
+        if (row.control->focusPolicy() != Qt::NoFocus) {
+            setFocusProxy(row.control);
+            break;
+        }
+    }
+}
+
+QWidget* SettingsFormWidget::MakeControl(int row)
+{
+    const form::FormRow& description = form_.Row(row);
+    const QString label = LabelText(row);
+    switch (description.kind) {
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(this);
+        LimitTyping(description.limit, *edit, *edit);
+        focusWatcher_->Watch(*edit);
+        return edit;
+    }
+    case ControlKind::EditSpin: {
+        auto* spin = new StepEdit(this);
+        LimitTyping(description.limit, *spin, spin->Edit());
+        focusWatcher_->Watch(*spin);
+        connect(spin, &StepEdit::Stepped, this, [this, row](int direction) { Stepped(row, direction); });
+        return spin;
+    }
+    case ControlKind::List: {
+        auto* list = new QComboBox(this);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        if (description.commitWhenLeft)
+            focusWatcher_->Watch(*list);
+        connect(list, &QComboBox::activated, this, [this, row](int position) { Chosen(row, position); });
+        return list;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(label, this);
+        connect(box, &QCheckBox::clicked, this, [this, row](bool checked) { Apply(row, form_.CommitCheck(row, checked)); });
+        return box;
+    }
+    case ControlKind::GroupBox:
+        break;
+    }
+    return new QGroupBox(label, this);
+}
+
+QString SettingsFormWidget::LabelText(int row) const
+{
+    const form::FormRow& description = form_.Row(row);
+    return description.labelMessage != 0 ? CatalogText(app_.catalog, description.labelMessage, 1)
+                                         : FromUtf8(description.labelText);
+}
+
+// Each row of the form has its own grid row; the grid leaves out the rows whose widgets
+// are hidden, so the rows below a hidden one move up.
+void SettingsFormWidget::PlaceRow(int row, QGridLayout& grid)
+{
+    Row& shown = rows_[static_cast<std::size_t>(row)];
+    const form::FormRow& description = form_.Row(row);
+    shown.grid = &grid;
+    if (description.kind == ControlKind::CheckBox) {
+        grid.addWidget(shown.control, row, kLabelColumn, 1, 2);
+        return;
+    }
+    shown.label = new QLabel(LabelText(row), this);
+    shown.label->setBuddy(shown.control);
+    grid.addWidget(shown.label, row, kLabelColumn);
+    grid.addWidget(shown.control, row, kControlColumn);
+}
+
+void SettingsFormWidget::AddBeside(int row, QWidget& widget, int helpTopic)
+{
+    Row& shown = rows_[static_cast<std::size_t>(row)];
+    shown.grid->addWidget(&widget, row, kBesideColumn);
+    widget.installEventFilter(this);
+    shown.extras.push_back(&widget);
+    extraTopics_[&widget] = helpTopic;
+    ApplyStates();
+}
+
+void SettingsFormWidget::ShowAll()
+{
+    const bool wasApplying = applying_;
+    applying_ = true;
+    for (int row = 0; row < form_.RowCount(); ++row)
+        ShowRow(row);
+    ApplyStates();
+    applying_ = wasApplying;
+}
+
+void SettingsFormWidget::ShowRow(int row)
+{
+    QWidget* control = Control(row);
+    switch (form_.Row(row).kind) {
+    case ControlKind::Edit:
+    case ControlKind::EditSpin:
+        ShowText(row, form_.Text(row));
+        break;
+    case ControlKind::List: {
+        auto* list = static_cast<QComboBox*>(control);
+        const QSignalBlocker quiet(list);
+        list->clear();
+        for (const form::ListEntry& entry : form_.Entries(row))
+            list->addItem(FromUtf8(form_.EntryText(entry)));
+        list->setCurrentIndex(form_.SelectedEntry(row));
+        break;
+    }
+    case ControlKind::CheckBox:
+        static_cast<QCheckBox*>(control)->setChecked(form_.Checked(row));
+        break;
+    case ControlKind::GroupBox:
+        break;
+    }
+}
+
+void SettingsFormWidget::ShowText(int row, const form::FieldText& text)
+{
+    QLineEdit* edit = EditOf(row);
+    edit->setText(FromUtf8(form_.Resolve(text)));
+    edit->setModified(false);
+}
+
+void SettingsFormWidget::ApplyStates()
+{
+    for (int row = 0; row < form_.RowCount(); ++row) {
+        const Row& shown = rows_[static_cast<std::size_t>(row)];
+        const bool enabled = form_.Enabled(row);
+        const bool visible = form_.Visible(row);
+        shown.control->setEnabled(enabled);
+        shown.control->setVisible(visible);
+        if (shown.label) {
+            shown.label->setEnabled(enabled);
+            shown.label->setVisible(visible);
+        }
+        for (QWidget* extra : shown.extras)
+            extra->setVisible(visible);
+    }
+}
+
+QLineEdit* SettingsFormWidget::EditOf(int row) const
+{
+    QWidget* control = Control(row);
+    if (auto* spin = qobject_cast<StepEdit*>(control))
+        return &spin->Edit();
+    return qobject_cast<QLineEdit*>(control);
+}
+
+int SettingsFormWidget::RowOf(const QObject* control) const
+{
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        if (rows_[row].control == control)
+            return static_cast<int>(row);
+    return -1;
+}
+
+void SettingsFormWidget::Apply(int row, const form::CommitResult& result)
+{
+    applying_ = true;
+    if (IsEdit(form_.Row(row).kind))
+        ShowText(row, result.text);
+    for (const int refreshed : result.refreshRows)
+        ShowRow(refreshed);
+    if (result.effects & form::kListsChanged)
+        ShowAll();
+    ApplyStates();
+    Announce(result.effects);
+    applying_ = false;
+    emit Committed(row);
+}
+
+void SettingsFormWidget::Announce(form::Effects effects)
+{
+    const bool wasApplying = applying_;
+    applying_ = true;
+    ImageNotifier& notices = app_.state.notices;
+    if (effects & (form::kChannelRecordsChanged | form::kChannelFormRefresh))
+        notices.Notify({ImageNotice::Kind::Changed, ImageReason::ChannelSettingsChanged});
+    if (effects & form::kScanMustRebuild)
+        notices.Notify({ImageNotice::Kind::Changed, ImageReason::ScanLayoutChanged});
+    notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
+    applying_ = wasApplying;
+}
+
+// A spin step stores at once; the field shows the new value, selected.
+void SettingsFormWidget::Stepped(int row, int direction)
+{
+    QLineEdit* edit = EditOf(row);
+    Apply(row, form_.Spin(row, direction, edit->text().toStdString()));
+    edit->selectAll();
+}
+
+void SettingsFormWidget::Chosen(int row, int position)
+{
+    if (!form_.Row(row).commitWhenLeft)
+        Apply(row, form_.CommitEntry(row, position));
+}
+
+void SettingsFormWidget::Left(QWidget* control)
+{
+    const int row = RowOf(control);
+    if (applying_ || row < 0)
+        return;
+    if (IsEdit(form_.Row(row).kind)) {
+        QLineEdit* edit = EditOf(row);
+        if (edit->isModified())
+            Apply(row, form_.CommitText(row, edit->text().toStdString()));
+    } else if (form_.Row(row).commitWhenLeft) {
+        Apply(row, form_.CommitEntry(row, static_cast<QComboBox*>(control)->currentIndex()));
+    }
+}
+
+void SettingsFormWidget::CommitFocusedRow()
+{
+    for (QWidget* focus = QApplication::focusWidget(); focus; focus = focus->parentWidget()) {
+        if (RowOf(focus) >= 0) {
+            Left(focus);
+            return;
+        }
+    }
+}
+
+bool SettingsFormWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parent() && event->type() == QEvent::Close) {
+        if (!EditorSubWindow::ClosingWithProgram(*this))
+            CommitFocusedRow();
+        imageNotices_ = {}; // a closed window shows nothing until it is deleted
+        return false;
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        // F1 asks for the help of this control, not of the window.
+        const bool help = static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents);
+        if (help)
+            event->accept();
+        return help;
+    }
+    if (event->type() == QEvent::KeyPress)
+        return KeyPressed(watched, *static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool SettingsFormWidget::KeyPressed(QObject* watched, const QKeyEvent& key)
+{
+    if (key.matches(QKeySequence::HelpContents)) {
+        help_.ShowContextHelp(HelpTopicOf(watched));
+        return true;
+    }
+    if (!IsEnter(key))
+        return false;
+    if (auto* button = qobject_cast<QPushButton*>(watched))
+        button->click();
+    else
+        focusNextChild(); // leaving the control commits it
+    return true;
+}
+
+int SettingsFormWidget::HelpTopicOf(QObject* watched) const
+{
+    if (const auto extra = extraTopics_.find(watched); extra != extraTopics_.end())
+        return extra->second;
+    const int row = RowOf(watched);
+    if (row < 0)
+        return form_.Description().helpTopic;
+    const auto* list = qobject_cast<const QComboBox*>(watched);
+    return form_.HelpTopic(row, list ? list->currentIndex() : form::SettingsForm::kNoEntry);
+}
+
+void SettingsFormWidget::ImageNoticed(const ImageNotice& notice)
+{
+    const bool shownValuesMayDiffer = notice.reason != ImageReason::Saved && notice.reason != ImageReason::WrittenToRadio;
+    if (notice.kind == ImageNotice::Kind::Changed && shownValuesMayDiffer && !applying_)
+        ShowAll();
+}
+
+} // namespace qtr::gui

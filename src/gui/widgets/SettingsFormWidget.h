@@ -1,0 +1,104 @@
+#pragma once
+
+#include "core/base/ImageNotifier.h"
+#include "core/features/SettingsForm.h"
+
+#include <QWidget>
+
+#include <map>
+#include <vector>
+
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+
+namespace qtr {
+class HelpViewer;
+class Workspace;
+} // namespace qtr
+
+namespace qtr::gui {
+
+class EditorButtonRow;
+class FocusLeaveWatcher;
+
+// A settings form as the user sees it: one control per row of the form's description,
+// in a grid, with the rows after a group box inside that box (group boxes stand in a
+// column of their own), and a Close and Help button row. It stores what the user commits
+// (leaving an edit, a spin step, a list choice or, for lists that say so, leaving the
+// list, a click on a check box), shows again the rows the commit names, re-applies every
+// enable rule and the model layout, and tells the other windows through the image's
+// notices. Enter moves on as Tab does (buttons are pressed); F1 opens the help of the
+// control that has the focus.
+class SettingsFormWidget : public QWidget {
+    Q_OBJECT
+public:
+    SettingsFormWidget(form::SettingsForm& form, Workspace& app, HelpViewer& help, QWidget* parent = nullptr);
+    ~SettingsFormWidget() override;
+
+    form::SettingsForm& Form() const { return form_; }
+    QWidget* Control(int row) const { return rows_.at(static_cast<std::size_t>(row)).control; }
+    QLabel* Label(int row) const { return rows_.at(static_cast<std::size_t>(row)).label; }
+    EditorButtonRow& Buttons() const { return *buttons_; }
+    // The form's columns, for a window that adds a picture beside them.
+    QHBoxLayout& Columns() const { return *columns_; }
+
+    // A further widget right of a row's control, shown and hidden with the row; F1 on it
+    // opens `helpTopic`.
+    void AddBeside(int row, QWidget& widget, int helpTopic);
+    // Every row again from the image: entries, values, enable states and the layout.
+    void ShowAll();
+    // Tells the other windows what a change outside a commit did (a window that settles
+    // the image when it opens or rebuilds).
+    void Announce(form::Effects effects);
+
+signals:
+    // A row was committed and shown again.
+    void Committed(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Row {
+        QLabel* label = nullptr;
+        QWidget* control = nullptr;
+        QGridLayout* grid = nullptr;
+        std::vector<QWidget*> extras;
+    };
+
+    void BuildRows();
+    QWidget* MakeControl(int row);
+    QString LabelText(int row) const;
+    void PlaceRow(int row, QGridLayout& grid);
+    void ShowRow(int row);
+    void ShowText(int row, const form::FieldText& text);
+    void ApplyStates();
+    QLineEdit* EditOf(int row) const;
+    int RowOf(const QObject* control) const;
+
+    void Apply(int row, const form::CommitResult& result);
+    void Stepped(int row, int direction);
+    void Chosen(int row, int position);
+    void Left(QWidget* control);
+    void CommitFocusedRow();
+    bool KeyPressed(QObject* watched, const QKeyEvent& key);
+    int HelpTopicOf(QObject* watched) const;
+    void ImageNoticed(const ImageNotice& notice);
+
+    form::SettingsForm& form_;
+    Workspace& app_;
+    HelpViewer& help_;
+    FocusLeaveWatcher* focusWatcher_;
+    std::vector<Row> rows_;
+    std::map<QObject*, int> extraTopics_;
+    QHBoxLayout* columns_ = nullptr;
+    EditorButtonRow* buttons_ = nullptr;
+    // Set while a commit is shown: focus that moves as rows hide commits nothing, and
+    // the form's own notices are not news to it.
+    bool applying_ = false;
+    ImageNotifier::Subscription imageNotices_;
+};
+
+} // namespace qtr::gui
