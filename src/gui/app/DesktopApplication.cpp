@@ -4,7 +4,6 @@
 #include "core/base/SettingsStore.h"
 #include "gui/app/DesktopSeams.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/UnavailableSoundPlayer.h"
 #include "gui/document/DefaultDataFolder.h"
 #include "gui/app/WindowRegistry.h"
 #include "gui/link/DemoRadio.h"
@@ -21,12 +20,6 @@ namespace {
 
 constexpr int kFailedStart = 1;
 
-SoundPlayer& SoundOf(DesktopSeams& seams)
-{
-    static UnavailableSoundPlayer unavailable;
-    return seams.sound ? *seams.sound : unavailable;
-}
-
 } // namespace
 
 DesktopApplication::DesktopApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings,
@@ -36,7 +29,7 @@ DesktopApplication::DesktopApplication(Prompter& prompter, FilePicker& picker, S
 }
 
 DesktopApplication::DesktopApplication(DesktopSeams& seams)
-    : DesktopApplication(seams.prompter, seams.picker, seams.settings, seams.clock, SoundOf(seams))
+    : DesktopApplication(seams.prompter, seams.picker, seams.settings, seams.clock, seams.sound)
 {
     seams.prompter.UseCatalog(app_.catalog);
     seams.picker.UseCatalog(app_.catalog);

@@ -8,6 +8,7 @@
 #include "gui/widgets/FocusLeaveWatcher.h"
 #include "gui/widgets/StepEdit.h"
 #include "gui/widgets/TypedCharacterFilter.h"
+#include "gui/widgets/WidePopupCombo.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -130,8 +131,7 @@ QWidget* SettingsFormWidget::MakeControl(int row)
         return spin;
     }
     case ControlKind::List: {
-        auto* list = new QComboBox(this);
-        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        auto* list = new WidePopupCombo(this);
         if (description.commitWhenLeft)
             focusWatcher_->Watch(*list);
         connect(list, &QComboBox::activated, this, [this, row](int position) { Chosen(row, position); });
