@@ -7,11 +7,6 @@
 // Settings go to a temporary folder.
 
 #include "core/app/CommandIds.h"
-#include "core/channels/ChannelCommits.h"
-#include "core/model/ModelChoice.h"
-#include "core/model/ModelDefaults.h"
-#include "gui/app/DesktopApplication.h"
-#include "gui/app/DesktopSeams.h"
 #include "gui/app/MainWindow.h"
 
 #include "OffscreenBenchmark.h"
@@ -22,22 +17,10 @@
 
 namespace {
 
-constexpr int kLmrUhfL = 3;
-constexpr int kSixteenChannels = 16;
-
 struct Editor {
     int commandId;
     const char* name;
 };
-
-void ProgramSixteenChannels(qtr::Workspace& app)
-{
-    app.state.currentModel = *qtr::ModelRecordFor(kLmrUhfL, kSixteenChannels);
-    qtr::BuildImageForCurrentModel(app.state);
-    qtr::ChannelCommits commits(app.channels, app.codec, app.prompter);
-    for (int slot = 0; slot < kSixteenChannels; ++slot)
-        commits.StoreFrequency(slot, qtr::ChannelField::ReceiveFrequency, std::to_string(451 + slot) + ".0125", true);
-}
 
 // One opening and closing of the editor's window, with the events they post handled.
 double OpenAndCloseMilliseconds(qtr::gui::MainWindow& frame, int commandId)
@@ -52,18 +35,8 @@ double OpenAndCloseMilliseconds(qtr::gui::MainWindow& frame, int commandId)
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-int Run(int runs)
+int Measure(qtr::gui::MainWindow& frame, int runs)
 {
-    qtr::gui::DesktopSeams seams;
-    qtr::gui::DesktopApplication program(seams);
-    if (const auto status = program.StartProgram({QApplication::arguments().first()}))
-        return *status;
-    qtr::gui::MainWindow& frame = *program.Window();
-    QCoreApplication::processEvents();
-    frame.CloseAllEditors();
-    QCoreApplication::processEvents();
-    ProgramSixteenChannels(frame.App());
-
     using namespace qtr::command;
     const Editor editors[] = {{kOptionalFeatures, "opening and closing Optional Features"},
                               {kKeyAssignment, "opening and closing Key Assignment"},
@@ -81,5 +54,5 @@ int Run(int runs)
 
 int main(int argc, char** argv)
 {
-    return bench::RunOffscreen(argc, argv, Run);
+    return bench::RunOnSixteenChannels(argc, argv, Measure);
 }
