@@ -110,4 +110,50 @@ std::optional<WindowRect> PlaceNewWindow(PictureSize area, PictureSize size, con
     return best;
 }
 
+namespace {
+
+constexpr int kClearGap = 8;
+
+int Right(const WindowRect& rect)
+{
+    return rect.left + rect.width;
+}
+
+int Bottom(const WindowRect& rect)
+{
+    return rect.top + rect.height;
+}
+
+// The start that centres `length` on the span [start, start + span), kept inside
+// [low, high) where it fits.
+int CentredWithin(int start, int span, int length, int low, int high)
+{
+    const int centre = static_cast<int>((2LL * start + span - 1) / 2);
+    return std::clamp(centre - length / 2, low, std::max(low, high - length));
+}
+
+bool Inside(const WindowRect& outer, const WindowPoint& point, PictureSize size)
+{
+    return point.left >= outer.left && point.top >= outer.top && point.left + size.width <= Right(outer) &&
+           point.top + size.height <= Bottom(outer);
+}
+
+} // namespace
+
+WindowPoint PlaceClearOf(const WindowRect& avoid, PictureSize size, const WindowRect& screen)
+{
+    const int centredX = CentredWithin(avoid.left, avoid.width, size.width, screen.left, Right(screen));
+    const int centredY = CentredWithin(avoid.top, avoid.height, size.height, screen.top, Bottom(screen));
+    const WindowPoint candidates[] = {
+        {centredX, Bottom(avoid) + kClearGap},
+        {centredX, avoid.top - kClearGap - size.height},
+        {Right(avoid) + kClearGap, centredY},
+        {avoid.left - kClearGap - size.width, centredY},
+    };
+    for (const WindowPoint& candidate : candidates)
+        if (Inside(screen, candidate, size))
+            return candidate;
+    return {centredX, std::min(Bottom(avoid) + kClearGap, std::max(screen.top, Bottom(screen) - size.height))};
+}
+
 } // namespace qtr

@@ -27,4 +27,16 @@ std::vector<WindowRect> IconRects(int count, PictureSize area, PictureSize icon)
 std::optional<WindowRect> PlaceNewWindow(PictureSize area, PictureSize size, const std::optional<WindowRect>& working,
                                          const std::vector<WindowRect>& others);
 
+struct WindowPoint {
+    int left = 0;
+    int top = 0;
+
+    bool operator==(const WindowPoint&) const = default;
+};
+
+// Where a message box of the size goes on the screen so that it leaves `avoid` in view: a
+// small gap below it, above it, to its right or to its left, centred on it, the first spot
+// inside the screen; without one, below it as far as the screen allows.
+WindowPoint PlaceClearOf(const WindowRect& avoid, PictureSize size, const WindowRect& screen);
+
 } // namespace qtr

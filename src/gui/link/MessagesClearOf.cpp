@@ -1,19 +1,13 @@
 #include "gui/link/MessagesClearOf.h"
 
+#include "core/app/WindowArrangement.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMessageBox>
 #include <QScreen>
 
-#include <algorithm>
-
 namespace qtr::gui {
-
-namespace {
-
-constexpr int kGap = 8;
-
-} // namespace
 
 MessagesClearOf::MessagesClearOf(QWidget& window) : window_(window)
 {
@@ -27,20 +21,9 @@ MessagesClearOf::~MessagesClearOf()
 
 QPoint MessagesClearOf::ClearPosition(const QRect& avoid, const QSize& size, const QRect& screen)
 {
-    const int centredX = std::clamp(avoid.center().x() - size.width() / 2, screen.left(),
-                                    std::max(screen.left(), screen.right() + 1 - size.width()));
-    const int centredY = std::clamp(avoid.center().y() - size.height() / 2, screen.top(),
-                                    std::max(screen.top(), screen.bottom() + 1 - size.height()));
-    const QPoint candidates[] = {
-        {centredX, avoid.bottom() + 1 + kGap},
-        {centredX, avoid.top() - kGap - size.height()},
-        {avoid.right() + 1 + kGap, centredY},
-        {avoid.left() - kGap - size.width(), centredY},
-    };
-    for (const QPoint& candidate : candidates)
-        if (screen.contains(QRect(candidate, size)))
-            return candidate;
-    return {centredX, std::min(avoid.bottom() + 1 + kGap, std::max(screen.top(), screen.bottom() + 1 - size.height()))};
+    const auto rect = [](const QRect& r) { return WindowRect{r.x(), r.y(), r.width(), r.height()}; };
+    const WindowPoint place = PlaceClearOf(rect(avoid), {size.width(), size.height()}, rect(screen));
+    return {place.left, place.top};
 }
 
 bool MessagesClearOf::eventFilter(QObject* watched, QEvent* event)
