@@ -1,0 +1,87 @@
+#include "core/testmode/TuningItems.h"
+
+#include <algorithm>
+
+namespace qtr::testmode {
+
+namespace {
+
+using enum TuningDialog;
+
+std::vector<int> Run(int first, int count)
+{
+    std::vector<int> entries(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        entries[static_cast<std::size_t>(i)] = first + i;
+    return entries;
+}
+
+} // namespace
+
+const std::array<TuningItem, kTuningItemCount>& TuningItems()
+{
+    static const std::array<TuningItem, kTuningItemCount> items{{
+        {3012001, 18, 1025, true, PointAdjustment, {18, 48, 51, 49, 52, 50}, Run(10, 6), -1},
+        {3012003, 20, 1026, true, PointAdjustment, {20, 96, 99, 97, 100, 98}, Run(16, 6), -1},
+        {3012005, 24, 1027, true, PointAdjustment, {24, 101, 102, 103}, Run(28, 4), 32},
+        {3012007, 23, 1028, true, PointAdjustment, {23, 36, 37, 38}, Run(23, 4), 27},
+        {3012009, 25, 1029, true, PointAdjustment, {25, 106, 107, 108}, Run(33, 4), 37},
+        {3012011, 26, 1040, true, PointAdjustment, {26, 111, 112, 113}, Run(38, 4), 42},
+        {3012023, 29, 1031, false, PointAdjustment, {29}, {43}, 44},
+        {3012015, 31, 1041, true, PointAdjustment, {31, 53, 54, 55}, Run(45, 4), -1},
+        {3012017, 13, 1033, true, PointAdjustment, {13, 117, 118, 119}, Run(5, 4), 9},
+        {3012021, 12, 1045, true, PointAdjustment, {12, 114, 115, 116}, Run(0, 4), 4},
+        {3420062, 27, 1035, false, PointAdjustment, {27}, {51}, 53},
+        {3420120, 28, 1043, true, BatteryIndicatorLevel, {28}, {54}, -1},
+        // The item names tie each measuring item to its dialog: VOX Level 1, VOX Level 10, RSSI.
+        {3420066, 33, 1046, true, Vox1, {33}, {56}, -1},
+        {3420067, 35, 1038, true, Vox10, {35}, {57}, -1},
+        {3420068, 34, 1039, true, Rssi, {34}, {58}, -1},
+    }};
+    return items;
+}
+
+std::vector<int> ListedItems(bool lineB)
+{
+    std::vector<int> listed;
+    for (int index = 0; index < kTuningItemCount; ++index)
+        if (!lineB || TuningItems()[static_cast<std::size_t>(index)].listedOnLineB)
+            listed.push_back(index);
+    return listed;
+}
+
+int ItemAtListPosition(int position, bool lineB)
+{
+    if (!lineB || position <= 5)
+        return position;
+    return std::min(position <= 8 ? position + 1 : position + 2, kTuningItemCount - 1);
+}
+
+std::vector<std::uint8_t> PointCodes(const TuningItem& item, bool wide)
+{
+    if (!wide && item.narrowEntry >= 0)
+        return {item.pointCodes.front()};
+    return item.pointCodes;
+}
+
+std::vector<int> PointEntries(const TuningItem& item, bool wide)
+{
+    if (!wide && item.narrowEntry >= 0)
+        return {item.narrowEntry};
+    return item.wideEntries;
+}
+
+std::vector<TuningTab> TabsFor(std::size_t pointCount)
+{
+    using enum TuningTab;
+    switch (pointCount) {
+    case 6:
+        return {Master, Low, LowMiddle, Middle, HighMiddle, High};
+    case 4:
+        return {Master, Low, Middle, High};
+    default:
+        return {Master};
+    }
+}
+
+} // namespace qtr::testmode
