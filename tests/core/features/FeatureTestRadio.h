@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+#include <vector>
+
 namespace qtr::test {
 
 // The factory image of one model, with the texts the settings forms compare against.
@@ -44,6 +48,24 @@ protected:
             ClearChannel(channel);
         for (const int channel : programmed)
             ProgramChannel(channel);
+    }
+
+    // Every byte but those of `allowed` is as it was in `before`.
+    void ExpectOnlyChanged(const ImageBytes& before, std::initializer_list<ImageRange> allowed)
+    {
+        std::vector<std::size_t> changedOutside;
+        for (std::size_t offset = 0; offset < before.size(); ++offset) {
+            bool inside = false;
+            for (const ImageRange& range : allowed)
+                inside = inside || (offset >= range.offset && offset < range.End());
+            if (!inside && state.image[offset] != before[offset])
+                changedOutside.push_back(offset);
+        }
+        EXPECT_EQ(changedOutside, std::vector<std::size_t>{});
+    }
+    std::string Bytes(std::size_t offset, std::size_t length) const
+    {
+        return std::string(reinterpret_cast<const char*>(state.image.data() + offset), length);
     }
 
     RadioState state;
