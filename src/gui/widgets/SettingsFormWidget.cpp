@@ -10,6 +10,7 @@
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FocusLeaveWatcher.h"
 #include "gui/widgets/StepEdit.h"
+#include "gui/widgets/TabPageKeys.h"
 #include "gui/widgets/TypedCharacterFilter.h"
 #include "gui/widgets/WidePopupCombo.h"
 
@@ -41,12 +42,6 @@ constexpr int kBesideColumn = 2;
 bool IsEdit(ControlKind kind)
 {
     return kind == ControlKind::Edit || kind == ControlKind::EditSpin;
-}
-
-bool IsPageKey(const QKeyEvent& key)
-{
-    const bool tab = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
-    return tab && (key.modifiers() & Qt::ControlModifier);
 }
 
 bool IsEnter(const QKeyEvent& key)
@@ -147,6 +142,7 @@ void SettingsFormWidget::BuildTabs(const std::vector<PageLayout>& pages)
         tabs_->addTab(page, CatalogText(app_.catalog, titles[index], 1));
     }
     tabs_->tabBar()->installEventFilter(this);
+    new TabPageKeys(*tabs_, *this);
 }
 
 void SettingsFormWidget::AddToPage(int page, QWidget& widget)
@@ -392,12 +388,11 @@ bool SettingsFormWidget::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     if (event->type() == QEvent::ShortcutOverride) {
-        // F1 asks for the help of this control, not of the window; Ctrl+Tab steps the pages.
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        const bool own = key.matches(QKeySequence::HelpContents) || (tabs_ && IsPageKey(key));
-        if (own)
+        // F1 asks for the help of this control, not of the window.
+        const bool help = static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents);
+        if (help)
             event->accept();
-        return own;
+        return help;
     }
     if (event->type() == QEvent::KeyPress)
         return KeyPressed(watched, *static_cast<QKeyEvent*>(event));
@@ -410,8 +405,6 @@ bool SettingsFormWidget::KeyPressed(QObject* watched, const QKeyEvent& key)
         help_.ShowContextHelp(HelpTopicOf(watched));
         return true;
     }
-    if (tabs_ && IsPageKey(key))
-        return StepPage(key);
     if (const int row = RowOf(watched); row >= 0 && TypeKeyText(row, key))
         return true;
     if (!IsEnter(key))
@@ -420,15 +413,6 @@ bool SettingsFormWidget::KeyPressed(QObject* watched, const QKeyEvent& key)
         button->click();
     else
         focusNextChild(); // leaving the control commits it
-    return true;
-}
-
-// Ctrl+Tab and Ctrl+Shift+Tab go to the next and the previous page, round at the ends.
-bool SettingsFormWidget::StepPage(const QKeyEvent& key)
-{
-    const bool back = key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier);
-    const int count = tabs_->count();
-    tabs_->setCurrentIndex((tabs_->currentIndex() + (back ? count - 1 : 1)) % count);
     return true;
 }
 

@@ -84,7 +84,6 @@ private:
 
     void BuildRows();
     void BuildTabs(const std::vector<PageLayout>& pages);
-    bool StepPage(const QKeyEvent& key);
     bool TypeKeyText(int row, const QKeyEvent& key);
     void Refused(int row, int messageId);
     QWidget* MakeControl(int row);
