@@ -6,7 +6,6 @@
 #include "gui/app/FixedPitchFont.h"
 #include "gui/widgets/TypedCharacterFilter.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -40,9 +39,10 @@ void CodeGridWidget::BuildGrid()
     QStringList numbers;
     for (int row = 1; row <= codes_.LastRow(); ++row)
         numbers << QString::number(row);
-    grid_->setFont(FixedPitchFont());
-    grid_->horizontalHeader()->setFont(font());
     grid_->Layout(headers, widths, numbers);
+    for (int row = 0; row < grid_->rowCount(); ++row)
+        for (int column = 1; column < grid_->columnCount(); ++column)
+            grid_->item(row, column)->setFont(FixedPitchFont());
     grid_->installEventFilter(this);
     for (int column = 1; column <= codes_.LastColumn(); ++column) {
         auto* editor = new QLineEdit(grid_);

@@ -38,6 +38,7 @@ using form::ControlKind;
 constexpr int kLabelColumn = 0;
 constexpr int kControlColumn = 1;
 constexpr int kBesideColumn = 2;
+constexpr int kPagedFieldCharacters = 16;
 
 bool IsEdit(ControlKind kind)
 {
@@ -94,6 +95,11 @@ void SettingsFormWidget::BuildRows()
     for (PageLayout& page : pages) {
         page.columns = new QHBoxLayout;
         page.grid = new QGridLayout;
+        // Pages share the widest page's width: the fields keep a width of their own.
+        if (pageCount > 1) {
+            page.grid->setColumnMinimumWidth(kControlColumn, kPagedFieldCharacters * fontMetrics().averageCharWidth());
+            page.grid->setColumnStretch(kBesideColumn + 1, 1);
+        }
         auto* left = new QVBoxLayout;
         left->addLayout(page.grid);
         left->addStretch();
