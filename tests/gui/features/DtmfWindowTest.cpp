@@ -203,6 +203,17 @@ TEST_F(DtmfWindowTest, TheAutodialGridIsEditedInPlace)
     EXPECT_EQ(ShownHelpPage(), "1290.html");
 }
 
+TEST_F(DtmfWindowTest, ClosingTheWindowStoresTheCodeBeingTyped)
+{
+    auto& form = OpenDtmf();
+    ShowPage(form, Dtmf::kAutodialPage);
+    Grid().setFocus();
+    Grid().SetCurrent({3, 1});
+    Type("55");
+    Frame().CloseAllEditors();
+    EXPECT_EQ(Bytes(544, 3), "55 ");
+}
+
 TEST_F(DtmfWindowTest, HelpFollowsTheWindowAndItsPages)
 {
     auto& form = OpenDtmf();
