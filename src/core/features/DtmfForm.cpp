@@ -92,6 +92,7 @@ void AddIdentityPage(std::vector<FormRow>& rows)
     };
     rows[Self::kStunGroup] = GroupRow(3010087);
     rows[Self::kStunCode] = CodeRow(3010043, dtmf::kStunCode, InputClass::DtmfCharacters, CommitStunCode);
+    rows[Self::kStunCode].bytes = {dtmf::kStunCode.offset, dtmf::kStunType.offset + 1 - dtmf::kStunCode.offset};
     rows[Self::kStunCode].affects = {Self::kStunType};
     rows[Self::kStunCode].focusAfter = Self::kStunType;
     rows[Self::kStunType] = ListRow(3010041, dtmf::kStunType, {{3010083, 0}, {3010085, 1}});

@@ -20,7 +20,6 @@ class SettingsFormWidget;
 class GridPageSettingsView : public QWidget {
     Q_OBJECT
 public:
-    SettingsFormWidget& FormWidget() const { return *formWidget_; }
     CodeGridWidget& GridWidget() const { return *grid_; }
 
 protected:

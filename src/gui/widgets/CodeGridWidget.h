@@ -28,7 +28,6 @@ public:
     CodeGridWidget(form::CodeGrid& grid, Workspace& app, HelpViewer& help, QWidget* parent = nullptr);
 
     EditingGrid& Grid() const { return *grid_; }
-    QLineEdit& Editor(int column) const { return *editors_.at(static_cast<std::size_t>(column - 1)); }
     void ShowAll();
 
 protected:
@@ -42,6 +41,7 @@ private:
     GridCell Right(GridCell cell) const override;
 
     void BuildGrid();
+    QLineEdit& Editor(int column) const { return *editors_.at(static_cast<std::size_t>(column - 1)); }
     void EditEnded(GridCell cell, EditingGrid::EditEnd how);
     void ShowRow(int row);
 

@@ -212,6 +212,11 @@ TEST_F(DtmfFormTest, AutodialEntriesArePaddedWithSpacesOrEmptiedToFF)
     EXPECT_EQ(grid.Text({2, Form::kEntryColumn}), "12 4");
 }
 
+TEST_F(DtmfFormTest, NoRowWritesOutsideItsBytes)
+{
+    ExpectEveryRowWritesOnlyItsBytes(dtmf.Form(), {"9999", "1234567890ABCD*#", "", "12", "0", "abc"});
+}
+
 TEST_F(DtmfFormTest, OnlyCharactersTheColumnTakesStartAnEdit)
 {
     const auto& grid = dtmf.AutodialGrid();

@@ -173,6 +173,11 @@ TEST_F(VantalinkFormTest, AnEmptyCellEmptiesItsEntryAndTheGapBetweenTheRunsIsNev
     EXPECT_EQ(Cell(1, Form::kFleetColumn), "");
 }
 
+TEST_F(VantalinkFormTest, NoRowWritesOutsideItsBytes)
+{
+    ExpectEveryRowWritesOnlyItsBytes(vantalink.Form(), {"99999", "", "0", "150", "A"});
+}
+
 TEST_F(VantalinkFormTest, TheWildcardLetterStandsAloneInACell)
 {
     const auto& grid = vantalink.FleetIdGrid();
