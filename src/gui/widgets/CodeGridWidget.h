@@ -28,7 +28,6 @@ public:
     CodeGridWidget(form::CodeGrid& grid, Workspace& app, HelpViewer& help, QWidget* parent = nullptr);
 
     EditingGrid& Grid() const { return *grid_; }
-    void ShowAll();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,6 +42,7 @@ private:
     void BuildGrid();
     QLineEdit& Editor(int column) const { return *editors_.at(static_cast<std::size_t>(column - 1)); }
     void EditEnded(GridCell cell, EditingGrid::EditEnd how);
+    void ShowAll();
     void ShowRow(int row);
 
     form::CodeGrid& codes_;
