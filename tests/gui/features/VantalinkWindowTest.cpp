@@ -128,6 +128,25 @@ TEST_F(VantalinkWindowTest, TheFleetIdGridTakesTheWildcardLetterAndPairsTheOther
     EXPECT_EQ(Byte(460), 0x5A);
 }
 
+TEST_F(VantalinkWindowTest, APastedTextIsFilteredInTheGridEditor)
+{
+    auto& form = OpenVantalink();
+    auto& grid = ShowGrid(form);
+    grid.SetCurrent({3, Vantalink::kIdColumn});
+    Press(Qt::Key_Delete);
+    QApplication::clipboard()->setText("a12");
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(static_cast<QLineEdit*>(grid.Editor())->text(), "A");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Byte(454), 0);
+    EXPECT_EQ(Word(455), 0U);
+    grid.SetCurrent({4, Vantalink::kIdColumn});
+    Press(Qt::Key_Delete);
+    QApplication::clipboard()->setText("x2é0007");
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(static_cast<QLineEdit*>(grid.Editor())->text(), "2000");
+}
+
 TEST_F(VantalinkWindowTest, LeavingTheGridEditorStoresTheCell)
 {
     auto& form = OpenVantalink();
