@@ -1,6 +1,6 @@
 // Opening and closing each settings window (Optional Features, Key Assignment, Scan
-// Information) on a 16-channel LMR model with every channel programmed, against the 30 ms
-// bound, on the offscreen platform.
+// Information, DTMF, Vantalink) on a 16-channel LMR model with every channel programmed,
+// against the 30 ms bound, on the offscreen platform.
 //
 //   bench_editors [runs]
 //
@@ -40,7 +40,9 @@ int Measure(qtr::gui::MainWindow& frame, int runs)
     using namespace qtr::command;
     const Editor editors[] = {{kOptionalFeatures, "opening and closing Optional Features"},
                               {kKeyAssignment, "opening and closing Key Assignment"},
-                              {kScanInformation, "opening and closing Scan Information"}};
+                              {kScanInformation, "opening and closing Scan Information"},
+                              {kDtmf, "opening and closing DTMF"},
+                              {kVantalink, "opening and closing Vantalink"}};
     for (const Editor& editor : editors) {
         std::vector<double> times;
         for (int i = 0; i < runs; ++i)

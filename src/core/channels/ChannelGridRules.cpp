@@ -2,7 +2,7 @@
 
 #include "core/channels/ChannelGridText.h"
 #include "core/channels/ChannelTable.h"
-#include "core/channels/GridCursor.h"
+#include "core/base/GridCursor.h"
 #include "core/model/InputFilter.h"
 #include "core/model/RadioState.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/channels/ChannelField.h"
-#include "core/channels/GridCell.h"
+#include "core/base/GridCell.h"
 #include "core/channels/GridEditor.h"
 
 namespace qtr {

@@ -55,6 +55,8 @@ enum Effect : unsigned {
     kChannelFormRefresh = 1 << 1,    // the channel form shows a radio-wide value (priority channel)
     kScanMustRebuild = 1 << 2,       // the open Scan window rebuilds itself from the image
     kListsChanged = 1 << 3,          // the entries of the form's own lists changed
+    kRefused = 1 << 4,               // nothing stored: the row's refusal message is shown
+    kFocusMoves = 1 << 5,            // the row's `focusAfter` row takes the focus
 };
 using Effects = unsigned;
 
@@ -64,6 +66,14 @@ using Entries = std::function<std::vector<ListEntry>(const RadioState&)>;
 using CodeCommit = std::function<Effects(RadioState&, unsigned)>;
 using StateRule = std::function<bool(const RadioState&)>;
 using EntryHelpTopic = std::function<int(const ListEntry*)>;
+using StoredCode = std::function<unsigned(const RadioState&)>;
+using SpinCommit = std::function<Effects(RadioState&, int direction)>;
+
+// A key that puts the text of a message into an edit field, as if it had been typed.
+struct KeyText {
+    char key = 0; // 0: none; a letter is taken in either case
+    int messageId = 0;
+};
 
 // One row of a settings form: a label and the control that edits one image field.
 // Empty rules take the plain behaviour: the field as stored, always enabled and shown.
@@ -87,6 +97,13 @@ struct FormRow {
     StateRule visible;      // the model layout
     EntryHelpTopic entryHelpTopic; // lists whose help follows the chosen entry
     std::vector<int> affects;      // other rows whose value or enable state a commit may change
+    int page = 0;                  // the tab page of a form that has pages
+    bool codeField = false;        // a code, shown in the program's fixed-pitch font
+    int refusalMessage = 0;        // shown when a commit refuses the typed text
+    int focusAfter = -1;           // the row a commit with kFocusMoves hands the focus to
+    KeyText keyText;
+    StoredCode shownCode;          // lists: the code whose entry is shown; empty: the stored value
+    SpinCommit spinStep;           // empty: the stored value steps through `spin`
 };
 
 } // namespace form

@@ -1,5 +1,8 @@
 #include "core/features/FormRows.h"
 
+#include "core/features/SettingsForm.h"
+#include "core/model/RadioState.h"
+
 namespace qtr::form {
 
 FormRow GroupRow(int label)
@@ -47,6 +50,18 @@ FormRow SpinEditRow(int label, ImageField field, InputLimit limit, SpinRange spi
     row.kind = ControlKind::EditSpin;
     row.field = field;
     row.spin = spin;
+    return row;
+}
+
+FormRow NumberRow(int label, ImageField field, std::size_t digits, SpinRange spin, FieldText (*display)(unsigned),
+                  unsigned (*value)(long long))
+{
+    FormRow row = SpinEditRow(label, field, {digits, InputClass::Digits}, spin);
+    row.display = [field, display](const RadioState& state) { return display(state.Get(field)); };
+    row.commitText = [field, value](RadioState& state, const std::string& text) {
+        state.Set(field, value(TypedNumber(text)));
+        return kNoEffect;
+    };
     return row;
 }
 

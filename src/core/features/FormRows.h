@@ -18,6 +18,9 @@ FormRow CheckRow(int label, ImageField field);
 FormRow ListRow(int label, ImageField field, std::vector<MessageCode> entries);
 FormRow EditRow(int label, ImageRange bytes, InputLimit limit);
 FormRow SpinEditRow(int label, ImageField field, InputLimit limit, SpinRange spin);
+// A numeric edit with spin whose typed number is turned into the stored value by `value`.
+FormRow NumberRow(int label, ImageField field, std::size_t digits, SpinRange spin, FieldText (*display)(unsigned),
+                  unsigned (*value)(long long));
 
 // The bytes a field covers.
 ImageRange BytesOf(ImageField field);

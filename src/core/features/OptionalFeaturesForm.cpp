@@ -17,19 +17,6 @@ constexpr unsigned kPttIdTypeVantalink = 1;
 constexpr unsigned kPttIdAtBegin = 0;
 constexpr unsigned kPttIdAtEnd = 1;
 
-// A numeric edit with spin whose typed number is turned into the stored value by `value`.
-FormRow NumberRow(int label, ImageField field, std::size_t digits, SpinRange spin,
-                  FieldText (*display)(unsigned), unsigned (*value)(long long))
-{
-    FormRow row = SpinEditRow(label, field, {digits, InputClass::Digits}, spin);
-    row.display = [field, display](const RadioState& state) { return display(state.Get(field)); };
-    row.commitText = [field, value](RadioState& state, const std::string& text) {
-        state.Set(field, value(TypedNumber(text)));
-        return kNoEffect;
-    };
-    return row;
-}
-
 FieldText SquelchText(unsigned stored)
 {
     return features::NumberText(stored, 9);

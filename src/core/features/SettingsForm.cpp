@@ -30,7 +30,8 @@ std::vector<ListEntry> SettingsForm::Entries(int row) const
 int SettingsForm::SelectedEntry(int row) const
 {
     const auto entries = Entries(row);
-    const unsigned stored = state_.Get(Row(row).field);
+    const FormRow& r = Row(row);
+    const unsigned stored = r.shownCode ? r.shownCode(state_) : state_.Get(r.field);
     const auto found = std::ranges::find(entries, stored, &ListEntry::code);
     return found == entries.end() ? kNoEntry : static_cast<int>(found - entries.begin());
 }
@@ -93,6 +94,8 @@ CommitResult SettingsForm::Spin(int row, int direction, const std::string& typed
     Effects effects = kNoEffect;
     if (r.commitTextBeforeSpin)
         effects = CommitText(row, typedText).effects;
+    if (r.spinStep)
+        return Result(row, effects | r.spinStep(state_, direction));
     const int stored = static_cast<int>(state_.Get(r.field));
     state_.Set(r.field, static_cast<unsigned>(SpinWrapped(stored, direction, r.spin)));
     return Result(row, effects);
@@ -117,6 +120,10 @@ CommitResult SettingsForm::Result(int row, Effects effects) const
     result.refreshRows.push_back(row);
     result.refreshRows.insert(result.refreshRows.end(), r.affects.begin(), r.affects.end());
     result.effects = effects;
+    if (effects & kRefused)
+        result.refusalMessage = r.refusalMessage;
+    if (effects & kFocusMoves)
+        result.focusRow = r.focusAfter;
     return result;
 }
 

@@ -13,11 +13,15 @@ class RadioState;
 namespace form {
 
 // What the window does after a commit: write `text` back into an edit field, and refresh
-// the rows listed (the row itself first) and whatever `effects` name.
+// the rows listed (the row itself first) and whatever `effects` name. A refused commit
+// names its message (the field shows the stored value again and keeps the focus); a
+// commit may hand the focus to another row.
 struct CommitResult {
     FieldText text;
     std::vector<int> refreshRows;
     Effects effects = kNoEffect;
+    int refusalMessage = 0;
+    int focusRow = -1;
 };
 
 // A form description bound to the radio: what every row shows, whether it is enabled and

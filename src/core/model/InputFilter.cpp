@@ -35,6 +35,16 @@ std::optional<char> DtmfCharacter(char typed)
     return std::nullopt;
 }
 
+// A wildcard stands alone: it goes only into an empty field, and a field that holds
+// anything but digits takes no digit.
+std::optional<char> DigitOrWildcard(char typed, const std::string& remaining)
+{
+    if (typed == 'a' || typed == 'A')
+        return remaining.empty() ? std::optional<char>('A') : std::nullopt;
+    const bool onlyDigits = remaining.find_first_not_of("0123456789") == std::string::npos;
+    return IsDigit(typed) && onlyDigits ? std::optional<char>(typed) : std::nullopt;
+}
+
 } // namespace
 
 std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, const std::string& remaining,
@@ -53,6 +63,8 @@ std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, cons
         return ToneCharacter(typed);
     case InputClass::DtmfCharacters:
         return DtmfCharacter(typed);
+    case InputClass::DigitsOrWildcard:
+        return DigitOrWildcard(typed, remaining);
     }
     return std::nullopt;
 }

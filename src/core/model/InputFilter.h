@@ -13,6 +13,7 @@ enum class InputClass {
     DecimalNumber,  // digits and one decimal point
     ToneCharacters, // digits, ".", "D", "I", "N"; lower-case "d", "i", "n" become upper case
     DtmfCharacters, // digits, "A" to "D", "*", "#"; lower-case "a" to "d" become upper case
+    DigitsOrWildcard, // digits, or a lone "A" (a typed "a" too) for "any"; no digit joins an "A"
 };
 
 // The character a field of the class takes for a typed one, or nothing when it refuses

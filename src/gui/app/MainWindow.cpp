@@ -187,6 +187,9 @@ QWidget* MainWindow::OpenEditorWindow(int commandId)
     const auto editor = editors_.find(commandId);
     if (editor == editors_.end())
         return nullptr;
+    // An editor the model does not offer never opens, whoever asks for it.
+    if (const EditorInfo* info = FindEditor(commandId); info && !info->OfferedFor(app_.state.LineLetter()))
+        return nullptr;
     auto* window = new EditorSubWindow(commandId, editor->second(*this));
     client_->addSubWindow(window);
     PlaceEditorWindow(*window);

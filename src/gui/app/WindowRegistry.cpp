@@ -6,9 +6,11 @@
 #include "gui/channels/ChannelGridView.h"
 #include "gui/channels/ChannelWindows.h"
 #include "gui/channels/TestFrequencyView.h"
+#include "gui/features/DtmfView.h"
 #include "gui/features/KeyAssignmentView.h"
 #include "gui/features/OptionalFeaturesView.h"
 #include "gui/features/ScanView.h"
+#include "gui/features/VantalinkView.h"
 #include "gui/link/LinkWindows.h"
 
 namespace qtr::gui {
@@ -23,6 +25,8 @@ void RegisterAllWindows(MainWindow& window, Workspace& app, HelpViewer& help, Ra
     window.RegisterEditor(kKeyAssignment, [&app, &help](MainWindow& frame) { return new KeyAssignmentView(app, help, frame); });
     window.RegisterEditor(kScanInformation, [&app, &help](MainWindow&) { return new ScanView(app, help); });
     window.RegisterEditor(kTestFrequency, [&app, &help](MainWindow&) { return new TestFrequencyView(app, help); });
+    window.RegisterEditor(kDtmf, [&app, &help](MainWindow&) { return new DtmfView(app, help); });
+    window.RegisterEditor(kVantalink, [&app, &help](MainWindow&) { return new VantalinkView(app, help); });
     LinkWindows::Register(window, link);
 }
 

@@ -8,7 +8,7 @@
 #include "core/app/Workspace.h"
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FrequencyEdit.h"
-#include "core/channels/GridCursor.h"
+#include "core/base/GridCursor.h"
 #include "core/model/InputFilter.h"
 
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/channels/GridCell.h"
+#include "core/base/GridCell.h"
 
 #include <QTableWidget>
 

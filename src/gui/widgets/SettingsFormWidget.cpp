@@ -1,12 +1,16 @@
 #include "gui/widgets/SettingsFormWidget.h"
 
 #include "core/app/Workspace.h"
+#include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
+#include "core/base/Prompter.h"
 #include "gui/app/CatalogText.h"
 #include "gui/app/EditorSubWindow.h"
+#include "gui/app/FixedPitchFont.h"
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FocusLeaveWatcher.h"
 #include "gui/widgets/StepEdit.h"
+#include "gui/widgets/TabPageKeys.h"
 #include "gui/widgets/TypedCharacterFilter.h"
 #include "gui/widgets/WidePopupCombo.h"
 
@@ -19,7 +23,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qtr::gui {
 
@@ -30,6 +38,7 @@ using form::ControlKind;
 constexpr int kLabelColumn = 0;
 constexpr int kControlColumn = 1;
 constexpr int kBesideColumn = 2;
+constexpr int kPagedFieldCharacters = 16;
 
 bool IsEdit(ControlKind kind)
 {
@@ -63,7 +72,10 @@ SettingsFormWidget::SettingsFormWidget(form::SettingsForm& form, Workspace& app,
     buttons_->CloseButton().installEventFilter(this);
     buttons_->HelpButton().installEventFilter(this);
     buttons_->addStretch();
-    layout->addLayout(columns_);
+    if (tabs_)
+        layout->addWidget(tabs_);
+    else
+        layout->addLayout(columns_);
     layout->addLayout(buttons_);
     connect(focusWatcher_, &FocusLeaveWatcher::Left, this, &SettingsFormWidget::Left);
     ShowAll();
@@ -78,38 +90,72 @@ SettingsFormWidget::~SettingsFormWidget()
 
 void SettingsFormWidget::BuildRows()
 {
-    columns_ = new QHBoxLayout;
-    auto* plainRows = new QGridLayout;
-    auto* left = new QVBoxLayout;
-    left->addLayout(plainRows);
-    left->addStretch();
-    columns_->addLayout(left);
-    QVBoxLayout* groups = nullptr;
-    QGridLayout* grid = plainRows;
+    const std::size_t pageCount = std::max<std::size_t>(1, form_.Description().pageMessages.size());
+    std::vector<PageLayout> pages(pageCount);
+    for (PageLayout& page : pages) {
+        page.columns = new QHBoxLayout;
+        page.grid = new QGridLayout;
+        // Pages share the widest page's width: the fields keep a width of their own.
+        if (pageCount > 1) {
+            page.grid->setColumnMinimumWidth(kControlColumn, kPagedFieldCharacters * fontMetrics().averageCharWidth());
+            page.grid->setColumnStretch(kBesideColumn + 1, 1);
+        }
+        auto* left = new QVBoxLayout;
+        left->addLayout(page.grid);
+        left->addStretch();
+        page.columns->addLayout(left);
+    }
     rows_.resize(static_cast<std::size_t>(form_.RowCount()));
     for (int row = 0; row < form_.RowCount(); ++row) {
         QWidget* control = MakeControl(row);
         control->installEventFilter(this);
         rows_[static_cast<std::size_t>(row)].control = control;
+        PageLayout& page = pages.at(static_cast<std::size_t>(form_.Row(row).page));
         if (form_.Row(row).kind != ControlKind::GroupBox) {
-            PlaceRow(row, *grid);
+            PlaceRow(row, *page.grid);
             continue;
         }
-        if (!groups) {
-            groups = new QVBoxLayout;
-            columns_->addLayout(groups);
+        if (!page.groups) {
+            page.groups = new QVBoxLayout;
+            page.columns->addLayout(page.groups);
         }
-        groups->addWidget(control);
-        grid = new QGridLayout(control);
+        page.groups->addWidget(control);
+        page.grid = new QGridLayout(control);
     }
-    if (groups)
-        groups->addStretch();
+    for (const PageLayout& page : pages)
+        if (page.groups)
+            page.groups->addStretch();
+    columns_ = pages.front().columns;
+    if (!form_.Description().pageMessages.empty())
+        BuildTabs(pages);
     for (const Row& row : rows_) {
         if (row.control->focusPolicy() != Qt::NoFocus) {
             setFocusProxy(row.control);
             break;
         }
     }
+}
+
+void SettingsFormWidget::BuildTabs(const std::vector<PageLayout>& pages)
+{
+    tabs_ = new QTabWidget(this);
+    const auto& titles = form_.Description().pageMessages;
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        auto* page = new QWidget;
+        auto* layout = new QVBoxLayout(page);
+        layout->addLayout(pages[index].columns);
+        pageLayouts_.push_back(layout);
+        tabs_->addTab(page, CatalogText(app_.catalog, titles[index], 1));
+    }
+    tabs_->tabBar()->installEventFilter(this);
+    new TabPageKeys(*tabs_, *this);
+}
+
+void SettingsFormWidget::AddToPage(int page, QWidget& widget)
+{
+    QVBoxLayout& layout = *pageLayouts_.at(static_cast<std::size_t>(page));
+    layout.addWidget(&widget, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout.addStretch();
 }
 
 QWidget* SettingsFormWidget::MakeControl(int row)
@@ -119,12 +165,16 @@ QWidget* SettingsFormWidget::MakeControl(int row)
     switch (description.kind) {
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(this);
+        if (description.codeField)
+            edit->setFont(FixedPitchFont());
         LimitTyping(description.limit, *edit, *edit);
         focusWatcher_->Watch(*edit);
         return edit;
     }
     case ControlKind::EditSpin: {
         auto* spin = new StepEdit(this);
+        if (description.codeField)
+            spin->Edit().setFont(FixedPitchFont());
         LimitTyping(description.limit, *spin, spin->Edit());
         focusWatcher_->Watch(*spin);
         connect(spin, &StepEdit::Stepped, this, [this, row](int direction) { Stepped(row, direction); });
@@ -268,8 +318,20 @@ void SettingsFormWidget::Apply(int row, const form::CommitResult& result)
         ShowAll();
     ApplyStates();
     Announce(result.effects);
+    if (result.refusalMessage != 0)
+        Refused(row, result.refusalMessage);
+    else if (result.focusRow >= 0)
+        Control(result.focusRow)->setFocus(Qt::OtherFocusReason);
     applying_ = false;
     emit Committed(row);
+}
+
+// The field shows the stored value again and keeps the focus, its text selected.
+void SettingsFormWidget::Refused(int row, int messageId)
+{
+    app_.prompter.Ask({.captionId = msg::kErrorCaption, .messageId = messageId, .icon = Icon::Error});
+    Control(row)->setFocus(Qt::OtherFocusReason);
+    EditOf(row)->selectAll();
 }
 
 void SettingsFormWidget::Announce(form::Effects effects)
@@ -349,12 +411,26 @@ bool SettingsFormWidget::KeyPressed(QObject* watched, const QKeyEvent& key)
         help_.ShowContextHelp(HelpTopicOf(watched));
         return true;
     }
+    if (const int row = RowOf(watched); row >= 0 && TypeKeyText(row, key))
+        return true;
     if (!IsEnter(key))
         return false;
     if (auto* button = qobject_cast<QPushButton*>(watched))
         button->click();
     else
         focusNextChild(); // leaving the control commits it
+    return true;
+}
+
+// The row's key puts its text into the field, to be committed as typed.
+bool SettingsFormWidget::TypeKeyText(int row, const QKeyEvent& key)
+{
+    const form::KeyText& keyText = form_.Row(row).keyText;
+    if (keyText.key == 0 || key.text().toUpper() != QChar(keyText.key) || (key.modifiers() & ~Qt::ShiftModifier))
+        return false;
+    QLineEdit* edit = EditOf(row);
+    edit->setText(CatalogText(app_.catalog, keyText.messageId, 1));
+    edit->setModified(true);
     return true;
 }
 

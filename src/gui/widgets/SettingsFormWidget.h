@@ -12,6 +12,8 @@ class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QTabWidget;
+class QVBoxLayout;
 
 namespace qtr {
 class HelpViewer;
@@ -30,7 +32,9 @@ class FocusLeaveWatcher;
 // list, a click on a check box), shows again the rows the commit names, re-applies every
 // enable rule and the model layout, and tells the other windows through the image's
 // notices. Enter moves on as Tab does (buttons are pressed); F1 opens the help of the
-// control that has the focus.
+// control that has the focus. A form with pages shows them as tabs; Ctrl+Tab and
+// Ctrl+Shift+Tab step through them. A refused commit shows its message, puts the stored
+// value back and keeps the focus in the field.
 class SettingsFormWidget : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +47,10 @@ public:
     EditorButtonRow& Buttons() const { return *buttons_; }
     // The form's columns, for a window that adds a picture beside them.
     QHBoxLayout& Columns() const { return *columns_; }
+    // The tabs of a form with pages, else none.
+    QTabWidget* Tabs() const { return tabs_; }
+    // A further widget below the rows of a page (a page of its own for a grid).
+    void AddToPage(int page, QWidget& widget);
 
     // A further widget right of a row's control, shown and hidden with the row; F1 on it
     // opens `helpTopic`.
@@ -68,7 +76,16 @@ private:
         std::vector<QWidget*> extras;
     };
 
+    struct PageLayout {
+        QHBoxLayout* columns = nullptr;
+        QGridLayout* grid = nullptr; // where the next plain row goes
+        QVBoxLayout* groups = nullptr;
+    };
+
     void BuildRows();
+    void BuildTabs(const std::vector<PageLayout>& pages);
+    bool TypeKeyText(int row, const QKeyEvent& key);
+    void Refused(int row, int messageId);
     QWidget* MakeControl(int row);
     QString LabelText(int row) const;
     void PlaceRow(int row, QGridLayout& grid);
@@ -94,6 +111,8 @@ private:
     std::vector<Row> rows_;
     std::map<QObject*, int> extraTopics_;
     QHBoxLayout* columns_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    std::vector<QVBoxLayout*> pageLayouts_;
     EditorButtonRow* buttons_ = nullptr;
     // Set while a commit is shown: focus that moves as rows hide commits nothing, and
     // the form's own notices are not news to it.

@@ -1,4 +1,4 @@
-#include "core/channels/GridCursor.h"
+#include "core/base/GridCursor.h"
 
 namespace qtr {
 

@@ -1,0 +1,13 @@
+#include "gui/features/DtmfView.h"
+
+#include "core/app/Workspace.h"
+
+namespace qtr::gui {
+
+DtmfView::DtmfView(Workspace& app, HelpViewer& help, QWidget* parent)
+    : GridPageSettingsView(app, help, parent), form_(app.state, app.catalog)
+{
+    Build(form_.Form(), form_.AutodialGrid(), DtmfForm::kAutodialPage);
+}
+
+} // namespace qtr::gui

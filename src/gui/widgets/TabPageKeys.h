@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class QTabWidget;
+class QWidget;
+
+namespace qtr::gui {
+
+// Ctrl+Tab and Ctrl+Shift+Tab step to the next and the previous page of the tabs, round at
+// the ends, while the focus is inside `scope`. The multiple-document area takes these keys
+// for its windows, watching every key of the program; this filter, installed after it,
+// sees them first.
+class TabPageKeys : public QObject {
+    Q_OBJECT
+public:
+    TabPageKeys(QTabWidget& tabs, QWidget& scope);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QTabWidget& tabs_;
+    QWidget& scope_;
+};
+
+} // namespace qtr::gui
