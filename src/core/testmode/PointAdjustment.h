@@ -3,6 +3,7 @@
 #include "core/testmode/TestModeValues.h"
 #include "core/testmode/TuningCommands.h"
 #include "core/testmode/TuningItems.h"
+#include "core/testmode/TuningPointTexts.h"
 
 #include <cstdint>
 #include <vector>
@@ -37,6 +38,7 @@ public:
     int PageValue(std::size_t tab) const { return pageValues_[tab]; }
     std::uint8_t CurrentCode() const { return codes_[current_]; }
     bool Transmitting() const { return values_.transmitting; }
+    PointFrequencies Frequencies(std::size_t tab) const { return TuningPointFrequencies(values_.typeByte, tabs_[tab]); }
 
     // What the current page may take of a requested value.
     int Allowed(int requested) const;

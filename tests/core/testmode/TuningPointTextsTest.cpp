@@ -1,11 +1,11 @@
-#include "core/testmode/TuningPointFrequencies.h"
+#include "core/testmode/TuningPointTexts.h"
 
 #include <gtest/gtest.h>
 
 namespace qtr::testmode {
 namespace {
 
-TEST(TuningPointFrequenciesTest, ComeFromTheBandCodeOfTheTypeByte)
+TEST(TuningPointTextsTest, FrequenciesComeFromTheBandCodeOfTheTypeByte)
 {
     const auto vhfMaster = TuningPointFrequencies(0x1B, TuningTab::Master);
     EXPECT_EQ(vhfMaster.rx, "162.05000");
@@ -19,7 +19,7 @@ TEST(TuningPointFrequenciesTest, ComeFromTheBandCodeOfTheTypeByte)
     EXPECT_EQ(TuningPointFrequencies(0x40, TuningTab::Low).tx, "400.10000");
 }
 
-TEST(TuningPointFrequenciesTest, AreEmptyForBandsTheTableDoesNotKnow)
+TEST(TuningPointTextsTest, FrequenciesAreEmptyForBandsTheTableDoesNotKnow)
 {
     for (const std::uint8_t type : {0x90, 0x9B, 0xA0, 0xF5}) {
         const auto points = TuningPointFrequencies(type, TuningTab::Master);

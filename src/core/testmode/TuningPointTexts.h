@@ -14,6 +14,9 @@ struct PointFrequencies {
     std::string tx;
 };
 
+// The label of a tab page.
+int TuningTabLabelId(TuningTab tab);
+
 // By the band code in the high nibble of the radio's type byte.
 PointFrequencies TuningPointFrequencies(std::uint8_t typeByte, TuningTab tab);
 

@@ -1,4 +1,4 @@
-#include "core/testmode/TuningPointFrequencies.h"
+#include "core/testmode/TuningPointTexts.h"
 
 #include <array>
 
@@ -55,6 +55,12 @@ std::size_t ColumnOf(TuningTab tab)
 }
 
 } // namespace
+
+int TuningTabLabelId(TuningTab tab)
+{
+    constexpr std::array<int, 6> kLabels{3012047, 3013017, 3012043, 3012045, 3012041, 3013015};
+    return kLabels[static_cast<std::size_t>(tab)];
+}
 
 PointFrequencies TuningPointFrequencies(std::uint8_t typeByte, TuningTab tab)
 {
