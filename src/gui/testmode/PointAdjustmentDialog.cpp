@@ -40,6 +40,8 @@ PointAdjustmentDialog::PointAdjustmentDialog(testmode::TuningCommands& commands,
     : QDialog(parent), adjustment_(commands, values, itemIndex), tabs_(new QTabWidget(this))
 {
     setWindowTitle(Title(adjustment_, catalog));
+    // Every point's tab in sight: the dialog grows to the tab strip.
+    tabs_->setUsesScrollButtons(false);
     BuildPages(catalog);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);

@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kHighest = 255;
 constexpr int kValueFontPixels = 20;
+constexpr int kSliderWidthInCharacters = 28;
 
 } // namespace
 
@@ -46,6 +47,7 @@ TuningValueControls::TuningValueControls(QWidget* parent)
     slider_->setPageStep(1);
     // A drag is sent when the slider is released; keys are sent at once.
     slider_->setTracking(false);
+    slider_->setMinimumWidth(fontMetrics().averageCharWidth() * kSliderWidthInCharacters);
     spin_->setRange(0, kHighest);
     spin_->setSingleStep(1);
     spin_->setKeyboardTracking(false);
