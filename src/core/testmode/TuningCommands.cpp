@@ -1,5 +1,6 @@
 #include "core/testmode/TuningCommands.h"
 
+#include "core/base/CommonMessages.h"
 #include "core/base/Prompter.h"
 
 #include <algorithm>
@@ -66,7 +67,7 @@ std::optional<std::uint8_t> TuningCommands::ReadMeasured(std::uint8_t code)
 bool TuningCommands::AskRetry()
 {
     Prompt prompt;
-    prompt.captionId = kErrorCaptionId;
+    prompt.captionId = msg::kErrorCaption;
     prompt.messageId = kCommunicationFailedId;
     prompt.buttons = Buttons::RetryCancel;
     prompt.icon = Icon::Error;

@@ -21,7 +21,6 @@ enum class TuningOutcome { Kept, Restored, Failed };
 // answers Retry to the communication failure; Cancel ends test mode and the command fails.
 class TuningCommands {
 public:
-    static constexpr int kErrorCaptionId = 1001019;
     static constexpr int kCommunicationFailedId = 3003005;
     static constexpr std::uint8_t kSelect = 0x0D;
     static constexpr std::uint8_t kValue = 0x20;

@@ -26,7 +26,7 @@ testmode::TuningOutcome RunTuningProcedure(QWidget* parent, RadioLink& link, Pro
                                            const MessageCatalog& catalog, HelpViewer& help,
                                            testmode::TestModeValues& values, int itemIndex);
 
-// The same over any tuning line, for a radio that is not behind the serial link.
+// The same over tuning commands on any line; tests put a scripted radio behind them.
 testmode::TuningOutcome RunTuningProcedure(QWidget* parent, testmode::TuningCommands& commands,
                                            const MessageCatalog& catalog, HelpViewer& help,
                                            testmode::TestModeValues& values, int itemIndex);

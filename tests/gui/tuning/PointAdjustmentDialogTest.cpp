@@ -191,6 +191,16 @@ TEST_F(PointAdjustmentDialogTest, AltCCancelsAndAGiveUpClosesAtOnce)
     EXPECT_EQ(dialog_->Outcome(), TuningOutcome::Failed);
 }
 
+TEST_F(PointAdjustmentDialogTest, ClosingTheWindowWhileKeyedUnkeysBeforeItRestores)
+{
+    PointAdjustmentDialog& dialog = Open(kMaximumDeviation, false);
+    QTest::mouseClick(&dialog.TransmitButton(), Qt::LeftButton);
+    dialog.close();
+    EXPECT_EQ(radio.TakeSent(), (Bytes{0x08, 0x0D, 0x08, 0x0E, 24, 0x20, 132, 24, 0x0E}));
+    EXPECT_FALSE(values.transmitting);
+    EXPECT_EQ(dialog.Outcome(), TuningOutcome::Restored);
+}
+
 TEST_F(PointAdjustmentDialogTest, AnUnknownBandShowsOnlyTheUnitAndF1TheItemsHelp)
 {
     values.typeByte = 0x95;
