@@ -1,0 +1,40 @@
+#include "gui/testmode/TuningPointPage.h"
+
+#include "gui/app/CatalogText.h"
+#include "gui/testmode/TuningValueControls.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kRxLabelId = 1001027;
+constexpr int kTxLabelId = 1001025;
+constexpr int kUnitId = 1001050;
+
+} // namespace
+
+TuningPointPage::TuningPointPage(const testmode::PointFrequencies& frequencies, const MessageCatalog& catalog,
+                                 QWidget* parent)
+    : QWidget(parent), controls_(new TuningValueControls(this))
+{
+    const QString unit = CatalogText(catalog, kUnitId, 1);
+    rx_ = new QLabel(FromUtf8(frequencies.rx) + unit, this);
+    tx_ = new QLabel(FromUtf8(frequencies.tx) + unit, this);
+    auto* points = new QGridLayout;
+    points->addWidget(new QLabel(CatalogText(catalog, kRxLabelId, 1), this), 0, 0);
+    points->addWidget(rx_, 0, 1);
+    points->addWidget(new QLabel(CatalogText(catalog, kTxLabelId, 1), this), 1, 0);
+    points->addWidget(tx_, 1, 1);
+    points->setColumnStretch(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(points);
+    layout->addWidget(controls_);
+    setFocusProxy(&controls_->ValueField());
+}
+
+} // namespace qtr::gui
