@@ -46,12 +46,15 @@ bool TestModeEntry::Run()
         }
         link.State().retryPending = true;
     }
+    if (image_ == nullptr)
+        return true;
     const auto& range = testfreq::kEntries;
-    if (!std::equal(image_.begin() + range.offset, image_.begin() + range.End(), radioChannels.begin() + range.offset)) {
+    const auto first = image_->begin() + static_cast<std::ptrdiff_t>(range.offset);
+    if (!std::equal(first, first + static_cast<std::ptrdiff_t>(range.length), radioChannels.begin() + range.offset)) {
         RefuseOtherTestChannels();
         return false;
     }
-    TakeModelFromImage(image_, values_);
+    TakeModelFromImage(*image_, values_);
     return true;
 }
 

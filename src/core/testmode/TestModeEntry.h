@@ -16,7 +16,9 @@ class TestModeEntry {
 public:
     static constexpr int kTestChannelsDifferId = 3003009;
 
-    TestModeEntry(RadioSession& session, const ImageBytes& image, TestModeValues& values)
+    // Without an image (the command-line tool has no document) the test channels are read
+    // but not compared.
+    TestModeEntry(RadioSession& session, const ImageBytes* image, TestModeValues& values)
         : session_(session), image_(image), values_(values)
     {
     }
@@ -34,7 +36,7 @@ private:
     void RefuseOtherTestChannels();
 
     RadioSession& session_;
-    const ImageBytes& image_;
+    const ImageBytes* image_;
     TestModeValues& values_;
 };
 
