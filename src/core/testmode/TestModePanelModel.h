@@ -35,6 +35,7 @@ public:
     TestModePanelModel(RadioSession& session, const ImageBytes& image, TestModeValues& values);
 
     TestModeValues& Values() { return values_; }
+    RadioSession& Session() { return session_; }
     // The numbers of the test channels that are set, in order.
     std::vector<int> Channels() const;
     // "162.05000MHz"; the transmit text is the catalogue's "None" without a transmit frequency.
