@@ -114,12 +114,10 @@ QWidget* TestModePanel::BuildSettings()
     ptt_->setCheckable(true);
     ptt_->setAutoDefault(false);
     SetTopic(*ptt_, TestModePanelModel::kPttHelpTopic);
-    auto* pttLamps = new QHBoxLayout;
-    pttLamps->addWidget(Lamp(Indicator::Receive));
-    pttLamps->addWidget(Lamp(Indicator::Transmit));
-    pttLamps->addStretch();
     grid->addWidget(ptt_, row, 1, 1, 2);
-    grid->addLayout(pttLamps, row, 3);
+    // One lamp beside the button, green or red.
+    grid->addWidget(Lamp(Indicator::Receive), row, 3, Qt::AlignLeft);
+    grid->addWidget(Lamp(Indicator::Transmit), row, 3, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
 
     connect(channels_, &QComboBox::activated, this, &TestModePanel::ChannelChosen);
@@ -201,8 +199,10 @@ void TestModePanel::FillLists()
         tuning_->addItem(CatalogText(catalog_, tuningItem.nameId, 1));
     }
     // Tall enough for every item, so the list never scrolls.
-    const int rows = tuning_->count();
-    tuning_->setMinimumHeight(tuning_->sizeHintForRow(0) * rows + 2 * tuning_->frameWidth());
+    int height = 2 * tuning_->frameWidth();
+    for (int row = 0; row < tuning_->count(); ++row)
+        height += tuning_->sizeHintForRow(row);
+    tuning_->setMinimumHeight(height);
 }
 
 void TestModePanel::Run()
