@@ -23,6 +23,9 @@ struct Reply {
 class RadioProtocol {
 public:
     explicit RadioProtocol(const RadioProfile& profile);
+    // The test mode refers to the memory of this very radio.
+    RadioProtocol(const RadioProtocol&) = delete;
+    RadioProtocol& operator=(const RadioProtocol&) = delete;
 
     void Receive(const std::uint8_t* bytes, std::size_t count);
     // The answer to the next complete command, if one has arrived. `lineQuiet` says that

@@ -1,4 +1,5 @@
 #include "TestModePair.h"
+#include "sim/RadioProtocol.h"
 #include "sim/TestModeRadio.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,31 @@ TEST_F(TestModeSimulatorTest, TheMeasuredValueDriftsAndUnknownCodesAreRefused)
     EXPECT_LE(std::abs(first[0] - 100), 8) << "around the RSSI value";
     EXPECT_FALSE(Confirmed({18, 0x33})) << "no such action";
     EXPECT_TRUE(Confirmed({18, 0x0D})) << "and the radio still listens";
+}
+
+// Commands may arrive a byte at a time; the radio answers each once it is complete.
+TEST(TestModeSimulatorProtocolTest, CommandsInPiecesAreAnsweredWhenComplete)
+{
+    sim::RadioProtocol radio(test::Radio("P7100"));
+    const auto feed = [&](std::initializer_list<int> bytes) {
+        std::optional<sim::Reply> reply;
+        for (const auto byte : Bytes(bytes)) {
+            EXPECT_FALSE(reply) << "answered before the command was complete";
+            radio.Receive(&byte, 1);
+            reply = radio.Next(false);
+        }
+        return reply ? reply->bytes : std::vector<std::uint8_t>{0xEE};
+    };
+    EXPECT_EQ(feed({'T', 'U', 'N', 'I', 'N', 'G', ' '}), Bytes({wire::kAck}));
+    EXPECT_EQ(feed({18, 0x20, 0x06}), Bytes({wire::kAck})) << "a value may be the ACK byte";
+    EXPECT_EQ(radio.TestMode().State().adjustments[10], 6);
+    EXPECT_EQ(feed({0x10, 3}).size(), 8u);
+    EXPECT_EQ(feed({wire::kAck}), Bytes({wire::kAck}));
+    EXPECT_EQ(feed({0x08, 0x0D}), Bytes({wire::kAck}));
+    EXPECT_TRUE(radio.TestMode().State().transmitting);
+    EXPECT_EQ(feed({'E'}), Bytes({wire::kAck}));
+    EXPECT_FALSE(radio.TestMode().Active());
+    EXPECT_EQ(feed({'P', 'R', 'O', 'G', 'R', 'A', 'M'}), Bytes({wire::kAck})) << "programming mode as before";
 }
 
 TEST(TestModeSimulatorFaultTest, TestModeStepsHaveFaultsOfTheirOwn)
