@@ -189,6 +189,29 @@ TEST_F(TestModePanelWindowTest, TheBusinessLineListsThirteenItemsAndStartsTheCho
     EXPECT_TRUE(defaultAfter);
 }
 
+TEST_F(TestModePanelWindowTest, PrintingOncePluggedInAsksReadsPrintsAndSaysSo)
+{
+    sim::RadioSimulator& radio = StartTestRadio();
+    std::vector<int> printed;
+    gui::TestModeSeams seams;
+    seams.printAdjustments = [&](QWidget&, const testmode::TestModeValues& values) {
+        printed.push_back(values.tuningValues[10]);
+        return true;
+    };
+    gui::TestModeCommands::Register(Frame(), Link(), seams);
+    harness.prompter.answers = {Answer::Ok};
+    std::vector<std::uint8_t> heard;
+    WithPanel([&](TestModePanel& panel) {
+        panel.PttButton().click();
+        const std::size_t before = radio.Received().size();
+        panel.Button(TestModePanel::kPrintTopic).click();
+        heard = HeardSince(radio, before);
+    });
+    EXPECT_EQ(heard, Bytes({0x08, 0x0E, 0x05, wire::kAck}));
+    EXPECT_EQ(printed, std::vector<int>{128});
+    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3003033, 3003035}));
+}
+
 TEST_F(TestModePanelWindowTest, F1ShowsTheHelpOfTheControl)
 {
     StartTestRadio();
