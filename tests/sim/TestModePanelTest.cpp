@@ -194,7 +194,11 @@ TEST(TestModePanelFaultTest, CancelEndsTestModeOnlyWhereItShould)
                     if (c.step != Step::TestDataConfirm) // only printing asks before its exchange
                         radio.pair.prompter.answers.pop_front();
                     const std::size_t before = radio.HeardCount();
+                    const auto start = std::chrono::steady_clock::now();
                     const PanelStep step = c.operation(panel, radio.pair.app.catalog);
+                    // One failed exchange holds the window no longer than its time-out, twice
+                    // when retried, with room for a loaded machine.
+                    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000)) << name;
                     const bool hungUp = kind == FaultKind::HangUp;
                     EXPECT_EQ(radio.pair.prompter.AskedIds().back(), 3003005) << name;
                     if (retry && !hungUp) {
