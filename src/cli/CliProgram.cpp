@@ -36,6 +36,8 @@ constexpr const char* kUsage =
     "      Writes a data file to the radio on the port (Write to Radio).\n"
     "  qtr31x-cli info --port <n|device> [--retries N]\n"
     "      Prints what the radio on the port says about itself (Radio Information).\n"
+    "  qtr31x-cli adjustments --port <n|device> [--retries N] [--format text|csv]\n"
+    "      Puts the radio into test mode and prints its adjustment values, item by item.\n"
     "  qtr31x-cli --help | --version\n"
     "Port n is the device named by the setting Ports/COMn of the desktop program (read from\n"
     "$XDG_CONFIG_HOME or ~/.config, HALVERN/QTR31X.conf), else /dev/ttyUSB{n-1}; a path names\n"
@@ -95,6 +97,8 @@ int CliProgram::Run(const std::vector<std::string>& words)
         return Write(*arguments);
     if (arguments->Verb() == "info")
         return Info(*arguments);
+    if (arguments->Verb() == "adjustments")
+        return Adjustments(*arguments);
     return Fail("unknown command \"" + arguments->Verb() + "\" (try qtr31x-cli --help)");
 }
 

@@ -90,11 +90,18 @@ std::optional<Reply> RadioProtocol::Next(bool lineQuiet)
     while (!pending_.empty()) {
         if (programming_)
             return NextInProgrammingMode(lineQuiet);
+        if (testMode_.Active())
+            return NextInTestMode(lineQuiet);
         if (StartsWith(wire::kProgramCommand)) {
             Consume(kProgramLength);
             return Handshake();
         }
-        if (IsStartOf(wire::kProgramCommand)) {
+        if (StartsWith(wire::kTuningCommand)) {
+            Consume(sizeof wire::kTuningCommand - 1);
+            testMode_.Enter();
+            return Answer(Step::Tuning, {wire::kAck});
+        }
+        if (IsStartOf(wire::kProgramCommand) || IsStartOf(wire::kTuningCommand)) {
             waitingForMore_ = true;
             return std::nullopt;
         }
@@ -112,6 +119,16 @@ Reply RadioProtocol::Handshake()
         bytes.push_back(wire::kSync);
     bytes.push_back(wire::kAck);
     return Answer(Step::Handshake, std::move(bytes));
+}
+
+std::optional<Reply> RadioProtocol::NextInTestMode(bool lineQuiet)
+{
+    bool needsMore = false;
+    auto answer = testMode_.Take(pending_, needsMore);
+    waitingForMore_ = needsMore;
+    if (answer)
+        return Answer(answer->step, std::move(answer->bytes));
+    return needsMore ? std::nullopt : Next(lineQuiet);
 }
 
 std::optional<Reply> RadioProtocol::NextInProgrammingMode(bool lineQuiet)

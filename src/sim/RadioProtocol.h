@@ -2,6 +2,7 @@
 
 #include "sim/FaultPlan.h"
 #include "sim/RadioProfile.h"
+#include "sim/TestModeRadio.h"
 
 #include <cstdint>
 #include <deque>
@@ -18,10 +19,13 @@ struct Reply {
 };
 
 // The radio's side of the programming protocol, without any line: bytes in, answers
-// out. Outside programming mode only "PROGRAM" is heard.
+// out. Outside programming and test mode only "PROGRAM" and "TUNING " are heard.
 class RadioProtocol {
 public:
     explicit RadioProtocol(const RadioProfile& profile);
+    // The test mode refers to the memory of this very radio.
+    RadioProtocol(const RadioProtocol&) = delete;
+    RadioProtocol& operator=(const RadioProtocol&) = delete;
 
     void Receive(const std::uint8_t* bytes, std::size_t count);
     // The answer to the next complete command, if one has arrived. `lineQuiet` says that
@@ -32,6 +36,7 @@ public:
 
     const ImageBytes& Memory() const { return memory_; }
     bool InProgrammingMode() const { return programming_; }
+    const TestModeRadio& TestMode() const { return testMode_; }
 
 private:
     std::optional<Reply> NextInProgrammingMode(bool lineQuiet);
@@ -40,6 +45,7 @@ private:
     std::optional<Reply> SerialRequest();
     std::optional<Reply> InfoOrProgram(bool lineQuiet);
     Reply Handshake();
+    std::optional<Reply> NextInTestMode(bool lineQuiet);
     Reply Answer(Step step, std::vector<std::uint8_t> bytes);
     // The received bytes begin with all of `text`.
     bool StartsWith(const std::string& text) const;
@@ -53,6 +59,7 @@ private:
     RadioSerial serial_;
     RadioVersion version_;
     FaultPlan faults_;
+    TestModeRadio testMode_{identity_, memory_};
     std::deque<std::uint8_t> pending_;
     bool programming_ = false;
     bool waitingForMore_ = false;

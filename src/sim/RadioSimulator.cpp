@@ -85,6 +85,12 @@ bool RadioSimulator::InProgrammingMode() const
     return protocol_.InProgrammingMode();
 }
 
+TestModeState RadioSimulator::TestMode() const
+{
+    std::lock_guard lock(mutex_);
+    return protocol_.TestMode().State();
+}
+
 std::vector<std::uint8_t> RadioSimulator::Received() const
 {
     std::lock_guard lock(mutex_);

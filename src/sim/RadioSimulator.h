@@ -31,6 +31,7 @@ public:
 
     ImageBytes Memory() const;
     bool InProgrammingMode() const;
+    TestModeState TestMode() const;
     // Every byte the program sent, at any rate, in order.
     std::vector<std::uint8_t> Received() const;
     // How many bytes the radio has sent.

@@ -89,7 +89,10 @@ const char* SimCommandLine::Usage()
            "  --pace   bytes take their real time on the line (11 bit times each)\n"
            "  --image  a data file whose image is the radio's memory\n"
            "  --fault  steps: handshake identity identity-confirm read-block read-confirm write-block end\n"
-           "           serial serial-confirm info info-confirm; kinds: silence wrong-byte nak short long\n"
+           "           serial serial-confirm info info-confirm, in test mode tuning test-data\n"
+           "           test-data-confirm test-channel test-channel-confirm test-signalling wide transmit\n"
+           "           code-enter code-value point-values measure code-end (and identity, end);\n"
+           "           kinds: silence wrong-byte nak short long\n"
            "           stray-byte bad-checksum hang-up; SKIP answers go right first, COUNT (0: all) go\n"
            "           wrong, a hang-up comes after BYTES bytes of the answer\n"
            "  --save   writes the radio's memory to a data file when the simulator stops\n";

@@ -9,7 +9,7 @@ namespace qtr::sim {
 
 namespace {
 
-constexpr std::array<std::pair<Step, const char*>, 11> kStepNames{{
+constexpr std::array<std::pair<Step, const char*>, 24> kStepNames{{
     {Step::Handshake, "handshake"},
     {Step::Identity, "identity"},
     {Step::IdentityConfirm, "identity-confirm"},
@@ -21,6 +21,19 @@ constexpr std::array<std::pair<Step, const char*>, 11> kStepNames{{
     {Step::SerialConfirm, "serial-confirm"},
     {Step::Info, "info"},
     {Step::InfoConfirm, "info-confirm"},
+    {Step::Tuning, "tuning"},
+    {Step::TestData, "test-data"},
+    {Step::TestDataConfirm, "test-data-confirm"},
+    {Step::TestChannel, "test-channel"},
+    {Step::TestChannelConfirm, "test-channel-confirm"},
+    {Step::TestSignalling, "test-signalling"},
+    {Step::Wide, "wide"},
+    {Step::Transmit, "transmit"},
+    {Step::CodeEnter, "code-enter"},
+    {Step::CodeValue, "code-value"},
+    {Step::PointValues, "point-values"},
+    {Step::Measure, "measure"},
+    {Step::CodeEnd, "code-end"},
 }};
 
 constexpr std::array<std::pair<FaultKind, const char*>, 8> kKindNames{{

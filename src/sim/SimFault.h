@@ -19,6 +19,20 @@ enum class Step {
     SerialConfirm,
     Info,            // the 10 version bytes
     InfoConfirm,
+    // Test mode.
+    Tuning,             // ACK to "TUNING "
+    TestData,           // the 62 adjustment bytes
+    TestDataConfirm,
+    TestChannel,        // a test channel's 8 bytes
+    TestChannelConfirm, // ACK, or NAK for a channel that is not set
+    TestSignalling,     // ACK to 0x11 n
+    Wide,               // ACK to 'F' or 'G'
+    Transmit,           // ACK to 0x08 0x0D or 0x0E
+    CodeEnter,          // ACK to code 0x0D
+    CodeValue,          // ACK to code 0x20 value
+    PointValues,        // the 4 or 6 per-point bytes
+    Measure,            // the measured byte
+    CodeEnd,            // ACK to code 0x0E or 0x0F
 };
 
 enum class FaultKind {

@@ -151,3 +151,77 @@ TEST_F(CliLinkTest, AFailedExchangeSaysWhatFailedAndHowToTryAgainWithoutButtons)
 
 } // namespace
 } // namespace qtr
+
+namespace qtr {
+namespace {
+
+// The radio may still be taking in the last byte the tool sent before it ended.
+bool HeardEndLast(const sim::RadioSimulator& radio)
+{
+    for (int wait = 0; wait < 250; ++wait) {
+        const auto bytes = radio.Received();
+        if (!bytes.empty() && bytes.back() == wire::kEnd && !radio.TestMode().active)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return false;
+}
+
+TEST_F(CliLinkTest, PrintsTheAdjustmentValuesAndLeavesTestMode)
+{
+    sim::RadioSimulator radio(test::Radio("P8100"));
+    radio.Start();
+    {
+        // A technician has moved Squelch Open's master point from 132 to 77.
+        MemorySettingsStore ports;
+        ports.WriteText(PortDirectory::kSection, PortDirectory::SettingName(1), radio.SlavePath());
+        RadioLink link;
+        link.UseDeviceSettings(&ports);
+        link.SetPort(1);
+        ASSERT_EQ(link.SetOpen(1), 1);
+        ASSERT_EQ(link.EnterTuning(), 0);
+        const std::uint8_t set[] = {12, 0x20, 77};
+        link.WriteBytes(set, sizeof set);
+        ASSERT_TRUE(link.WaitConfirmation());
+        ASSERT_EQ(link.EndProgramming(), 0);
+        link.SetOpen(0);
+    }
+    const Outcome text = Cli("adjustments " + Port(radio));
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("Item                     Master  Low  Low-Mid  Middle  High-Mid  High  Narrow\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("\nSquelch Open             77      67   -        77      -         87    128\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("\nRSSI                     100     -    -        -       -         -     -\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 17) << "the title, the header and fifteen items";
+    EXPECT_TRUE(HeardEndLast(radio));
+
+    const Outcome csv = Cli("adjustments --format csv " + Port(radio));
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), "Item,Master,Low,Low-Mid,Middle,High-Mid,High,Narrow");
+    EXPECT_NE(csv.out.find("\nTX Power High,128,116,122,128,134,140,-\n"), std::string::npos) << csv.out;
+
+    const Outcome wrong = Cli("adjustments --format xml " + Port(radio));
+    EXPECT_NE(wrong.status, 0);
+    EXPECT_NE(wrong.err.find("--format"), std::string::npos);
+}
+
+TEST_F(CliLinkTest, AdjustmentsFromARadioThatStopsAnsweringFail)
+{
+    auto profile = test::Radio("P7100");
+    profile.faults = {{sim::Step::TestData, sim::FaultKind::Silence, 0, 0}};
+    sim::RadioSimulator radio(profile);
+    radio.Start();
+    const Outcome outcome = Cli("adjustments " + Port(radio));
+    EXPECT_NE(outcome.status, 0);
+    EXPECT_TRUE(outcome.out.empty());
+    EXPECT_NE(outcome.err.find("--retries"), std::string::npos) << outcome.err;
+    EXPECT_TRUE(HeardEndLast(radio));
+}
+
+} // namespace
+} // namespace qtr

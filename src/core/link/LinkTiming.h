@@ -19,6 +19,7 @@ struct LinkTiming {
     std::uint32_t pollWindowMs = 300;     // how long the radio may take to start a reply
     std::uint32_t transmitAckMs = 800;    // the ACK after switching the transmitter
     std::uint32_t afterTransmitMs = 500;  // read time-out once the transmitter is switched
+    std::uint32_t testModeRestartMs = 1000; // after ending test mode, before entering it again
     // Read time-out once the handshake found a rate, by the rate's index in kHandshakeRates.
     std::array<std::uint32_t, kHandshakeRates.size()> rateTimeoutMs{550, 550, 1100, 2200, 4400};
 };

@@ -1,6 +1,7 @@
 #include "core/link/RadioLink.h"
 
 #include "core/link/LineSettings.h"
+#include "core/link/TestModeBytes.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,15 +14,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr std::uint8_t kTestChannelCommand = 0x10;
-constexpr std::uint8_t kTestSignallingCommand = 0x11;
-constexpr std::uint8_t kWideCommand = 'F';
-constexpr std::uint8_t kNarrowCommand = 'G';
-constexpr std::uint8_t kTestDataCommand = 0x05;
-constexpr std::uint8_t kTransmitCommand = 0x08;
-constexpr std::uint8_t kTransmitOn = 0x0D;
-constexpr std::uint8_t kTransmitOff = 0x0E;
-constexpr std::uint8_t kEnter = 0x0D;
+using wire::kTestChannelCommand;
+using wire::kTestSignallingCommand;
+using wire::kWideCommand;
+using wire::kNarrowCommand;
+using wire::kTransmitCommand;
+constexpr std::uint8_t kTestDataCommand = wire::kTestDataRequest;
+constexpr std::uint8_t kTransmitOn = wire::kEnter;
+constexpr std::uint8_t kTransmitOff = wire::kLeave;
+using wire::kEnter;
 
 } // namespace
 

@@ -12,6 +12,7 @@
 #include "gui/features/ScanView.h"
 #include "gui/features/VantalinkView.h"
 #include "gui/link/LinkWindows.h"
+#include "gui/testmode/TestModeCommands.h"
 
 namespace qtr::gui {
 
@@ -28,6 +29,7 @@ void RegisterAllWindows(MainWindow& window, Workspace& app, HelpViewer& help, Ra
     window.RegisterEditor(kDtmf, [&app, &help](MainWindow&) { return new DtmfView(app, help); });
     window.RegisterEditor(kVantalink, [&app, &help](MainWindow&) { return new VantalinkView(app, help); });
     LinkWindows::Register(window, link);
+    TestModeCommands::Register(window, link);
 }
 
 } // namespace qtr::gui

@@ -1,0 +1,218 @@
+#include "core/testmode/TestModePanelModel.h"
+
+#include "core/base/MessageCatalog.h"
+#include "core/link/RadioSession.h"
+#include "core/link/TestModeBytes.h"
+#include "core/model/FrequencyCodec.h"
+#include "core/model/TestFrequencyFields.h"
+#include "core/testmode/TestModeEntry.h"
+#include "core/testmode/TuningItems.h"
+
+namespace qtr::testmode {
+
+namespace {
+
+constexpr int kFirstReceiveNameId = 3004001;
+constexpr int kFirstTransmitNameId = 3004003;
+constexpr int kNameIdStep = 4;
+constexpr char kUnit[] = "MHz";
+constexpr std::uint8_t kUnset = 0xFF;
+
+} // namespace
+
+TestModePanelModel::TestModePanelModel(RadioSession& session, const ImageBytes& image, TestModeValues& values)
+    : session_(session), image_(image), values_(values)
+{
+}
+
+const std::uint8_t* TestModePanelModel::Record(int channel) const
+{
+    return image_.data() + testfreq::EntryOf(channel - 1).offset;
+}
+
+std::vector<int> TestModePanelModel::Channels() const
+{
+    std::vector<int> channels;
+    for (int channel = 1; channel <= testfreq::kEntryCount; ++channel) {
+        if (Record(channel)[0] != kUnset)
+            channels.push_back(channel);
+    }
+    return channels;
+}
+
+std::string TestModePanelModel::ReceiveText(int channel) const
+{
+    return FrequencyCodec::FormatFrequency(Record(channel) + testfreq::entry::kReceiveFrequency.offset) + kUnit;
+}
+
+std::string TestModePanelModel::TransmitText(int channel, const MessageCatalog& catalog) const
+{
+    const std::uint8_t* field = Record(channel) + testfreq::entry::kTransmitFrequency.offset;
+    if (field[0] == kUnset)
+        return catalog.MessageText(kNoTransmitFrequencyId, 1);
+    return FrequencyCodec::FormatFrequency(field) + kUnit;
+}
+
+int TestModePanelModel::ReceiveSignallingNameId(int signalling)
+{
+    return kFirstReceiveNameId + kNameIdStep * (signalling - 1);
+}
+
+int TestModePanelModel::TransmitSignallingNameId(int signalling)
+{
+    return kFirstTransmitNameId + kNameIdStep * (signalling - 1);
+}
+
+void TestModePanelModel::StoreFrequencyTexts(int channel, const MessageCatalog& catalog)
+{
+    values_.rxText = ReceiveText(channel);
+    values_.txText = TransmitText(channel, catalog);
+}
+
+bool TestModePanelModel::Exchange(const std::function<int()>& exchange, OnCancel onCancel)
+{
+    while (exchange() != 0) {
+        if (session_.AskRetry())
+            continue;
+        if (onCancel == OnCancel::EndTestMode)
+            SendEndOfTestMode(session_);
+        closing_ = closing_ || onCancel != OnCancel::Skip;
+        return false;
+    }
+    return true;
+}
+
+PanelStep TestModePanelModel::Failed()
+{
+    return closing_ ? PanelStep::ClosePanel : PanelStep::Stopped;
+}
+
+bool TestModePanelModel::Unkey()
+{
+    if (!values_.transmitting)
+        return true;
+    if (!Exchange([this] { return session_.Link().SetTransmit(false); }, OnCancel::ClosePanel))
+        return false;
+    values_.transmitting = false;
+    return true;
+}
+
+int TestModePanelModel::ReadAdjustments()
+{
+    TestData data{};
+    if (session_.Link().ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())) != 0)
+        return 1;
+    values_.StoreTestData(data);
+    return 0;
+}
+
+PanelStep TestModePanelModel::Open(const MessageCatalog& catalog)
+{
+    values_.wide = true;
+    values_.transmitting = false;
+    values_.selectedSignalling = 1;
+    const auto channels = Channels();
+    // A radio without a test channel has none to select.
+    if (!channels.empty() && SelectChannel(channels.front(), catalog) != PanelStep::Done)
+        return PanelStep::ClosePanel;
+    return SelectSignalling(1);
+}
+
+PanelStep TestModePanelModel::SelectChannel(int channel, const MessageCatalog& catalog)
+{
+    values_.selectedChannel = channel;
+    if (!Unkey())
+        return Failed();
+    TestChannelRecord record{};
+    const auto select = [&] { return session_.Link().SelectTestChannel(static_cast<std::uint8_t>(channel), record); };
+    if (!Exchange(select, OnCancel::ClosePanel))
+        return Failed();
+    StoreFrequencyTexts(channel, catalog);
+    return PanelStep::Done;
+}
+
+PanelStep TestModePanelModel::SelectSignalling(int signalling)
+{
+    values_.selectedSignalling = signalling;
+    if (!Unkey())
+        return Failed();
+    const auto select = [&] { return session_.Link().SetTestSignalling(static_cast<std::uint8_t>(signalling)); };
+    return Exchange(select, OnCancel::ClosePanel) ? PanelStep::Done : Failed();
+}
+
+PanelStep TestModePanelModel::SetWide(bool wide)
+{
+    if (!Unkey())
+        return Failed();
+    if (!Exchange([&] { return session_.Link().SetWide(wide); }, OnCancel::EndTestMode))
+        return Failed();
+    values_.wide = wide;
+    return PanelStep::Done;
+}
+
+PanelStep TestModePanelModel::TogglePtt()
+{
+    const bool on = !values_.transmitting;
+    if (!Exchange([&] { return session_.Link().SetTransmit(on); }, OnCancel::ClosePanel))
+        return Failed();
+    values_.transmitting = on;
+    return PanelStep::Done;
+}
+
+PanelStep TestModePanelModel::StartTuning(int itemIndex)
+{
+    if (itemIndex < 0 || itemIndex >= kTuningItemCount)
+        return PanelStep::Stopped;
+    if (!Unkey())
+        return Failed();
+    const std::uint8_t code = TuningItems()[static_cast<std::size_t>(itemIndex)].code;
+    const auto readAndSelect = [&] {
+        if (ReadAdjustments() != 0)
+            return 1;
+        values_.currentItemCode = code;
+        return session_.Link().SendCodeEnter(code);
+    };
+    return Exchange(readAndSelect, OnCancel::EndTestMode) ? PanelStep::Done : Failed();
+}
+
+PanelStep TestModePanelModel::PrepareAdjustmentPrint()
+{
+    if (!Unkey())
+        return Failed();
+    if (session_.Ask(kQuestionCaptionId, kPrintQuestionId, Buttons::OkCancel, Icon::Question, Answer::Cancel) !=
+        Answer::Ok)
+        return PanelStep::Stopped;
+    return Exchange([this] { return ReadAdjustments(); }, OnCancel::EndTestMode) ? PanelStep::Done : Failed();
+}
+
+void TestModePanelModel::ReportPrinted()
+{
+    session_.Ask(kQuestionCaptionId, kPrintedId, Buttons::Ok, Icon::Information);
+}
+
+void TestModePanelModel::Close()
+{
+    if (values_.transmitting)
+        Exchange([this] { return session_.Link().SetTransmit(false); }, OnCancel::Skip);
+    values_.transmitting = false;
+    const auto signalling = [this] {
+        return session_.Link().SetTestSignalling(static_cast<std::uint8_t>(values_.selectedSignalling));
+    };
+    Exchange(signalling, OnCancel::Skip);
+    SendEndOfTestMode(session_);
+    closing_ = true;
+}
+
+void TestModePanelModel::CloseFromWindowManager()
+{
+    if (!closing_)
+        Close();
+}
+
+void TestModePanelModel::Finish()
+{
+    closing_ = true;
+    session_.Link().SetOpen(0);
+}
+
+} // namespace qtr::testmode

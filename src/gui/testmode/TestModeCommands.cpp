@@ -1,0 +1,36 @@
+#include "gui/testmode/TestModeCommands.h"
+
+#include "core/app/CommandIds.h"
+#include "core/app/Workspace.h"
+#include "core/link/RadioSession.h"
+#include "core/testmode/TestModeEntry.h"
+#include "gui/app/MainWindow.h"
+#include "gui/testmode/TestModePanel.h"
+
+namespace qtr::gui {
+
+void TestModeCommands::Register(MainWindow& frame, RadioLink& link, const TestModeSeams& seams)
+{
+    auto* commands = new TestModeCommands(frame, link, seams);
+    frame.RegisterCommand(command::kTestMode, [commands](MainWindow&) { commands->Run(); });
+}
+
+TestModeCommands::TestModeCommands(MainWindow& frame, RadioLink& link, const TestModeSeams& seams)
+    : QObject(&frame), frame_(frame), link_(link), seams_(seams)
+{
+}
+
+void TestModeCommands::Run()
+{
+    Workspace& app = frame_.App();
+    RadioSession session(link_, app.prompter, app.catalog);
+    testmode::TestModeValues values;
+    if (!testmode::TestModeEntry(session, &app.state.image, values).Run())
+        return;
+    testmode::TestModePanelModel model(session, app.state.image, values);
+    TestModePanel panel(model, app.catalog, frame_.Help(), seams_, &frame_);
+    panel.Run();
+    model.Finish();
+}
+
+} // namespace qtr::gui
