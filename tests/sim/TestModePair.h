@@ -2,8 +2,8 @@
 
 #include "RadioPair.h"
 #include "core/link/TestModeBytes.h"
-#include "core/testmode/TestModeEntry.h"
-#include "core/testmode/TestModePanelModel.h"
+#include "core/app/TestModeEntry.h"
+#include "core/app/TestModePanelModel.h"
 #include "core/model/TestFrequencyFields.h"
 
 #include <memory>

@@ -1,6 +1,9 @@
 #include "gui/app/WindowRegistry.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/Workspace.h"
+#include "core/link/RadioSession.h"
+#include "core/testmode/TestModeValues.h"
 #include "gui/app/MainWindow.h"
 #include "gui/channels/ChannelFormView.h"
 #include "gui/channels/ChannelGridView.h"
@@ -13,6 +16,7 @@
 #include "gui/features/VantalinkView.h"
 #include "gui/link/LinkWindows.h"
 #include "gui/testmode/TestModeCommands.h"
+#include "gui/testmode/TuningProcedureDialogs.h"
 
 namespace qtr::gui {
 
@@ -29,7 +33,11 @@ void RegisterAllWindows(MainWindow& window, Workspace& app, HelpViewer& help, Ra
     window.RegisterEditor(kDtmf, [&app, &help](MainWindow&) { return new DtmfView(app, help); });
     window.RegisterEditor(kVantalink, [&app, &help](MainWindow&) { return new VantalinkView(app, help); });
     LinkWindows::Register(window, link);
-    TestModeCommands::Register(window, link);
+    TestModeSeams testMode;
+    testMode.openTuning = [&app, &help](QWidget& panel, RadioSession& session, testmode::TestModeValues& values, int item) {
+        return RunTuningProcedure(&panel, session.Link(), app.prompter, app.catalog, help, values, item) != testmode::TuningOutcome::Failed;
+    };
+    TestModeCommands::Register(window, link, testMode);
 }
 
 } // namespace qtr::gui

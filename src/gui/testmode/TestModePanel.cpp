@@ -295,8 +295,10 @@ void TestModePanel::StartTuning()
     const int item = SelectedItem();
     if (!Finished(model_.StartTuning(item)))
         return;
-    if (seams_.openTuning)
-        seams_.openTuning(*this, model_.Session(), values_, item);
+    if (seams_.openTuning && !seams_.openTuning(*this, model_.Session(), values_, item)) {
+        QDialog::done(QDialog::Rejected);
+        return;
+    }
     ShowIndicators();
     Button(kTuningModeTopic).setDefault(true);
 }

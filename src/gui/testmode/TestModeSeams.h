@@ -18,8 +18,9 @@ namespace qtr::gui {
 // printing of the adjustment values. An empty seam leaves its part out.
 struct TestModeSeams {
     // Opens the tuning dialog of the item (0 to 14) over the panel, once the panel has read
-    // the adjustment values and selected the item on the radio; returns when it has closed.
-    using TuningOpener = std::function<void(QWidget& panel, RadioSession& session,
+    // the adjustment values and selected the item on the radio; returns when it has closed,
+    // false when the radio has been told to leave test mode (the panel then closes).
+    using TuningOpener = std::function<bool(QWidget& panel, RadioSession& session,
                                             testmode::TestModeValues& values, int itemIndex)>;
     // Shows the print dialog and prints the adjustment-value sheet of the values just read;
     // true when it was printed.

@@ -164,6 +164,7 @@ TEST_F(TestModePanelWindowTest, TheBusinessLineListsThirteenItemsAndStartsTheCho
     seams.openTuning = [&](QWidget&, RadioSession&, testmode::TestModeValues& values, int item) {
         opened.push_back(item);
         startedCode = values.currentItemCode;
+        return true;
     };
     gui::TestModeCommands::Register(Frame(), Link(), seams);
     int items = 0;

@@ -1,4 +1,4 @@
-#include "core/testmode/TestModeEntry.h"
+#include "core/app/TestModeEntry.h"
 
 #include "core/link/IdentityCheck.h"
 #include "core/link/RadioSession.h"

@@ -1,11 +1,11 @@
-#include "core/testmode/TestModePanelModel.h"
+#include "core/app/TestModePanelModel.h"
 
 #include "core/base/MessageCatalog.h"
 #include "core/link/RadioSession.h"
 #include "core/link/TestModeBytes.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/TestFrequencyFields.h"
-#include "core/testmode/TestModeEntry.h"
+#include "core/app/TestModeEntry.h"
 #include "core/testmode/TuningItems.h"
 
 namespace qtr::testmode {
