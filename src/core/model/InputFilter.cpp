@@ -35,6 +35,15 @@ std::optional<char> DtmfCharacter(char typed)
     return std::nullopt;
 }
 
+std::optional<char> HexDigit(char typed)
+{
+    if (typed >= 'a' && typed <= 'f')
+        return static_cast<char>(typed - 'a' + 'A');
+    if ((typed >= 'A' && typed <= 'F') || IsDigit(typed))
+        return typed;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, const std::string& remaining,
@@ -53,6 +62,10 @@ std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, cons
         return ToneCharacter(typed);
     case InputClass::DtmfCharacters:
         return DtmfCharacter(typed);
+    case InputClass::HexDigits:
+        return HexDigit(typed);
+    case InputClass::PrintableAscii:
+        return typed >= ' ' && typed <= '~' ? std::optional<char>(typed) : std::nullopt;
     }
     return std::nullopt;
 }
