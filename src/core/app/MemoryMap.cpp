@@ -1,6 +1,7 @@
 #include "core/app/MemoryMap.h"
 
 #include "core/model/InputFilter.h"
+#include "core/model/RadioState.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -73,6 +74,15 @@ GridCell Left(GridCell cell)
 {
     const std::size_t offset = OffsetOf(cell);
     return CellOf(offset == 0 ? 0 : offset - 1);
+}
+
+bool WriteImage(RadioState& state, const ImageBytes& edited)
+{
+    if (state.image == edited)
+        return false;
+    state.image = edited;
+    state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
+    return true;
 }
 
 } // namespace qtr::memorymap

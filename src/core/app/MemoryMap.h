@@ -1,10 +1,15 @@
 #pragma once
 
 #include "core/channels/GridCell.h"
+#include "core/model/ImageView.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+namespace qtr {
+class RadioState;
+}
 
 namespace qtr::memorymap {
 
@@ -35,5 +40,9 @@ std::uint8_t ByteOf(const std::string& cellText);
 // above; Left from column 1 at the next lower address. The first and last bytes stay.
 GridCell Right(GridCell cell);
 GridCell Left(GridCell cell);
+
+// OK: the edited bytes become the image; the windows hear of it when a byte changed.
+// True when one did.
+bool WriteImage(RadioState& state, const ImageBytes& edited);
 
 } // namespace qtr::memorymap

@@ -2,14 +2,19 @@
 
 #include "core/app/CommandIds.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/MemoryMapCommand.h"
 #include "gui/channels/ChannelFormView.h"
 #include "gui/channels/ChannelGridView.h"
 #include "gui/channels/ChannelWindows.h"
 #include "gui/channels/TestFrequencyView.h"
+#include "gui/features/EmbeddedMessageView.h"
 #include "gui/features/KeyAssignmentView.h"
 #include "gui/features/OptionalFeaturesView.h"
 #include "gui/features/ScanView.h"
+#include "gui/features/TreeViewCommand.h"
 #include "gui/link/LinkWindows.h"
+
+#include <QStatusBar>
 
 namespace qtr::gui {
 
@@ -23,6 +28,9 @@ void RegisterAllWindows(MainWindow& window, Workspace& app, HelpViewer& help, Ra
     window.RegisterEditor(kKeyAssignment, [&app, &help](MainWindow& frame) { return new KeyAssignmentView(app, help, frame); });
     window.RegisterEditor(kScanInformation, [&app, &help](MainWindow&) { return new ScanView(app, help); });
     window.RegisterEditor(kTestFrequency, [&app, &help](MainWindow&) { return new TestFrequencyView(app, help); });
+    window.RegisterEditor(kEmbeddedMessage, [&app, &help](MainWindow& frame) { return new EmbeddedMessageView(app, help, *frame.statusBar()); });
+    TreeViewCommand::Register(window);
+    RegisterMemoryMap(window);
     LinkWindows::Register(window, link);
 }
 
