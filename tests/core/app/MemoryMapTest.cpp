@@ -1,4 +1,5 @@
 #include "core/app/MemoryMap.h"
+#include "core/model/RadioState.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,23 @@ TEST(MemoryMapTest, RightAndLeftRunThroughTheAddressesAcrossRows)
     EXPECT_EQ(Left({10, 3}), (GridCell{10, 2}));
     EXPECT_EQ(Right({1, 16}), (GridCell{1, 16})); // the top row's last cell stays
     EXPECT_EQ(Left({64, 1}), (GridCell{64, 1}));  // and the bottom row's first
+}
+
+TEST(MemoryMapTest, WritingTheImageIsHeardOnlyWhenAByteChanged)
+{
+    RadioState state;
+    state.image.fill(0xFF);
+    state.MarkSaved();
+    std::vector<ImageNotice> heard;
+    const auto listening = state.notices.Subscribe([&](const ImageNotice& notice) { heard.push_back(notice); });
+    ImageBytes edited = state.image;
+    EXPECT_FALSE(WriteImage(state, edited));
+    EXPECT_TRUE(heard.empty());
+    edited[1000] = 0x05;
+    EXPECT_TRUE(WriteImage(state, edited));
+    EXPECT_EQ(state.image[1000], 0x05);
+    EXPECT_TRUE(state.IsModified());
+    EXPECT_EQ(heard, (std::vector<ImageNotice>{{ImageNotice::Kind::Changed, ImageReason::Edited}}));
 }
 
 } // namespace
