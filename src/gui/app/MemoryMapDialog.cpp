@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -88,6 +89,15 @@ MemoryMapDialog::MemoryMapDialog(const ImageBytes& image, const MessageCatalog& 
 
     SetCurrent({memorymap::kRowCount, 1});
     grid_->setFocus(Qt::OtherFocusReason);
+    FitToScreen();
+}
+
+// All sixteen columns and sixteen rows where the screen has room for them.
+void MemoryMapDialog::FitToScreen()
+{
+    const QSize wanted = sizeHint() + preferredGridSize_ - grid_->minimumSize();
+    const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen();
+    resize(wanted.boundedTo(shown->availableGeometry().size() * 9 / 10));
 }
 
 void MemoryMapDialog::BuildGrid()
@@ -107,14 +117,13 @@ void MemoryMapDialog::BuildGrid()
     }
     grid_->horizontalHeader()->setDefaultSectionSize(columnWidth);
     grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const int width = grid_->verticalHeader()->sizeHint().width() + memorymap::kColumnCount * columnWidth +
                       grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
     const int height = grid_->horizontalHeader()->sizeHint().height() + kVisibleRows * rowHeight + 2 * grid_->frameWidth();
-    grid_->setMinimumWidth(width);
-    grid_->resize(width, height);
-    grid_->setMinimumHeight(height / 2);
+    grid_->setMinimumSize(width / 2, height / 2);
+    preferredGridSize_ = QSize(width, height);
     grid_->installEventFilter(this);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         address_->setText(QString::fromStdString(memorymap::AddressText(MemoryMapModel::CellOf(current))));

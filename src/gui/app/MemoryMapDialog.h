@@ -39,6 +39,7 @@ protected:
 
 private:
     void BuildGrid();
+    void FitToScreen();
     void SetCurrent(GridCell cell);
     bool GridKey(const QKeyEvent& key);
     bool EditorKey(const QKeyEvent& key);
@@ -52,6 +53,7 @@ private:
     QLineEdit* address_;
     QLineEdit* editor_;
     GridCell editCell_;
+    QSize preferredGridSize_;
 };
 
 } // namespace qtr::gui

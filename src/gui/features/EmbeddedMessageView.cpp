@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -77,7 +78,7 @@ QLineEdit* EmbeddedMessageView::MakeLine()
     line->setFont(FixedPitchFont());
     line->setMaxLength(kLineLength);
     line->setMinimumWidth(line->fontMetrics().horizontalAdvance(QString(kLineLength, 'M')) + kFieldMargin);
-    line->setToolTip(acceptedCharacters_);
+    line->setToolTip(TipText());
     auto* filter = new TypedCharacterFilter(InputClass::PrintableAscii, kLineLength, *line, *line);
     connect(filter, &TypedCharacterFilter::CharacterRefused, this, [this, line] { ShowAcceptedCharacters(*line); });
     line->installEventFilter(this); // after the filter, so that this view sees the keys first
@@ -112,10 +113,16 @@ void EmbeddedMessageView::StoreChangedLines()
     storing_ = false;
 }
 
+// Wrapped, and every sign shown as itself ("<" and "&" are no markup here).
+QString EmbeddedMessageView::TipText() const
+{
+    return Qt::convertFromPlainText(acceptedCharacters_, Qt::WhiteSpaceNormal);
+}
+
 void EmbeddedMessageView::ShowAcceptedCharacters(QLineEdit& line)
 {
     statusBar_.showMessage(acceptedCharacters_, kHintMilliseconds);
-    QToolTip::showText(line.mapToGlobal(QPoint(0, line.height())), acceptedCharacters_, &line);
+    QToolTip::showText(line.mapToGlobal(QPoint(0, line.height())), TipText(), &line);
 }
 
 void EmbeddedMessageView::closeEvent(QCloseEvent* event)

@@ -39,6 +39,7 @@ private:
     void StoreChangedLines();
     void ShowLines();
     void ShowAcceptedCharacters(QLineEdit& line);
+    QString TipText() const;
 
     RadioState& state_;
     QStatusBar& statusBar_;

@@ -100,7 +100,7 @@ TEST_F(EmbeddedMessageWindowTest, AnAccentedLetterIsRefusedTypedOrPastedAndTheUs
     TypeAccented(); // "é"
     EXPECT_EQ(view.Line(0).text(), "JosE");
     EXPECT_EQ(Frame().statusBar()->currentMessage(), AcceptedCharacters());
-    EXPECT_EQ(view.Line(0).toolTip(), AcceptedCharacters());
+    EXPECT_TRUE(view.Line(0).toolTip().contains("&lt; = &gt;"));
     Frame().statusBar()->clearMessage();
     FocusOn(&view.Line(1));
     Paste(QString::fromUtf8("Jos\xC3\xA9 Mar\xC3\xAD" "a \xE4\xB8\xAD"));
