@@ -7,6 +7,7 @@
 #include "gui/features/EmbeddedMessageView.h"
 
 #include <QClipboard>
+#include <QFontInfo>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -53,7 +54,8 @@ TEST_F(EmbeddedMessageWindowTest, LinesAreStoredWhenLeftAndEnterWalksToClose)
     const ImageBytes before = State().image;
     auto& view = OpenMessage();
     EXPECT_EQ(Frame().EditorWindow(command::kEmbeddedMessage)->window()->windowTitle().isEmpty(), false);
-    EXPECT_EQ(view.Line(0).font().family(), gui::FixedPitchFont().family());
+    EXPECT_EQ(QFontInfo(view.Line(0).font()).family(), "Liberation Mono"); // the set-up installs it
+    EXPECT_TRUE(QFontInfo(view.Line(1).font()).fixedPitch());
     EXPECT_EQ(view.Line(0).maxLength(), 32);
     FocusOn(&view.Line(0));
     Type("HELLO");
