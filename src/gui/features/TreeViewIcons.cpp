@@ -1,7 +1,8 @@
 #include "gui/features/TreeViewIcons.h"
 
+#include "gui/app/ToolbarIcons.h"
+
 #include <QPainter>
-#include <QPixmap>
 
 #include <functional>
 
@@ -9,17 +10,9 @@ namespace qtr::gui {
 
 namespace {
 
-const QColor kOutline(70, 70, 80);
-
 QIcon Paint(const std::function<void(QPainter&)>& draw)
 {
-    QPixmap pixmap(kTreeIconSize, kTreeIconSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kOutline, 1));
-    draw(painter);
-    return QIcon(pixmap);
+    return PaintIcon(kTreeIconSize, 1, draw);
 }
 
 } // namespace
