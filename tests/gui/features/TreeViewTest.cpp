@@ -114,6 +114,10 @@ TEST_F(TreeViewTest, EnterOpensTheSelectedEditorAndPressesTheButtonWithTheFocus)
     QTest::keyClick(&tree.CloseButton(), Qt::Key_Return);
     Closed();
     EXPECT_EQ(Tree(), nullptr);
+    auto& again = OpenTree();
+    QTest::keyClick(&again.Tree(), Qt::Key_Escape); // closes as Close does
+    Closed();
+    EXPECT_EQ(Tree(), nullptr);
 }
 
 TEST_F(TreeViewTest, TreeViewOpensOneTreeAndCloseAllWindowsClosesIt)
