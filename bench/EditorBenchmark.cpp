@@ -1,13 +1,15 @@
 // Opening and closing each settings window (Optional Features, Key Assignment, Scan
-// Information, DTMF, Vantalink) on a 16-channel LMR model with every channel programmed,
-// against the 30 ms bound, on the offscreen platform.
+// Information, DTMF, Vantalink, Embedded Message) and opening the Memory Map on a 16-channel LMR model with
+// every channel programmed, against the 30 ms bound, on the offscreen platform.
 //
 //   bench_editors [runs]
 //
 // Settings go to a temporary folder.
 
 #include "core/app/CommandIds.h"
+#include "core/app/Workspace.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/MemoryMapDialog.h"
 
 #include "OffscreenBenchmark.h"
 
@@ -35,6 +37,20 @@ double OpenAndCloseMilliseconds(qtr::gui::MainWindow& frame, int commandId)
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
+// The Memory Map built on the image and shown, then closed with Cancel.
+double OpenMemoryMapMilliseconds(qtr::gui::MainWindow& frame)
+{
+    const auto start = std::chrono::steady_clock::now();
+    {
+        qtr::gui::MemoryMapDialog map(frame.App().state.image, frame.App().catalog, &frame);
+        map.show();
+        QCoreApplication::processEvents();
+        map.reject();
+    }
+    QCoreApplication::processEvents();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
 int Measure(qtr::gui::MainWindow& frame, int runs)
 {
     using namespace qtr::command;
@@ -42,13 +58,18 @@ int Measure(qtr::gui::MainWindow& frame, int runs)
                               {kKeyAssignment, "opening and closing Key Assignment"},
                               {kScanInformation, "opening and closing Scan Information"},
                               {kDtmf, "opening and closing DTMF"},
-                              {kVantalink, "opening and closing Vantalink"}};
+                              {kVantalink, "opening and closing Vantalink"},
+                              {kEmbeddedMessage, "opening and closing Embedded Message"}};
     for (const Editor& editor : editors) {
         std::vector<double> times;
         for (int i = 0; i < runs; ++i)
             times.push_back(OpenAndCloseMilliseconds(frame, editor.commandId));
         bench::Report(editor.name, times);
     }
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i)
+        times.push_back(OpenMemoryMapMilliseconds(frame));
+    bench::Report("opening the Memory Map", times);
     return 0;
 }
 

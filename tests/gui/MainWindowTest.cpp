@@ -1,6 +1,8 @@
 #include "GuiHarness.h"
+#include "TempFolder.h"
 
 #include "core/app/CommandIds.h"
+#include "core/base/HelpFile.h"
 #include "gui/app/MdiClientArea.h"
 #include "gui/app/QtHelpViewer.h"
 
@@ -11,6 +13,8 @@
 #include <QToolBar>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace qtr {
 namespace {
@@ -227,6 +231,13 @@ TEST_F(MainFrameHelpTest, F1InAnEditorShowsTheEditorsTopic)
     Trigger(command::kTestFrequency);
     QTest::keyClick(&Frame(), Qt::Key_F1);
     EXPECT_EQ(ShownPage(), "157.html");
+    // The embedded message has a page now: help pages without it stand for an editor without one.
+    const test::TempFolder folder;
+    const std::filesystem::path built = std::filesystem::path(harness.App().help.PageFolder()).parent_path();
+    const std::filesystem::path pages = folder.File(built.filename().string());
+    std::filesystem::copy(built, pages);
+    std::filesystem::remove(pages / "159.html");
+    harness.App().help = HelpFile(folder.File("qtr31x"), 'e', harness.App().state.LineLetter());
     Trigger(command::kEmbeddedMessage);
     QTest::keyClick(&Frame(), Qt::Key_F1);
     EXPECT_EQ(ShownPage(), "128.html"); // no page of its own: the main window's

@@ -73,7 +73,7 @@ bool CommitsTypedValue(int commandId)
 {
     using namespace command;
     return commandId == kSave || commandId == kSaveAs || commandId == kWriteToRadio || commandId == kNew ||
-           commandId == kOpen;
+           commandId == kOpen || commandId == kMemoryMap;
 }
 
 const std::vector<ToolbarButton>& ToolbarButtons()

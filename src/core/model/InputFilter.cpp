@@ -45,6 +45,15 @@ std::optional<char> DigitOrWildcard(char typed, const std::string& remaining)
     return IsDigit(typed) && onlyDigits ? std::optional<char>(typed) : std::nullopt;
 }
 
+std::optional<char> HexDigit(char typed)
+{
+    if (typed >= 'a' && typed <= 'f')
+        return static_cast<char>(typed - 'a' + 'A');
+    if ((typed >= 'A' && typed <= 'F') || IsDigit(typed))
+        return typed;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, const std::string& remaining,
@@ -65,6 +74,10 @@ std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, cons
         return DtmfCharacter(typed);
     case InputClass::DigitsOrWildcard:
         return DigitOrWildcard(typed, remaining);
+    case InputClass::HexDigits:
+        return HexDigit(typed);
+    case InputClass::PrintableAscii:
+        return typed >= ' ' && typed <= '~' ? std::optional<char>(typed) : std::nullopt;
     }
     return std::nullopt;
 }

@@ -14,6 +14,8 @@ enum class InputClass {
     ToneCharacters, // digits, ".", "D", "I", "N"; lower-case "d", "i", "n" become upper case
     DtmfCharacters, // digits, "A" to "D", "*", "#"; lower-case "a" to "d" become upper case
     DigitsOrWildcard, // digits, or a lone "A" (a typed "a" too) for "any"; no digit joins an "A"
+    HexDigits,      // digits, "A" to "F"; lower-case "a" to "f" become upper case
+    PrintableAscii, // space to "~": what the radio's display shows, no accented letters
 };
 
 // The character a field of the class takes for a typed one, or nothing when it refuses

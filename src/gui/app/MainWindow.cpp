@@ -247,6 +247,7 @@ void MainWindow::CloseAllEditors()
     const auto open = openEditors_;
     for (const auto& entry : open)
         entry.second->close();
+    emit AllEditorsClosed();
 }
 
 // "[*]" after the document name shows as "*" while the image has unsaved changes.

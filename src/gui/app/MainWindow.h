@@ -81,6 +81,8 @@ public:
 
 signals:
     void CommandHandled(int commandId);
+    // Close All Windows and every replacement of the image closed the editors.
+    void AllEditorsClosed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

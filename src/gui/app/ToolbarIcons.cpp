@@ -20,13 +20,7 @@ using Drawing = std::function<void(QPainter&)>;
 
 QIcon Paint(const Drawing& draw)
 {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kOutline, 1.5));
-    draw(painter);
-    return QIcon(pixmap);
+    return PaintIcon(kSize, 1.5, draw);
 }
 
 void Page(QPainter& p)
@@ -114,6 +108,17 @@ void Information(QPainter& p)
 }
 
 } // namespace
+
+QIcon PaintIcon(int size, qreal penWidth, const std::function<void(QPainter&)>& draw)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kOutline, penWidth));
+    draw(painter);
+    return QIcon(pixmap);
+}
 
 QIcon CommandIcon(int commandId)
 {

@@ -5,18 +5,23 @@
 #include "core/link/RadioSession.h"
 #include "core/testmode/TestModeValues.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/MemoryMapCommand.h"
 #include "gui/channels/ChannelFormView.h"
 #include "gui/channels/ChannelGridView.h"
 #include "gui/channels/ChannelWindows.h"
 #include "gui/channels/TestFrequencyView.h"
 #include "gui/features/DtmfView.h"
+#include "gui/features/EmbeddedMessageView.h"
 #include "gui/features/KeyAssignmentView.h"
 #include "gui/features/OptionalFeaturesView.h"
 #include "gui/features/ScanView.h"
+#include "gui/features/TreeViewCommand.h"
 #include "gui/features/VantalinkView.h"
 #include "gui/link/LinkWindows.h"
 #include "gui/testmode/TestModeCommands.h"
 #include "gui/testmode/TuningProcedureDialogs.h"
+
+#include <QStatusBar>
 
 namespace qtr::gui {
 
@@ -32,6 +37,9 @@ void RegisterAllWindows(MainWindow& window, Workspace& app, HelpViewer& help, Ra
     window.RegisterEditor(kTestFrequency, [&app, &help](MainWindow&) { return new TestFrequencyView(app, help); });
     window.RegisterEditor(kDtmf, [&app, &help](MainWindow&) { return new DtmfView(app, help); });
     window.RegisterEditor(kVantalink, [&app, &help](MainWindow&) { return new VantalinkView(app, help); });
+    window.RegisterEditor(kEmbeddedMessage, [&app, &help](MainWindow& frame) { return new EmbeddedMessageView(app, help, *frame.statusBar()); });
+    TreeViewCommand::Register(window);
+    RegisterMemoryMap(window);
     LinkWindows::Register(window, link);
     TestModeSeams testMode;
     testMode.openTuning = [&app, &help](QWidget& panel, RadioSession& session, testmode::TestModeValues& values, int item) {

@@ -76,6 +76,8 @@ bool TypedCharacterFilter::FilterKey(const QKeyEvent& key)
         return false;
     if (accepted)
         edit_.insert(QString(QChar(*accepted)));
+    else if (!OfTheClass(std::string(1, typed)))
+        emit CharacterRefused();
     return true;
 }
 
@@ -136,12 +138,20 @@ void TypedCharacterFilter::PasteClipboard()
 
 bool TypedCharacterFilter::InsertFiltered(const QString& text)
 {
+    const std::string typed = text.toStdString();
     const std::string kept =
-        FilterTypedText(inputClass_, text.toStdString(), RemainingText(), static_cast<std::size_t>(maxLength_));
+        FilterTypedText(inputClass_, typed, RemainingText(), static_cast<std::size_t>(maxLength_));
+    if (!OfTheClass(typed))
+        emit CharacterRefused();
     if (kept.empty())
         return false;
     edit_.insert(QString::fromStdString(kept));
     return true;
+}
+
+bool TypedCharacterFilter::OfTheClass(const std::string& text) const
+{
+    return FilterTypedText(inputClass_, text, {}, text.size()).size() == text.size();
 }
 
 std::string TypedCharacterFilter::RemainingText() const

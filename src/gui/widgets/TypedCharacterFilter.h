@@ -22,6 +22,10 @@ class TypedCharacterFilter : public QObject {
 public:
     TypedCharacterFilter(InputClass inputClass, int maxLength, QWidget& watched, QLineEdit& edit);
 
+signals:
+    // A typed or pasted character is not of the class (a full field is no refusal).
+    void CharacterRefused();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -35,6 +39,7 @@ private:
     bool InsertFiltered(const QString& text);
     void PasteClipboard();
     std::string RemainingText() const;
+    bool OfTheClass(const std::string& text) const;
 
     InputClass inputClass_;
     int maxLength_;

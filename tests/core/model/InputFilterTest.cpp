@@ -51,5 +51,17 @@ TEST(InputFilterTest, PastedTextKeepsWhatTypingItWouldKeep)
     EXPECT_EQ(FilterTypedText(InputClass::Digits, "\xc3\xa9" "12", "", 2), "12"); // UTF-8 bytes are refused
 }
 
+TEST(InputFilterTest, HexDigitsBecomeUpperCaseAndMessageTextTakesPrintableAsciiOnly)
+{
+    EXPECT_EQ(FilterTypedText(InputClass::HexDigits, "0aF9gx-", "", 8), "0AF9");
+    EXPECT_EQ(FilterTypedCharacter(InputClass::HexDigits, 'c', "1", 2), 'C');
+    EXPECT_EQ(FilterTypedCharacter(InputClass::HexDigits, '1', "1C", 2), std::nullopt);
+    EXPECT_EQ(FilterTypedText(InputClass::PrintableAscii, "Jos\xc3\xa9 #1~", "", 32), "Jos #1~");
+    EXPECT_EQ(FilterTypedCharacter(InputClass::PrintableAscii, ' ', "", 32), ' ');
+    EXPECT_EQ(FilterTypedCharacter(InputClass::PrintableAscii, '\x7f', "", 32), std::nullopt);
+    EXPECT_EQ(FilterTypedCharacter(InputClass::PrintableAscii, '\t', "", 32), std::nullopt);
+    EXPECT_EQ(FilterTypedText(InputClass::PrintableAscii, std::string(40, 'A'), "", 32).size(), 32U);
+}
+
 } // namespace
 } // namespace qtr

@@ -1,0 +1,164 @@
+#include "gui/features/EmbeddedMessageView.h"
+
+#include "core/app/Workspace.h"
+#include "core/features/EmbeddedMessage.h"
+#include "core/model/MessageFields.h"
+#include "gui/app/CatalogText.h"
+#include "gui/app/EditorSubWindow.h"
+#include "gui/app/FixedPitchFont.h"
+#include "gui/widgets/EditorButtonRow.h"
+#include "gui/widgets/FocusLeaveWatcher.h"
+#include "gui/widgets/TypedCharacterFilter.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kTitleId = 3002109;
+constexpr int kAcceptedCharactersId = 3900550;
+constexpr int kHelpTopic = 159;
+constexpr int kLineLength = static_cast<int>(message::kLineLength);
+constexpr int kHintMilliseconds = 10000;
+constexpr int kFieldMargin = 16;
+
+bool IsEnter(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+// Each byte one character, as the Open dialog's preview shows the lines too.
+QString ShownText(const std::string& line)
+{
+    return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+}
+
+} // namespace
+
+EmbeddedMessageView::EmbeddedMessageView(Workspace& app, HelpViewer& help, QStatusBar& statusBar, QWidget* parent)
+    : QWidget(parent), state_(app.state), statusBar_(statusBar),
+      acceptedCharacters_(CatalogText(app.catalog, kAcceptedCharactersId))
+{
+    setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* focusWatcher = new FocusLeaveWatcher(this);
+    for (QLineEdit*& line : lines_) {
+        line = MakeLine();
+        focusWatcher->Watch(*line);
+        layout->addWidget(line);
+    }
+    connect(focusWatcher, &FocusLeaveWatcher::Left, this, &EmbeddedMessageView::StoreChangedLines);
+    auto* buttons = new EditorButtonRow(*this, app.catalog, help, kHelpTopic);
+    buttons->addStretch();
+    close_ = &buttons->CloseButton();
+    help_ = &buttons->HelpButton();
+    close_->installEventFilter(this);
+    help_->installEventFilter(this);
+    layout->addLayout(buttons);
+    ShowLines();
+    setFocusProxy(lines_[0]);
+    imageNotices_ = app.state.notices.Subscribe([this](const ImageNotice& notice) {
+        const bool linesMayDiffer = notice.reason != ImageReason::Saved && notice.reason != ImageReason::WrittenToRadio;
+        if (notice.kind == ImageNotice::Kind::Changed && linesMayDiffer && !storing_)
+            ShowLines();
+    });
+}
+
+QLineEdit* EmbeddedMessageView::MakeLine()
+{
+    auto* line = new QLineEdit(this);
+    line->setFont(FixedPitchFont());
+    line->setMaxLength(kLineLength);
+    line->setMinimumWidth(line->fontMetrics().horizontalAdvance(QString(kLineLength, 'M')) + kFieldMargin);
+    line->setToolTip(TipText());
+    auto* filter = new TypedCharacterFilter(InputClass::PrintableAscii, kLineLength, *line, *line);
+    connect(filter, &TypedCharacterFilter::CharacterRefused, this, [this, line] { ShowAcceptedCharacters(*line); });
+    line->installEventFilter(this); // after the filter, so that this view sees the keys first
+    return line;
+}
+
+void EmbeddedMessageView::ShowLines()
+{
+    for (int line = 0; line < message::kLineCount; ++line) {
+        lines_[line]->setText(ShownText(message::ReadLine(state_.image, line)));
+        lines_[line]->setModified(false);
+    }
+}
+
+// A line the user did not change keeps its bytes as they are.
+void EmbeddedMessageView::StoreChangedLines()
+{
+    bool changed = false;
+    for (int line = 0; line < message::kLineCount; ++line) {
+        if (!lines_[line]->isModified())
+            continue;
+        changed = message::StoreLine(state_.image, line, lines_[line]->text().toStdString()) || changed;
+        const QString stored = ShownText(message::ReadLine(state_.image, line));
+        if (lines_[line]->text() != stored)
+            lines_[line]->setText(stored);
+        lines_[line]->setModified(false);
+    }
+    if (!changed)
+        return;
+    storing_ = true;
+    state_.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
+    storing_ = false;
+}
+
+// Wrapped, and every sign shown as itself ("<" and "&" are no markup here).
+QString EmbeddedMessageView::TipText() const
+{
+    return Qt::convertFromPlainText(acceptedCharacters_, Qt::WhiteSpaceNormal);
+}
+
+void EmbeddedMessageView::ShowAcceptedCharacters(QLineEdit& line)
+{
+    statusBar_.showMessage(acceptedCharacters_, kHintMilliseconds);
+    QToolTip::showText(line.mapToGlobal(QPoint(0, line.height())), TipText(), &line);
+}
+
+void EmbeddedMessageView::closeEvent(QCloseEvent* event)
+{
+    if (!EditorSubWindow::ClosingWithProgram(*this))
+        StoreChangedLines();
+    imageNotices_ = {}; // a closed window shows nothing until it is deleted
+    QWidget::closeEvent(event);
+}
+
+bool EmbeddedMessageView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && KeyPressed(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// Enter goes from line 1 to line 2 (its text selected) and on to Close, and presses a button.
+// Shift+Insert pastes nothing here.
+bool EmbeddedMessageView::KeyPressed(QObject* watched, const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_Insert && key.modifiers() == Qt::ShiftModifier)
+        return watched == lines_[0] || watched == lines_[1];
+    if (!IsEnter(key))
+        return false;
+    if (auto* button = qobject_cast<QPushButton*>(watched)) {
+        button->click();
+    } else if (watched == lines_[0]) {
+        lines_[1]->setFocus(Qt::TabFocusReason);
+        lines_[1]->selectAll();
+    } else if (watched == lines_[1]) {
+        close_->setFocus(Qt::TabFocusReason);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace qtr::gui

@@ -1,0 +1,92 @@
+#include "gui/features/TreeViewWindow.h"
+
+#include "core/app/EditorTable.h"
+#include "core/app/Workspace.h"
+#include "core/base/CommonMessages.h"
+#include "core/base/HelpViewer.h"
+#include "gui/app/CatalogText.h"
+#include "gui/app/MainWindow.h"
+#include "gui/features/TreeViewIcons.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kTitleId = 3002123;
+constexpr int kHelpTopic = 194;
+constexpr int kCommandRole = Qt::UserRole;
+
+} // namespace
+
+TreeViewWindow::TreeViewWindow(MainWindow& frame, HelpViewer& help)
+    : QDialog(&frame), frame_(frame), tree_(new QTreeWidget(this)),
+      close_(new QPushButton(CatalogText(frame.App().catalog, msg::kClose), this)),
+      help_(new QPushButton(CatalogText(frame.App().catalog, msg::kHelp), this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(CatalogText(frame.App().catalog, kTitleId, 1));
+    tree_->setHeaderHidden(true);
+    tree_->setIconSize(QSize(kTreeIconSize, kTreeIconSize));
+    tree_->setExpandsOnDoubleClick(false);
+    Fill();
+    for (QPushButton* button : {close_, help_})
+        button->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(close_);
+    buttons->addWidget(help_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tree_);
+    layout->addLayout(buttons);
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, &TreeViewWindow::Activate);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    const auto showHelp = [&help] { help.ShowHelpTopic(kHelpTopic); };
+    connect(help_, &QPushButton::clicked, this, showHelp);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, showHelp);
+}
+
+void TreeViewWindow::Fill()
+{
+    Workspace& app = frame_.App();
+    auto* root = new QTreeWidgetItem(tree_, {FromUtf8(app.state.ModelName())});
+    root->setIcon(0, TreeModelIcon());
+    for (const EditorInfo& editor : ListedEditors(app.state.LineLetter())) {
+        auto* item = new QTreeWidgetItem(root, {CatalogText(app.catalog, editor.titleId, 1)});
+        item->setIcon(0, TreeEditorIcon());
+        item->setData(0, kCommandRole, editor.commandId);
+    }
+    root->setExpanded(true);
+    tree_->setCurrentItem(root);
+}
+
+void TreeViewWindow::Activate(QTreeWidgetItem* item)
+{
+    const int commandId = item ? item->data(0, kCommandRole).toInt() : 0;
+    if (commandId == 0)
+        return;
+    frame_.OnCommand(commandId);
+    activateWindow();
+    tree_->setFocus(Qt::OtherFocusReason);
+}
+
+// Enter on a button presses it; anywhere else it opens the selected editor.
+void TreeViewWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+        button->click();
+    else
+        Activate(tree_->currentItem());
+}
+
+} // namespace qtr::gui

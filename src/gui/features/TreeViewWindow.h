@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace qtr {
+class HelpViewer;
+} // namespace qtr
+
+namespace qtr::gui {
+
+class MainWindow;
+
+// The Tree View: a small modeless window listing the model's editors under the model's
+// name. A double click or Enter on an editor opens it (or brings it to the front) through
+// the main window's command, and the focus comes back to the tree.
+class TreeViewWindow : public QDialog {
+    Q_OBJECT
+public:
+    TreeViewWindow(MainWindow& frame, HelpViewer& help);
+
+    QTreeWidget& Tree() const { return *tree_; }
+    QPushButton& CloseButton() const { return *close_; }
+    QPushButton& HelpButton() const { return *help_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Fill();
+    void Activate(QTreeWidgetItem* item);
+
+    MainWindow& frame_;
+    QTreeWidget* tree_;
+    QPushButton* close_;
+    QPushButton* help_;
+};
+
+} // namespace qtr::gui
