@@ -91,9 +91,10 @@ TEST_F(TreeViewTest, ADoubleClickOpensTheEditorOrBringsItToTheFrontAndTheFocusCo
     EXPECT_EQ(Frame().EditorView(command::kKeyAssignment), keys);
     EXPECT_EQ(Frame().ChildWindowCount(), open);
 
-    DoubleClick(tree, Item(tree, 3013023)); // DTMF: not built here, nothing opens
-    DoubleClick(tree, Root(tree));          // the model carries no command
-    EXPECT_EQ(Frame().ChildWindowCount(), open);
+    DoubleClick(tree, Item(tree, 3013023)); // DTMF, offered on LMR models
+    EXPECT_NE(Frame().EditorView(command::kDtmf), nullptr);
+    DoubleClick(tree, Root(tree)); // the model carries no command
+    EXPECT_EQ(Frame().ChildWindowCount(), open + 1);
 }
 
 TEST_F(TreeViewTest, EnterOpensTheSelectedEditorAndPressesTheButtonWithTheFocus)
