@@ -90,8 +90,9 @@ const char* SimCommandLine::Usage()
            "  --image  a data file whose image is the radio's memory\n"
            "  --fault  steps: handshake identity identity-confirm read-block read-confirm write-block end\n"
            "           serial serial-confirm info info-confirm; kinds: silence wrong-byte nak short long\n"
-           "           stray-byte bad-checksum hang-up; SKIP answers go right first, COUNT (0: all) go\n"
-           "           wrong, a hang-up comes after BYTES bytes of the answer\n"
+           "           stray-byte bad-checksum hang-up stores-other; SKIP answers go right first, COUNT\n"
+           "           (0: all) go wrong, a hang-up comes after BYTES bytes of the answer, stores-other\n"
+           "           acknowledges a written block but keeps it altered\n"
            "  --save   writes the radio's memory to a data file when the simulator stops\n";
 }
 

@@ -45,6 +45,7 @@ constexpr IdRange kOwnRanges[] = {
     {3900101, 3900115, 1}, // radio link: port problems, demo radio, transfer guidance and steps
     {3900200, 3900205, 1}, // buttons with access keys, help window, labels and the date
     {3900400, 3900404, 1}, // damaged data files
+    {3900750, 3900758, 1}, // verified writes, backups, recovery and their Setup options
 };
 
 void AppendRanges(std::vector<int>& ids, std::span<const IdRange> ranges)
