@@ -23,6 +23,7 @@ namespace qtr::gui {
 
 class DemoRadio;
 class MainWindow;
+class RecoveryKeeper;
 struct DesktopSeams;
 
 // The desktop program from start-up to exit: the program's state, its help, its one radio
@@ -58,6 +59,7 @@ public:
     QtHelpViewer& Help() { return help_; }
     RadioLink& Link() { return link_; }
     MainWindow* Window() const { return window_.get(); }
+    RecoveryKeeper* Recovery() const { return recovery_.get(); }
 
 private:
     void StartDemoRadio();
@@ -77,6 +79,7 @@ private:
     RadioLink link_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<DemoRadio> demo_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
 };
 
 } // namespace qtr::gui
