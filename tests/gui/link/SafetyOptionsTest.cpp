@@ -94,6 +94,20 @@ TEST_F(SafetyOptionsTest, AWriteKeepsTheRadiosImageFirstAndAMismatchIsToldWithIt
     EXPECT_EQ(Backups().size(), 2u);
 }
 
+TEST_F(SafetyOptionsTest, AReadWhoseBackupCannotBeKeptStillBecomesTheDocumentAndSaysWhy)
+{
+    const auto profile = LmrUhfRadio();
+    StartRadio(profile);
+    test::TempFolder folder;
+    test::TempFolder::WriteBytes(folder.File("file"), {1});
+    App().safety.backupFolder = folder.File("file/backups");
+    Read();
+    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3370001, TransferSafety::kReadNotKeptId}));
+    EXPECT_EQ(harness.prompter.asked.back().icon, Icon::Warning);
+    EXPECT_NE(harness.prompter.asked.back().detail.find(folder.File("file/backups/P8100-")), std::string::npos);
+    EXPECT_EQ(App().state.currentModel, profile.identity);
+}
+
 TEST_F(SafetyOptionsTest, TheOpenDialogReachesTheBackupsFolder)
 {
     gui::DataFileDialog dialog(gui::DataFileDialog::Purpose::Open, App().catalog, QFont(), QString(), "*.dat");
