@@ -48,26 +48,25 @@ protected:
         fs::remove_all(gui::ProgramDataFolder(), ignored);
     }
     static std::string CopyPath() { return gui::ProgramDataFolder() + "/recovery.dat"; }
-    // Events are handled until the copy is there, or the time is up.
-    static bool CopyAppears(std::chrono::milliseconds within)
+    // Events are handled until `done` says so, or the time (a few looks at the copy) is up.
+    static bool Eventually(const std::function<bool()>& done)
     {
-        const auto deadline = std::chrono::steady_clock::now() + within;
-        while (!fs::exists(CopyPath()) && std::chrono::steady_clock::now() < deadline) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(3 * RecoveryCopy::kWriteDelayMs);
+        while (!done() && std::chrono::steady_clock::now() < deadline) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
-        return fs::exists(CopyPath());
+        return done();
     }
+    static bool CopyAppears() { return Eventually([] { return fs::exists(CopyPath()); }); }
     // Runs a program, changes its image, and leaves it as a crash would once the copy is kept.
     ImageBytes CrashWithUnsavedChanges()
     {
         Program crashed;
         crashed.Start();
         ImageView(crashed.App().state.image).SetText(768, "UNSAVED WORK");
-        crashed.App().state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
-        EXPECT_TRUE(crashed.app.Recovery()->UpdatePending());
-        EXPECT_FALSE(fs::exists(CopyPath())); // not at once: a few seconds after the change
-        EXPECT_TRUE(CopyAppears(std::chrono::milliseconds(3 * RecoveryCopy::kWriteDelayMs)));
+        EXPECT_FALSE(fs::exists(CopyPath())); // not at once: within a few seconds of the change
+        EXPECT_TRUE(CopyAppears());
         return crashed.App().state.image;
     }
 };
@@ -106,8 +105,7 @@ TEST_F(RecoveryTest, ANormalExitOrADeclinedOfferLeavesNoCopy)
     EXPECT_FALSE(fs::exists(CopyPath()));
 
     ImageView(declined.App().state.image).SetText(768, "MORE WORK");
-    declined.App().state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
-    ASSERT_TRUE(CopyAppears(std::chrono::milliseconds(3 * RecoveryCopy::kWriteDelayMs)));
+    ASSERT_TRUE(CopyAppears());
     declined.app.Exit();
     EXPECT_FALSE(fs::exists(CopyPath()));
 
@@ -115,6 +113,21 @@ TEST_F(RecoveryTest, ANormalExitOrADeclinedOfferLeavesNoCopy)
     after.Start();
     EXPECT_TRUE(after.prompter.asked.empty());
     after.app.Exit();
+}
+
+TEST_F(RecoveryTest, TheCopyFollowsLaterChangesAndGoesWhenTheyAreUndone)
+{
+    Program program;
+    program.Start();
+    RadioState& state = program.App().state;
+    ImageView(state.image).SetText(768, "FIRST");
+    ASSERT_TRUE(CopyAppears());
+    ImageView(state.image).SetText(768, "SECOND");
+    EXPECT_TRUE(Eventually([&state] { return datafile::Read(CopyPath()).image == state.image; }));
+
+    state.image = state.saved;
+    EXPECT_TRUE(Eventually([] { return !fs::exists(CopyPath()); }));
+    program.app.Exit();
 }
 
 TEST_F(RecoveryTest, ADamagedCopyIsSetAsideAndTheProgramStartsAsUsual)

@@ -27,19 +27,24 @@ std::string RecoveryCopy::Path() const
 void RecoveryCopy::Update()
 {
     if (!app_.document.IsModified()) {
-        Remove();
+        if (written_)
+            Remove();
         return;
     }
+    if (written_ == app_.state.image)
+        return;
     std::error_code ignored;
     fs::create_directories(folder_, ignored);
-    // A copy that cannot be written leaves the last one in place; the next change tries again.
-    static_cast<void>(datafile::Write(Path(), app_.state.image, datafile::MagicFor(app_.state.image)));
+    // A copy that cannot be written leaves the last one in place; the next look tries again.
+    if (!datafile::Write(Path(), app_.state.image, datafile::MagicFor(app_.state.image)))
+        written_ = app_.state.image;
 }
 
 void RecoveryCopy::Remove()
 {
     std::error_code ignored;
     fs::remove(Path(), ignored);
+    written_.reset();
 }
 
 bool RecoveryCopy::OfferAtStart(const std::tm& now)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/model/ImageView.h"
+
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace qtr {
@@ -8,9 +11,9 @@ namespace qtr {
 class Workspace;
 
 // The copy of a document with unsaved changes kept against a crash, in the program's own
-// data folder. It is brought up to date a few seconds after a change (never more often),
-// and removed once the changes are saved or gone and at a normal exit; one found at
-// start-up means the program did not end normally, and is offered back.
+// data folder. Looked at every few seconds, it is written when the image has changed since
+// the last look, and removed once the changes are saved or gone and at a normal exit; one
+// found at start-up means the program did not end normally, and is offered back.
 class RecoveryCopy {
 public:
     static constexpr int kWriteDelayMs = 3000;
@@ -20,7 +23,8 @@ public:
     RecoveryCopy(Workspace& app, std::string folder) : app_(app), folder_(std::move(folder)) {}
 
     std::string Path() const;
-    // Written (atomically) while the document has unsaved changes, removed otherwise.
+    // Written (atomically) while the document has unsaved changes the copy does not hold yet,
+    // removed once there are none.
     void Update();
     void Remove();
     // At start-up: a copy left behind is offered; Yes makes it the document, modified and
@@ -34,6 +38,7 @@ private:
 
     Workspace& app_;
     std::string folder_;
+    std::optional<ImageBytes> written_; // what the copy holds
 };
 
 } // namespace qtr

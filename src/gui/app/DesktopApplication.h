@@ -59,7 +59,6 @@ public:
     QtHelpViewer& Help() { return help_; }
     RadioLink& Link() { return link_; }
     MainWindow* Window() const { return window_.get(); }
-    RecoveryKeeper* Recovery() const { return recovery_.get(); }
 
 private:
     void StartDemoRadio();

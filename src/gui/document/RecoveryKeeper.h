@@ -12,19 +12,16 @@ class Workspace;
 
 namespace qtr::gui {
 
-// Keeps the recovery copy in step with the document: a change starts the timer (a running
-// one is left to run, so the copy is written at most every few seconds), a save removes it.
+// Keeps the recovery copy in step with the document: it is looked at every few seconds, so
+// that every change is caught whichever window made it, and removed at once by a save.
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 public:
     RecoveryKeeper(Workspace& app, const std::string& folder, QObject* parent = nullptr);
 
     RecoveryCopy& Copy() { return copy_; }
-    bool UpdatePending() const { return timer_.isActive(); }
 
 private:
-    void Noticed(const ImageNotice& notice);
-
     RecoveryCopy copy_;
     QTimer timer_;
     ImageNotifier::Subscription notices_;
