@@ -11,7 +11,7 @@ namespace qtr::cli {
 class CliArguments {
 public:
     // Options that take no value.
-    static bool IsFlag(const std::string& name) { return name == "force" || name == "help" || name == "version"; }
+    static bool IsFlag(const std::string& name) { return name == "force" || name == "help" || name == "version" || name == "verify"; }
 
     static std::optional<CliArguments> Parse(const std::vector<std::string>& words, std::string& error);
 

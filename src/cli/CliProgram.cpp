@@ -1,5 +1,6 @@
 #include "cli/CliProgram.h"
 
+#include "cli/CloneVerb.h"
 #include "cli/QuietProgress.h"
 #include "core/base/ProgramVersion.h"
 #include "core/channels/ChannelGridText.h"
@@ -30,10 +31,16 @@ constexpr const char* kUsage =
     "      Writes the data file of a new document for the model (File New, then Save As).\n"
     "  qtr31x-cli show FILE\n"
     "      Prints the model, the programmed channels and the other settings of a data file.\n"
-    "  qtr31x-cli read --port <n|device> [--retries N] [--force] FILE\n"
-    "      Reads the radio on the port (Read from Radio) into a new data file.\n"
-    "  qtr31x-cli write --port <n|device> [--retries N] FILE\n"
-    "      Writes a data file to the radio on the port (Write to Radio).\n"
+    "  qtr31x-cli read --port <n|device> [--retries N] [--force] [--backup DIR] FILE\n"
+    "      Reads the radio on the port (Read from Radio) into a new data file; --backup also\n"
+    "      keeps a copy in DIR.\n"
+    "  qtr31x-cli write --port <n|device> [--retries N] [--verify] [--backup DIR] FILE\n"
+    "      Writes a data file to the radio on the port (Write to Radio); --verify reads back\n"
+    "      what was written, --backup first keeps the radio's memory in DIR.\n"
+    "  qtr31x-cli clone --port <n|device> FILE [--log LOG.csv] [--verify]\n"
+    "      Writes the file to one radio after another on the port, Enter between two radios,\n"
+    "      end of input to stop; refuses a radio of another model, line, band or channel\n"
+    "      class; --log appends a CSV row per radio.\n"
     "  qtr31x-cli info --port <n|device> [--retries N]\n"
     "      Prints what the radio on the port says about itself (Radio Information).\n"
     "  qtr31x-cli adjustments --port <n|device> [--retries N] [--format text|csv]\n"
@@ -42,6 +49,7 @@ constexpr const char* kUsage =
     "Port n is the device named by the setting Ports/COMn of the desktop program (read from\n"
     "$XDG_CONFIG_HOME or ~/.config, HALVERN/QTR31X.conf), else /dev/ttyUSB{n-1}; a path names\n"
     "the device itself. A failed exchange with the radio is tried again N times (default 0).\n"
+    "Backups are named <model code>-<serial or unknown>-<YYYYmmdd-HHMMSS>.dat, never replacing a file.\n"
     "\n"
     "Models: 0 \"RB-7100 LMR (VHF)\", 1 \"RB-7100L LMR (VHF)\", 2 \"RB-8100 LMR (UHF)\",\n"
     "        3 \"RB-8100L LMR (UHF)\", 4 \"RB-7100 Parlane (VHF)\", 5 \"RB-7100L Parlane (VHF)\",\n"
@@ -65,8 +73,8 @@ std::optional<int> WholeNumber(const std::string& text)
 
 } // namespace
 
-CliProgram::CliProgram(const std::string& programFolder, std::ostream& out, std::ostream& err)
-    : out_(out), err_(err), programFolder_(programFolder), console_(err), prompter_(console_, err),
+CliProgram::CliProgram(const std::string& programFolder, std::ostream& out, std::ostream& err, std::istream& in)
+    : out_(out), err_(err), in_(in), programFolder_(programFolder), console_(err), prompter_(console_, err),
       app_(prompter_, *this, shell_), settings_(IniSettingsFile::DefaultPath()), ports_(settings_)
 {
     console_.UseCatalog(app_.catalog);
@@ -99,6 +107,8 @@ int CliProgram::Run(const std::vector<std::string>& words)
         return Info(*arguments);
     if (arguments->Verb() == "adjustments")
         return Adjustments(*arguments);
+    if (arguments->Verb() == "clone")
+        return CloneVerb(*this).Run(*arguments);
     return Fail("unknown command \"" + arguments->Verb() + "\" (try qtr31x-cli --help)");
 }
 
@@ -224,10 +234,18 @@ std::optional<std::string> CliProgram::PrepareLink(const CliArguments& arguments
     return std::nullopt;
 }
 
-bool CliProgram::Transfer(TransferDialogModel::Direction direction)
+bool CliProgram::Transfer(TransferDialogModel::Direction direction, const CliArguments& arguments, bool& kept)
 {
+    const bool reading = direction == TransferDialogModel::Direction::Read;
+    const auto folder = arguments.Option("backup");
     TransferDialogModel transfer(app_, link_, progress_, direction);
-    return transfer.Start();
+    transfer.UseSafety({.verifyAfterWrite = arguments.Flag("verify"),
+                        .backupBeforeWrite = folder && !reading,
+                        .backupReads = folder && reading,
+                        .backupFolder = folder.value_or("")});
+    const bool done = transfer.Start();
+    kept = transfer.KeptAll();
+    return done;
 }
 
 std::optional<std::string> CliProgram::RadioWording(const Prompt& prompt) const
@@ -258,23 +276,24 @@ std::string CliProgram::FailedExchangeText(const Prompt& prompt) const
 
 int CliProgram::Read(const CliArguments& arguments)
 {
-    if (!Accepts(arguments, {"port", "retries", "force"}, 1, "exactly one output FILE"))
+    if (!Accepts(arguments, {"port", "retries", "force", "backup"}, 1, "exactly one output FILE"))
         return 1;
     const std::string& path = arguments.Plain().front();
     if (std::filesystem::exists(path) && !arguments.Flag("force"))
         return Fail(path + " already exists (use --force to replace it)");
     if (const auto problem = PrepareLink(arguments))
         return Fail(*problem);
-    if (!Transfer(TransferDialogModel::Direction::Read))
+    bool kept = true;
+    if (!Transfer(TransferDialogModel::Direction::Read, arguments, kept))
         return 1;
     if (const auto failure = datafile::Write(path, app_.state.image, datafile::MagicFor(app_.state.image)))
         return Fail("cannot write " + path + ": " + *failure);
-    return 0;
+    return kept ? 0 : 1;
 }
 
 int CliProgram::Write(const CliArguments& arguments)
 {
-    if (!Accepts(arguments, {"port", "retries"}, 1, "exactly one FILE"))
+    if (!Accepts(arguments, {"port", "retries", "verify", "backup"}, 1, "exactly one FILE"))
         return 1;
     if (const auto problem = PrepareLink(arguments))
         return Fail(*problem);
@@ -282,7 +301,8 @@ int CliProgram::Write(const CliArguments& arguments)
         return 1;
     if (const auto refusal = WriteReadiness::Refusal(app_.state.image, app_.catalog))
         return Fail(PromptText(*refusal, app_.catalog));
-    return Transfer(TransferDialogModel::Direction::Write) ? 0 : 1;
+    bool kept = true;
+    return Transfer(TransferDialogModel::Direction::Write, arguments, kept) ? 0 : 1;
 }
 
 int CliProgram::Info(const CliArguments& arguments)

@@ -20,10 +20,12 @@ namespace qtr::cli {
 // The command-line tool: each verb is a thin front end on the core.
 class CliProgram : private FilePicker {
 public:
-    CliProgram(const std::string& programFolder, std::ostream& out, std::ostream& err);
+    CliProgram(const std::string& programFolder, std::ostream& out, std::ostream& err, std::istream& in);
     int Run(const std::vector<std::string>& words);
 
 private:
+    friend class CloneVerb;
+
     int New(const CliArguments& arguments);
     int Show(const CliArguments& arguments);
     int Read(const CliArguments& arguments);
@@ -32,7 +34,8 @@ private:
     int Adjustments(const CliArguments& arguments);
     // The port and the retries of a radio verb; the reason when they are wrong.
     std::optional<std::string> PrepareLink(const CliArguments& arguments);
-    bool Transfer(TransferDialogModel::Direction direction);
+    // The transfer with the guards of --verify and --backup; `kept` false when a backup asked for was not written.
+    bool Transfer(TransferDialogModel::Direction direction, const CliArguments& arguments, bool& kept);
     int Usage(std::ostream& stream) const;
     // The verb's options are all known and it has `files` FILE arguments; otherwise the
     // user is told, `filesNeeded` saying what the verb wants.
@@ -57,6 +60,7 @@ private:
 
     std::ostream& out_;
     std::ostream& err_;
+    std::istream& in_;
     std::string programFolder_;
     ShellHooks shell_;
     ConsolePrompter console_;

@@ -11,6 +11,6 @@ int main(int argc, char** argv)
     auto self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error)
         self = std::filesystem::absolute(argv[0]);
-    qtr::cli::CliProgram program(qtr::ProgramFilesFolder(self.string()), std::cout, std::cerr);
+    qtr::cli::CliProgram program(qtr::ProgramFilesFolder(self.string()), std::cout, std::cerr, std::cin);
     return program.Run(std::vector<std::string>(argv + 1, argv + argc));
 }

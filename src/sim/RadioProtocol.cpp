@@ -13,6 +13,7 @@ namespace {
 constexpr std::size_t kProgramLength = sizeof wire::kProgramCommand - 1;
 constexpr std::size_t kSerialCommandLength = sizeof wire::kSerialCommand - 1;
 constexpr std::uint8_t kExtraByte = 0x00;
+constexpr std::uint8_t kStoredAlteration = 0x5A;
 
 void ApplyFault(const Fault& fault, Step step, Reply& reply)
 {
@@ -44,6 +45,9 @@ void ApplyFault(const Fault& fault, Step step, Reply& reply)
         break;
     case FaultKind::HangUp:
         reply.hangUpAfter = std::min(fault.hangUpAfter, bytes.size());
+        break;
+    case FaultKind::StoresOther:
+        reply.storesOther = step == Step::WriteBlock;
         break;
     }
 }
@@ -187,10 +191,12 @@ std::optional<Reply> RadioProtocol::WriteBlock()
     }
     const std::size_t address = pending_[1] * 256U + pending_[2];
     const std::size_t length = pending_[3];
+    Reply reply = Answer(Step::WriteBlock, {wire::kAck});
+    const std::uint8_t alteration = reply.storesOther ? kStoredAlteration : 0;
     for (std::size_t i = 0; i < length && address + i < kImageSize; ++i)
-        memory_[address + i] = pending_[wire::kBlockHeaderSize + i];
+        memory_[address + i] = static_cast<std::uint8_t>(pending_[wire::kBlockHeaderSize + i] ^ alteration);
     Consume(wire::kBlockHeaderSize + length);
-    return Answer(Step::WriteBlock, {wire::kAck});
+    return reply;
 }
 
 std::optional<Reply> RadioProtocol::SerialRequest()

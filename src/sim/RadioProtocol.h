@@ -16,6 +16,7 @@ namespace qtr::sim {
 struct Reply {
     std::vector<std::uint8_t> bytes;
     std::optional<std::size_t> hangUpAfter;
+    bool storesOther = false; // a written block is kept altered
 };
 
 // The radio's side of the programming protocol, without any line: bytes in, answers

@@ -93,8 +93,9 @@ const char* SimCommandLine::Usage()
            "           test-data-confirm test-channel test-channel-confirm test-signalling wide transmit\n"
            "           code-enter code-value point-values measure code-end (and identity, end);\n"
            "           kinds: silence wrong-byte nak short long\n"
-           "           stray-byte bad-checksum hang-up; SKIP answers go right first, COUNT (0: all) go\n"
-           "           wrong, a hang-up comes after BYTES bytes of the answer\n"
+           "           stray-byte bad-checksum hang-up stores-other; SKIP answers go right first, COUNT\n"
+           "           (0: all) go wrong, a hang-up comes after BYTES bytes of the answer, stores-other\n"
+           "           acknowledges a written block but keeps it altered\n"
            "  --save   writes the radio's memory to a data file when the simulator stops\n";
 }
 

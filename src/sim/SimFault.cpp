@@ -36,7 +36,7 @@ constexpr std::array<std::pair<Step, const char*>, 24> kStepNames{{
     {Step::CodeEnd, "code-end"},
 }};
 
-constexpr std::array<std::pair<FaultKind, const char*>, 8> kKindNames{{
+constexpr std::array<std::pair<FaultKind, const char*>, 9> kKindNames{{
     {FaultKind::Silence, "silence"},
     {FaultKind::WrongByte, "wrong-byte"},
     {FaultKind::Nak, "nak"},
@@ -45,6 +45,7 @@ constexpr std::array<std::pair<FaultKind, const char*>, 8> kKindNames{{
     {FaultKind::StrayByte, "stray-byte"},
     {FaultKind::BadChecksum, "bad-checksum"},
     {FaultKind::HangUp, "hang-up"},
+    {FaultKind::StoresOther, "stores-other"},
 }};
 
 template <typename Value, std::size_t N>

@@ -44,6 +44,7 @@ enum class FaultKind {
     StrayByte,   // one byte too many before the answer
     BadChecksum, // the serial number's sum byte altered (other answers are left alone)
     HangUp,      // the line hung up after `hangUpAfter` bytes of the answer
+    StoresOther, // a written block is acknowledged, but the radio keeps other bytes
 };
 
 // A fault at a step: the first `skip` occurrences of the step are answered properly,

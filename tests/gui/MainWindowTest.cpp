@@ -48,7 +48,8 @@ TEST_F(MainWindowTest, MenusHoldTheCommandsInCatalogueTexts)
                                                     "Print Pre&view", "-", "E&xit"}));
     EXPECT_EQ(harness.ItemsOf("&Program"),
               QStringList({"&Read from Radio...", "&Write to Radio...", "&Test Mode...", "&Memory Map..."}));
-    EXPECT_EQ(harness.ItemsOf("&Setup"), QStringList({"&Communication Port..."}));
+    EXPECT_EQ(harness.ItemsOf("&Setup"), QStringList({"&Communication Port...", "-", "&Verify after Writing",
+                                                     "&Back Up Radio before Writing"}));
     EXPECT_EQ(harness.ItemsOf("&Help"), QStringList({"&Help Topics", "-", "&About QTR-31X..."}));
     EXPECT_EQ(Frame().Action(command::kReadFromRadio)->shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_EQ(Frame().Action(command::kMemoryMap)->shortcut(), QKeySequence("Ctrl+M"));
@@ -105,7 +106,8 @@ TEST_F(MainWindowTest, TheWindowMenuExistsWhileChildWindowsAreOpen)
     EXPECT_EQ(harness.ItemsOf("&Window"), QStringList({"&Cascade", "Tile &Horizontally", "Tile &Vertically",
                                                       "&Arrange Icons", "C&lose All Windows", "-", "&1 Features"}));
     Frame().ClientArea()->activeSubWindow()->showMaximized();
-    EXPECT_EQ(harness.ItemsOf("&Setup"), QStringList({"&Communication Port..."}));
+    EXPECT_EQ(harness.ItemsOf("&Setup"), QStringList({"&Communication Port...", "-", "&Verify after Writing",
+                                                     "&Back Up Radio before Writing"}));
 
     Trigger(command::kCloseAllWindows);
     EXPECT_EQ(Frame().ChildWindowCount(), 0);

@@ -27,6 +27,9 @@ constexpr int kSave = 32790;
 constexpr int kSaveAs = 32791;
 constexpr int kExit = 32792;
 constexpr int kLanguageFileSetup = 32797;
+// Setup options that guard writes to the radio.
+constexpr int kVerifyAfterWrite = 33020;
+constexpr int kBackupBeforeWrite = 33021;
 constexpr int kPrint = 57607;
 constexpr int kPrintPreview = 57609;
 constexpr int kArrangeIcons = 57649;

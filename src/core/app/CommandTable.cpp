@@ -32,6 +32,8 @@ const std::vector<CommandInfo>& CommandTable()
         {kMemoryMap, 3002043, "Ctrl+M", false},
         {kRadioInformation, 3002057, "", false},
         {kCommunicationPort, 3002047, "", false},
+        {kVerifyAfterWrite, 3900757, "", false},
+        {kBackupBeforeWrite, 3900758, "", false},
         // Not in any menu: the shortcut is the way to it.
         {kLanguageFileSetup, 0, "Ctrl+L", true},
         {kTreeView, 3420017, "", false},

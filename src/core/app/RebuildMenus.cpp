@@ -51,6 +51,18 @@ std::vector<MenuItem> ViewItems(const MenuContext& context)
     return items;
 }
 
+std::vector<MenuItem> SetupItems(const MenuContext& context)
+{
+    using namespace command;
+    auto items = Items({kCommunicationPort, kSeparator, kVerifyAfterWrite, kBackupBeforeWrite});
+    for (auto& item : items) {
+        item.checkable = item.commandId == kVerifyAfterWrite || item.commandId == kBackupBeforeWrite;
+        item.checked = (item.commandId == kVerifyAfterWrite && context.verifyAfterWrite) ||
+                       (item.commandId == kBackupBeforeWrite && context.backupBeforeWrite);
+    }
+    return items;
+}
+
 std::vector<MenuItem> WindowItems()
 {
     using namespace command;
@@ -70,7 +82,7 @@ std::vector<Menu> RebuildMenus(const MenuContext& context)
         {3002019, EditItems(context)},
         {3002035, Items({kReadFromRadio, kWriteToRadio, kTestMode, kMemoryMap})},
         {3002055, Items({kRadioInformation})},
-        {3002045, Items({kCommunicationPort})},
+        {3002045, SetupItems(context)},
         {3420015, ViewItems(context)},
     };
     if (context.childWindowsOpen)

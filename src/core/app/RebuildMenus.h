@@ -25,6 +25,8 @@ struct MenuContext {
     bool childWindowsOpen = false;
     bool toolbarVisible = true;
     bool statusBarVisible = true;
+    bool verifyAfterWrite = false;
+    bool backupBeforeWrite = false;
 };
 
 // The menu bar for the model line and the open windows, top-level menus in order.

@@ -1,6 +1,8 @@
 #include "core/app/TransferDialogModel.h"
 
+#include "core/app/TransferSafety.h"
 #include "core/app/Workspace.h"
+#include "core/base/SystemClock.h"
 #include "core/base/Prompter.h"
 #include "core/link/RadioSession.h"
 #include "core/link/RadioTransfer.h"
@@ -23,14 +25,22 @@ bool TransferDialogModel::Start()
     progress_.SetButtonsEnabled(false);
     RadioSession session(link_, app_.prompter, app_.catalog, &progress_);
     RadioTransfer transfer(session, app_.state, progress_);
+    static const SystemClock clock;
+    TransferSafety safety(app_, safety_, transfer, clock);
+    transfer.UseGuards(safety.Guards(direction_ == Direction::Write));
     const bool done = direction_ == Direction::Read ? transfer.ReadFromRadio(identity_)
                                                     : transfer.WriteToRadio(identity_);
+    outcome_ = transfer.Outcome();
+    keptAll_ = outcome_ != TransferOutcome::NotKept;
+    lastBackup_ = safety.LastBackup();
     if (!done)
         return false;
     ReportDone();
-    if (direction_ == Direction::Read)
+    if (direction_ == Direction::Read) {
         AdoptReadImage();
-    else
+        keptAll_ = safety.KeepRead();
+        lastBackup_ = safety.LastBackup();
+    } else
         app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::WrittenToRadio});
     return true;
 }

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "core/app/SafetyOptions.h"
 #include "core/base/CommonMessages.h"
 #include "core/link/RadioLink.h"
+#include "core/link/TransferGuards.h"
+
+#include <optional>
+#include <string>
 
 namespace qtr {
 
@@ -36,6 +41,12 @@ public:
     bool Start();
     // The radio's identity as the last transfer received it.
     const RadioIdentity& Identity() const { return identity_; }
+    // Verification and backups; none unless set.
+    void UseSafety(const SafetyOptions& options) { safety_ = options; }
+    TransferOutcome Outcome() const { return outcome_; }
+    // The backup the last transfer wrote, if any; false from KeptAll when one asked for was not written.
+    const std::optional<std::string>& LastBackup() const { return lastBackup_; }
+    bool KeptAll() const { return keptAll_; }
 
 private:
     void AdoptReadImage();
@@ -46,6 +57,10 @@ private:
     TransferProgress& progress_;
     Direction direction_;
     RadioIdentity identity_{};
+    SafetyOptions safety_;
+    TransferOutcome outcome_ = TransferOutcome::Failed;
+    std::optional<std::string> lastBackup_;
+    bool keptAll_ = true;
 };
 
 } // namespace qtr

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/ImageReplacementSequence.h"
+#include "core/app/SafetyOptions.h"
 #include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
 #include "core/channels/ChannelTable.h"
@@ -44,6 +45,8 @@ public:
     HelpFile help;
     int comPort = 1;
     int language = MessageCatalog::kEnglish;
+    // Verification and backups around the radio transfers: all off unless a front end sets them.
+    SafetyOptions safety;
     // Where the language files, help pages and call tones lie (see ProgramFilesFolder).
     std::string programFolder;
     // Declared after what it works on; the document replaces the image through it.

@@ -47,6 +47,7 @@ constexpr IdRange kOwnRanges[] = {
     {3900400, 3900404, 1}, // damaged data files
     {3900550, 3900550, 1}, // embedded message: the characters the radio accepts
     {3900600, 3900600, 1}, // test mode: the item column of the adjustment values
+    {3900750, 3900758, 1}, // verified writes, backups, recovery and their Setup options
 };
 
 void AppendRanges(std::vector<int>& ids, std::span<const IdRange> ranges)

@@ -5,6 +5,8 @@
 #include "core/model/ImageRegions.h"
 #include "core/model/ImageView.h"
 
+#include <algorithm>
+
 namespace qtr {
 
 namespace {
@@ -36,6 +38,21 @@ std::vector<Block> WriteBlockPlan()
     AddBlocks(plan, regions::kRadioOwnedLow.End(), kShortBlockAddress, kWriteBlockLength);
     plan.push_back({kShortBlockAddress, kShortBlockLength});
     AddBlocks(plan, dtmf::kAutodialMemory.offset, regions::kRadioOwnedHigh.offset, kWriteBlockLength);
+    return plan;
+}
+
+std::vector<Block> VerifyBlockPlan()
+{
+    const std::vector<Block> written = WriteBlockPlan();
+    const auto holdsWrittenBytes = [&written](const Block& read) {
+        return std::any_of(written.begin(), written.end(), [&read](const Block& block) {
+            return block.address < read.address + read.length && read.address < block.address + block.length;
+        });
+    };
+    std::vector<Block> plan;
+    for (const Block& read : ReadBlockPlan())
+        if (holdsWrittenBytes(read))
+            plan.push_back(read);
     return plan;
 }
 

@@ -15,5 +15,7 @@ struct Block {
 std::vector<Block> ReadBlockPlan();
 // The blocks of a write: everything but the radio's own ranges 384-439 and 832-1023.
 std::vector<Block> WriteBlockPlan();
+// The 64-byte reads that cover every byte a write sends, in address order.
+std::vector<Block> VerifyBlockPlan();
 
 } // namespace qtr

@@ -59,7 +59,7 @@ IdentityCheck::Verdict IdentityCheck::Check(RadioIdentity& identity)
 
 IdentityCheck::Verdict IdentityCheck::CheckAgainstImage(const RadioIdentity& identity)
 {
-    if (!VariantMatchesImage(CodeOf(identity)))
+    if (!VariantMatches(CodeOf(identity), image_))
         return AskAboutModel();
     const std::uint8_t radioType = identity[identity::kRecordType];
     const auto imageType = static_cast<std::uint8_t>(ImageReader(image_).Get(identity::kTypeByte));
@@ -74,11 +74,11 @@ IdentityCheck::Verdict IdentityCheck::CheckAgainstImage(const RadioIdentity& ide
 
 // The letter 'L' marks the L variants: third character of a business-line code, fourth
 // of a model code.
-bool IdentityCheck::VariantMatchesImage(const std::string& code) const
+bool IdentityCheck::VariantMatches(const std::string& code, const ImageBytes& image)
 {
     const std::size_t position = code.front() == 'B' ? 2 : 3;
     const bool radioIsL = code[position] == 'L';
-    const bool imageIsL = ImageReader(image_).Get(identity::kOptionBits) == kLVariantOptionBits;
+    const bool imageIsL = ImageReader(image).Get(identity::kOptionBits) == kLVariantOptionBits;
     return radioIsL == imageIsL;
 }
 

@@ -27,10 +27,11 @@ public:
     static bool IsKnownCode(const std::string& code);
     // The business-line codes that stand for standard models become their model codes.
     static void RewriteForReading(RadioIdentity& identity);
+    // The radio's code names an "L" variant exactly when the image is one.
+    static bool VariantMatches(const std::string& code, const ImageBytes& image);
 
 private:
     Verdict CheckAgainstImage(const RadioIdentity& identity);
-    bool VariantMatchesImage(const std::string& code) const;
     Verdict AskAboutModel();
     Verdict RefuseWithWarning(int messageId);
     bool AcceptOtherBand();

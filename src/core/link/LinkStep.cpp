@@ -14,6 +14,7 @@ constexpr int kReadingBlockId = 3900112;
 constexpr int kWritingBlockId = 3900113;
 constexpr int kReadingSerialId = 3900114;
 constexpr int kReadingVersionId = 3900115;
+constexpr int kVerifyingBlockId = 3900750;
 
 std::string Replaced(std::string text, const std::string& marker, const std::string& inserted)
 {
@@ -51,6 +52,8 @@ std::string LinkStepText(const LinkStep& step, const MessageCatalog& catalog)
         return WithNumbers(text(kReadingBlockId), {step.number, step.count});
     case LinkStep::Phase::WritingBlock:
         return WithNumbers(text(kWritingBlockId), {step.number, step.count});
+    case LinkStep::Phase::VerifyingBlock:
+        return WithNumbers(text(kVerifyingBlockId), {step.number, step.count});
     case LinkStep::Phase::ReadingSerial:
         return text(kReadingSerialId);
     case LinkStep::Phase::ReadingVersion:

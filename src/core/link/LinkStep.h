@@ -10,7 +10,8 @@ class MessageCatalog;
 // What a radio operation is doing at the moment, so that the user can follow it and a
 // failure can say where it happened.
 struct LinkStep {
-    enum class Phase { None, Opening, Connecting, Identifying, ReadingBlock, WritingBlock, ReadingSerial, ReadingVersion };
+    enum class Phase { None, Opening, Connecting, Identifying, ReadingBlock, WritingBlock, ReadingSerial, ReadingVersion,
+                       VerifyingBlock };
     Phase phase = Phase::None;
     int number = 0; // the port when opening, the block (from 1) of a transfer
     int count = 0;  // the blocks of the transfer

@@ -26,6 +26,8 @@ public:
     }
 
     RadioLink& Link() { return link_; }
+    const MessageCatalog& Catalog() const { return catalog_; }
+    Prompter& Prompts() { return prompter_; }
     void BeginStep(const LinkStep& step);
     const LinkStep& Step() const { return step_; }
     // Puts a message of the radio operations to the user.

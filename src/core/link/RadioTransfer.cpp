@@ -4,6 +4,7 @@
 #include "core/link/RadioSession.h"
 #include "core/link/TransferProgress.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace qtr {
@@ -38,6 +39,10 @@ bool RadioTransfer::Run(Direction direction, RadioIdentity& identity)
     bits.retrying = false;
     bits.reading = direction == Direction::Read;
     bits.writing = direction == Direction::Write;
+    outcome_ = TransferOutcome::Failed;
+    serial_.reset();
+    mismatch_.reset();
+    previousKept_ = false;
     if (!session_.OpenRadioPort() || !session_.Connect())
         return false;
     IdentityCheck check(session_, state_.image);
@@ -51,6 +56,8 @@ bool RadioTransfer::Run(Direction direction, RadioIdentity& identity)
             bits.retrying = true;
             continue;
         }
+        if (!Admit(identity))
+            return false;
         const IdentityCheck::Verdict verdict = check.Check(identity);
         if (verdict == IdentityCheck::Verdict::Refused)
             return false;
@@ -59,17 +66,61 @@ bool RadioTransfer::Run(Direction direction, RadioIdentity& identity)
             continue;
         }
         StartProgress(direction);
-        if (TransferBlocks(direction)) {
+        outcome_ = TransferBlocks(direction);
+        if (outcome_ == TransferOutcome::Done) {
             End(direction);
             return true;
         }
-        if (!session_.AskRetry()) {
+        if (outcome_ == TransferOutcome::Mismatch || outcome_ == TransferOutcome::NotKept ||
+            !AskRetryAfter(outcome_)) {
             End(direction);
+            if (mismatch_)
+                ReportMismatch(*mismatch_);
             return false;
         }
         progress_.SetPosition(0);
         bits.retrying = true;
     }
+}
+
+bool RadioTransfer::Admit(const RadioIdentity& identity)
+{
+    if (guards_.readSerial)
+        ReadSerial();
+    if (!guards_.admit || guards_.admit(identity))
+        return true;
+    outcome_ = TransferOutcome::TurnedAway;
+    session_.FinishTransfer();
+    return false;
+}
+
+// Asked once and only to name the radio: a radio that does not answer is still transferred.
+void RadioTransfer::ReadSerial()
+{
+    session_.BeginStep({LinkStep::Phase::ReadingSerial});
+    RadioSerial serial{};
+    if (session_.Link().ReadSerial(serial) == 0)
+        serial_ = serial;
+}
+
+bool RadioTransfer::AskRetryAfter(TransferOutcome outcome)
+{
+    if (outcome != TransferOutcome::CheckFailed)
+        return session_.AskRetry();
+    return session_.Ask(RadioSession::kErrorCaptionId, kCheckFailedId, Buttons::RetryCancel, Icon::Error,
+                        Answer::Retry) == Answer::Retry;
+}
+
+void RadioTransfer::ReportMismatch(const WriteMismatch& mismatch)
+{
+    Prompt prompt;
+    prompt.captionId = RadioSession::kErrorCaptionId;
+    prompt.messageId = kMismatchId;
+    prompt.icon = Icon::Error;
+    prompt.form = PromptForm::DetailOnly;
+    const std::string text = session_.Catalog().MessageText(kMismatchId, 1);
+    prompt.detail = WithText(WithNumbers(text, {static_cast<int>(mismatch.count)}), HexAddress(mismatch.firstAddress));
+    session_.Prompts().Ask(prompt);
 }
 
 void RadioTransfer::StartProgress(Direction direction)
@@ -79,10 +130,52 @@ void RadioTransfer::StartProgress(Direction direction)
     progress_.SetRange(0, direction == Direction::Read ? kReadRange : kWriteRange);
 }
 
-bool RadioTransfer::TransferBlocks(Direction direction)
+TransferOutcome RadioTransfer::TransferBlocks(Direction direction)
 {
     progress_.SetButtonsEnabled(false);
-    return direction == Direction::Read ? ReadBlocks() : WriteBlocks();
+    if (direction == Direction::Write)
+        return GuardedWrite();
+    return ReadBlocks() ? TransferOutcome::Done : TransferOutcome::Failed;
+}
+
+TransferOutcome RadioTransfer::GuardedWrite()
+{
+    if (guards_.keepPrevious && !previousKept_) {
+        if (!KeepPrevious())
+            return outcome_;
+        progress_.SetPosition(0);
+        progress_.SetRange(0, kWriteRange);
+    }
+    if (!WriteBlocks())
+        return TransferOutcome::Failed;
+    return guards_.verify ? ReadBack() : TransferOutcome::Done;
+}
+
+// Read once per write: a Retry after the copy was kept does not make a second one.
+bool RadioTransfer::KeepPrevious()
+{
+    progress_.SetPosition(0);
+    progress_.SetRange(0, kReadRange);
+    ImageBytes previous{};
+    outcome_ = TransferOutcome::Failed;
+    if (!ReadMemory(LinkStep::Phase::ReadingBlock, ReadBlockPlan(), previous))
+        return false;
+    outcome_ = TransferOutcome::NotKept;
+    previousKept_ = guards_.keepPrevious(previous);
+    return previousKept_;
+}
+
+// The read-back is its own phase of the bar, and covers every byte that was sent.
+TransferOutcome RadioTransfer::ReadBack()
+{
+    const std::vector<Block> plan = VerifyBlockPlan();
+    progress_.SetPosition(0);
+    progress_.SetRange(0, static_cast<int>(plan.size() * wire::kReadBlockLength));
+    ImageBytes readBack{};
+    if (!ReadMemory(LinkStep::Phase::VerifyingBlock, plan, readBack))
+        return TransferOutcome::CheckFailed;
+    mismatch_ = CompareWrittenBytes(state_.image, readBack);
+    return mismatch_ ? TransferOutcome::Mismatch : TransferOutcome::Done;
 }
 
 // The radio wants a pause after a read before it leaves programming mode.
@@ -100,20 +193,30 @@ void RadioTransfer::BeginBlock(LinkStep::Phase phase, std::size_t index, std::si
 
 bool RadioTransfer::ReadBlocks()
 {
+    ImageBytes memory{};
+    if (!ReadMemory(LinkStep::Phase::ReadingBlock, ReadBlockPlan(), memory))
+        return false;
+    std::copy(memory.begin(), memory.end(), state_.snapshot.begin());
+    return true;
+}
+
+bool RadioTransfer::ReadMemory(LinkStep::Phase phase, const std::vector<Block>& plan, ImageBytes& memory)
+{
     progress_.SetPosition(0);
     std::size_t received = 0;
-    const std::vector<Block> plan = ReadBlockPlan();
     for (std::size_t i = 0; i < plan.size(); ++i) {
-        BeginBlock(LinkStep::Phase::ReadingBlock, i, plan.size());
-        if (!ReadBlock(plan[i], received))
+        BeginBlock(phase, i, plan.size());
+        if (!ReadBlock(plan[i], memory.data() + plan[i].address))
             return false;
+        received += plan[i].length;
+        progress_.SetPosition(static_cast<int>(received));
     }
-    return received == kImageSize;
+    return true;
 }
 
 // A reply must be exactly one whole block: 'W', the address, 64 and 64 data bytes. Its
-// address is not used; the data goes where the received count says.
-bool RadioTransfer::ReadBlock(const Block& block, std::size_t& received)
+// address is not used: the blocks come in the order asked for.
+bool RadioTransfer::ReadBlock(const Block& block, std::uint8_t* data)
 {
     RadioLink& link = session_.Link();
     link.PurgeReceive();
@@ -124,10 +227,7 @@ bool RadioTransfer::ReadBlock(const Block& block, std::size_t& received)
     if (link.ReadBytes(reply.data(), reply.size()) == 0 || reply[0] != wire::kDataBlock ||
         reply[3] != wire::kReadBlockLength)
         return false;
-    for (std::size_t i = 0; i < wire::kReadBlockLength; ++i)
-        state_.snapshot[received + i] = reply[wire::kBlockHeaderSize + i];
-    received += wire::kReadBlockLength;
-    progress_.SetPosition(static_cast<int>(received));
+    std::copy_n(reply.begin() + wire::kBlockHeaderSize, wire::kReadBlockLength, data);
     link.PurgeReceive();
     return link.WriteByte(wire::kAck) != 0 && link.WaitConfirmation();
 }

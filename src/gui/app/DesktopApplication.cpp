@@ -7,6 +7,9 @@
 #include "gui/document/DefaultDataFolder.h"
 #include "gui/app/WindowRegistry.h"
 #include "gui/link/DemoRadio.h"
+#include "gui/document/RecoveryKeeper.h"
+#include "gui/document/SafetyFolders.h"
+#include "gui/link/SafetyCommands.h"
 
 #include <QApplication>
 #include <QFile>
@@ -66,12 +69,15 @@ std::optional<int> DesktopApplication::Start(const std::string& executablePath,
     if (app_.Start(settings_, executablePath) != MessageCatalog::kLoaded)
         return kFailedStart;
     qtTranslations_.FollowLanguage();
+    app_.safety = ReadSafetySettings(settings_, BackupFolder());
     // The port stays closed until a radio operation opens it.
     link_.UseDeviceSettings(&settings_);
     link_.SetPort(static_cast<std::uint8_t>(app_.comPort));
     window_ = std::make_unique<MainWindow>(app_, help_, settings_, clock_);
     window_->ShowWithPlacement(settings_.ReadText(settings::kBackupSection, settings::kLastWinPos));
     window_->CloseAllEditors();
+    recovery_ = std::make_unique<RecoveryKeeper>(app_, ProgramDataFolder());
+    recovery_->Copy().OfferAtStart(clock_.Now());
     // Opened once the window shows, so that a refusal has a window to stand on.
     if (!arguments.empty())
         app_.document.OpenPath(arguments.front());
@@ -82,6 +88,7 @@ std::optional<int> DesktopApplication::Start(const std::string& executablePath,
 void DesktopApplication::RegisterWindows()
 {
     RegisterAllWindows(*window_, app_, help_, link_, sound_);
+    SafetyCommands::Register(*window_, settings_);
 }
 
 // Without a pseudo-terminal the program runs on without the simulated radio.
@@ -98,6 +105,8 @@ void DesktopApplication::StartDemoRadio()
 
 void DesktopApplication::Exit()
 {
+    if (recovery_)
+        recovery_->Copy().Remove(); // a normal exit: nothing to recover
     demo_.reset(); // before the settings are written: they keep the user's own port
     window_.reset();
     app_.WriteSettings(settings_);

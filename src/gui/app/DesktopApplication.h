@@ -23,6 +23,7 @@ namespace qtr::gui {
 
 class DemoRadio;
 class MainWindow;
+class RecoveryKeeper;
 struct DesktopSeams;
 
 // The desktop program from start-up to exit: the program's state, its help, its one radio
@@ -77,6 +78,7 @@ private:
     RadioLink link_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<DemoRadio> demo_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
 };
 
 } // namespace qtr::gui

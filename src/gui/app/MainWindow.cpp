@@ -298,7 +298,9 @@ void MainWindow::RebuildMenus()
     const MenuContext context{.lineLetter = app_.state.LineLetter(),
                               .childWindowsOpen = !openEditors_.empty(),
                               .toolbarVisible = !toolBar_->isHidden(),
-                              .statusBarVisible = !statusBar()->isHidden()};
+                              .statusBarVisible = !statusBar()->isHidden(),
+                              .verifyAfterWrite = app_.safety.verifyAfterWrite,
+                              .backupBeforeWrite = app_.safety.backupBeforeWrite};
     for (const Menu& menu : qtr::RebuildMenus(context))
         AddMenu(menu);
     for (const ToolbarButton& button : ToolbarButtons())

@@ -3,11 +3,15 @@
 #include "gui/app/CatalogText.h"
 #include "core/document/DataFile.h"
 #include "core/document/DataFileFilter.h"
+#include "gui/document/SafetyFolders.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace qtr::gui {
@@ -37,12 +41,21 @@ DataFileDialog::DataFileDialog(Purpose purpose, const MessageCatalog& catalog, c
     }
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFile);
+    AddBackupFolder();
     AddPreviewPanel(catalog, fixedFont);
     connect(this, &QFileDialog::currentChanged, this, &DataFileDialog::ShowPreview);
     // A typed name, and the name the dialog completes it to, preview their file as a click does.
     if (auto* nameEdit = findChild<QLineEdit*>(kFileNameEditName))
         connect(nameEdit, &QLineEdit::textChanged, this,
                 [this](const QString& name) { ShowPreview(directory().absoluteFilePath(name)); });
+}
+
+// The images kept from radios are one click away; the folder is made so that it shows.
+void DataFileDialog::AddBackupFolder()
+{
+    const QString backups = QFile::decodeName(BackupFolder().c_str());
+    QDir().mkpath(backups);
+    setSidebarUrls(sidebarUrls() << QUrl::fromLocalFile(backups));
 }
 
 void DataFileDialog::AddPreviewPanel(const MessageCatalog& catalog, const QFont& fixedFont)

@@ -24,6 +24,7 @@ public:
     QString PreviewLine(int line) const;
 
 private:
+    void AddBackupFolder();
     void AddPreviewPanel(const MessageCatalog& catalog, const QFont& fixedFont);
     void ShowPreview(const QString& path);
 

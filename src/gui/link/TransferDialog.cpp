@@ -37,6 +37,7 @@ TransferDialog::TransferDialog(Workspace& app, HelpViewer& help, RadioLink& link
       bar_(new TransferProgressBar(this)), buttons_(new CatalogButtonBox(*this, app.catalog, help, model_.HelpTopic()))
 {
     setWindowTitle(CatalogText(app.catalog, model_.TitleId(), 1));
+    model_.UseSafety(app.safety);
     instructions_->setWordWrap(true);
     instructions_->setMinimumWidth(kTextWidth);
     auto* layout = new QVBoxLayout(this);

@@ -58,16 +58,31 @@ TEST(RebuildMenusTest, ParlaneModelsLoseDtmfAndVantalinkWithTheirSeparator)
               (std::vector<int>{32780, 0, 32781, 32782, 32783, 0, 32786, 32787}));
 }
 
-TEST(RebuildMenusTest, SetupHoldsCommunicationPortOnlyAndHelpHasTopicsAndAbout)
+TEST(RebuildMenusTest, SetupHoldsCommunicationPortAndTheWriteGuardsAndHelpHasTopicsAndAbout)
 {
     for (const bool children : {false, true}) {
         const auto menus = RebuildMenus({.childWindowsOpen = children});
-        EXPECT_EQ(IdsOf(menus, 3002045), std::vector<int>{32777});
+        EXPECT_EQ(IdsOf(menus, 3002045), (std::vector<int>{32777, 0, 33020, 33021}));
         EXPECT_EQ(IdsOf(menus, 3002049), (std::vector<int>{57667, 0, 57664}));
         for (const auto& menu : menus)
             for (const auto& item : menu.items)
                 EXPECT_NE(item.commandId, command::kLanguageFileSetup);
     }
+}
+
+TEST(RebuildMenusTest, TheWriteGuardsAreCheckedAsTheOptionsStand)
+{
+    const auto checks = [](const MenuContext& context) {
+        std::vector<bool> checked;
+        for (const auto& menu : RebuildMenus(context))
+            for (const auto& item : menu.items)
+                if (item.commandId == command::kVerifyAfterWrite || item.commandId == command::kBackupBeforeWrite)
+                    checked.push_back(item.checkable && item.checked);
+        return checked;
+    };
+    EXPECT_EQ(checks({}), (std::vector<bool>{false, false}));
+    EXPECT_EQ(checks({.verifyAfterWrite = true}), (std::vector<bool>{true, false}));
+    EXPECT_EQ(checks({.backupBeforeWrite = true}), (std::vector<bool>{false, true}));
 }
 
 TEST(RebuildMenusTest, ItemsCarryTheirMessagesAndWindowsCanBeChosenOnlyOnceRegistered)

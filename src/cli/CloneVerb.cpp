@@ -1,0 +1,186 @@
+#include "cli/CloneVerb.h"
+
+#include "cli/CliProgram.h"
+#include "core/base/Sha256.h"
+#include "core/base/SystemClock.h"
+#include "core/link/LinkStep.h"
+#include "core/link/RadioInformation.h"
+#include "core/link/RadioSession.h"
+#include "core/link/RadioTransfer.h"
+#include "core/link/WriteReadiness.h"
+#include "core/model/IdentityFields.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <istream>
+#include <ostream>
+
+namespace qtr::cli {
+
+namespace {
+
+constexpr const char* kLogHeader = "time,port,radio_model,serial,file,sha256,result,reason";
+
+// A field with a comma, a quote or a line break goes in quotes, its quotes doubled.
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// ISO 8601 local time with the offset written "+01:00".
+std::string LocalTimeStamp()
+{
+    const std::tm now = SystemClock().Now();
+    char text[40];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &now);
+    std::string stamp = text;
+    if (stamp.size() >= 5)
+        stamp.insert(stamp.size() - 2, ":");
+    return stamp;
+}
+
+std::string CodeText(const RadioIdentity& identity)
+{
+    return std::string(identity.begin(), identity.begin() + identity::kCodeLength);
+}
+
+std::string Trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+} // namespace
+
+int CloneVerb::Run(const CliArguments& arguments)
+{
+    if (!program_.Accepts(arguments, {"port", "log", "verify", "retries"}, 1, "exactly one FILE"))
+        return 1;
+    if (const auto problem = program_.PrepareLink(arguments))
+        return program_.Fail(*problem);
+    retries_ = program_.prompter_.RetriesLeft();
+    file_ = arguments.Plain().front();
+    if (!program_.LoadImage(file_))
+        return 1;
+    Workspace& app = program_.app_;
+    if (const auto refusal = WriteReadiness::Refusal(app.state.image, app.catalog))
+        return program_.Fail(PromptText(*refusal, app.catalog));
+    const auto log = arguments.Option("log");
+    if (log && !OpenLog(*log))
+        return program_.Fail("cannot open the log " + *log + ": " + std::strerror(errno));
+    port_ = *arguments.Option("port");
+    sha256_ = Sha256Hex(app.state.image);
+
+    bool allWritten = true;
+    for (int number = 1;; ++number) {
+        const Result result = CloneOne(arguments.Flag("verify"));
+        allWritten = allWritten && (result.result == "written" || result.result == "verified");
+        Record(result, number);
+        program_.out_ << "Connect the next radio and press Enter, or end the input to stop." << std::endl;
+        std::string line;
+        if (!std::getline(program_.in_, line))
+            break;
+    }
+    return allWritten ? 0 : 1;
+}
+
+bool CloneVerb::OpenLog(const std::string& path)
+{
+    std::error_code error;
+    const bool fresh = !std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0;
+    log_.open(path, std::ios::app);
+    if (log_ && fresh)
+        log_ << kLogHeader << '\n' << std::flush;
+    return static_cast<bool>(log_);
+}
+
+CloneVerb::Result CloneVerb::CloneOne(bool verify)
+{
+    Workspace& app = program_.app_;
+    program_.prompter_.SetRetries(retries_);
+    RadioSession session(program_.link_, program_.prompter_, app.catalog, &program_.progress_);
+    RadioTransfer transfer(session, app.state, program_.progress_);
+    Result result;
+    CloneRefusal refusal = CloneRefusal::None;
+    TransferGuards guards;
+    guards.readSerial = true;
+    guards.verify = verify;
+    guards.admit = [&](const RadioIdentity& radio) {
+        result.model = CodeText(radio);
+        if (transfer.Serial())
+            result.serial = Trimmed(RadioInformation(radio, *transfer.Serial(), RadioVersion{}).SerialNumberText());
+        refusal = CheckCloneTarget(radio, app.state.image);
+        if (refusal != CloneRefusal::None)
+            result.reason = RefusalReason(refusal, radio);
+        return refusal == CloneRefusal::None;
+    };
+    transfer.UseGuards(guards);
+    RadioIdentity identity{};
+    if (transfer.WriteToRadio(identity)) {
+        result.result = verify ? "verified" : "written";
+        return result;
+    }
+    result.result = transfer.Outcome() == TransferOutcome::TurnedAway ? "refused" : "failed";
+    if (result.reason.empty())
+        result.reason = transfer.Mismatch() ? "the radio holds other bytes than were written: " +
+                                                  std::to_string(transfer.Mismatch()->count) + " differ, the first at " +
+                                                  HexAddress(transfer.Mismatch()->firstAddress)
+                                            : FailureReason(static_cast<int>(transfer.Outcome()));
+    return result;
+}
+
+std::string CloneVerb::RefusalReason(CloneRefusal refusal, const RadioIdentity& radio) const
+{
+    const ImageBytes& image = program_.app_.state.image;
+    const auto code = image.begin() + identity::kModelCode.offset;
+    const std::string fileCode(code, code + identity::kCodeLength);
+    switch (refusal) {
+    case CloneRefusal::UnknownModel:
+        return "unknown model code " + CodeText(radio);
+    case CloneRefusal::OtherModel:
+        return "another model: the radio is " + CodeText(radio) + ", the file is for " + fileCode;
+    case CloneRefusal::OtherLine:
+        return "another model line";
+    case CloneRefusal::OtherChannelClass:
+        return "another channel class";
+    case CloneRefusal::OtherBand:
+        return "another frequency band";
+    case CloneRefusal::None:
+        break;
+    }
+    return {};
+}
+
+std::string CloneVerb::FailureReason(int outcome) const
+{
+    if (outcome == static_cast<int>(TransferOutcome::CheckFailed))
+        return "the read-back failed: the radio may hold a partial image";
+    const LinkStep& step = program_.progress_.Step();
+    const std::string text = LinkStepText(step, program_.app_.catalog);
+    const bool writing = step.phase == LinkStep::Phase::WritingBlock;
+    return "communication with the radio failed" + (text.empty() ? std::string() : " (" + text + ")") +
+           (writing ? "; the radio may hold a partial image" : "");
+}
+
+void CloneVerb::Record(const Result& result, int number)
+{
+    std::ostream& out = program_.out_;
+    out << "radio " << number << ": " << (result.model.empty() ? "?" : result.model)
+        << (result.serial.empty() ? "" : " " + result.serial) << ": " << result.result
+        << (result.reason.empty() ? "" : " (" + result.reason + ")") << std::endl;
+    if (!log_.is_open())
+        return;
+    for (const std::string& field : {LocalTimeStamp(), port_, result.model, result.serial, file_, sha256_,
+                                     result.result})
+        log_ << CsvField(field) << ',';
+    log_ << CsvField(result.reason) << '\n' << std::flush;
+}
+
+} // namespace qtr::cli

@@ -1,0 +1,24 @@
+#include "gui/link/SafetyCommands.h"
+
+#include "core/app/CommandIds.h"
+#include "core/app/SafetyOptions.h"
+#include "core/app/Workspace.h"
+#include "gui/app/MainWindow.h"
+
+namespace qtr::gui {
+
+void SafetyCommands::Register(MainWindow& frame, SettingsStore& settings)
+{
+    const auto toggle = [&settings](bool SafetyOptions::*option) {
+        return [&settings, option](MainWindow& window) {
+            SafetyOptions& safety = window.App().safety;
+            safety.*option = !(safety.*option);
+            WriteSafetySettings(settings, safety);
+            window.RebuildMenus();
+        };
+    };
+    frame.RegisterCommand(command::kVerifyAfterWrite, toggle(&SafetyOptions::verifyAfterWrite));
+    frame.RegisterCommand(command::kBackupBeforeWrite, toggle(&SafetyOptions::backupBeforeWrite));
+}
+
+} // namespace qtr::gui

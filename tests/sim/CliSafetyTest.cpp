@@ -1,0 +1,312 @@
+#include "RadioPair.h"
+#include "TempFolder.h"
+#include "core/base/Sha256.h"
+#include "core/document/DataFile.h"
+#include "core/link/TextFields.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace qtr {
+namespace {
+
+constexpr const char* kNextRadio = "Connect the next radio and press Enter, or end the input to stop.\n";
+
+// The command-line tool run with a pipe on its standard input and output, so that a test
+// can answer it line by line.
+class Conversation {
+public:
+    explicit Conversation(const std::vector<std::string>& arguments, const std::string& errPath)
+    {
+        int in[2];
+        int out[2];
+        if (pipe(in) != 0 || pipe(out) != 0)
+            throw std::runtime_error("no pipe");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addclose(&actions, in[1]);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        std::vector<std::string> words{QTR_CLI_PATH};
+        words.insert(words.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv;
+        for (auto& word : words)
+            argv.push_back(word.data());
+        argv.push_back(nullptr);
+        if (posix_spawn(&pid_, QTR_CLI_PATH, &actions, nullptr, argv.data(), environ) != 0)
+            throw std::runtime_error("cannot start the tool");
+        posix_spawn_file_actions_destroy(&actions);
+        close(in[0]);
+        close(out[1]);
+        input_ = in[1];
+        output_ = out[0];
+    }
+    ~Conversation()
+    {
+        EndInput();
+        close(output_);
+        if (pid_ > 0)
+            waitpid(pid_, nullptr, 0);
+    }
+
+    // Everything the tool printed up to and including `text`; empty when it did not come
+    // within the time.
+    std::string ReadUntil(const std::string& text, int timeoutMs = 20000)
+    {
+        for (;;) {
+            if (const auto at = seen_.find(text); at != std::string::npos) {
+                std::string part = seen_.substr(0, at + text.size());
+                seen_.erase(0, at + text.size());
+                return part;
+            }
+            pollfd entry{output_, POLLIN, 0};
+            if (poll(&entry, 1, timeoutMs) <= 0)
+                return {};
+            char buffer[512];
+            const ssize_t n = read(output_, buffer, sizeof buffer);
+            if (n <= 0)
+                return {};
+            seen_.append(buffer, static_cast<std::size_t>(n));
+        }
+    }
+    void PressEnter() { static_cast<void>(write(input_, "\n", 1)); }
+    void EndInput()
+    {
+        if (input_ >= 0)
+            close(input_);
+        input_ = -1;
+    }
+    int Status()
+    {
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int input_ = -1;
+    int output_ = -1;
+    std::string seen_;
+};
+
+std::vector<std::string> Lines(const std::string& path)
+{
+    const auto bytes = test::TempFolder::ReadBytes(path);
+    return SplitFields(std::string(bytes.begin(), bytes.end()), '\n');
+}
+
+// The command-line tool's guards: --verify, --backup and the clone verb.
+class CliSafetyTest : public testing::Test {
+protected:
+    // The port the tool opens: a link that the test points at one radio after another.
+    void Connect(const sim::RadioSimulator& radio)
+    {
+        std::filesystem::remove(port);
+        std::filesystem::create_symlink(radio.SlavePath(), port);
+    }
+
+    int Run(const std::string& arguments)
+    {
+        const int status = std::system((std::string(QTR_CLI_PATH) + " " + arguments + " >" + folder.File("out.txt") +
+                                        " 2>" + folder.File("err.txt"))
+                                           .c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // Standard output and error together.
+    std::string Said() const
+    {
+        auto bytes = test::TempFolder::ReadBytes(folder.File("out.txt"));
+        const auto err = test::TempFolder::ReadBytes(folder.File("err.txt"));
+        bytes.insert(bytes.end(), err.begin(), err.end());
+        return {bytes.begin(), bytes.end()};
+    }
+    std::vector<std::filesystem::path> FilesIn(const std::string& path) const
+    {
+        std::vector<std::filesystem::path> found;
+        for (const auto& entry : std::filesystem::directory_iterator(path))
+            found.push_back(entry.path());
+        return found;
+    }
+
+    test::TempFolder folder;
+    std::string port = folder.File("port");
+    std::string file = folder.File("fleet.dat");
+    std::string log = folder.File("fleet.csv");
+};
+
+TEST_F(CliSafetyTest, ProgramsAFleetRadioByRadioRefusingAnotherModelAndSurvivingAHangUp)
+{
+    const auto fleet = test::Radio("P8100", {}, 'B');
+    sim::RadioSimulator first(fleet);
+    first.Start();
+    Connect(first);
+    ASSERT_EQ(Run("read --port " + port + " " + file), 0);
+    auto bytes = test::TempFolder::ReadBytes(file);
+    const std::string message = "FLEET 7";
+    std::copy(message.begin(), message.end(), bytes.begin() + datafile::kHeaderSize + 768);
+    test::TempFolder::WriteBytes(file, bytes);
+    const std::vector<std::uint8_t> image(bytes.begin() + datafile::kHeaderSize, bytes.end());
+
+    sim::RadioSimulator other(test::Radio("P7100", {}, 'B'));
+    other.Start();
+    auto hangingProfile = fleet;
+    hangingProfile.faults.push_back({sim::Step::WriteBlock, sim::FaultKind::HangUp, 5});
+    sim::RadioSimulator hanging(hangingProfile);
+    hanging.Start();
+
+    Conversation tool({"clone", "--port", port, file, "--log", log, "--verify"}, folder.File("err.txt"));
+    const std::string firstResult = tool.ReadUntil(kNextRadio);
+    EXPECT_EQ(firstResult, "radio 1: P8100 12345678ABCD 0042 SIM-01: verified\n" + std::string(kNextRadio));
+    const ImageBytes written = first.Memory();
+    EXPECT_EQ(std::string(written.begin() + 768, written.begin() + 775), message);
+
+    Connect(other);
+    tool.PressEnter();
+    EXPECT_EQ(tool.ReadUntil(kNextRadio), "radio 2: P7100 12345678ABCD 0042 SIM-01: refused (another model: the "
+                                          "radio is P7100, the file is for P8100)\n" +
+                                              std::string(kNextRadio));
+    const auto heard = other.Received();
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), wire::kDataBlock), 0);
+    EXPECT_NE(std::string(heard.begin(), heard.end()).find("NRK"), std::string::npos);
+    EXPECT_EQ(other.Memory(), test::Radio("P7100", {}, 'B').memory);
+
+    Connect(hanging);
+    tool.PressEnter();
+    const std::string third = tool.ReadUntil(kNextRadio);
+    EXPECT_EQ(third.rfind("radio 3: P8100 12345678ABCD 0042 SIM-01: failed (communication with the radio failed "
+                          "(Writing block 6 of 49); the radio may hold a partial image)\n",
+                          0),
+              0u)
+        << third;
+    EXPECT_TRUE(hanging.HungUp());
+    tool.EndInput();
+    EXPECT_EQ(tool.Status(), 1);
+
+    const auto rows = Lines(log);
+    ASSERT_EQ(rows.size(), 5u); // the header, three radios and the end of the last line
+    EXPECT_EQ(rows[0], "time,port,radio_model,serial,file,sha256,result,reason");
+    const std::string sha = Sha256Hex(image);
+    const std::vector<std::string> results{"verified", "refused", "failed"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto fields = SplitFields(rows[i + 1], ',');
+        ASSERT_GE(fields.size(), 8u) << rows[i + 1];
+        EXPECT_EQ(fields[0].size(), std::string("2026-12-07T14:40:14+00:00").size()) << fields[0];
+        EXPECT_EQ(fields[0][10], 'T');
+        EXPECT_EQ(fields[0][22], ':');
+        EXPECT_EQ(fields[1], port);
+        EXPECT_EQ(fields[2], i == 1 ? "P7100" : "P8100");
+        EXPECT_EQ(fields[3], "12345678ABCD 0042 SIM-01");
+        EXPECT_EQ(fields[4], file);
+        EXPECT_EQ(fields[5], sha);
+        EXPECT_EQ(fields[6], results[i]);
+    }
+    EXPECT_EQ(rows[1].back(), ','); // a verified radio has no reason
+    EXPECT_EQ(rows[4], "");
+}
+
+TEST_F(CliSafetyTest, AppendsToTheLogAndSucceedsWhenEveryRadioWasWritten)
+{
+    sim::RadioSimulator radio(test::Radio("P7100"));
+    radio.Start();
+    Connect(radio);
+    ASSERT_EQ(Run("read --port " + port + " " + file), 0);
+    const std::string earlier = "time,port,radio_model,serial,file,sha256,result,reason\nearlier,row\n";
+    test::TempFolder::WriteBytes(log, {earlier.begin(), earlier.end()});
+    EXPECT_EQ(Run("clone --port " + port + " " + file + " --log " + log + " </dev/null"), 0);
+    const auto rows = Lines(log);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[1], "earlier,row");
+    EXPECT_NE(rows[2].find(",written,"), std::string::npos) << rows[2];
+}
+
+TEST_F(CliSafetyTest, RefusesWithoutARadioWhenTheFileOrTheLogIsWrong)
+{
+    sim::RadioSimulator radio(test::Radio("P7100"));
+    radio.Start();
+    Connect(radio);
+    ASSERT_EQ(Run("new --model 0 --channels 2 " + file), 0);
+    EXPECT_NE(Run("clone --port " + port + " " + file + " --log " + folder.File("no/such/folder.csv") + " </dev/null"), 0);
+    EXPECT_NE(Run("clone --port " + port + " " + folder.File("missing.dat") + " </dev/null"), 0);
+    EXPECT_NE(Run("clone " + file + " </dev/null"), 0);
+    EXPECT_TRUE(radio.Received().empty());
+}
+
+TEST_F(CliSafetyTest, VerifyReportsAMismatchInOneLineAndFails)
+{
+    auto profile = test::Radio("P7100");
+    sim::RadioSimulator radio(profile);
+    radio.Start();
+    Connect(radio);
+    ASSERT_EQ(Run("read --port " + port + " " + file), 0);
+    EXPECT_EQ(Run("write --port " + port + " --verify " + file), 0) << Said();
+
+    profile.faults.push_back({sim::Step::WriteBlock, sim::FaultKind::StoresOther, 40});
+    sim::RadioSimulator forgetful(profile);
+    forgetful.Start();
+    Connect(forgetful);
+    EXPECT_EQ(Run("write --port " + port + " --verify " + file), 1);
+    EXPECT_EQ(Said(), "qtr31x-cli: The radio does not hold what was written: 16 bytes differ, the first at image "
+                      "address 0x2B0. Write to the radio again.\n");
+}
+
+TEST_F(CliSafetyTest, BackupKeepsWhatWasReadAndWhatTheRadioHeldBeforeAWrite)
+{
+    auto profile = test::Radio("P7100");
+    ImageView(profile.memory).SetText(768, "BEFORE");
+    sim::RadioSimulator radio(profile);
+    radio.Start();
+    Connect(radio);
+    const std::string backups = folder.File("kept/backups");
+    ASSERT_EQ(Run("read --port " + port + " --backup " + backups + " " + file), 0) << Said();
+    const auto afterRead = FilesIn(backups);
+    ASSERT_EQ(afterRead.size(), 1u);
+    EXPECT_EQ(test::TempFolder::ReadBytes(afterRead[0].string()), test::TempFolder::ReadBytes(file));
+    EXPECT_EQ(afterRead[0].filename().string().rfind("P7100-12345678ABCD_0042_SIM-01-", 0), 0u);
+
+    auto bytes = test::TempFolder::ReadBytes(file);
+    bytes[datafile::kHeaderSize + 768] = 'A';
+    test::TempFolder::WriteBytes(file, bytes);
+    ASSERT_EQ(Run("write --port " + port + " --backup " + backups + " " + file), 0) << Said();
+    const auto afterWrite = FilesIn(backups);
+    ASSERT_EQ(afterWrite.size(), 2u); // the same second or not, the first is kept
+    for (const auto& kept : afterWrite) {
+        const auto keptBytes = test::TempFolder::ReadBytes(kept.string());
+        EXPECT_EQ(keptBytes, datafile::Build(profile.memory, datafile::MagicFor(profile.memory))) << kept;
+    }
+    EXPECT_EQ(radio.Memory()[768], 'A');
+}
+
+TEST_F(CliSafetyTest, ABackupThatCannotBeWrittenStopsTheWriteWithOneLineNamingThePath)
+{
+    const auto profile = test::Radio("P7100");
+    sim::RadioSimulator radio(profile);
+    radio.Start();
+    Connect(radio);
+    ASSERT_EQ(Run("read --port " + port + " " + file), 0);
+    auto bytes = test::TempFolder::ReadBytes(file);
+    bytes[datafile::kHeaderSize + 768] = 'A';
+    test::TempFolder::WriteBytes(file, bytes);
+    const std::string blocked = file + "/backups"; // a folder inside a file
+    EXPECT_EQ(Run("write --port " + port + " --backup " + blocked + " " + file), 1);
+    const std::string said = Said();
+    EXPECT_EQ(said.rfind("qtr31x-cli: Cannot keep the radio's memory in " + blocked + "/P7100-", 0), 0u) << said;
+    EXPECT_NE(said.find("Not a directory. Nothing was written to the radio.\n"), std::string::npos) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
+    EXPECT_EQ(radio.Memory(), profile.memory);
+}
+
+} // namespace
+} // namespace qtr
