@@ -22,7 +22,8 @@ const char* const kDamagedLanguageText = "Language file has been damaged.\nPleas
 
 Workspace::Workspace(Prompter& prompterSeam, FilePicker& picker, ShellHooks& shellHooks)
     : prompter(prompterSeam), shell(shellHooks), codec(state, catalog), channels(state, codec, prompterSeam),
-      replacement(state, shellHooks, help, language), document(state, catalog, prompterSeam, picker, replacement)
+      replacement(state, shellHooks, help, language), document(state, catalog, prompterSeam, picker, replacement),
+      history(state, catalog, replacement)
 {
 }
 

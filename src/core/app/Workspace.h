@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/EditHistory.h"
 #include "core/app/ImageReplacementSequence.h"
 #include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
@@ -49,6 +50,8 @@ public:
     // Declared after what it works on; the document replaces the image through it.
     ImageReplacementSequence replacement;
     Document document;
+    // Undo and redo of every editor's commits.
+    EditHistory history;
 };
 
 } // namespace qtr

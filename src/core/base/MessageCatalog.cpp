@@ -45,6 +45,8 @@ constexpr IdRange kOwnRanges[] = {
     {3900101, 3900115, 1}, // radio link: port problems, demo radio, transfer guidance and steps
     {3900200, 3900205, 1}, // buttons with access keys, help window, labels and the date
     {3900400, 3900404, 1}, // damaged data files
+    {3900800, 3900812, 1}, // undo and redo, channel lists in CSV, comparing files
+    {3900820, 3900839, 1}, // what is wrong with a channel list file
 };
 
 void AppendRanges(std::vector<int>& ids, std::span<const IdRange> ranges)
