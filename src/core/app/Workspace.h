@@ -37,6 +37,7 @@ public:
     bool RestoreModel(const std::string& lastModel);
 
     Prompter& prompter;
+    FilePicker& picker;
     ShellHooks& shell;
     RadioState state;
     MessageCatalog catalog;

@@ -346,7 +346,7 @@ private:
             commits.StoreToneText(row.slot, ChannelField::EncodeTone, row.tones.encode);
         }
         NoteStepCorrection(row, ChannelField::ReceiveFrequency, row.receive, "Frequency");
-        if (row.transmit)
+        if (row.transmit && *row.transmit != row.receive)
             NoteStepCorrection(row, ChannelField::TransmitFrequency, *row.transmit, "Offset");
         if (row.power)
             StoreChoice(row, ChannelField::TxPower, *row.power, "Power");

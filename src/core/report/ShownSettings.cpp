@@ -15,6 +15,7 @@
 #include "core/model/MessageFields.h"
 #include "core/base/SilentPrompter.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace qtr {
@@ -86,8 +87,10 @@ std::string ChannelFieldLabel(const ImageReading& reading, ChannelField field)
 
 std::string ChannelFieldText(ImageReading& reading, int slot, ChannelField field)
 {
+    const auto& columns = GridColumns(reading.state.IsParlane());
+    const bool inGrid = std::any_of(columns.begin(), columns.end(), [&](const GridColumn& c) { return c.field == field; });
     const ChannelFormRules rules(reading.channels, reading.state);
-    if (rules.ControlOf(static_cast<int>(field)) == ChannelFormRules::Control::CheckBox) {
+    if (!inGrid && rules.ControlOf(static_cast<int>(field)) == ChannelFormRules::Control::CheckBox) {
         if (!reading.channels.IsProgrammed(slot))
             return {};
         return reading.Text(reading.channels.FormatField(slot, field).value != 0 ? kOnText : msg::kOffText);

@@ -81,6 +81,8 @@ public:
 
 signals:
     void CommandHandled(int commandId);
+    // The menus were made anew: texts and states that follow the document must be set again.
+    void MenusRebuilt();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

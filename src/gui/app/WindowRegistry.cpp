@@ -9,6 +9,8 @@
 #include "gui/features/KeyAssignmentView.h"
 #include "gui/features/OptionalFeaturesView.h"
 #include "gui/features/ScanView.h"
+#include "gui/app/EditHistoryCommands.h"
+#include "gui/document/ChannelListCommands.h"
 #include "gui/link/LinkWindows.h"
 
 namespace qtr::gui {
@@ -24,6 +26,8 @@ void RegisterAllWindows(MainWindow& window, Workspace& app, HelpViewer& help, Ra
     window.RegisterEditor(kScanInformation, [&app, &help](MainWindow&) { return new ScanView(app, help); });
     window.RegisterEditor(kTestFrequency, [&app, &help](MainWindow&) { return new TestFrequencyView(app, help); });
     LinkWindows::Register(window, link);
+    EditHistoryCommands::Register(window);
+    ChannelListCommands::Register(window);
 }
 
 } // namespace qtr::gui
