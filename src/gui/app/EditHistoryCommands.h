@@ -17,6 +17,11 @@ public:
 
     explicit EditHistoryCommands(MainWindow& frame);
 
+protected:
+    // A text field takes the undo and redo keys only while it has typing of its own to undo
+    // or redo; otherwise they undo and redo the editors' commits.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowSteps();
 

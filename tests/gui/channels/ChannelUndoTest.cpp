@@ -2,6 +2,7 @@
 
 #include "gui/channels/ChannelCopyDialog.h"
 #include "gui/channels/ChannelNumberSpin.h"
+#include "gui/channels/TestFrequencyView.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -128,6 +129,25 @@ TEST_F(ChannelUndoTest, InsertAndDeleteWithTheChannelsTheyMoved)
     Undo();
     EXPECT_EQ(Cell(2, 1), "152.00000");
     EXPECT_EQ(Byte(ChannelTable::kFixedChannelOffset), 3);
+}
+
+TEST_F(ChannelUndoTest, TheTestFrequencyWindowShowsTheUndoneValue)
+{
+    OpenFreshGrid();
+    Frame().OnCommand(command::kTestFrequency);
+    auto& grid = static_cast<gui::TestFrequencyView*>(Frame().EditorView(command::kTestFrequency))->Grid();
+    grid.setFocus();
+    const ImageBytes before = App().state.image;
+    grid.SetCurrent({7, 1});
+    Type("151.8213");
+    Press(Qt::Key_Return);
+    ASSERT_EQ(grid.Text({7, 1}), "151.82250");
+    EXPECT_EQ(MenuText(command::kUndo), "&Undo Test Frequency 7 RX Frequency");
+    Undo();
+    EXPECT_EQ(App().state.image, before);
+    EXPECT_EQ(grid.Text({7, 1}), "");
+    Redo();
+    EXPECT_EQ(grid.Text({7, 2}), "151.82250");
 }
 
 TEST_F(ChannelUndoTest, ANewDocumentStartsAFreshHistory)
