@@ -92,7 +92,7 @@ int CliProgram::Run(const std::vector<std::string>& words)
     if (arguments->Verb().empty() || arguments->Verb() == "help" || arguments->Flag("help"))
         return Usage(arguments->Verb().empty() && !arguments->Flag("help") ? err_ : out_);
     if (!LoadTexts())
-        return 1;
+        return arguments->Verb() == "diff" ? 2 : 1; // diff keeps 1 for "the files differ"
     if (arguments->Verb() == "new")
         return New(*arguments);
     if (arguments->Verb() == "show")
