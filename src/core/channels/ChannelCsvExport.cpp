@@ -107,7 +107,8 @@ std::string ExportChannelCsv(const RadioState& state, const MessageCatalog& cata
 {
     ChannelWorkbench bench(state, catalog);
     std::string text = CsvTable::Line(csv::Columns());
-    for (int slot = 0; slot < ChannelRecord::kSlotCount; ++slot)
+    // Records left beyond the model's channels are no channels of the radio.
+    for (int slot = 0; slot < bench.state.SlotCount(); ++slot)
         if (bench.channels.IsProgrammed(slot))
             text += CsvTable::Line(ChannelRowWriter(bench, slot).Fields());
     return text;
