@@ -45,6 +45,14 @@ constexpr const char* kUsage =
     "      Prints what the radio on the port says about itself (Radio Information).\n"
     "  qtr31x-cli adjustments --port <n|device> [--retries N] [--format text|csv]\n"
     "      Puts the radio into test mode and prints its adjustment values, item by item.\n"
+    "  qtr31x-cli export-csv [--force] FILE OUT.csv\n"
+    "      Writes the channels of a data file as a generic CSV channel list.\n"
+    "  qtr31x-cli import-csv FILE IN.csv\n"
+    "      Replaces the channels of a data file with those of a CSV channel list; nothing\n"
+    "      changes unless every row is right.\n"
+    "  qtr31x-cli diff A.dat B.dat\n"
+    "      Prints every setting that differs, then bytes no setting covers; exit 0 when\n"
+    "      the files are equal, 1 when they differ, 2 on an error.\n"
     "  qtr31x-cli --help | --version\n"
     "Port n is the device named by the setting Ports/COMn of the desktop program (read from\n"
     "$XDG_CONFIG_HOME or ~/.config, HALVERN/QTR31X.conf), else /dev/ttyUSB{n-1}; a path names\n"
@@ -94,7 +102,7 @@ int CliProgram::Run(const std::vector<std::string>& words)
     if (arguments->Verb().empty() || arguments->Verb() == "help" || arguments->Flag("help"))
         return Usage(arguments->Verb().empty() && !arguments->Flag("help") ? err_ : out_);
     if (!LoadTexts())
-        return 1;
+        return arguments->Verb() == "diff" ? 2 : 1; // diff keeps 1 for "the files differ"
     if (arguments->Verb() == "new")
         return New(*arguments);
     if (arguments->Verb() == "show")
@@ -109,6 +117,12 @@ int CliProgram::Run(const std::vector<std::string>& words)
         return Adjustments(*arguments);
     if (arguments->Verb() == "clone")
         return CloneVerb(*this).Run(*arguments);
+    if (arguments->Verb() == "export-csv")
+        return ExportCsv(*arguments);
+    if (arguments->Verb() == "import-csv")
+        return ImportCsv(*arguments);
+    if (arguments->Verb() == "diff")
+        return Diff(*arguments);
     return Fail("unknown command \"" + arguments->Verb() + "\" (try qtr31x-cli --help)");
 }
 

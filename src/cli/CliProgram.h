@@ -32,6 +32,9 @@ private:
     int Write(const CliArguments& arguments);
     int Info(const CliArguments& arguments);
     int Adjustments(const CliArguments& arguments);
+    int ExportCsv(const CliArguments& arguments);
+    int ImportCsv(const CliArguments& arguments);
+    int Diff(const CliArguments& arguments);
     // The port and the retries of a radio verb; the reason when they are wrong.
     std::optional<std::string> PrepareLink(const CliArguments& arguments);
     // The transfer with the guards of --verify and --backup; `kept` false when a backup asked for was not written.

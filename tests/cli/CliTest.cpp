@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -199,6 +200,78 @@ TEST_F(CliTest, APortThatCannotBeOpenedIsOneLineNamingTheDeviceAndTheReason)
     const CliRun notSerial = Cli("info --port 4", settings);
     EXPECT_EQ(notSerial.err, "qtr31x-cli: cannot open " + folder.File("config/HALVERN/QTR31X.conf") +
                                  ": not a serial device\n");
+}
+
+TEST_F(CliTest, ChannelListsGoOutAndComeBackAsCsv)
+{
+    const std::string data = folder.File("a.dat");
+    const std::string csv = folder.File("a.csv");
+    ASSERT_EQ(Cli("new --model 3 --channels 15 " + data).status, 0);
+    test::TempFolder::WriteBytes(csv, {});
+    ExpectOneErrorLine(Cli("export-csv " + data + " " + csv)); // no --force: kept
+    const std::string list = "Location,Frequency,Duplex,Offset,Tone,cToneFreq\r\n2,461.0375,+,5,TSQL,100\r\n"
+                             "15,462.5,,,,\r\n";
+    std::ofstream(csv, std::ios::binary) << list;
+    const CliRun imported = Cli("import-csv " + data + " " + csv);
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_TRUE(imported.err.empty()) << imported.err;
+    const CliRun shown = Cli("show " + data);
+    EXPECT_NE(shown.out.find("2        | 461.03750 | 466.03750 | 100.0 | 100.0 |"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("15       | 462.50000 | 462.50000 |"), std::string::npos) << shown.out;
+
+    EXPECT_EQ(Cli("export-csv --force " + data + " " + csv).status, 0);
+    const auto exported = test::TempFolder::ReadBytes(csv);
+    const std::string text(exported.begin(), exported.end());
+    EXPECT_EQ(text.rfind("Location,Name,Frequency,Duplex,Offset,Tone,", 0), 0u) << text;
+    EXPECT_NE(text.find("\r\n2,,461.037500,+,5.000000,TSQL,100.0,100.0,"), std::string::npos) << text;
+    // The exported list imported again leaves the file as it was.
+    const auto before = test::TempFolder::ReadBytes(data);
+    EXPECT_EQ(Cli("import-csv " + data + " " + csv).status, 0);
+    EXPECT_EQ(test::TempFolder::ReadBytes(data), before);
+}
+
+TEST_F(CliTest, ABadChannelListIsListedAndChangesNothing)
+{
+    const std::string data = folder.File("a.dat");
+    const std::string csv = folder.File("bad.csv");
+    ASSERT_EQ(Cli("new --model 0 --channels 8 " + data).status, 0);
+    const auto before = test::TempFolder::ReadBytes(data);
+    std::ofstream(csv, std::ios::binary) << "Location,Frequency\n1,446.5\n1,151,x\n9,151\n";
+    const CliRun run = Cli("import-csv " + data + " " + csv);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "qtr31x-cli: " + csv + ": The channel list was not imported; nothing was changed.\n"
+                       "line 2, Frequency: Outside the band of the model: 446.500000\n"
+                       "line 3: The line does not have one field per column (fields / columns): 3 / 2\n"
+                       "line 4, Location: Not a channel of the model: 9 (1-8)\n");
+    EXPECT_EQ(test::TempFolder::ReadBytes(data), before);
+    ExpectOneErrorLine(Cli("import-csv " + data + " " + folder.File("missing.csv")));
+}
+
+TEST_F(CliTest, DiffNamesEachDifferingSettingAndExitsByTheResult)
+{
+    const std::string a = folder.File("a.dat");
+    const std::string b = folder.File("b.dat");
+    ASSERT_EQ(Cli("new --model 0 --channels 8 " + a).status, 0);
+    ASSERT_EQ(Cli("new --model 0 --channels 8 " + b).status, 0);
+    const CliRun same = Cli("diff " + a + " " + b);
+    EXPECT_EQ(same.status, 0);
+    EXPECT_TRUE(same.out.empty());
+
+    datafile::ReadResult read = datafile::Read(b);
+    ImageBytes image = read.image;
+    image[768] = 'H'; // the first character of the embedded message
+    image[900] ^= 0x01; // a byte of the radio's own that no setting shows
+    ASSERT_FALSE(datafile::Write(b, image, datafile::MagicFor(image)));
+    const CliRun different = Cli("diff " + a + " " + b);
+    EXPECT_EQ(different.status, 1);
+    char offset[64];
+    std::snprintf(offset, sizeof offset, "offset 0x384: %02X -> %02X\n", read.image[900], image[900]);
+    EXPECT_EQ(different.out, "Embedded Message 1: (empty) -> H\n" + std::string(offset));
+
+    const CliRun bad = Cli("diff " + a + " " + folder.File("missing.dat"));
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "qtr31x-cli: cannot open " + folder.File("missing.dat") + "\n");
+    EXPECT_EQ(Cli("diff " + a).status, 2);
 }
 
 } // namespace

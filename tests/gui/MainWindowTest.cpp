@@ -44,8 +44,10 @@ protected:
 
 TEST_F(MainWindowTest, MenusHoldTheCommandsInCatalogueTexts)
 {
-    EXPECT_EQ(harness.ItemsOf("&File"), QStringList({"&New", "&Open...", "&Save", "Save &As...", "-", "&Print...",
-                                                    "Print Pre&view", "-", "E&xit"}));
+    EXPECT_EQ(harness.ItemsOf("&File"),
+              QStringList({"&New", "&Open...", "&Save", "Save &As...", "-", "&Export Channels...",
+                           "&Import Channels...", "Co&mpare with File...", "-", "&Print...", "Print Pre&view", "-",
+                           "E&xit"}));
     EXPECT_EQ(harness.ItemsOf("&Program"),
               QStringList({"&Read from Radio...", "&Write to Radio...", "&Test Mode...", "&Memory Map..."}));
     EXPECT_EQ(harness.ItemsOf("&Setup"), QStringList({"&Communication Port...", "-", "&Verify after Writing",
@@ -57,7 +59,7 @@ TEST_F(MainWindowTest, MenusHoldTheCommandsInCatalogueTexts)
 
 TEST_F(MainWindowTest, ParlaneEditMenuHasNoDtmfOrVantalink)
 {
-    EXPECT_EQ(harness.ItemsOf("&Edit"), QStringList({"&Channel Information", "-", "&Optional Features",
+    EXPECT_EQ(harness.ItemsOf("&Edit"), QStringList({"&Undo", "&Redo", "-", "&Channel Information", "-", "&Optional Features",
                                                     "&Key Assignment", "&Scan Information", "-", "&Test Frequency",
                                                     "Embedded &Message"}));
 }

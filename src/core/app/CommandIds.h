@@ -30,8 +30,13 @@ constexpr int kLanguageFileSetup = 32797;
 // Setup options that guard writes to the radio.
 constexpr int kVerifyAfterWrite = 33020;
 constexpr int kBackupBeforeWrite = 33021;
+constexpr int kExportChannels = 33000;
+constexpr int kImportChannels = 33001;
+constexpr int kCompareWithFile = 33002;
 constexpr int kPrint = 57607;
 constexpr int kPrintPreview = 57609;
+constexpr int kUndo = 57643;
+constexpr int kRedo = 57644;
 constexpr int kArrangeIcons = 57649;
 constexpr int kCascade = 57650;
 constexpr int kTileHorizontally = 57651;

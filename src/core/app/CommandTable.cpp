@@ -16,7 +16,12 @@ const std::vector<CommandInfo>& CommandTable()
         {kSaveAs, 3002009, "", true},
         {kPrint, 3002011, "Ctrl+P", false},
         {kPrintPreview, 3420001, "", false},
+        {kExportChannels, 3900802, "", false},
+        {kImportChannels, 3900803, "", false},
+        {kCompareWithFile, 3900804, "", false},
         {kExit, 3002013, "", true},
+        {kUndo, 3900800, "Ctrl+Z", false},
+        {kRedo, 3900801, "Ctrl+Y", false, "Ctrl+Shift+Z"},
         {kModelInformation, 3002017, "", true},
         {kChannelInformation, 3310025, "", false},
         {kOptionalFeatures, 3002021, "", false},
@@ -68,14 +73,15 @@ bool IsCommandShortcut(const std::string& keys)
 {
     const auto& table = CommandTable();
     return !keys.empty() &&
-           std::any_of(table.begin(), table.end(), [&](const CommandInfo& info) { return keys == info.shortcut; });
+           std::any_of(table.begin(), table.end(), [&](const CommandInfo& info) { return keys == info.shortcut || keys == info.otherShortcut; });
 }
 
 bool CommitsTypedValue(int commandId)
 {
     using namespace command;
     return commandId == kSave || commandId == kSaveAs || commandId == kWriteToRadio || commandId == kNew ||
-           commandId == kOpen || commandId == kMemoryMap;
+           commandId == kOpen || commandId == kMemoryMap || commandId == kUndo || commandId == kRedo ||
+           commandId == kExportChannels || commandId == kImportChannels || commandId == kCompareWithFile;
 }
 
 const std::vector<ToolbarButton>& ToolbarButtons()

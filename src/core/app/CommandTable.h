@@ -14,6 +14,7 @@ struct CommandInfo {
     int menuTextId;
     const char* shortcut; // portable key text such as "Ctrl+R"; empty when none
     bool shellCommand;
+    const char* otherShortcut = ""; // a second key for the same command
 };
 
 const std::vector<CommandInfo>& CommandTable();

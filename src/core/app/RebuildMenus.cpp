@@ -39,6 +39,15 @@ std::vector<MenuItem> EditItems(const MenuContext& context)
     return items;
 }
 
+// Undo and Redo above the editors.
+std::vector<MenuItem> HistoryItems(const MenuContext& context)
+{
+    auto items = Items({command::kUndo, command::kRedo, kSeparator});
+    const auto editors = EditItems(context);
+    items.insert(items.end(), editors.begin(), editors.end());
+    return items;
+}
+
 std::vector<MenuItem> ViewItems(const MenuContext& context)
 {
     using namespace command;
@@ -77,9 +86,10 @@ std::vector<Menu> RebuildMenus(const MenuContext& context)
 {
     using namespace command;
     std::vector<Menu> menus{
-        {3002001, Items({kNew, kOpen, kSave, kSaveAs, kSeparator, kPrint, kPrintPreview, kSeparator, kExit})},
+        {3002001, Items({kNew, kOpen, kSave, kSaveAs, kSeparator, kExportChannels, kImportChannels, kCompareWithFile,
+                         kSeparator, kPrint, kPrintPreview, kSeparator, kExit})},
         {3002015, Items({kModelInformation})},
-        {3002019, EditItems(context)},
+        {3002019, HistoryItems(context)},
         {3002035, Items({kReadFromRadio, kWriteToRadio, kTestMode, kMemoryMap})},
         {3002055, Items({kRadioInformation})},
         {3002045, SetupItems(context)},

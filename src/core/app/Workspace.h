@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/EditHistory.h"
 #include "core/app/ImageReplacementSequence.h"
 #include "core/app/SafetyOptions.h"
 #include "core/base/HelpFile.h"
@@ -37,6 +38,7 @@ public:
     bool RestoreModel(const std::string& lastModel);
 
     Prompter& prompter;
+    FilePicker& picker;
     ShellHooks& shell;
     RadioState state;
     MessageCatalog catalog;
@@ -52,6 +54,8 @@ public:
     // Declared after what it works on; the document replaces the image through it.
     ImageReplacementSequence replacement;
     Document document;
+    // Undo and redo of every editor's commits.
+    EditHistory history;
 };
 
 } // namespace qtr

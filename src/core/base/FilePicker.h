@@ -11,6 +11,12 @@ public:
     virtual ~FilePicker() = default;
     virtual std::optional<std::string> ChooseOpenPath(const std::string& folder) = 0;
     virtual std::optional<std::string> ChooseSavePath(const std::string& folder, const std::string& name) = 0;
+    // A channel list (CSV) file to write (`save`) or to read; the data file dialogs unless
+    // the seam has dialogs of its own for it.
+    virtual std::optional<std::string> ChooseChannelListPath(bool save, const std::string& folder)
+    {
+        return save ? ChooseSavePath(folder, "channels.csv") : ChooseOpenPath(folder);
+    }
 };
 
 } // namespace qtr

@@ -19,6 +19,7 @@ enum class ImageReason {
     WrittenToRadio,
     ChannelSettingsChanged, // channel records, or radio-wide values the channel windows show
     ScanLayoutChanged,      // S-Selector changed: the scan settings take another shape
+    Restored,               // undo or redo set the image back or forward: every editor shows it again
 };
 
 struct ImageNotice {

@@ -76,6 +76,8 @@ void MainWindow::CreateActions()
         auto* action = new QAction(this);
         action->setProperty(kCommandProperty, info.id);
         action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        if (*info.otherShortcut)
+            action->setShortcuts({action->shortcut(), QKeySequence(QString::fromLatin1(info.otherShortcut))});
         action->setIcon(CommandIcon(info.id));
         connect(action, &QAction::triggered, this, [this, id = info.id] { OnCommand(id); });
         addAction(action); // shortcuts work for commands that no menu shows
@@ -307,6 +309,7 @@ void MainWindow::RebuildMenus()
         if (button.commandId != 0)
             actions_.at(button.commandId)->setToolTip(CatalogText(app_.catalog, button.tipId, 1));
     UpdateActionStates();
+    emit MenusRebuilt();
 }
 
 void MainWindow::UpdateActionStates()

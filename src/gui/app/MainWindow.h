@@ -83,6 +83,8 @@ signals:
     void CommandHandled(int commandId);
     // Close All Windows and every replacement of the image closed the editors.
     void AllEditorsClosed();
+    // The menus were made anew: texts and states that follow the document must be set again.
+    void MenusRebuilt();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -4,12 +4,14 @@
 #include "core/app/Workspace.h"
 #include "core/link/RadioSession.h"
 #include "core/testmode/TestModeValues.h"
+#include "gui/app/EditHistoryCommands.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/MemoryMapCommand.h"
 #include "gui/channels/ChannelFormView.h"
 #include "gui/channels/ChannelGridView.h"
 #include "gui/channels/ChannelWindows.h"
 #include "gui/channels/TestFrequencyView.h"
+#include "gui/document/ChannelListCommands.h"
 #include "gui/features/DtmfView.h"
 #include "gui/features/EmbeddedMessageView.h"
 #include "gui/features/KeyAssignmentView.h"
@@ -46,6 +48,8 @@ void RegisterAllWindows(MainWindow& window, Workspace& app, HelpViewer& help, Ra
         return RunTuningProcedure(&panel, session.Link(), app.prompter, app.catalog, help, values, item) != testmode::TuningOutcome::Failed;
     };
     TestModeCommands::Register(window, link, testMode);
+    EditHistoryCommands::Register(window);
+    ChannelListCommands::Register(window);
 }
 
 } // namespace qtr::gui

@@ -62,6 +62,8 @@ void TestFrequencyView::ImageNoticed(const ImageNotice& notice)
 {
     if (notice.reason == ImageReason::ReadFromRadio || notice.reason == ImageReason::WrittenToRadio)
         ForgetChanges();
+    if (notice.reason == ImageReason::Restored)
+        RefreshAll();
 }
 
 void TestFrequencyView::WarnWhenChanged()

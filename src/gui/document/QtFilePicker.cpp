@@ -4,6 +4,7 @@
 #include "gui/app/FixedPitchFont.h"
 
 #include <QApplication>
+#include <QFileDialog>
 
 namespace qtr::gui {
 
@@ -17,6 +18,17 @@ std::optional<std::string> QtFilePicker::ChooseOpenPath(const std::string& folde
 std::optional<std::string> QtFilePicker::ChooseSavePath(const std::string& folder, const std::string& name)
 {
     return Choose(DataFileDialog::Purpose::SaveAs, folder, name);
+}
+
+std::optional<std::string> QtFilePicker::ChooseChannelListPath(bool save, const std::string& folder)
+{
+    const QString start = QFile::decodeName(folder.c_str());
+    const QString filter = QStringLiteral("CSV (*.csv);;* (*)");
+    const QString chosen = save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), {}, start, filter)
+                                : QFileDialog::getOpenFileName(QApplication::activeWindow(), {}, start, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(chosen).toStdString();
 }
 
 std::optional<std::string> QtFilePicker::Choose(DataFileDialog::Purpose purpose, const std::string& folder,

@@ -53,9 +53,15 @@ TEST(RebuildMenusTest, TheWindowMenuExistsOnlyWhileChildWindowsAreOpen)
 TEST(RebuildMenusTest, ParlaneModelsLoseDtmfAndVantalinkWithTheirSeparator)
 {
     EXPECT_EQ(IdsOf(RebuildMenus({.lineLetter = 'L'}), kEdit),
-              (std::vector<int>{32780, 0, 32781, 32782, 32783, 0, 32784, 32785, 0, 32786, 32787}));
+              (std::vector<int>{57643, 57644, 0, 32780, 0, 32781, 32782, 32783, 0, 32784, 32785, 0, 32786, 32787}));
     EXPECT_EQ(IdsOf(RebuildMenus({.lineLetter = 'B'}), kEdit),
-              (std::vector<int>{32780, 0, 32781, 32782, 32783, 0, 32786, 32787}));
+              (std::vector<int>{57643, 57644, 0, 32780, 0, 32781, 32782, 32783, 0, 32786, 32787}));
+}
+
+TEST(RebuildMenusTest, FileOffersTheChannelListAndComparingBesideTheDocumentCommands)
+{
+    EXPECT_EQ(IdsOf(RebuildMenus({}), 3002001),
+              (std::vector<int>{32788, 32789, 32790, 32791, 0, 33000, 33001, 33002, 0, 57607, 57609, 0, 32792}));
 }
 
 TEST(RebuildMenusTest, SetupHoldsCommunicationPortAndTheWriteGuardsAndHelpHasTopicsAndAbout)
@@ -119,6 +125,10 @@ TEST(CommandTableTest, ShortcutsAreUniqueAndTheToolbarTipsComeFromTheCatalogue)
     EXPECT_EQ(std::adjacent_find(shortcuts.begin(), shortcuts.end()), shortcuts.end());
     EXPECT_STREQ(FindCommand(command::kReadFromRadio)->shortcut, "Ctrl+R");
     EXPECT_STREQ(FindCommand(command::kMemoryMap)->shortcut, "Ctrl+M");
+    EXPECT_TRUE(IsCommandShortcut("Ctrl+Z"));
+    EXPECT_TRUE(IsCommandShortcut("Ctrl+Y"));
+    EXPECT_TRUE(IsCommandShortcut("Ctrl+Shift+Z"));
+    EXPECT_FALSE(IsCommandShortcut(""));
     EXPECT_EQ(FindCommand(12345), nullptr);
     EXPECT_FALSE(CommandAvailable(12345, {12345}));
 

@@ -1,0 +1,31 @@
+#include "core/channels/CsvProblem.h"
+
+#include "core/base/MessageCatalog.h"
+#include "core/channels/CsvMessages.h"
+
+namespace qtr {
+
+std::string CsvProblemText(const CsvProblem& problem, const MessageCatalog& catalog)
+{
+    std::string text;
+    if (problem.line > 0)
+        text = catalog.MessageText(csvmsg::kLineWord, 1) + " " + std::to_string(problem.line);
+    if (!problem.column.empty())
+        text += (text.empty() ? "" : ", ") + problem.column;
+    if (!text.empty())
+        text += ": ";
+    text += catalog.MessageText(problem.messageId, 1);
+    if (!problem.detail.empty())
+        text += " " + problem.detail;
+    return text;
+}
+
+std::string CsvProblemList(const std::vector<CsvProblem>& problems, const MessageCatalog& catalog)
+{
+    std::string list;
+    for (const CsvProblem& problem : problems)
+        list += CsvProblemText(problem, catalog) + "\n";
+    return list;
+}
+
+} // namespace qtr

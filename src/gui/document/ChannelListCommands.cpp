@@ -1,0 +1,97 @@
+#include "gui/document/ChannelListCommands.h"
+
+#include "core/app/CommandIds.h"
+#include "core/app/Workspace.h"
+#include "core/base/CommonMessages.h"
+#include "core/base/FilePicker.h"
+#include "core/base/Prompter.h"
+#include "core/channels/ChannelCsv.h"
+#include "core/document/DataFile.h"
+#include "core/report/ImageComparison.h"
+#include "gui/app/MainWindow.h"
+#include "gui/document/ComparisonDialog.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kNotImportedId = 3900808;
+constexpr int kCorrectedId = 3900809;
+constexpr int kCannotWriteId = 3900810;
+constexpr int kCannotReadId = 3900811;
+constexpr int kSameFilesId = 3900807;
+
+} // namespace
+
+void ChannelListCommands::Register(MainWindow& frame)
+{
+    auto* commands = new ChannelListCommands(frame);
+    frame.RegisterCommand(command::kExportChannels, [commands](MainWindow&) { commands->ExportChannels(); });
+    frame.RegisterCommand(command::kImportChannels, [commands](MainWindow&) { commands->ImportChannels(); });
+    frame.RegisterCommand(command::kCompareWithFile, [commands](MainWindow&) { commands->CompareWithFile(); });
+}
+
+ChannelListCommands::ChannelListCommands(MainWindow& frame) : QObject(&frame), frame_(frame), app_(frame.App()) {}
+
+void ChannelListCommands::Tell(int messageId, const std::string& detail, bool error)
+{
+    app_.prompter.Ask({.captionId = error ? msg::kErrorCaption : msg::kWarningCaption,
+                       .messageId = messageId,
+                       .detail = detail.empty() ? std::string() : "\n" + detail,
+                       .form = PromptForm::MessageThenDetail,
+                       .icon = error ? Icon::Error : Icon::Warning});
+}
+
+void ChannelListCommands::ExportChannels()
+{
+    const auto path = app_.picker.ChooseChannelListPath(true, app_.document.DataFolder());
+    if (!path)
+        return;
+    std::ofstream file(*path, std::ios::binary | std::ios::trunc);
+    file << ExportChannelCsv(app_.state, app_.catalog);
+    file.close();
+    if (!file)
+        Tell(kCannotWriteId, *path, true);
+}
+
+void ChannelListCommands::ImportChannels()
+{
+    const auto path = app_.picker.ChooseChannelListPath(false, app_.document.DataFolder());
+    if (!path)
+        return;
+    std::ifstream file(*path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (!file)
+        return Tell(kCannotReadId, *path, true);
+    const ChannelCsvImport imported = ImportChannelCsv(text.str(), app_.state, app_.catalog);
+    if (!imported.Imported())
+        return Tell(kNotImportedId, CsvProblemList(imported.problems, app_.catalog), true);
+    app_.state.image = imported.image;
+    // One commit like any editor's: the channel windows show it, the history keeps it.
+    app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::ChannelSettingsChanged});
+    app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
+    if (!imported.corrections.empty())
+        Tell(kCorrectedId, CsvProblemList(imported.corrections, app_.catalog), false);
+}
+
+void ChannelListCommands::CompareWithFile()
+{
+    const auto path = app_.picker.ChooseOpenPath(app_.document.DataFolder());
+    if (!path)
+        return;
+    const datafile::ReadResult other = datafile::Read(*path);
+    if (other.error != datafile::ReadError::None)
+        return Tell(kCannotReadId, *path + (other.reason.empty() ? "" : "\n" + other.reason), true);
+    const ImageDifferences differences = CompareImages(app_.state.image, other.image, app_.catalog);
+    if (differences.Empty()) {
+        app_.prompter.Ask({.captionId = ComparisonDialog::kTitleId, .messageId = kSameFilesId, .icon = Icon::Information});
+        return;
+    }
+    ComparisonDialog(app_.catalog, *path, differences, &frame_).exec();
+}
+
+} // namespace qtr::gui
