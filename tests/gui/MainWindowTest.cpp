@@ -41,7 +41,7 @@ protected:
 TEST_F(MainWindowTest, MenusHoldTheCommandsInCatalogueTexts)
 {
     EXPECT_EQ(harness.ItemsOf("&File"), QStringList({"&New", "&Open...", "&Save", "Save &As...", "-", "&Print...",
-                                                    "Print Pre&view", "-", "E&xit"}));
+                                                    "Print Pre&view", "Export P&DF...", "-", "E&xit"}));
     EXPECT_EQ(harness.ItemsOf("&Program"),
               QStringList({"&Read from Radio...", "&Write to Radio...", "&Test Mode...", "&Memory Map..."}));
     EXPECT_EQ(harness.ItemsOf("&Setup"), QStringList({"&Communication Port..."}));

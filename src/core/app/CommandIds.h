@@ -29,6 +29,7 @@ constexpr int kExit = 32792;
 constexpr int kLanguageFileSetup = 32797;
 constexpr int kPrint = 57607;
 constexpr int kPrintPreview = 57609;
+constexpr int kExportPdf = 33010;
 constexpr int kArrangeIcons = 57649;
 constexpr int kCascade = 57650;
 constexpr int kTileHorizontally = 57651;

@@ -16,6 +16,7 @@ const std::vector<CommandInfo>& CommandTable()
         {kSaveAs, 3002009, "", true},
         {kPrint, 3002011, "Ctrl+P", false},
         {kPrintPreview, 3420001, "", false},
+        {kExportPdf, 3900700, "", false},
         {kExit, 3002013, "", true},
         {kModelInformation, 3002017, "", true},
         {kChannelInformation, 3310025, "", false},
@@ -73,7 +74,7 @@ bool CommitsTypedValue(int commandId)
 {
     using namespace command;
     return commandId == kSave || commandId == kSaveAs || commandId == kWriteToRadio || commandId == kNew ||
-           commandId == kOpen;
+           commandId == kOpen || commandId == kPrint || commandId == kPrintPreview || commandId == kExportPdf;
 }
 
 const std::vector<ToolbarButton>& ToolbarButtons()

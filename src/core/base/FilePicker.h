@@ -11,6 +11,14 @@ public:
     virtual ~FilePicker() = default;
     virtual std::optional<std::string> ChooseOpenPath(const std::string& folder) = 0;
     virtual std::optional<std::string> ChooseSavePath(const std::string& folder, const std::string& name) = 0;
+    // A file the program exports (a PDF); `extension` without its dot. Where no dialog of
+    // its own exists, the Save As dialog answers.
+    virtual std::optional<std::string> ChooseExportPath(const std::string& folder, const std::string& name,
+                                                        const std::string& extension)
+    {
+        (void)extension;
+        return ChooseSavePath(folder, name);
+    }
 };
 
 } // namespace qtr

@@ -45,6 +45,7 @@ constexpr IdRange kOwnRanges[] = {
     {3900101, 3900115, 1}, // radio link: port problems, demo radio, transfer guidance and steps
     {3900200, 3900205, 1}, // buttons with access keys, help window, labels and the date
     {3900400, 3900404, 1}, // damaged data files
+    {3900700, 3900704, 1}, // printing: Export PDF, failed and cancelled print jobs, the PDF filter
 };
 
 void AppendRanges(std::vector<int>& ids, std::span<const IdRange> ranges)

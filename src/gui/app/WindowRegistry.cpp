@@ -10,6 +10,7 @@
 #include "gui/features/OptionalFeaturesView.h"
 #include "gui/features/ScanView.h"
 #include "gui/link/LinkWindows.h"
+#include "gui/print/PrintCommands.h"
 
 namespace qtr::gui {
 
@@ -24,6 +25,7 @@ void RegisterAllWindows(MainWindow& window, Workspace& app, HelpViewer& help, Ra
     window.RegisterEditor(kScanInformation, [&app, &help](MainWindow&) { return new ScanView(app, help); });
     window.RegisterEditor(kTestFrequency, [&app, &help](MainWindow&) { return new TestFrequencyView(app, help); });
     LinkWindows::Register(window, link);
+    PrintCommands::Register(window);
 }
 
 } // namespace qtr::gui

@@ -4,6 +4,7 @@
 #include "gui/app/FixedPitchFont.h"
 
 #include <QApplication>
+#include <QFileDialog>
 
 namespace qtr::gui {
 
@@ -17,6 +18,20 @@ std::optional<std::string> QtFilePicker::ChooseOpenPath(const std::string& folde
 std::optional<std::string> QtFilePicker::ChooseSavePath(const std::string& folder, const std::string& name)
 {
     return Choose(DataFileDialog::Purpose::SaveAs, folder, name);
+}
+
+std::optional<std::string> QtFilePicker::ChooseExportPath(const std::string& folder, const std::string& name,
+                                                        const std::string& extension)
+{
+    constexpr int kPdfFilterId = 3900703;
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QFile::decodeName(folder.c_str()),
+                       CatalogText(*catalog_, kPdfFilterId));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromStdString(extension));
+    dialog.selectFile(QString::fromUtf8(name));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
 std::optional<std::string> QtFilePicker::Choose(DataFileDialog::Purpose purpose, const std::string& folder,

@@ -1,4 +1,5 @@
 #include "core/report/PagePlan.h"
+#include "core/report/PrintListButtons.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,29 @@ TEST(PagePlanTest, SectionNamesOfTheCommandLine)
     EXPECT_EQ(unknown, "bogus");
     EXPECT_EQ(ParseSectionNames("", unknown), std::nullopt);
     EXPECT_EQ(ParseSectionNames(",", unknown), std::nullopt);
+}
+
+} // namespace
+} // namespace qtr::report
+
+namespace qtr::report {
+namespace {
+
+TEST(PrintListButtonsTest, OkAndAllClearNeedABoxSelectAllABoxStillClear)
+{
+    struct ButtonCase {
+        SectionMask checked;
+        bool parlane;
+        PrintListButtons buttons;
+    };
+    const ButtonCase cases[] = {
+        {0x00, false, {false, false, true}}, {0x01, false, {true, true, true}}, {0xFF, false, {true, true, false}},
+        {0x7F, false, {true, true, true}},   {0x00, true, {false, false, true}}, {0xE7, true, {true, true, false}},
+        {0x80, true, {true, true, true}},    // DTMF and Vantalink do not count on Parlane models
+        {0x18, true, {false, false, true}},
+    };
+    for (const ButtonCase& c : cases)
+        EXPECT_EQ(PrintListButtonStates(c.checked, c.parlane), c.buttons) << std::hex << c.checked << " " << c.parlane;
 }
 
 } // namespace
