@@ -36,6 +36,10 @@ constexpr const char* kUsage =
     "      Writes a data file to the radio on the port (Write to Radio).\n"
     "  qtr31x-cli info --port <n|device> [--retries N]\n"
     "      Prints what the radio on the port says about itself (Radio Information).\n"
+    "  qtr31x-cli print FILE --pdf OUT.pdf [--sections LIST]\n"
+    "      Writes the printed pages of a data file (File Print) as a PDF. LIST names sections,\n"
+    "      separated by commas: features, keys, scan, dtmf, vantalink, testfreq, message,\n"
+    "      channels, or all (the default); Parlane models never print dtmf and vantalink.\n"
     "  qtr31x-cli --help | --version\n"
     "Port n is the device named by the setting Ports/COMn of the desktop program (read from\n"
     "$XDG_CONFIG_HOME or ~/.config, HALVERN/QTR31X.conf), else /dev/ttyUSB{n-1}; a path names\n"
@@ -95,6 +99,8 @@ int CliProgram::Run(const std::vector<std::string>& words)
         return Write(*arguments);
     if (arguments->Verb() == "info")
         return Info(*arguments);
+    if (arguments->Verb() == "print")
+        return Print(*arguments);
     return Fail("unknown command \"" + arguments->Verb() + "\" (try qtr31x-cli --help)");
 }
 

@@ -29,6 +29,7 @@ private:
     int Read(const CliArguments& arguments);
     int Write(const CliArguments& arguments);
     int Info(const CliArguments& arguments);
+    int Print(const CliArguments& arguments);
     // The port and the retries of a radio verb; the reason when they are wrong.
     std::optional<std::string> PrepareLink(const CliArguments& arguments);
     bool Transfer(TransferDialogModel::Direction direction);

@@ -48,10 +48,10 @@ constexpr int kMegahertzId = 1001049;
 constexpr int kTestChannelColumn = 20;
 constexpr int kReceiveColumn = 35;
 constexpr int kTransmitColumn = 60;
-// Channel blocks stand two side by side, narrower than a settings line so that both fit
-// across a portrait page: a value stands 22 widths after its label.
-constexpr int kSecondLabelColumn = 68;
-constexpr int kBlockValueOffset = 22;
+// Channel blocks stand two side by side, a little narrower than a settings line so that
+// both fit across a portrait A4 page (about 130 widths): a value 25 widths after its label.
+constexpr int kSecondLabelColumn = 75;
+constexpr int kBlockValueOffset = 25;
 
 std::string Text(const PrintContext& context, int id)
 {
