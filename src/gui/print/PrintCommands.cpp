@@ -1,5 +1,6 @@
 #include "gui/print/PrintCommands.h"
 
+#include "core/app/AdjustmentSheet.h"
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"
 #include "core/base/Clock.h"
@@ -23,6 +24,8 @@ namespace {
 constexpr int kPrinterFailedId = 3900701;
 constexpr int kPdfFailedId = 3900702;
 constexpr int kPrintCancelledId = 3900704;
+constexpr int kSheetPrintedId = 3003035;
+constexpr const char* kObjectName = "PrintCommands";
 
 // The printer by its name, or the file it prints into.
 std::string PrinterTarget(const QPrinter& printer)
@@ -43,7 +46,7 @@ void PrintCommands::Register(MainWindow& frame)
 
 PrintCommands::PrintCommands(MainWindow& frame) : QObject(&frame), frame_(frame)
 {
-    setObjectName("PrintCommands");
+    setObjectName(kObjectName);
     printer_.setDocName(kJobName);
     frame.installEventFilter(this);
 }
@@ -58,19 +61,44 @@ bool PrintCommands::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+PrintCommands& PrintCommands::Of(MainWindow& frame)
+{
+    return *frame.findChild<PrintCommands*>(kObjectName, Qt::FindDirectChildrenOnly);
+}
+
 void PrintCommands::Print()
 {
     const auto sections = ChooseSections();
     if (!sections)
         return;
+    PrintOnPrinter([this, sections](bool landscape, const std::tm& printedAt) {
+        return BuildFor(*sections, landscape, printedAt);
+    });
+}
+
+bool PrintCommands::PrintAdjustmentSheet(const testmode::TuningValueTable& values)
+{
+    Workspace& app = frame_.App();
+    const bool printed = PrintOnPrinter([&app, &values](bool, const std::tm& printedAt) {
+        return AdjustmentReport(app.state, app.catalog, values, app.document.Name(), printedAt);
+    });
+    if (printed)
+        app.prompter.Ask({.captionId = msg::kQuestionCaption, .messageId = kSheetPrintedId, .icon = Icon::Information});
+    return printed;
+}
+
+bool PrintCommands::PrintOnPrinter(const std::function<report::Report(bool, const std::tm&)>& build)
+{
     QPrintDialog dialog(&printer_, &frame_);
     if (dialog.exec() != QDialog::Accepted) {
         Tell(kPrintCancelledId, {}, false);
-        return;
+        return false;
     }
-    const std::tm printedAt = frame_.TimeOfDay().Now();
-    if (!PaintReport(BuildFor(*sections, PrinterIsLandscape(printer_), printedAt), printer_))
+    if (!PaintReport(build(PrinterIsLandscape(printer_), frame_.TimeOfDay().Now()), printer_)) {
         Tell(kPrinterFailedId, "\n\n" + PrinterTarget(printer_), true);
+        return false;
+    }
+    return true;
 }
 
 void PrintCommands::ShowPreview()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/report/PrintReport.h"
+#include "core/testmode/TestModeValues.h"
 
 #include <QObject>
 #include <QPointer>
@@ -23,8 +24,15 @@ public:
     static constexpr const char* kJobName = "RTW QTR-31X";
 
     static void Register(MainWindow& frame);
+    // The print commands of the main window (registered with it).
+    static PrintCommands& Of(MainWindow& frame);
 
     explicit PrintCommands(MainWindow& frame);
+
+    // The test-mode panel's Print, once the adjustment values are read: the printer dialog,
+    // then the one-page adjustment-value sheet and the message that it was printed. False
+    // when the user cancelled or the printer failed (the user has been told).
+    bool PrintAdjustmentSheet(const testmode::TuningValueTable& values);
 
     QPrinter& Printer() { return printer_; }
     QPrintPreviewDialog* Preview() const { return preview_; }
@@ -41,6 +49,8 @@ private:
     std::optional<report::SectionMask> ChooseSections();
     report::Report BuildFor(report::SectionMask sections, bool landscape, const std::tm& printedAt) const;
     bool PrinterIsLandscape(const QPrinter& printer) const;
+    // The printer dialog, then the pages; a cancel or a failure is told.
+    bool PrintOnPrinter(const std::function<report::Report(bool landscape, const std::tm& printedAt)>& build);
     void Tell(int messageId, const std::string& detail, bool error);
 
     MainWindow& frame_;
