@@ -30,7 +30,10 @@ const std::map<PrintSection, SettingsSource>& SettingsSections()
          [](PrintContext& context) { return FormLines(OptionalFeaturesForm(context.state, context.catalog).Form()); }},
         {PrintSection::KeyAssignment,
          [](PrintContext& context) {
-             return FormLines(KeyAssignmentForm(context.state, context.catalog, [] { return false; }).Form());
+             using Keys = KeyAssignmentForm;
+             // The window names the keys in the radio's own words; the printout translates them.
+             const std::map<int, int> labels{{Keys::kPf1, 3018017}, {Keys::kPf2, 3018021}, {Keys::kSSelector, 3018022}};
+             return FormLines(Keys(context.state, context.catalog, [] { return false; }).Form(), labels);
          }},
         {PrintSection::ScanInformation,
          [](PrintContext& context) {

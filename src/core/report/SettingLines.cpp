@@ -65,7 +65,7 @@ std::size_t SplitPoint(const std::vector<SettingLine>& lines)
 
 } // namespace
 
-std::vector<SettingLine> FormLines(const form::SettingsForm& form)
+std::vector<SettingLine> FormLines(const form::SettingsForm& form, const std::map<int, int>& printedLabels)
 {
     std::vector<SettingLine> lines;
     for (int row = 0; row < form.RowCount(); ++row) {
@@ -75,7 +75,11 @@ std::vector<SettingLine> FormLines(const form::SettingsForm& form)
         std::string value = ValueText(form, row);
         if (!heading && value.empty())
             value = kEmptyValue;
-        lines.push_back({Label(form, form.Row(row)), value, heading});
+        const auto printed = printedLabels.find(row);
+        std::string label = printed == printedLabels.end()
+                                ? Label(form, form.Row(row))
+                                : WithoutAccessKeys(form.Resolve(form::FieldText::Message(printed->second)));
+        lines.push_back({std::move(label), value, heading});
     }
     return lines;
 }

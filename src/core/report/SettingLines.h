@@ -2,6 +2,7 @@
 
 #include "core/report/Report.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,9 @@ struct SettingLine {
 
 // The rows of a settings window that the model shows, with the same label and value
 // texts as the window: the list entry chosen, the edit's text, On or Off for a check box.
-std::vector<SettingLine> FormLines(const form::SettingsForm& form);
+// `printedLabels` gives rows whose label the window shows untranslated a message of their
+// own (row index to message).
+std::vector<SettingLine> FormLines(const form::SettingsForm& form, const std::map<int, int>& printedLabels = {});
 
 // Page `page` of `pages` of a settings section. Two pages split the lines at the group
 // nearest the middle, so no group is torn apart.

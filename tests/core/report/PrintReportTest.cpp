@@ -117,6 +117,17 @@ TEST_F(PrintReportTest, SSelectorPrintsOnOrOffOnTheFifteenChannelModel)
     EXPECT_EQ(Row(Only(PrintSection::KeyAssignment), 4), "S-Selector (Scan) | Off");
 }
 
+TEST_F(PrintReportTest, KeyLabelsArePrintedInTheCataloguesLanguage)
+{
+    auto ids = MessageCatalog::ProgramMessages();
+    ASSERT_EQ(catalog.LoadLanguage(ids, MessageCatalog::kSpanish), MessageCatalog::kLoaded);
+    UseModel(kLmrUhfL, 0x8B, true);
+    state.image[284] = 1;
+    const ReportPage page = Only(PrintSection::KeyAssignment);
+    EXPECT_EQ(Row(page, 0), catalog.MessageText(3002105, 1));
+    EXPECT_EQ(Row(page, 4), "Selector S (exploración) | " + catalog.MessageText(1001013, 1));
+}
+
 TEST_F(PrintReportTest, PrintingLeavesTheImageAsItWas)
 {
     UseModel(kLmrUhfL, 0x8B, true);
