@@ -89,6 +89,24 @@ TEST_F(PrintCommandsTest, LandscapeGivesOptionalFeaturesAndDtmfTwoPagesEach)
     EXPECT_TRUE(pages[1].contains("Channel 1") && pages[1].contains("155.50000"));
 }
 
+TEST_F(PrintCommandsTest, ChineseAndSpanishPagesKeepTheirCharacters)
+{
+    const std::pair<int, QString> languages[] = {{MessageCatalog::kChinese, QString::fromUtf8("QTR-31X 编程数据")},
+                                                 {MessageCatalog::kSpanish, QString::fromUtf8("Datos de programación")}};
+    for (const auto& [language, title] : languages) {
+        App().language = language;
+        ASSERT_EQ(App().ReloadLanguage(), MessageCatalog::kLoaded);
+        const std::string path = folder.File("language" + std::to_string(language) + ".pdf");
+        ExportPdf(path, [](gui::PrintListDialog& dialog) {
+            dialog.AllClearButton()->click();
+            dialog.Box(PrintSection::KeyAssignment)->click();
+        });
+        const QString text = PdfText(path);
+        EXPECT_TRUE(text.contains(title)) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromUtf8(App().catalog.MessageText(3002105, 1))));
+    }
+}
+
 TEST_F(PrintCommandsTest, UnwritablePdfPathIsToldWithPathAndReasonAndLeavesNoFile)
 {
     const std::string path = folder.File("missing-folder/out.pdf");
