@@ -157,7 +157,7 @@ bool PrintCommands::PrinterIsLandscape(const QPrinter& printer) const
 
 void PrintCommands::Tell(int messageId, const std::string& detail, bool error)
 {
-    frame_.App().prompter.Ask({.captionId = error ? msg::kErrorCaption : msg::kWarningCaption,
+    frame_.App().prompter.Ask({.captionId = error ? msg::kErrorCaption : msg::kQuestionCaption,
                                .messageId = messageId,
                                .detail = detail,
                                .form = PromptForm::MessageThenDetail,
