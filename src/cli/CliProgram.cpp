@@ -53,6 +53,10 @@ constexpr const char* kUsage =
     "  qtr31x-cli diff A.dat B.dat\n"
     "      Prints every setting that differs, then bytes no setting covers; exit 0 when\n"
     "      the files are equal, 1 when they differ, 2 on an error.\n"
+    "  qtr31x-cli print FILE --pdf OUT.pdf [--sections LIST]\n"
+    "      Writes the printed pages of a data file (File Print) as a PDF. LIST names sections,\n"
+    "      separated by commas: features, keys, scan, dtmf, vantalink, testfreq, message,\n"
+    "      channels, or all (the default); Parlane models never print dtmf and vantalink.\n"
     "  qtr31x-cli --help | --version\n"
     "Port n is the device named by the setting Ports/COMn of the desktop program (read from\n"
     "$XDG_CONFIG_HOME or ~/.config, HALVERN/QTR31X.conf), else /dev/ttyUSB{n-1}; a path names\n"
@@ -123,6 +127,8 @@ int CliProgram::Run(const std::vector<std::string>& words)
         return ImportCsv(*arguments);
     if (arguments->Verb() == "diff")
         return Diff(*arguments);
+    if (arguments->Verb() == "print")
+        return Print(*arguments);
     return Fail("unknown command \"" + arguments->Verb() + "\" (try qtr31x-cli --help)");
 }
 

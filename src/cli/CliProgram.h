@@ -35,6 +35,7 @@ private:
     int ExportCsv(const CliArguments& arguments);
     int ImportCsv(const CliArguments& arguments);
     int Diff(const CliArguments& arguments);
+    int Print(const CliArguments& arguments);
     // The port and the retries of a radio verb; the reason when they are wrong.
     std::optional<std::string> PrepareLink(const CliArguments& arguments);
     // The transfer with the guards of --verify and --backup; `kept` false when a backup asked for was not written.

@@ -26,7 +26,15 @@ protected:
     CliRun Cli(const std::string& arguments, const std::string& environment = "")
     {
         const std::string errPath = folder.File("stderr.txt");
-        const std::string command = environment + QTR_CLI_PATH + " " + arguments + " 2>" + errPath;
+        CliRun run = Capture(environment + QTR_CLI_PATH + " " + arguments + " 2>" + errPath);
+        const auto err = test::TempFolder::ReadBytes(errPath);
+        run.err.assign(err.begin(), err.end());
+        return run;
+    }
+
+    // The standard output and exit status of a shell command.
+    static CliRun Capture(const std::string& command)
+    {
         CliRun run;
         FILE* pipe = popen(command.c_str(), "r");
         char buffer[4096];
@@ -35,10 +43,10 @@ protected:
             run.out.append(buffer, n);
         const int status = pclose(pipe);
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        const auto err = test::TempFolder::ReadBytes(errPath);
-        run.err.assign(err.begin(), err.end());
         return run;
     }
+    // A PDF's text as pdftotext lays it out; each page ends in a form feed.
+    static std::string PdfText(const std::string& path) { return Capture("pdftotext -layout " + path + " -").out; }
 
     static void ExpectOneErrorLine(const CliRun& run)
     {
@@ -272,6 +280,47 @@ TEST_F(CliTest, DiffNamesEachDifferingSettingAndExitsByTheResult)
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.err, "qtr31x-cli: cannot open " + folder.File("missing.dat") + "\n");
     EXPECT_EQ(Cli("diff " + a).status, 2);
+}
+
+TEST_F(CliTest, PrintWritesThePagesOfTheChosenSectionsAsPdf)
+{
+    const std::string data = folder.File("parlane.dat");
+    ASSERT_EQ(Cli("new --model 7 --channels 8 " + data).status, 0);
+    const std::string pdf = folder.File("parlane.pdf");
+    const auto all = Cli("print " + data + " --pdf " + pdf, "QT_QPA_PLATFORM= ");
+    EXPECT_EQ(all.status, 0) << all.err;
+    EXPECT_TRUE(all.err.empty()) << all.err;
+    // Parlane: five sections and two pages of channels; DTMF and Vantalink never.
+    const std::string text = PdfText(pdf);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 7) << text;
+    EXPECT_NE(text.find("RB-8100L Parlane (UHF)"), std::string::npos);
+    EXPECT_NE(text.find("parlane.dat"), std::string::npos);
+    EXPECT_EQ(text.find("DTMF\n"), std::string::npos);
+
+    const auto chosen = Cli("print " + data + " --pdf " + pdf + " --sections keys,message");
+    EXPECT_EQ(chosen.status, 0) << chosen.err;
+    const std::string two = PdfText(pdf);
+    EXPECT_EQ(std::count(two.begin(), two.end(), '\f'), 2) << two;
+}
+
+TEST_F(CliTest, PrintRefusesABadSectionListOrAnUnwritablePathInOneLine)
+{
+    const std::string data = folder.File("lmr.dat");
+    ASSERT_EQ(Cli("new --model 3 --channels 16 " + data).status, 0);
+    const std::string pdf = folder.File("out.pdf");
+    for (const std::string sections : {"keys,bogus", "", ",", "Keys"}) {
+        const auto run = Cli("print " + data + " --pdf " + pdf + " --sections '" + sections + "'");
+        ExpectOneErrorLine(run);
+        EXPECT_NE(run.err.find("--sections"), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(pdf));
+    }
+    const std::string unwritable = folder.File("no-such-folder/out.pdf");
+    const auto run = Cli("print " + data + " --pdf " + unwritable);
+    ExpectOneErrorLine(run);
+    EXPECT_NE(run.err.find(unwritable + ": No such file or directory"), std::string::npos) << run.err;
+    ExpectOneErrorLine(Cli("print " + data));
+    ExpectOneErrorLine(Cli("print --pdf " + pdf));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2) << "lmr.dat, stderr.txt";
 }
 
 } // namespace

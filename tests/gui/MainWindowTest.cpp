@@ -46,8 +46,8 @@ TEST_F(MainWindowTest, MenusHoldTheCommandsInCatalogueTexts)
 {
     EXPECT_EQ(harness.ItemsOf("&File"),
               QStringList({"&New", "&Open...", "&Save", "Save &As...", "-", "&Export Channels...",
-                           "&Import Channels...", "Co&mpare with File...", "-", "&Print...", "Print Pre&view", "-",
-                           "E&xit"}));
+                           "&Import Channels...", "Co&mpare with File...", "-", "&Print...", "Print Pre&view",
+                           "Export P&DF...", "-", "E&xit"}));
     EXPECT_EQ(harness.ItemsOf("&Program"),
               QStringList({"&Read from Radio...", "&Write to Radio...", "&Test Mode...", "&Memory Map..."}));
     EXPECT_EQ(harness.ItemsOf("&Setup"), QStringList({"&Communication Port...", "-", "&Verify after Writing",

@@ -33,6 +33,7 @@ constexpr int kBackupBeforeWrite = 33021;
 constexpr int kExportChannels = 33000;
 constexpr int kImportChannels = 33001;
 constexpr int kCompareWithFile = 33002;
+constexpr int kExportPdf = 33010;
 constexpr int kPrint = 57607;
 constexpr int kPrintPreview = 57609;
 constexpr int kUndo = 57643;

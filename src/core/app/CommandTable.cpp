@@ -19,6 +19,7 @@ const std::vector<CommandInfo>& CommandTable()
         {kExportChannels, 3900802, "", false},
         {kImportChannels, 3900803, "", false},
         {kCompareWithFile, 3900804, "", false},
+        {kExportPdf, 3900700, "", false},
         {kExit, 3002013, "", true},
         {kUndo, 3900800, "Ctrl+Z", false},
         {kRedo, 3900801, "Ctrl+Y", false, "Ctrl+Shift+Z"},
@@ -81,7 +82,8 @@ bool CommitsTypedValue(int commandId)
     using namespace command;
     return commandId == kSave || commandId == kSaveAs || commandId == kWriteToRadio || commandId == kNew ||
            commandId == kOpen || commandId == kMemoryMap || commandId == kUndo || commandId == kRedo ||
-           commandId == kExportChannels || commandId == kImportChannels || commandId == kCompareWithFile;
+           commandId == kExportChannels || commandId == kImportChannels || commandId == kCompareWithFile ||
+           commandId == kPrint || commandId == kPrintPreview || commandId == kExportPdf;
 }
 
 const std::vector<ToolbarButton>& ToolbarButtons()

@@ -87,7 +87,7 @@ std::vector<Menu> RebuildMenus(const MenuContext& context)
     using namespace command;
     std::vector<Menu> menus{
         {3002001, Items({kNew, kOpen, kSave, kSaveAs, kSeparator, kExportChannels, kImportChannels, kCompareWithFile,
-                         kSeparator, kPrint, kPrintPreview, kSeparator, kExit})},
+                         kSeparator, kPrint, kPrintPreview, kExportPdf, kSeparator, kExit})},
         {3002015, Items({kModelInformation})},
         {3002019, HistoryItems(context)},
         {3002035, Items({kReadFromRadio, kWriteToRadio, kTestMode, kMemoryMap})},

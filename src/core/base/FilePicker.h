@@ -17,6 +17,14 @@ public:
     {
         return save ? ChooseSavePath(folder, "channels.csv") : ChooseOpenPath(folder);
     }
+    // A file the program exports (a PDF); `extension` without its dot. Where no dialog of
+    // its own exists, the Save As dialog answers.
+    virtual std::optional<std::string> ChooseExportPath(const std::string& folder, const std::string& name,
+                                                        const std::string& extension)
+    {
+        (void)extension;
+        return ChooseSavePath(folder, name);
+    }
 };
 
 } // namespace qtr

@@ -47,6 +47,7 @@ constexpr IdRange kOwnRanges[] = {
     {3900400, 3900404, 1}, // damaged data files
     {3900550, 3900550, 1}, // embedded message: the characters the radio accepts
     {3900600, 3900600, 1}, // test mode: the item column of the adjustment values
+    {3900700, 3900704, 1}, // printing: Export PDF, failed and cancelled print jobs, the PDF filter
     {3900750, 3900758, 1}, // verified writes, backups, recovery and their Setup options
     {3900800, 3900812, 1}, // undo and redo, channel lists in CSV, comparing files
     {3900820, 3900839, 1}, // what is wrong with a channel list file

@@ -37,6 +37,8 @@ public:
     // dialogs start in the default one while the saved one does not exist.
     void RestoreDataFolder(const std::string& saved);
     const std::string& LastChosenPath() const { return lastPath_; }
+    // The file dialogs, for what else the program writes beside the data file.
+    FilePicker& Picker() const { return picker_; }
     bool IsModified() const { return state_.IsModified(); }
 
     enum class Flow { GoOn, Stop };

@@ -47,7 +47,7 @@ QRect ToQRect(const WindowRect& rect)
 } // namespace
 
 MainWindow::MainWindow(Workspace& app, HelpViewer& help, SettingsStore& settings, const Clock& clock)
-    : app_(app), help_(help), settings_(settings)
+    : app_(app), help_(help), settings_(settings), clock_(clock)
 {
     setObjectName("MainWindow");
     CreateActions();

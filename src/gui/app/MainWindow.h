@@ -63,6 +63,7 @@ public:
 
     Workspace& App() { return app_; }
     HelpViewer& Help() { return help_; }
+    const Clock& TimeOfDay() const { return clock_; }
 
     void ShowPortInStatusBar();
     // Start-up: the stored placement when it is usable, otherwise maximized.
@@ -115,6 +116,7 @@ private:
     Workspace& app_;
     HelpViewer& help_;
     SettingsStore& settings_;
+    const Clock& clock_;
     std::map<int, QAction*> actions_;
     std::map<int, std::function<void()>> shellCommands_;
     std::map<int, WindowFactory> editors_;

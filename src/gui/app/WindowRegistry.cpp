@@ -20,6 +20,7 @@
 #include "gui/features/TreeViewCommand.h"
 #include "gui/features/VantalinkView.h"
 #include "gui/link/LinkWindows.h"
+#include "gui/print/PrintCommands.h"
 #include "gui/testmode/TestModeCommands.h"
 #include "gui/testmode/TuningProcedureDialogs.h"
 
@@ -50,6 +51,7 @@ void RegisterAllWindows(MainWindow& window, Workspace& app, HelpViewer& help, Ra
     TestModeCommands::Register(window, link, testMode);
     EditHistoryCommands::Register(window);
     ChannelListCommands::Register(window);
+    PrintCommands::Register(window);
 }
 
 } // namespace qtr::gui

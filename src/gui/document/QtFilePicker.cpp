@@ -31,6 +31,20 @@ std::optional<std::string> QtFilePicker::ChooseChannelListPath(bool save, const 
     return QFile::encodeName(chosen).toStdString();
 }
 
+std::optional<std::string> QtFilePicker::ChooseExportPath(const std::string& folder, const std::string& name,
+                                                        const std::string& extension)
+{
+    constexpr int kPdfFilterId = 3900703;
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QFile::decodeName(folder.c_str()),
+                       CatalogText(*catalog_, kPdfFilterId));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromStdString(extension));
+    dialog.selectFile(QString::fromUtf8(name));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+}
+
 std::optional<std::string> QtFilePicker::Choose(DataFileDialog::Purpose purpose, const std::string& folder,
                                                 const std::string& name)
 {

@@ -61,7 +61,7 @@ TEST(RebuildMenusTest, ParlaneModelsLoseDtmfAndVantalinkWithTheirSeparator)
 TEST(RebuildMenusTest, FileOffersTheChannelListAndComparingBesideTheDocumentCommands)
 {
     EXPECT_EQ(IdsOf(RebuildMenus({}), 3002001),
-              (std::vector<int>{32788, 32789, 32790, 32791, 0, 33000, 33001, 33002, 0, 57607, 57609, 0, 32792}));
+              (std::vector<int>{32788, 32789, 32790, 32791, 0, 33000, 33001, 33002, 0, 57607, 57609, 33010, 0, 32792}));
 }
 
 TEST(RebuildMenusTest, SetupHoldsCommunicationPortAndTheWriteGuardsAndHelpHasTopicsAndAbout)

@@ -1,0 +1,107 @@
+#include "core/report/SettingLines.h"
+
+#include "core/features/SettingsForm.h"
+
+#include <algorithm>
+
+namespace qtr::report {
+
+namespace {
+
+constexpr int kOnId = 1001013;
+constexpr int kOffId = 1001017;
+
+// Paper has no access keys: "&Beep" prints as "Beep", "&&" as "&".
+std::string WithoutAccessKeys(const std::string& text)
+{
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        plain.push_back(text[i]);
+    }
+    return plain;
+}
+
+std::string Label(const form::SettingsForm& form, const form::FormRow& row)
+{
+    return WithoutAccessKeys(row.labelMessage != 0 ? form.Resolve(form::FieldText::Message(row.labelMessage))
+                                                   : row.labelText);
+}
+
+std::string ValueText(const form::SettingsForm& form, int row)
+{
+    using form::ControlKind;
+    switch (form.Row(row).kind) {
+    case ControlKind::CheckBox:
+        return form.Resolve(form::FieldText::Message(form.Checked(row) ? kOnId : kOffId));
+    case ControlKind::List: {
+        const int selected = form.SelectedEntry(row);
+        if (selected == form::SettingsForm::kNoEntry)
+            return {};
+        return form.EntryText(form.Entries(row)[static_cast<std::size_t>(selected)]);
+    }
+    case ControlKind::GroupBox:
+        return {};
+    default:
+        return form.Resolve(form.Text(row));
+    }
+}
+
+std::size_t SplitPoint(const std::vector<SettingLine>& lines)
+{
+    const std::size_t middle = lines.size() / 2;
+    std::size_t best = middle;
+    std::size_t bestDistance = lines.size();
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::size_t distance = i > middle ? i - middle : middle - i;
+        if (lines[i].heading && distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+std::vector<SettingLine> FormLines(const form::SettingsForm& form, const std::map<int, int>& printedLabels)
+{
+    std::vector<SettingLine> lines;
+    for (int row = 0; row < form.RowCount(); ++row) {
+        if (!form.Visible(row))
+            continue;
+        const bool heading = form.Row(row).kind == form::ControlKind::GroupBox;
+        std::string value = ValueText(form, row);
+        if (!heading && value.empty())
+            value = kEmptyValue;
+        const auto printed = printedLabels.find(row);
+        std::string label = printed == printedLabels.end()
+                                ? Label(form, form.Row(row))
+                                : WithoutAccessKeys(form.Resolve(form::FieldText::Message(printed->second)));
+        lines.push_back({std::move(label), value, heading});
+    }
+    return lines;
+}
+
+ReportPage SettingsPage(const std::string& title, const std::vector<SettingLine>& lines, int page, int pages)
+{
+    const std::size_t split = pages > 1 ? SplitPoint(lines) : lines.size();
+    const std::size_t first = page == 0 ? 0 : split;
+    const std::size_t last = page == 0 ? split : lines.size();
+    ReportPage result;
+    result.texts.push_back({0, kTitleColumn, title});
+    int row = kFirstSettingRow;
+    for (std::size_t i = first; i < last; ++i, ++row) {
+        const SettingLine& line = lines[i];
+        if (line.heading) {
+            result.texts.push_back({row, kTitleColumn, line.label});
+            continue;
+        }
+        result.texts.push_back({row, kLabelColumn, line.label});
+        result.texts.push_back({row, kValueColumn, line.value});
+    }
+    return result;
+}
+
+} // namespace qtr::report

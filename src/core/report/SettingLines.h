@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/report/Report.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace qtr::form {
+class SettingsForm;
+}
+
+namespace qtr::report {
+
+// One printed setting: the label the editor shows and the text of its value; a heading
+// (the editor's group box) has no value.
+struct SettingLine {
+    std::string label;
+    std::string value;
+    bool heading = false;
+    bool operator==(const SettingLine&) const = default;
+};
+
+// The rows of a settings window that the model shows, with the same label and value
+// texts as the window: the list entry chosen, the edit's text, On or Off for a check box.
+// `printedLabels` gives rows whose label the window shows untranslated a message of their
+// own (row index to message).
+std::vector<SettingLine> FormLines(const form::SettingsForm& form, const std::map<int, int>& printedLabels = {});
+
+// Page `page` of `pages` of a settings section. Two pages split the lines at the group
+// nearest the middle, so no group is torn apart.
+ReportPage SettingsPage(const std::string& title, const std::vector<SettingLine>& lines, int page, int pages);
+
+} // namespace qtr::report

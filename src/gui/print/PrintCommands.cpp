@@ -1,0 +1,167 @@
+#include "gui/print/PrintCommands.h"
+
+#include "core/app/AdjustmentSheet.h"
+#include "core/app/CommandIds.h"
+#include "core/app/Workspace.h"
+#include "core/base/Clock.h"
+#include "core/base/CommonMessages.h"
+#include "core/base/FilePicker.h"
+#include "core/base/Prompter.h"
+#include "gui/app/MainWindow.h"
+#include "gui/print/PrintListDialog.h"
+#include "gui/print/ReportPainter.h"
+
+#include <QCloseEvent>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+
+#include <filesystem>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kPrinterFailedId = 3900701;
+constexpr int kPdfFailedId = 3900702;
+constexpr int kPrintCancelledId = 3900704;
+constexpr int kSheetPrintedId = 3003035;
+constexpr const char* kObjectName = "PrintCommands";
+
+// The printer by its name, or the file it prints into.
+std::string PrinterTarget(const QPrinter& printer)
+{
+    const QString file = printer.outputFileName();
+    return (file.isEmpty() ? printer.printerName() : file).toStdString();
+}
+
+} // namespace
+
+void PrintCommands::Register(MainWindow& frame)
+{
+    auto* commands = new PrintCommands(frame);
+    frame.RegisterCommand(command::kPrint, [commands](MainWindow&) { commands->Print(); });
+    frame.RegisterCommand(command::kPrintPreview, [commands](MainWindow&) { commands->ShowPreview(); });
+    frame.RegisterCommand(command::kExportPdf, [commands](MainWindow&) { commands->ExportPdf(); });
+}
+
+PrintCommands::PrintCommands(MainWindow& frame) : QObject(&frame), frame_(frame)
+{
+    setObjectName(kObjectName);
+    printer_.setDocName(kJobName);
+    frame.installEventFilter(this);
+}
+
+bool PrintCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &frame_ && event->type() == QEvent::Close && preview_) {
+        preview_->close();
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+PrintCommands& PrintCommands::Of(MainWindow& frame)
+{
+    return *frame.findChild<PrintCommands*>(kObjectName, Qt::FindDirectChildrenOnly);
+}
+
+void PrintCommands::Print()
+{
+    const auto sections = ChooseSections();
+    if (!sections)
+        return;
+    PrintOnPrinter([this, sections](bool landscape, const std::tm& printedAt) {
+        return BuildFor(*sections, landscape, printedAt);
+    });
+}
+
+bool PrintCommands::PrintAdjustmentSheet(const testmode::TuningValueTable& values)
+{
+    Workspace& app = frame_.App();
+    const bool printed = PrintOnPrinter([&app, &values](bool, const std::tm& printedAt) {
+        return AdjustmentReport(app.state, app.catalog, values, app.document.Name(), printedAt);
+    });
+    if (printed)
+        app.prompter.Ask({.captionId = msg::kQuestionCaption, .messageId = kSheetPrintedId, .icon = Icon::Information});
+    return printed;
+}
+
+bool PrintCommands::PrintOnPrinter(const std::function<report::Report(bool, const std::tm&)>& build)
+{
+    QPrintDialog dialog(&printer_, &frame_);
+    if (dialog.exec() != QDialog::Accepted) {
+        Tell(kPrintCancelledId, {}, false);
+        return false;
+    }
+    if (!PaintReport(build(PrinterIsLandscape(printer_), frame_.TimeOfDay().Now()), printer_)) {
+        Tell(kPrinterFailedId, "\n\n" + PrinterTarget(printer_), true);
+        return false;
+    }
+    return true;
+}
+
+void PrintCommands::ShowPreview()
+{
+    if (preview_) {
+        preview_->raise();
+        preview_->activateWindow();
+        return;
+    }
+    const std::tm printedAt = frame_.TimeOfDay().Now();
+    const report::SectionMask all = report::OfferedSections(frame_.App().state.IsParlane());
+    preview_ = new QPrintPreviewDialog(&printer_, &frame_);
+    preview_->setAttribute(Qt::WA_DeleteOnClose);
+    // The preview redraws on every change of its page set-up; the time stays the one taken here.
+    connect(preview_, &QPrintPreviewDialog::paintRequested, this, [this, all, printedAt](QPrinter* printer) {
+        PaintReport(BuildFor(all, PrinterIsLandscape(*printer), printedAt), *printer);
+    });
+    preview_->show();
+}
+
+void PrintCommands::ExportPdf()
+{
+    const auto sections = ChooseSections();
+    if (!sections)
+        return;
+    Workspace& app = frame_.App();
+    const std::string name = std::filesystem::path(app.document.Name()).replace_extension(".pdf").string();
+    const auto path = app.document.Picker().ChooseExportPath(app.document.DataFolder(), name, "pdf");
+    if (!path)
+        return;
+    const bool landscape = PrinterIsLandscape(printer_);
+    const report::Report pages = BuildFor(*sections, landscape, frame_.TimeOfDay().Now());
+    if (const auto failure = WriteReportPdf(pages, *path, landscape))
+        Tell(kPdfFailedId, "\n\n" + *path + ":\n" + *failure, true);
+}
+
+std::optional<report::SectionMask> PrintCommands::ChooseSections()
+{
+    Workspace& app = frame_.App();
+    PrintListDialog dialog(app.catalog, frame_.Help(), app.state.IsParlane(), printer_, &frame_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Checked();
+}
+
+report::Report PrintCommands::BuildFor(report::SectionMask sections, bool landscape, const std::tm& printedAt) const
+{
+    const Workspace& app = frame_.App();
+    return report::BuildReport(app.state, app.catalog, {sections, landscape, app.document.Name(), printedAt});
+}
+
+bool PrintCommands::PrinterIsLandscape(const QPrinter& printer) const
+{
+    return printer.pageLayout().orientation() == QPageLayout::Landscape;
+}
+
+void PrintCommands::Tell(int messageId, const std::string& detail, bool error)
+{
+    frame_.App().prompter.Ask({.captionId = error ? msg::kErrorCaption : msg::kQuestionCaption,
+                               .messageId = messageId,
+                               .detail = detail,
+                               .form = PromptForm::MessageThenDetail,
+                               .icon = error ? Icon::Error : Icon::Information});
+}
+
+} // namespace qtr::gui

@@ -1,0 +1,116 @@
+#include "gui/print/PrintListDialog.h"
+
+#include "core/base/CommonMessages.h"
+#include "core/base/HelpViewer.h"
+#include "core/report/PrintListButtons.h"
+#include "gui/app/CatalogText.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPageSetupDialog>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace qtr::gui {
+
+namespace {
+
+constexpr int kTitleId = 3008001;
+constexpr int kPrintSetupId = 3012059;
+constexpr int kAllClearId = 3008005;
+constexpr int kSelectAllId = 3008003;
+
+} // namespace
+
+PrintListDialog::PrintListDialog(const MessageCatalog& catalog, HelpViewer& help, bool parlane, QPrinter& printer,
+                                 QWidget* parent)
+    : QDialog(parent), parlane_(parlane), printer_(printer)
+{
+    setWindowTitle(CatalogText(catalog, kTitleId, 1));
+    auto* boxes = new QVBoxLayout;
+    for (const report::PrintSectionInfo& info : report::PrintSections()) {
+        if (!report::SectionOffered(info.section, parlane))
+            continue;
+        auto* box = new QCheckBox(CatalogText(catalog, info.labelMessage), this);
+        box->setChecked(true);
+        box->installEventFilter(this);
+        connect(box, &QCheckBox::toggled, this, &PrintListDialog::UpdateButtons);
+        boxes->addWidget(box);
+        boxes_[info.section] = box;
+    }
+    boxes->addStretch();
+
+    const auto button = [this, &catalog](int id) { return new QPushButton(CatalogText(catalog, id), this); };
+    ok_ = button(msg::kOk);
+    ok_->setDefault(true);
+    QPushButton* cancel = button(msg::kCancel);
+    printSetup_ = button(kPrintSetupId);
+    allClear_ = button(kAllClearId);
+    selectAll_ = button(kSelectAllId);
+    QPushButton* helpButton = button(msg::kHelp);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* each : {ok_, cancel, printSetup_, allClear_, selectAll_, helpButton})
+        buttons->addWidget(each);
+    buttons->addStretch();
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(printSetup_, &QPushButton::clicked, this, [this] { QPageSetupDialog(&printer_, this).exec(); });
+    connect(allClear_, &QPushButton::clicked, this, [this] { CheckAll(false); });
+    connect(selectAll_, &QPushButton::clicked, this, [this] { CheckAll(true); });
+    connect(helpButton, &QPushButton::clicked, this, [&help] { help.ShowHelpTopic(kHelpTopic); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [&help] { help.ShowHelpTopic(kHelpTopic); });
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(boxes);
+    layout->addLayout(buttons);
+    UpdateButtons();
+}
+
+report::SectionMask PrintListDialog::Checked() const
+{
+    report::SectionMask mask = 0;
+    for (const auto& [section, box] : boxes_)
+        mask |= box->isChecked() ? report::Bit(section) : 0;
+    return mask;
+}
+
+bool PrintListDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            FocusBoxAfter(static_cast<QCheckBox*>(watched));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void PrintListDialog::CheckAll(bool checked)
+{
+    for (const auto& [section, box] : boxes_)
+        box->setChecked(checked);
+}
+
+void PrintListDialog::UpdateButtons()
+{
+    const report::PrintListButtons states = report::PrintListButtonStates(Checked(), parlane_);
+    ok_->setEnabled(states.ok);
+    allClear_->setEnabled(states.allClear);
+    selectAll_->setEnabled(states.selectAll);
+}
+
+// The boxes in their order; after the last one the focus goes to OK.
+void PrintListDialog::FocusBoxAfter(QCheckBox* box)
+{
+    auto next = std::next(std::ranges::find(boxes_, box, [](const auto& entry) { return entry.second; }));
+    if (next != boxes_.end())
+        next->second->setFocus();
+    else
+        ok_->setFocus();
+}
+
+} // namespace qtr::gui
