@@ -16,6 +16,12 @@ const InputLimit& CodeGrid::Limit(GridCell cell) const
     return description_.columns.at(static_cast<std::size_t>(cell.column)).limit;
 }
 
+std::string CodeGrid::CellName(GridCell cell) const
+{
+    const int header = description_.columns.at(static_cast<std::size_t>(cell.column)).headerMessage;
+    return catalog_.MessageText(header) + " " + std::to_string(cell.row);
+}
+
 std::string CodeGrid::Text(GridCell cell) const
 {
     const FieldText text = description_.text(state_, cell);

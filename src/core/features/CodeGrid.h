@@ -32,6 +32,7 @@ struct GridDescription {
     std::vector<GridColumn> columns;
     CellText text;
     CellCommit commit;
+    std::function<ImageRange(int row)> rowBytes; // the image bytes of a row's entry
     bool enterMovesRight = false; // Enter in the editor goes on to the next cell, else down
 };
 
@@ -47,6 +48,8 @@ public:
     const InputLimit& Limit(GridCell cell) const;
 
     std::string Text(GridCell cell) const;
+    // The cell named for a printout or a comparison: its column's header and its row number.
+    std::string CellName(GridCell cell) const;
     void Commit(GridCell cell, const std::string& text);
     // Whether a typed character opens the cell's editor: one its editor would take.
     bool StartsEditing(GridCell cell, char typed) const;

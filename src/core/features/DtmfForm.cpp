@@ -131,6 +131,7 @@ GridDescription DtmfForm::DescribeAutodialGrid()
     grid.commit = [](RadioState& state, GridCell cell, const std::string& text) {
         features::StoreAutodialEntry(state.View(), static_cast<std::size_t>(cell.row - 1), text);
     };
+    grid.rowBytes = [](int row) { return dtmf::AutodialEntry(static_cast<std::size_t>(row - 1)); };
     return grid;
 }
 

@@ -92,6 +92,7 @@ GridDescription VantalinkForm::DescribeFleetIdGrid(const MessageCatalog& catalog
         features::CommitFleetIdCell(state.View(), static_cast<std::size_t>(cell.row - 1),
                                     static_cast<features::FleetIdColumn>(cell.column), text, wildcard);
     };
+    grid.rowBytes = [](int row) { return vantalink::ListEntry(static_cast<std::size_t>(row - 1)); };
     return grid;
 }
 

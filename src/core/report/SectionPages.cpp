@@ -4,9 +4,11 @@
 #include "core/channels/ChannelGridText.h"
 #include "core/channels/ChannelRecord.h"
 #include "core/channels/TestFrequencyTable.h"
+#include "core/features/DtmfForm.h"
 #include "core/features/KeyAssignmentForm.h"
 #include "core/features/OptionalFeaturesForm.h"
 #include "core/features/ScanForm.h"
+#include "core/features/VantalinkForm.h"
 #include "core/model/MessageFields.h"
 #include "core/report/PrintContext.h"
 #include "core/report/SettingLines.h"
@@ -20,6 +22,10 @@ namespace qtr::report {
 namespace {
 
 using SettingsSource = std::function<std::vector<SettingLine>(PrintContext&)>;
+
+// The grids print under the texts of their tab pages.
+constexpr int kAutodialTabId = 3010003;
+constexpr int kFleetIdTabId = 3420110;
 
 // Each settings section walks its editor's form: the printed labels and values are the
 // ones the window shows. A new settings editor prints by adding its row here.
@@ -38,6 +44,20 @@ const std::map<PrintSection, SettingsSource>& SettingsSections()
         {PrintSection::ScanInformation,
          [](PrintContext& context) {
              return FormLines(ScanForm(context.state, context.catalog, context.prompter).Form());
+         }},
+        {PrintSection::Dtmf,
+         [](PrintContext& context) {
+             DtmfForm dtmf(context.state, context.catalog);
+             auto lines = FormLines(dtmf.Form());
+             AppendGridLines(lines, context.catalog.MessageText(kAutodialTabId), dtmf.AutodialGrid());
+             return lines;
+         }},
+        {PrintSection::Vantalink,
+         [](PrintContext& context) {
+             VantalinkForm vantalink(context.state, context.catalog);
+             auto lines = FormLines(vantalink.Form());
+             AppendGridLines(lines, context.catalog.MessageText(kFleetIdTabId), vantalink.FleetIdGrid());
+             return lines;
          }},
     };
     return sections;

@@ -1,5 +1,6 @@
 #include "core/report/SettingLines.h"
 
+#include "core/features/CodeGrid.h"
 #include "core/features/SettingsForm.h"
 
 #include <algorithm>
@@ -82,6 +83,16 @@ std::vector<SettingLine> FormLines(const form::SettingsForm& form, const std::ma
         lines.push_back({std::move(label), value, heading});
     }
     return lines;
+}
+
+void AppendGridLines(std::vector<SettingLine>& lines, const std::string& title, const form::CodeGrid& grid)
+{
+    lines.push_back({WithoutAccessKeys(title), {}, true});
+    for (int row = 1; row <= grid.LastRow(); ++row)
+        for (int column = 1; column <= grid.LastColumn(); ++column) {
+            const std::string text = grid.Text({row, column});
+            lines.push_back({grid.CellName({row, column}), text.empty() ? kEmptyValue : text});
+        }
 }
 
 ReportPage SettingsPage(const std::string& title, const std::vector<SettingLine>& lines, int page, int pages)

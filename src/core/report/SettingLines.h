@@ -7,8 +7,9 @@
 #include <vector>
 
 namespace qtr::form {
+class CodeGrid;
 class SettingsForm;
-}
+} // namespace qtr::form
 
 namespace qtr::report {
 
@@ -26,6 +27,8 @@ struct SettingLine {
 // `printedLabels` gives rows whose label the window shows untranslated a message of their
 // own (row index to message).
 std::vector<SettingLine> FormLines(const form::SettingsForm& form, const std::map<int, int>& printedLabels = {});
+// A window's code grid after its form, a line per cell under the grid's title.
+void AppendGridLines(std::vector<SettingLine>& lines, const std::string& title, const form::CodeGrid& grid);
 
 // Page `page` of `pages` of a settings section. Two pages split the lines at the group
 // nearest the middle, so no group is torn apart.

@@ -6,10 +6,12 @@
 #include "core/channels/ChannelGridText.h"
 #include "core/channels/ChannelTable.h"
 #include "core/channels/TestFrequencyTable.h"
+#include "core/features/DtmfForm.h"
 #include "core/features/KeyAssignmentForm.h"
 #include "core/features/FormRows.h"
 #include "core/features/OptionalFeaturesForm.h"
 #include "core/features/ScanForm.h"
+#include "core/features/VantalinkForm.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/IdentityFields.h"
 #include "core/model/MessageFields.h"
@@ -151,6 +153,15 @@ void FormSettings(const form::SettingsForm& form, Settings& settings)
     }
 }
 
+void GridSettings(const form::CodeGrid& grid, Settings& settings)
+{
+    const auto& description = grid.Description();
+    for (int row = 1; row <= grid.LastRow(); ++row)
+        for (int column = 1; column <= grid.LastColumn(); ++column)
+            settings.push_back({NameOf(grid.CellName({row, column})), grid.Text({row, column}),
+                                {description.rowBytes(row)}});
+}
+
 // The settings windows built on settings forms; a new one adds its form here.
 using FormWalk = std::function<void(ImageReading&, Settings&)>;
 const std::vector<FormWalk>& SettingsForms()
@@ -167,6 +178,16 @@ const std::vector<FormWalk>& SettingsForms()
         [](ImageReading& reading, Settings& settings) {
             ScanForm scan(reading.state, reading.catalog, reading.prompter);
             FormSettings(scan.Form(), settings);
+        },
+        [](ImageReading& reading, Settings& settings) {
+            if (reading.state.IsParlane())
+                return;
+            DtmfForm dtmf(reading.state, reading.catalog);
+            FormSettings(dtmf.Form(), settings);
+            GridSettings(dtmf.AutodialGrid(), settings);
+            VantalinkForm vantalink(reading.state, reading.catalog);
+            FormSettings(vantalink.Form(), settings);
+            GridSettings(vantalink.FleetIdGrid(), settings);
         },
     };
     return forms;

@@ -5,9 +5,11 @@
 #include "core/base/ShellHooks.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/channels/TestFrequencyTable.h"
+#include "core/features/DtmfForm.h"
 #include "core/features/KeyAssignmentForm.h"
 #include "core/features/OptionalFeaturesForm.h"
 #include "core/features/ScanForm.h"
+#include "core/features/VantalinkForm.h"
 #include "core/model/MessageFields.h"
 #include "core/model/ModelChoice.h"
 #include "core/model/ModelDefaults.h"
@@ -102,6 +104,19 @@ TEST_F(ImageComparisonTest, OneRowOfEachSettingsWindow)
     EXPECT_EQ(DifferenceLines(Compare(), "(empty)"),
               (std::vector<std::string>{"Mic Sensitivity: Normal -> High", "PF1: Squelch Off -> None",
                                         "Priority: None -> Fixed"}));
+}
+
+TEST_F(ImageComparisonTest, DtmfAndVantalinkRowsAndGridCellsByName)
+{
+    DtmfForm dtmf(app.state, app.catalog);
+    dtmf.Form().CommitText(DtmfForm::kIdCode, "12345");
+    dtmf.AutodialGrid().Commit({2, 1}, "123");
+    VantalinkForm vantalink(app.state, app.catalog);
+    vantalink.FleetIdGrid().Commit({8, 1}, "150");
+    const ImageDifferences differences = Compare();
+    EXPECT_EQ(DifferenceLines(differences, "(empty)"),
+              (std::vector<std::string>{"ID Code: 000 -> 12345", "Autodial Memory (DTMF) 2: (empty) -> 123",
+                                        "Fleet 8: (empty) -> 150", "ID 8: (empty) -> All"}));
 }
 
 TEST_F(ImageComparisonTest, TestFrequencyAndEmbeddedMessage)

@@ -1,7 +1,9 @@
 #include "ReportTestRadio.h"
 #include "core/app/AdjustmentSheet.h"
+#include "core/features/DtmfForm.h"
 #include "core/features/KeyAssignmentForm.h"
 #include "core/features/OptionalFeaturesForm.h"
+#include "core/features/VantalinkForm.h"
 #include "core/model/MessageFields.h"
 #include "core/report/PrintReport.h"
 #include "core/testmode/TuningItems.h"
@@ -106,6 +108,25 @@ TEST_F(PrintReportTest, SettingsSectionsShowTheEditorsLabelsAndValues)
     EXPECT_FALSE(pf1.empty());
     EXPECT_TRUE(Row(keyPage, 3).starts_with("PF2 | "));
     EXPECT_EQ(Row(keyPage, 4), "") << "S-Selector only on the 15-channel model";
+}
+
+TEST_F(PrintReportTest, DtmfAndVantalinkPrintTheirRowsAndGridCells)
+{
+    DtmfForm dtmf(state, catalog);
+    dtmf.Form().CommitText(DtmfForm::kIdCode, "12345");
+    dtmf.AutodialGrid().Commit({3, 1}, "55*0#");
+    VantalinkForm vantalink(state, catalog);
+    vantalink.FleetIdGrid().Commit({5, 2}, "1234");
+    const ReportPage dtmfPage = Only(PrintSection::Dtmf);
+    EXPECT_EQ(Row(dtmfPage, 0), "DTMF");
+    EXPECT_EQ(RowOf(dtmfPage, "ID Code"), "ID Code | 12345");
+    EXPECT_EQ(RowOf(dtmfPage, "Autodial Memory (DTMF) 3"), "Autodial Memory (DTMF) 3 | 55*0#");
+    EXPECT_EQ(RowOf(dtmfPage, "Autodial Memory (DTMF) 4"), "Autodial Memory (DTMF) 4 | ------");
+    const ReportPage fleetPage = Only(PrintSection::Vantalink);
+    EXPECT_EQ(Row(fleetPage, 0), "Vantalink");
+    EXPECT_EQ(RowOf(fleetPage, "ID 5"), "ID 5 | 1234");
+    EXPECT_NE(RowOf(fleetPage, "Fleet 5"), "Fleet 5 | ------") << "the wildcard beside a new ID";
+    EXPECT_EQ(RowOf(fleetPage, "Fleet 6"), "Fleet 6 | ------");
 }
 
 TEST_F(PrintReportTest, SSelectorPrintsOnOrOffOnTheFifteenChannelModel)
