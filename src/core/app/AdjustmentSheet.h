@@ -3,7 +3,6 @@
 #include "core/report/Report.h"
 #include "core/testmode/TestModeValues.h"
 
-#include <array>
 #include <ctime>
 #include <string>
 
@@ -12,12 +11,8 @@ namespace qtr {
 class MessageCatalog;
 class RadioState;
 
-// The adjustment-value sheet the test-mode panel prints: one row per tuning item, one
-// column per point of the point adjustment dialog's tabs and one for the narrow value.
-constexpr int kAdjustmentColumnCount = 7;
-// The value entries of an item's cells, left to right; -1 where the item has none.
-std::array<int, kAdjustmentColumnCount> AdjustmentCells(int item);
-
+// The adjustment-value sheet the test-mode panel prints, laid out on the page from the
+// rows and columns of the sheet that test mode keeps.
 // The sheet's body: the title, the column headers and the fifteen rows, a dash for an
 // empty cell.
 report::ReportPage AdjustmentSheetPage(const MessageCatalog& catalog, const testmode::TuningValueTable& values);

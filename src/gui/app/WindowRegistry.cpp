@@ -48,6 +48,9 @@ void RegisterAllWindows(MainWindow& window, Workspace& app, HelpViewer& help, Ra
     testMode.openTuning = [&app, &help](QWidget& panel, RadioSession& session, testmode::TestModeValues& values, int item) {
         return RunTuningProcedure(&panel, session.Link(), app.prompter, app.catalog, help, values, item) != testmode::TuningOutcome::Failed;
     };
+    testMode.printAdjustments = [&window](QWidget&, const testmode::TestModeValues& values) {
+        return PrintCommands::Of(window).PrintAdjustmentSheet(values.tuningValues);
+    };
     TestModeCommands::Register(window, link, testMode);
     EditHistoryCommands::Register(window);
     ChannelListCommands::Register(window);

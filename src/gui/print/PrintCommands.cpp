@@ -24,7 +24,6 @@ namespace {
 constexpr int kPrinterFailedId = 3900701;
 constexpr int kPdfFailedId = 3900702;
 constexpr int kPrintCancelledId = 3900704;
-constexpr int kSheetPrintedId = 3003035;
 constexpr const char* kObjectName = "PrintCommands";
 
 // The printer by its name, or the file it prints into.
@@ -79,12 +78,9 @@ void PrintCommands::Print()
 bool PrintCommands::PrintAdjustmentSheet(const testmode::TuningValueTable& values)
 {
     Workspace& app = frame_.App();
-    const bool printed = PrintOnPrinter([&app, &values](bool, const std::tm& printedAt) {
+    return PrintOnPrinter([&app, &values](bool, const std::tm& printedAt) {
         return AdjustmentReport(app.state, app.catalog, values, app.document.Name(), printedAt);
     });
-    if (printed)
-        app.prompter.Ask({.captionId = msg::kQuestionCaption, .messageId = kSheetPrintedId, .icon = Icon::Information});
-    return printed;
 }
 
 bool PrintCommands::PrintOnPrinter(const std::function<report::Report(bool, const std::tm&)>& build)

@@ -30,7 +30,7 @@ public:
     explicit PrintCommands(MainWindow& frame);
 
     // The test-mode panel's Print, once the adjustment values are read: the printer dialog,
-    // then the one-page adjustment-value sheet and the message that it was printed. False
+    // then the one-page adjustment-value sheet (the panel says that it was printed). False
     // when the user cancelled or the printer failed (the user has been told).
     bool PrintAdjustmentSheet(const testmode::TuningValueTable& values);
 

@@ -1,5 +1,6 @@
 #include "ReportTestRadio.h"
 #include "core/app/AdjustmentSheet.h"
+#include "core/testmode/AdjustmentSheet.h"
 #include "core/features/DtmfForm.h"
 #include "core/features/KeyAssignmentForm.h"
 #include "core/features/OptionalFeaturesForm.h"
@@ -231,8 +232,9 @@ TEST_F(PrintReportTest, AdjustmentSheetCellsAndDashes)
         {0, 1, -1, 2, -1, 3, 4},      {51, -1, -1, -1, -1, -1, 53}, {54, -1, -1, -1, -1, -1, -1},
         {56, -1, -1, -1, -1, -1, -1}, {57, -1, -1, -1, -1, -1, -1}, {58, -1, -1, -1, -1, -1, -1},
     }};
-    for (int item = 0; item < 15; ++item)
-        EXPECT_EQ(AdjustmentCells(item), expected[static_cast<std::size_t>(item)]) << item;
+    const auto rows = testmode::sheet::Rows();
+    for (std::size_t item = 0; item < 15; ++item)
+        EXPECT_EQ(rows.at(item).entries, expected[item]) << item;
 
     testmode::TuningValueTable values{};
     for (int i = 0; i < testmode::kTuningValueCount; ++i)

@@ -93,7 +93,7 @@ TEST_F(TestModePanelWindowTest, ShowsTheRadiosTestChannelSignallingAndTuningItem
     EXPECT_EQ(texts, QStringList({"Test Mode", "162.05000MHz", "162.10000MHz", "None", "None", "1"}));
     EXPECT_EQ(channels, QStringList({"1", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(items, 15);
-    EXPECT_FALSE(printEnabled) << "until printing is plugged in";
+    EXPECT_TRUE(printEnabled) << "the program plugs printing in";
     EXPECT_FALSE(tuningEnabled) << "until an item is chosen";
     EXPECT_TRUE(receiving);
     EXPECT_TRUE(wide);

@@ -32,7 +32,7 @@ TEST_F(AdjustmentSheetPrintTest, SheetShowsEveryItemWithItsValuesAndDashes)
     const ImageBytes before = App().state.image;
 
     EXPECT_TRUE(PrintSheet(values, true));
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003035});
+    EXPECT_TRUE(harness.prompter.AskedIds().empty()) << "the test-mode panel says that it was printed";
     const QStringList pages = PdfPages(target);
     ASSERT_EQ(pages.size(), 1);
     const QString& sheet = pages[0];
