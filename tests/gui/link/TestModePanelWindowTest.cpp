@@ -5,6 +5,7 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/app/QtHelpViewer.h"
 #include "gui/testmode/TestModeCommands.h"
+#include "gui/testmode/PointAdjustmentDialog.h"
 #include "gui/testmode/TestModePanel.h"
 
 #include <QFileInfo>
@@ -211,6 +212,33 @@ TEST_F(TestModePanelWindowTest, PrintingOncePluggedInAsksReadsPrintsAndSaysSo)
     EXPECT_EQ(heard, Bytes({0x08, 0x0E, 0x05, wire::kAck}));
     EXPECT_EQ(printed, std::vector<int>{128});
     EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3003033, 3003035}));
+}
+
+// The program's own wiring: Tuning Mode opens the item's point adjustment dialog over the
+// panel, and its Cancel leaves the radio in test mode with the panel still open.
+TEST_F(TestModePanelWindowTest, TuningModeOpensTheItemsDialogAndThePanelStaysAfterItsCancel)
+{
+    sim::RadioSimulator& radio = StartTestRadio();
+    QString dialogTitle;
+    bool panelOpenAfter = false;
+    std::function<void(QWidget&)> cancelTuning = [&](QWidget& modal) {
+        auto* dialog = qobject_cast<gui::PointAdjustmentDialog*>(&modal);
+        if (!dialog) {
+            test::WhenModal(cancelTuning);
+            return;
+        }
+        dialogTitle = dialog->windowTitle();
+        dialog->reject();
+    };
+    WithPanel([&](TestModePanel& panel) {
+        panel.TuningList().setCurrentRow(9);
+        test::WhenModal(cancelTuning);
+        panel.Button(TestModePanel::kTuningModeTopic).click();
+        panelOpenAfter = panel.isVisible();
+    });
+    EXPECT_TRUE(dialogTitle.startsWith(QString::fromUtf8(App().catalog.MessageText(3012021)))) << dialogTitle.toStdString();
+    EXPECT_TRUE(panelOpenAfter);
+    EXPECT_TRUE(HeardEndLast(radio));
 }
 
 TEST_F(TestModePanelWindowTest, F1ShowsTheHelpOfTheControl)
