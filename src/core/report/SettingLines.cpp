@@ -49,6 +49,31 @@ std::string ValueText(const form::SettingsForm& form, int row)
     }
 }
 
+// About how many average character widths a text takes: wide (East Asian) characters two.
+int WidthInCharacters(const std::string& text)
+{
+    int width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        width += byte >= 0xE1 ? 2 : 1; // three-byte sequences from U+1000 on: mostly CJK
+    }
+    return width;
+}
+
+// The value column of a page: the usual one, or further right where a label would reach it.
+int ValueColumnFor(const std::vector<SettingLine>& lines, std::size_t first, std::size_t last)
+{
+    constexpr int kGap = 2;
+    constexpr int kRightmostValueColumn = 80;
+    int column = kValueColumn;
+    for (std::size_t i = first; i < last; ++i)
+        if (!lines[i].heading)
+            column = std::max(column, kLabelColumn + WidthInCharacters(lines[i].label) + kGap);
+    return std::min(column, kRightmostValueColumn);
+}
+
 std::size_t SplitPoint(const std::vector<SettingLine>& lines)
 {
     const std::size_t middle = lines.size() / 2;
@@ -88,10 +113,14 @@ std::vector<SettingLine> FormLines(const form::SettingsForm& form, const std::ma
 void AppendGridLines(std::vector<SettingLine>& lines, const std::string& title, const form::CodeGrid& grid)
 {
     lines.push_back({WithoutAccessKeys(title), {}, true});
+    // Under its heading a one-column grid needs only the row number; the header would
+    // crowd the value column.
+    const bool oneColumn = grid.LastColumn() == 1;
     for (int row = 1; row <= grid.LastRow(); ++row)
         for (int column = 1; column <= grid.LastColumn(); ++column) {
             const std::string text = grid.Text({row, column});
-            lines.push_back({grid.CellName({row, column}), text.empty() ? kEmptyValue : text});
+            lines.push_back({oneColumn ? std::to_string(row) : grid.CellName({row, column}),
+                             text.empty() ? kEmptyValue : text});
         }
 }
 
@@ -102,6 +131,7 @@ ReportPage SettingsPage(const std::string& title, const std::vector<SettingLine>
     const std::size_t last = page == 0 ? split : lines.size();
     ReportPage result;
     result.texts.push_back({0, kTitleColumn, title});
+    const int valueColumn = ValueColumnFor(lines, first, last);
     int row = kFirstSettingRow;
     for (std::size_t i = first; i < last; ++i, ++row) {
         const SettingLine& line = lines[i];
@@ -110,7 +140,7 @@ ReportPage SettingsPage(const std::string& title, const std::vector<SettingLine>
             continue;
         }
         result.texts.push_back({row, kLabelColumn, line.label});
-        result.texts.push_back({row, kValueColumn, line.value});
+        result.texts.push_back({row, valueColumn, line.value});
     }
     return result;
 }

@@ -121,13 +121,29 @@ TEST_F(PrintReportTest, DtmfAndVantalinkPrintTheirRowsAndGridCells)
     const ReportPage dtmfPage = Only(PrintSection::Dtmf);
     EXPECT_EQ(Row(dtmfPage, 0), "DTMF");
     EXPECT_EQ(RowOf(dtmfPage, "ID Code"), "ID Code | 12345");
-    EXPECT_EQ(RowOf(dtmfPage, "Autodial Memory (DTMF) 3"), "Autodial Memory (DTMF) 3 | 55*0#");
-    EXPECT_EQ(RowOf(dtmfPage, "Autodial Memory (DTMF) 4"), "Autodial Memory (DTMF) 4 | ------");
+    EXPECT_NE(RowOf(dtmfPage, "Autodial Memory (DTMF)"), "");
+    EXPECT_EQ(RowOf(dtmfPage, "3 |"), "3 | 55*0#");
+    EXPECT_EQ(RowOf(dtmfPage, "4 |"), "4 | ------");
     const ReportPage fleetPage = Only(PrintSection::Vantalink);
     EXPECT_EQ(Row(fleetPage, 0), "Vantalink");
     EXPECT_EQ(RowOf(fleetPage, "ID 5"), "ID 5 | 1234");
     EXPECT_NE(RowOf(fleetPage, "Fleet 5"), "Fleet 5 | ------") << "the wildcard beside a new ID";
     EXPECT_EQ(RowOf(fleetPage, "Fleet 6"), "Fleet 6 | ------");
+}
+
+TEST_F(PrintReportTest, ALongLabelMovesTheValuesOfItsPageClearOfIt)
+{
+    const ReportPage page = Only(PrintSection::Vantalink);
+    const std::string label = "Data TX Modulation Delay Time [ms]";
+    const auto placed = [&page](const std::string& text) {
+        return *std::find_if(page.texts.begin(), page.texts.end(), [&](const PlacedText& t) { return t.text == text; });
+    };
+    const PlacedText delay = placed(label);
+    const PlacedText value = placed("400");
+    EXPECT_EQ(value.row, delay.row);
+    EXPECT_GT(value.column, delay.column + static_cast<int>(label.size()));
+    EXPECT_EQ(placed("Fleet 1").column, delay.column);
+    EXPECT_EQ(Only(PrintSection::KeyAssignment).texts.at(2).column, kValueColumn) << "short labels keep the usual column";
 }
 
 TEST_F(PrintReportTest, SSelectorPrintsOnOrOffOnTheFifteenChannelModel)
