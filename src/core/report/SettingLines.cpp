@@ -49,17 +49,21 @@ std::string ValueText(const form::SettingsForm& form, int row)
     }
 }
 
-// About how many average character widths a text takes: wide (East Asian) characters two.
+// About how many average character widths a text takes, counted generously: capitals one
+// and a half, wide (East Asian) characters two.
 int WidthInCharacters(const std::string& text)
 {
-    int width = 0;
+    int halves = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if ((byte & 0xC0) == 0x80)
             continue;
-        width += byte >= 0xE1 ? 2 : 1; // three-byte sequences from U+1000 on: mostly CJK
+        if (byte >= 0xE1) // three-byte sequences from U+1000 on: mostly CJK
+            halves += 4;
+        else
+            halves += byte >= 'A' && byte <= 'Z' ? 3 : 2;
     }
-    return width;
+    return (halves + 1) / 2;
 }
 
 // The value column of a page: the usual one, or further right where a label would reach it.
