@@ -1,61 +1,26 @@
-#include "PseudoTerminal.h"
 #include "ScriptedPrompter.h"
+#include "ScriptedPtyRadio.h"
 #include "core/app/RadioTuningLine.h"
 #include "core/testmode/TuningCommands.h"
 
 #include <gtest/gtest.h>
 
-#include <poll.h>
-#include <thread>
-#include <unistd.h>
-
 namespace qtr {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = test::ScriptedPtyRadio::Bytes;
 
-// The tuning commands over the real serial port, with the test playing the radio on the
-// master side of a pseudo-terminal.
+// The tuning commands over the real serial port, with the test playing the radio.
 class RadioTuningLineTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        link_.UseDeviceSettings(&pty_.Settings());
-        ASSERT_EQ(link_.SetOpen(1), 1);
-    }
-    void TearDown() override { link_.SetOpen(0); }
-    // Answers each command of the expected length with its reply; what the program sent is kept.
-    void Radio(std::vector<std::pair<std::size_t, Bytes>> script)
-    {
-        radio_ = std::thread([this, script] {
-            for (const auto& [expected, reply] : script) {
-                Bytes command(expected);
-                std::size_t got = 0;
-                while (got < expected) {
-                    pollfd entry{pty_.Master(), POLLIN, 0};
-                    if (poll(&entry, 1, 1000) <= 0)
-                        return;
-                    got += static_cast<std::size_t>(read(pty_.Master(), command.data() + got, expected - got));
-                }
-                heard_.insert(heard_.end(), command.begin(), command.end());
-                if (!reply.empty())
-                    static_cast<void>(write(pty_.Master(), reply.data(), reply.size()));
-            }
-        });
-    }
-    Bytes Heard()
-    {
-        radio_.join();
-        return heard_;
-    }
+    void Radio(test::ScriptedPtyRadio::Script script) { radio_.Play(std::move(script)); }
+    Bytes Heard() { return radio_.Heard(); }
 
-    test::PseudoTerminal pty_;
-    RadioLink link_;
+    test::ScriptedPtyRadio radio_;
+    RadioLink& link_ = radio_.link;
     RadioTuningLine line_{link_};
     test::ScriptedPrompter prompter_;
     testmode::TuningCommands commands_{line_, prompter_};
-    std::thread radio_;
-    Bytes heard_;
 };
 
 TEST_F(RadioTuningLineTest, EachCommandGoesOutWholeAndItsAnswerIsTaken)

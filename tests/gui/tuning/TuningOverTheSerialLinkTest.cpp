@@ -1,60 +1,24 @@
 #include "GuiHarness.h"
-#include "PseudoTerminal.h"
+#include "ScriptedPtyRadio.h"
 #include "TuningDialogTest.h"
-#include "core/link/RadioLink.h"
 #include "gui/testmode/MeasuringDialog.h"
 #include "gui/testmode/TuningProcedureDialogs.h"
 
 #include <QPushButton>
 
-#include <poll.h>
-#include <thread>
-#include <unistd.h>
-
 namespace qtr::gui {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = test::ScriptedPtyRadio::Bytes;
 
-// The panel's entry with the program's serial link, and the test playing the radio on
-// the far side of a pseudo-terminal.
+// The panel's entry with the program's serial link, and the test playing the radio.
 class TuningOverTheSerialLinkTest : public test::TuningDialogTest {
 protected:
-    void SetUp() override
-    {
-        link_.UseDeviceSettings(&pty_.Settings());
-        ASSERT_EQ(link_.SetOpen(1), 1);
-    }
-    void TearDown() override { link_.SetOpen(0); }
-    // Answers each command of the expected length with its reply.
-    void Radio(std::vector<std::pair<std::size_t, Bytes>> script)
-    {
-        radio_ = std::thread([this, script] {
-            for (const auto& [expected, reply] : script) {
-                Bytes command(expected);
-                std::size_t got = 0;
-                while (got < expected) {
-                    pollfd entry{pty_.Master(), POLLIN, 0};
-                    if (poll(&entry, 1, 2000) <= 0)
-                        return;
-                    got += static_cast<std::size_t>(read(pty_.Master(), command.data() + got, expected - got));
-                }
-                heard_.insert(heard_.end(), command.begin(), command.end());
-                if (!reply.empty())
-                    static_cast<void>(write(pty_.Master(), reply.data(), reply.size()));
-            }
-        });
-    }
-    Bytes Heard()
-    {
-        radio_.join();
-        return heard_;
-    }
+    void Radio(test::ScriptedPtyRadio::Script script) { radio_.Play(std::move(script), 2000); }
+    Bytes Heard() { return radio_.Heard(); }
 
-    test::PseudoTerminal pty_;
-    RadioLink link_;
-    std::thread radio_;
-    Bytes heard_;
+    test::ScriptedPtyRadio radio_;
+    RadioLink& link_ = radio_.link;
 };
 
 TEST_F(TuningOverTheSerialLinkTest, AMeasuredValueIsPolledAndKept)
