@@ -77,7 +77,8 @@ bool CodeGridWidget::BeginEdit(GridCell cell)
     grid_->SetCurrent(cell);
     editColumn_ = cell.column;
     QLineEdit& editor = Editor(cell.column);
-    editor.setText(grid_->Text(cell));
+    openedText_ = grid_->Text(cell);
+    editor.setText(*openedText_);
     editor.selectAll();
     grid_->OpenEditor(editor, cell);
     return true;
@@ -86,6 +87,8 @@ bool CodeGridWidget::BeginEdit(GridCell cell)
 void CodeGridWidget::ClearEditor()
 {
     Editor(editColumn_).clear();
+    openedText_.reset(); // a cleared cell is stored even when it looked empty
+
 }
 
 bool CodeGridWidget::StartsEditing(GridCell cell, char typed) const
@@ -105,7 +108,9 @@ GridCell CodeGridWidget::Right(GridCell cell) const
 
 void CodeGridWidget::EditEnded(GridCell cell, EditingGrid::EditEnd how)
 {
-    if (how != EditingGrid::EditEnd::Escape) {
+    // Leaving a cell as it was opened stores nothing, so a value no row shows survives a visit.
+    const bool unchanged = openedText_ && Editor(cell.column).text() == *openedText_;
+    if (how != EditingGrid::EditEnd::Escape && !unchanged) {
         storing_ = true;
         codes_.Commit(cell, Editor(cell.column).text().toStdString());
         app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QLineEdit;
@@ -52,6 +53,7 @@ private:
     std::vector<QLineEdit*> editors_;
     int editColumn_ = 1;
     bool storing_ = false; // the grid's own notices are not news to it
+    std::optional<QString> openedText_; // the cell's text when its editor opened
     ImageNotifier::Subscription imageNotices_;
 };
 

@@ -159,5 +159,29 @@ TEST_F(VantalinkWindowTest, LeavingTheGridEditorStoresTheCell)
     EXPECT_EQ(Cell(2, Vantalink::kFleetColumn), "349");
 }
 
+TEST_F(VantalinkWindowTest, VisitingACellWithoutTypingStoresNothingButDeleteClears)
+{
+    auto& form = OpenVantalink();
+    // Fleet byte 251 is outside every fleet: the cell shows blank beside its ID.
+    App().state.image[448] = 251;
+    App().state.image[449] = 5;
+    App().state.image[450] = 0;
+    form.Tabs()->setCurrentIndex(Vantalink::kFleetIdPage);
+    auto& grid = ShowGrid(form);
+    grid.SetCurrent({1, Vantalink::kFleetColumn});
+    QTest::keyClick(&grid, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    FocusOn(form.Control(Vantalink::kOwnFleet));
+    EXPECT_EQ(Byte(448), 251);
+    EXPECT_EQ(Word(449), 5U);
+
+    grid.setFocus();
+    grid.SetCurrent({1, Vantalink::kFleetColumn});
+    QTest::keyClick(&grid, Qt::Key_Delete);
+    FocusOn(form.Control(Vantalink::kOwnFleet));
+    EXPECT_EQ(Byte(448), 0xFF) << "a deleted cell empties the entry";
+    EXPECT_EQ(Word(449), 0xFFFFU);
+}
+
 } // namespace
 } // namespace qtr
