@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace qtr {
 namespace {
 
@@ -46,6 +49,10 @@ TEST(TestModeEntryTest, ARadioWithOtherTestChannelsIsRefusedAndLeavesTestMode)
     EXPECT_EQ(radio.pair.prompter.asked.front().icon, Icon::Error);
     EXPECT_TRUE(radio.pair.RadioHeardEndLast());
     EXPECT_FALSE(radio.pair.link.IsOpen());
+    // The radio may have heard the 'E' and not yet acted on it.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while (radio.pair.radio.TestMode().active && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     EXPECT_FALSE(radio.pair.radio.TestMode().active);
 }
 
