@@ -30,25 +30,6 @@ std::string Label(const form::SettingsForm& form, const form::FormRow& row)
                                                    : row.labelText);
 }
 
-std::string ValueText(const form::SettingsForm& form, int row)
-{
-    using form::ControlKind;
-    switch (form.Row(row).kind) {
-    case ControlKind::CheckBox:
-        return form.Resolve(form::FieldText::Message(form.Checked(row) ? kOnId : kOffId));
-    case ControlKind::List: {
-        const int selected = form.SelectedEntry(row);
-        if (selected == form::SettingsForm::kNoEntry)
-            return {};
-        return form.EntryText(form.Entries(row)[static_cast<std::size_t>(selected)]);
-    }
-    case ControlKind::GroupBox:
-        return {};
-    default:
-        return form.Resolve(form.Text(row));
-    }
-}
-
 // About how many average character widths a text takes, counted generously: capitals one
 // and a half, wide (East Asian) characters two.
 int WidthInCharacters(const std::string& text)
@@ -95,6 +76,25 @@ std::size_t SplitPoint(const std::vector<SettingLine>& lines)
 
 } // namespace
 
+std::string ValueText(const form::SettingsForm& form, int row, int onId, int offId)
+{
+    using form::ControlKind;
+    switch (form.Row(row).kind) {
+    case ControlKind::CheckBox:
+        return form.Resolve(form::FieldText::Message(form.Checked(row) ? onId : offId));
+    case ControlKind::List: {
+        const int selected = form.SelectedEntry(row);
+        if (selected == form::SettingsForm::kNoEntry)
+            return {};
+        return form.EntryText(form.Entries(row)[static_cast<std::size_t>(selected)]);
+    }
+    case ControlKind::GroupBox:
+        return {};
+    default:
+        return form.Resolve(form.Text(row));
+    }
+}
+
 std::vector<SettingLine> FormLines(const form::SettingsForm& form, const std::map<int, int>& printedLabels)
 {
     std::vector<SettingLine> lines;
@@ -102,7 +102,7 @@ std::vector<SettingLine> FormLines(const form::SettingsForm& form, const std::ma
         if (!form.Visible(row))
             continue;
         const bool heading = form.Row(row).kind == form::ControlKind::GroupBox;
-        std::string value = ValueText(form, row);
+        std::string value = ValueText(form, row, kOnId, kOffId);
         if (!heading && value.empty())
             value = kEmptyValue;
         const auto printed = printedLabels.find(row);

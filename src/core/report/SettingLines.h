@@ -22,6 +22,10 @@ struct SettingLine {
     bool operator==(const SettingLine&) const = default;
 };
 
+// The text of a row's value as the window shows it: the list entry chosen, the edit's text,
+// or the given On and Off texts for a check box; nothing for a group box.
+std::string ValueText(const form::SettingsForm& form, int row, int onId, int offId);
+
 // The rows of a settings window that the model shows, with the same label and value
 // texts as the window: the list entry chosen, the edit's text, On or Off for a check box.
 // `printedLabels` gives rows whose label the window shows untranslated a message of their

@@ -15,6 +15,7 @@
 #include "core/model/FrequencyCodec.h"
 #include "core/model/IdentityFields.h"
 #include "core/model/MessageFields.h"
+#include "core/report/SettingLines.h"
 #include "core/base/SilentPrompter.h"
 
 #include <algorithm>
@@ -120,25 +121,6 @@ void Channels(ImageReading& reading, Settings& settings)
     }
 }
 
-std::string RowText(const form::SettingsForm& form, int row)
-{
-    switch (form.Row(row).kind) {
-    case form::ControlKind::Edit:
-    case form::ControlKind::EditSpin:
-        return form.Resolve(form.Text(row));
-    case form::ControlKind::List: {
-        const auto entries = form.Entries(row);
-        const int selected = form.SelectedEntry(row);
-        return selected < 0 ? std::string() : form.EntryText(entries.at(static_cast<std::size_t>(selected)));
-    }
-    case form::ControlKind::CheckBox:
-        return form.Resolve(form::FieldText::Message(form.Checked(row) ? kOnText : msg::kOffText));
-    case form::ControlKind::GroupBox:
-        break;
-    }
-    return {};
-}
-
 void FormSettings(const form::SettingsForm& form, Settings& settings)
 {
     for (int row = 0; row < form.RowCount(); ++row) {
@@ -149,7 +131,7 @@ void FormSettings(const form::SettingsForm& form, Settings& settings)
                                       ? form.Resolve(form::FieldText::Message(description.labelMessage))
                                       : description.labelText;
         const ImageRange bytes = description.bytes.length != 0 ? description.bytes : form::BytesOf(description.field);
-        settings.push_back({NameOf(label), RowText(form, row), {bytes}});
+        settings.push_back({NameOf(label), report::ValueText(form, row, kOnText, msg::kOffText), {bytes}});
     }
 }
 
