@@ -74,6 +74,7 @@ TEST_F(ChannelListCommandsTest, ImportIsOneUndoableCommitOrNothingWithTheProblem
     EXPECT_FALSE(App().channels.IsProgrammed(0));
     EXPECT_TRUE(App().channels.IsProgrammed(3));
     EXPECT_TRUE(App().document.IsModified());
+    EXPECT_EQ(harness.Frame().Action(command::kUndo)->text(), "&Undo Import Channels");
     harness.Frame().OnCommand(command::kUndo);
     EXPECT_EQ(App().state.image, before);
 }

@@ -111,10 +111,14 @@ TEST_F(MainWindowTest, TheWindowMenuExistsWhileChildWindowsAreOpen)
     EXPECT_EQ(harness.ItemsOf("&Setup"), QStringList({"&Communication Port...", "-", "&Verify after Writing",
                                                      "&Back Up Radio before Writing"}));
 
+    harness.App().state.image[768] ^= 1;
+    Frame().RefreshTitle();
     Trigger(command::kCloseAllWindows);
+    QCoreApplication::processEvents(); // the closed windows go
     EXPECT_EQ(Frame().ChildWindowCount(), 0);
     EXPECT_EQ(Frame().EditorWindow(command::kOptionalFeatures), nullptr);
     EXPECT_EQ(harness.MenuTitled("&Window"), nullptr);
+    EXPECT_TRUE(harness.ShownTitle().contains('*')); // the changes remain
 }
 
 TEST_F(MainWindowTest, TheStartUpChannelInformationOpensOnceItsEditorIsRegistered)

@@ -1,5 +1,6 @@
 #include "GuiHarness.h"
 #include "TempFolder.h"
+#include "TestImages.h"
 #include "core/app/RecoveryCopy.h"
 #include "core/document/DataFile.h"
 #include "gui/document/RecoveryKeeper.h"
@@ -24,9 +25,9 @@ struct Program {
         clock.now.tm_mon = 11;
         clock.now.tm_mday = 7;
     }
-    void Start()
+    void Start(const std::vector<std::string>& arguments = {})
     {
-        if (app.Start(test::ProgramFolder() + "/qtr31x", {}))
+        if (app.Start(test::ProgramFolder() + "/qtr31x", arguments))
             throw std::runtime_error("the program did not start");
         QCoreApplication::processEvents();
     }
@@ -92,6 +93,33 @@ TEST_F(RecoveryTest, AfterACrashTheUnsavedChangesAreOfferedBackAsAModifiedUntitl
     EXPECT_FALSE(next.App().document.IsModified());
     EXPECT_FALSE(fs::exists(CopyPath()));
     next.app.Exit();
+}
+
+// A file opened from the command line after a crash (a double-click) comes after the
+// restored work, which only a button saying so lets go; until then the copy stays.
+TEST_F(RecoveryTest, RestoredWorkIsLetGoOnlyByTheButtonThatSaysSo)
+{
+    const ImageBytes unsaved = CrashWithUnsavedChanges();
+    test::TempFolder folder;
+    RadioState shop;
+    test::StartWithModel(shop, test::RecordFor(2, 0x85));
+    ASSERT_FALSE(datafile::Write(folder.File("shop.dat"), shop.image, "ZR5816"));
+
+    Program kept;
+    kept.prompter.answers = {Answer::Yes, Answer::Cancel};
+    kept.Start({folder.File("shop.dat")});
+    EXPECT_EQ(kept.prompter.AskedIds(), (std::vector<int>{RecoveryCopy::kOfferId, 3900760}));
+    EXPECT_EQ(kept.prompter.asked[1].noTextId, 3900761);
+    EXPECT_EQ(kept.App().state.image, unsaved);
+    kept.app.Exit();
+    EXPECT_TRUE(fs::exists(CopyPath()));
+
+    Program discarded;
+    discarded.prompter.answers = {Answer::Yes, Answer::No};
+    discarded.Start({folder.File("shop.dat")});
+    EXPECT_EQ(discarded.App().state.image, shop.image);
+    EXPECT_TRUE(Eventually([] { return !fs::exists(CopyPath()); }));
+    discarded.app.Exit();
 }
 
 TEST_F(RecoveryTest, ANormalExitOrADeclinedOfferLeavesNoCopy)

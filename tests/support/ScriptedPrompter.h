@@ -3,6 +3,7 @@
 #include "core/base/Prompter.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace qtr::test {
@@ -13,6 +14,8 @@ public:
     Answer Ask(const Prompt& prompt) override
     {
         asked.push_back(prompt);
+        if (whileAsking)
+            whileAsking();
         if (answers.empty())
             return Answer::Ok;
         const Answer answer = answers.front();
@@ -30,6 +33,8 @@ public:
 
     std::deque<Answer> answers;
     std::vector<Prompt> asked;
+    // What happens while the prompt is up, as a box's coming and going does.
+    std::function<void()> whileAsking;
 };
 
 } // namespace qtr::test

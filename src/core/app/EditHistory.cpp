@@ -1,7 +1,9 @@
 #include "core/app/EditHistory.h"
 
+#include "core/base/MessageCatalog.h"
 #include "core/document/ImageReplacer.h"
 #include "core/model/IdentityFields.h"
+#include "core/model/ImageIdentity.h"
 #include "core/model/RadioState.h"
 #include "core/report/ImageComparison.h"
 
@@ -21,6 +23,19 @@ bool IsRefreshCue(ImageReason reason)
 bool StartsFreshHistory(ImageReason reason)
 {
     return reason == ImageReason::New || reason == ImageReason::Open || reason == ImageReason::ReadFromRadio;
+}
+
+// A command's name as a step shows it: its menu or key text without access key, dots or
+// the shortcut in brackets ("&Import Channels..." and "Insert Channel (Shift+F9)").
+std::string CommandName(std::string text)
+{
+    if (text.ends_with("..."))
+        text.resize(text.size() - 3);
+    if (const auto open = text.rfind('('); text.ends_with(")") && open != std::string::npos)
+        text.resize(open);
+    while (text.ends_with(" "))
+        text.pop_back();
+    return text;
 }
 
 bool SameModel(const ImageBytes& first, const ImageBytes& second)
@@ -84,15 +99,23 @@ void EditHistory::Noticed(const ImageNotice& notice)
     else if (notice.kind == ImageNotice::Kind::Replaced && notice.reason == ImageReason::LanguageChange)
         seen_ = Current();
     else if (!IsRefreshCue(notice.reason))
-        RecordStep();
+        RecordStep(notice.commandNameId);
 }
 
-void EditHistory::RecordStep()
+// An image the program would refuse to open (the zeros before the first image was built)
+// is never where an undo may lead: the history starts after it instead.
+void EditHistory::RecordStep(int commandNameId)
 {
     const Snapshot now = Current();
     if (now == seen_)
         return;
-    undo_.push_back({StepName(seen_.image, now.image), seen_, now});
+    if (FindIdentityFault(seen_.image) != IdentityFault::None) {
+        seen_ = now;
+        return;
+    }
+    const std::string name =
+        commandNameId != 0 ? CommandName(catalog_.MessageText(commandNameId, 1)) : StepName(seen_.image, now.image);
+    undo_.push_back({name, seen_, now});
     if (undo_.size() > kMaximumSteps)
         undo_.erase(undo_.begin());
     redo_.clear();

@@ -15,8 +15,10 @@ class RadioState;
 
 // Undo and redo for every editor at once. Each commit an editor announces (any change
 // notice that is not only a window's cue to refresh) becomes one step holding the image
-// before and after it, named after the first setting it changed; a model change is a step
-// too. New, Open and a read from the radio start a fresh history. Undo and redo put the
+// before and after it, named after the command that made it (Import Channels, Insert
+// Channel) or else after the first setting it changed; a model change is a step
+// too. The first image, New, Open and a read from the radio start a fresh history, and no
+// step leads back to an image the program would refuse to open. Undo and redo put the
 // image back and tell every window to show it again; a step that changes the model goes
 // through the image replacement like the model change did.
 class EditHistory {
@@ -50,7 +52,7 @@ private:
     };
 
     void Noticed(const ImageNotice& notice);
-    void RecordStep();
+    void RecordStep(int commandNameId);
     std::string StepName(const ImageBytes& before, const ImageBytes& after) const;
     Snapshot Current() const;
     void Restore(const Snapshot& target);

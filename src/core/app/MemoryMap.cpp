@@ -1,5 +1,8 @@
 #include "core/app/MemoryMap.h"
 
+#include "core/app/CommandIds.h"
+#include "core/app/CommandTable.h"
+#include "core/base/Prompter.h"
 #include "core/model/InputFilter.h"
 #include "core/model/RadioState.h"
 
@@ -11,6 +14,7 @@ namespace qtr::memorymap {
 namespace {
 
 constexpr std::size_t kLastOffset = kRowCount * kColumnCount - 1;
+constexpr int kSaveChangesQuestion = 3003053;
 
 template <class... Values> std::string Format(const char* format, Values... values)
 {
@@ -81,8 +85,25 @@ bool WriteImage(RadioState& state, const ImageBytes& edited)
     if (state.image == edited)
         return false;
     state.image = edited;
-    state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
+    const int commandNameId = FindCommand(command::kMemoryMap)->menuTextId;
+    state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited, commandNameId});
     return true;
+}
+
+CancelAnswer AskBeforeCancel(Prompter& prompter, const std::string& title, bool edited)
+{
+    if (!edited)
+        return CancelAnswer::Discard;
+    const Answer answer = prompter.Ask({.captionText = "QTR-31X",
+                                        .messageId = kSaveChangesQuestion,
+                                        .detail = title,
+                                        .form = PromptForm::SaveChangesFormat,
+                                        .buttons = Buttons::YesNoCancel,
+                                        .icon = Icon::Warning,
+                                        .defaultAnswer = Answer::Yes});
+    if (answer == Answer::Yes)
+        return CancelAnswer::Keep;
+    return answer == Answer::No ? CancelAnswer::Discard : CancelAnswer::Stay;
 }
 
 } // namespace qtr::memorymap

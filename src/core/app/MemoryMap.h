@@ -8,6 +8,7 @@
 #include <string>
 
 namespace qtr {
+class Prompter;
 class RadioState;
 }
 
@@ -44,5 +45,11 @@ GridCell Left(GridCell cell);
 // OK: the edited bytes become the image; the windows hear of it when a byte changed.
 // True when one did.
 bool WriteImage(RadioState& state, const ImageBytes& edited);
+
+// Cancel (or Esc) with edited bytes asks as a modified document asks, the map's title in
+// the question: Yes keeps the edits as OK does, No lets them go, Cancel stays in the map.
+// Nothing is asked when no byte was edited.
+enum class CancelAnswer { Keep, Discard, Stay };
+CancelAnswer AskBeforeCancel(Prompter& prompter, const std::string& title, bool edited);
 
 } // namespace qtr::memorymap

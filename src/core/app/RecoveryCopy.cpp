@@ -27,7 +27,7 @@ std::string RecoveryCopy::Path() const
 void RecoveryCopy::Update()
 {
     if (!app_.document.IsModified()) {
-        if (written_)
+        if (written_ && !app_.document.HoldsRestoredWork())
             Remove();
         return;
     }
@@ -38,6 +38,12 @@ void RecoveryCopy::Update()
     // A copy that cannot be written leaves the last one in place; the next look tries again.
     if (!datafile::Write(Path(), app_.state.image, datafile::MagicFor(app_.state.image)))
         written_ = app_.state.image;
+}
+
+void RecoveryCopy::RemoveAtExit()
+{
+    if (!app_.document.HoldsRestoredWork())
+        Remove();
 }
 
 void RecoveryCopy::Remove()
@@ -77,7 +83,8 @@ bool RecoveryCopy::OfferAtStart(const std::tm& now)
 }
 
 // The image goes in as Open puts one in, but the saved copy stays the one the program
-// started with: the restored changes are unsaved, and the document has no file.
+// started with: the restored changes are unsaved, and the document has no file. The copy
+// stays until the document is saved or its work let go in so many words.
 void RecoveryCopy::Restore(const std::string& path)
 {
     const ImageBytes image = datafile::Read(path).image;
@@ -86,10 +93,12 @@ void RecoveryCopy::Restore(const std::string& path)
                                        [this, &image] {
                                            app_.state.image = image;
                                            app_.document.SetUntitled();
+                                           app_.document.MarkRestored();
                                            app_.state.AdoptImageModel();
                                        },
                                    .markSaved = false,
                                    .help = HelpFileChange::FollowLine});
+    written_ = image;
 }
 
 void RecoveryCopy::SetAside(const std::tm& now)

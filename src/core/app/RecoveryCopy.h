@@ -27,6 +27,9 @@ public:
     // removed once there are none.
     void Update();
     void Remove();
+    // At a normal exit: removed unless it still holds work restored from it that was
+    // neither saved nor let go.
+    void RemoveAtExit();
     // At start-up: a copy left behind is offered; Yes makes it the document, modified and
     // untitled, No removes it. A damaged copy is set aside under another name and the user
     // told. True when the document was restored.

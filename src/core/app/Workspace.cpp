@@ -94,6 +94,7 @@ void Workspace::BuildFirstImage()
     state.sixteenChannelFlag = true;
     BuildImageForCurrentModel(state);
     document.SetUntitled();
+    history.Clear(); // the first image is where undoing ends
 }
 
 void Workspace::WriteSettings(SettingsStore& store) const

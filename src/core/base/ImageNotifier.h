@@ -30,6 +30,9 @@ struct ImageNotice {
     };
     Kind kind;
     ImageReason reason;
+    // The message naming the command that made an edit, for the edit history; 0 for a value
+    // committed in an editor, which is named after the setting it changed.
+    int commandNameId = 0;
 
     bool operator==(const ImageNotice&) const = default;
 };

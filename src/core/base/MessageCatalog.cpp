@@ -49,6 +49,7 @@ constexpr IdRange kOwnRanges[] = {
     {3900600, 3900600, 1}, // test mode: the item column of the adjustment values
     {3900700, 3900704, 1}, // printing: Export PDF, failed and cancelled print jobs, the PDF filter
     {3900750, 3900758, 1}, // verified writes, backups, recovery and their Setup options
+    {3900760, 3900761, 1}, // work restored after a crash: the question before it is let go
     {3900800, 3900812, 1}, // undo and redo, channel lists in CSV, comparing files
     {3900820, 3900839, 1}, // what is wrong with a channel list file
 };

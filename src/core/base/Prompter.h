@@ -29,6 +29,8 @@ struct Prompt {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     Answer defaultAnswer = Answer::Ok;
+    // A No button that says what it does, in place of the plain "No"; 0 for the plain one.
+    int noTextId = 0;
 };
 
 std::string PromptText(const Prompt& prompt, const MessageCatalog& catalog);

@@ -23,7 +23,31 @@ constexpr KeyBinding kBindings[] = {
     {"F10", ChannelCommand::Ignore, true},              {"Shift+F7", ChannelCommand::Ignore, true},
 };
 
+constexpr int kChannelCopyNameId = 3003047;
+constexpr int kFrequencyCopyNameId = 3380005;
+constexpr int kToneCopyNameId = 3380019;
+constexpr int kInsertNameId = 3380021;
+constexpr int kDeleteNameId = 3380025;
+
 } // namespace
+
+int ChannelCommandNameId(ChannelCommand command)
+{
+    switch (command) {
+    case ChannelCommand::ChannelCopy:
+        return kChannelCopyNameId;
+    case ChannelCommand::FrequencyCopy:
+        return kFrequencyCopyNameId;
+    case ChannelCommand::ToneCopy:
+        return kToneCopyNameId;
+    case ChannelCommand::Insert:
+        return kInsertNameId;
+    case ChannelCommand::Delete:
+        return kDeleteNameId;
+    default:
+        return 0;
+    }
+}
 
 ChannelCommand ChannelCommandForKey(const std::string& key, ChannelWindow window)
 {

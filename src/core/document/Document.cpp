@@ -19,6 +19,8 @@ namespace {
 constexpr int kNewQuestion = 3003011;
 constexpr int kOverwriteQuestion = 3003015;
 constexpr int kSaveChangesQuestion = 3003053;
+constexpr int kSaveRestoredWorkQuestion = 3900760;
+constexpr int kDiscardRestoredWorkButton = 3900761;
 constexpr std::uintmax_t kMinimumFreeKilobytes = 10;
 
 Prompt ErrorText(const std::string& text)
@@ -75,15 +77,23 @@ Document::Flow Document::AskSaveChanges()
 {
     if (!IsModified())
         return Flow::GoOn;
-    const Answer answer = prompter_.Ask({.captionText = "QTR-31X",
-                                         .messageId = kSaveChangesQuestion,
-                                         .detail = Name(),
-                                         .form = PromptForm::SaveChangesFormat,
-                                         .buttons = Buttons::YesNoCancel,
-                                         .icon = Icon::Warning,
-                                         .defaultAnswer = Answer::Yes});
-    if (answer == Answer::No)
+    Prompt question{.captionText = "QTR-31X",
+                    .messageId = kSaveChangesQuestion,
+                    .detail = Name(),
+                    .form = PromptForm::SaveChangesFormat,
+                    .buttons = Buttons::YesNoCancel,
+                    .icon = Icon::Warning,
+                    .defaultAnswer = Answer::Yes};
+    if (restoredWork_) {
+        question.messageId = kSaveRestoredWorkQuestion;
+        question.form = PromptForm::Message;
+        question.noTextId = kDiscardRestoredWorkButton;
+    }
+    const Answer answer = prompter_.Ask(question);
+    if (answer == Answer::No) {
+        restoredWork_ = false;
         return Flow::GoOn;
+    }
     if (answer != Answer::Yes)
         return Flow::Stop;
     const auto path = ChooseSavePath();
@@ -91,6 +101,7 @@ Document::Flow Document::AskSaveChanges()
         return Flow::Stop;
     // Not marked saved: what asked replaces the image or closes at once.
     AdoptFileName(*path);
+    restoredWork_ = false;
     return Flow::GoOn;
 }
 
@@ -191,6 +202,7 @@ void Document::SaveDataFile()
 
 void Document::Saved()
 {
+    restoredWork_ = false;
     state_.MarkSaved();
     state_.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Saved});
 }

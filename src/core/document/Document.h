@@ -43,8 +43,14 @@ public:
 
     enum class Flow { GoOn, Stop };
     // Before the image is replaced or the program closes: Yes saves, No goes on without
-    // saving, Cancel stops. Nothing is asked of an unmodified document.
+    // saving, Cancel stops. Nothing is asked of an unmodified document. Work restored after
+    // a crash is asked about in words of its own, and only a button that says it discards
+    // that work lets it go unsaved.
     Flow AskSaveChanges();
+    // The image is work given back after a crash, kept in no file, until it is saved or
+    // let go by the save-changes question.
+    void MarkRestored() { restoredWork_ = true; }
+    bool HoldsRestoredWork() const { return restoredWork_; }
 
     void NewDocument();
     void OpenDataFile();
@@ -75,6 +81,7 @@ private:
     std::string dataFolder_;
     std::string defaultDataFolder_;
     std::string lastPath_;
+    bool restoredWork_ = false;
 };
 
 } // namespace qtr

@@ -106,7 +106,7 @@ void DesktopApplication::StartDemoRadio()
 void DesktopApplication::Exit()
 {
     if (recovery_)
-        recovery_->Copy().Remove(); // a normal exit: nothing to recover
+        recovery_->Copy().RemoveAtExit(); // a normal exit: nothing to recover
     demo_.reset(); // before the settings are written: they keep the user's own port
     window_.reset();
     app_.WriteSettings(settings_);

@@ -259,6 +259,15 @@ void MainWindow::RefreshTitle()
     setWindowModified(app_.document.IsModified());
 }
 
+// The multiple-document area clears the mark when a maximized window goes (Close All
+// Windows); the document alone says whether it has unsaved changes.
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != app_.document.IsModified())
+        setWindowModified(app_.document.IsModified());
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::ImageNoticed(const ImageNotice& notice)
 {
     if (notice.kind == ImageNotice::Kind::Changed)

@@ -13,7 +13,7 @@ namespace {
 void RunMemoryMap(MainWindow& frame)
 {
     Workspace& app = frame.App();
-    MemoryMapDialog dialog(app.state.image, app.catalog, &frame);
+    MemoryMapDialog dialog(app.state.image, app.catalog, app.prompter, &frame);
     if (dialog.exec() != QDialog::Accepted)
         return;
     memorymap::WriteImage(app.state, dialog.Bytes());

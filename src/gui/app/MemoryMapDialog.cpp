@@ -52,8 +52,9 @@ bool TypesText(const QKeyEvent& key)
 
 } // namespace
 
-MemoryMapDialog::MemoryMapDialog(const ImageBytes& image, const MessageCatalog& catalog, QWidget* parent)
-    : QDialog(parent), model_(new MemoryMapModel(image, FixedPitchFont(), this)), grid_(new QTableView(this)),
+MemoryMapDialog::MemoryMapDialog(const ImageBytes& image, const MessageCatalog& catalog, Prompter& prompter,
+                                 QWidget* parent)
+    : QDialog(parent), prompter_(prompter), original_(image), model_(new MemoryMapModel(image, FixedPitchFont(), this)), grid_(new QTableView(this)),
       address_(new QLineEdit(QStringLiteral("0000"), this)), editor_(new QLineEdit(grid_->viewport()))
 {
     setWindowTitle(CatalogText(catalog, kTitleId, 1));
@@ -159,6 +160,17 @@ void MemoryMapDialog::accept()
     if (editor_->isVisible())
         EndEdit();
     QDialog::accept();
+}
+
+void MemoryMapDialog::reject()
+{
+    if (editor_->isVisible())
+        EndEdit();
+    const auto answer = memorymap::AskBeforeCancel(prompter_, windowTitle().toStdString(), Bytes() != original_);
+    if (answer == memorymap::CancelAnswer::Keep)
+        QDialog::accept();
+    else if (answer == memorymap::CancelAnswer::Discard)
+        QDialog::reject();
 }
 
 bool MemoryMapDialog::eventFilter(QObject* watched, QEvent* event)

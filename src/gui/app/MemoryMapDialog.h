@@ -10,6 +10,7 @@ class QTableView;
 
 namespace qtr {
 class MessageCatalog;
+class Prompter;
 } // namespace qtr
 
 namespace qtr::gui {
@@ -18,11 +19,12 @@ class MemoryMapModel;
 
 // The Memory Map: every byte of the image in hexadecimal, editable one cell at a time
 // through a two-digit editor laid over the cell. The edited bytes are the dialog's own until
-// OK; Cancel leaves the image as it was.
+// OK; Cancel leaves the image as it was, once the user has said the edits may go.
 class MemoryMapDialog : public QDialog {
     Q_OBJECT
 public:
-    MemoryMapDialog(const ImageBytes& image, const MessageCatalog& catalog, QWidget* parent = nullptr);
+    MemoryMapDialog(const ImageBytes& image, const MessageCatalog& catalog, Prompter& prompter,
+                    QWidget* parent = nullptr);
 
     // The bytes as the cells hold them.
     const ImageBytes& Bytes() const;
@@ -33,6 +35,8 @@ public:
     QString CellText(GridCell cell) const;
 
     void accept() override;
+    // With edited bytes, asks whether to keep them first.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +52,8 @@ private:
     void EndEdit();
     void PlaceEditor();
 
+    Prompter& prompter_;
+    const ImageBytes original_;
     MemoryMapModel* model_;
     QTableView* grid_;
     QLineEdit* address_;

@@ -59,8 +59,9 @@ Answer QtPrompter::Ask(const Prompt& prompt)
     std::map<QAbstractButton*, Answer> answers;
     for (const Answer answer : AnswersOf(prompt.buttons)) {
         QPushButton* button = box.addButton(StandardButtonOf(answer));
-        if (catalog_->Has(AnswerTextId(answer)))
-            button->setText(CatalogText(*catalog_, AnswerTextId(answer)));
+        const int textId = answer == Answer::No && prompt.noTextId != 0 ? prompt.noTextId : AnswerTextId(answer);
+        if (catalog_->Has(textId))
+            button->setText(CatalogText(*catalog_, textId));
         answers[button] = answer;
         if (answer == prompt.defaultAnswer)
             box.setDefaultButton(button);

@@ -307,11 +307,11 @@ void ChannelGridView::RunCommand(ChannelCommand command, GridCell cell)
         break;
     case ChannelCommand::Insert:
         windows_.Commits().InsertChannel(slot);
-        ChannelsMoved();
+        ChannelsMoved(command);
         break;
     case ChannelCommand::Delete:
         if (windows_.Commits().DeleteChannel(slot))
-            ChannelsMoved();
+            ChannelsMoved(command);
         break;
     case ChannelCommand::ChannelCopy:
     case ChannelCommand::FrequencyCopy:
@@ -323,11 +323,11 @@ void ChannelGridView::RunCommand(ChannelCommand command, GridCell cell)
     }
 }
 
-void ChannelGridView::ChannelsMoved()
+void ChannelGridView::ChannelsMoved(ChannelCommand command)
 {
     RefreshAllRows();
     windows_.RefreshForm();
-    windows_.Edited();
+    windows_.Edited(ChannelCommandNameId(command));
 }
 
 void ChannelGridView::DoubleClicked(GridCell cell)

@@ -59,7 +59,7 @@ private:
     void Commit(GridEditor editor, GridCell cell);
     void Stored(GridCell cell);
     void RunCommand(ChannelCommand command, GridCell cell);
-    void ChannelsMoved();
+    void ChannelsMoved(ChannelCommand command);
     void DoubleClicked(GridCell cell);
     void RowChanged(int row);
     void RefreshTitle();

@@ -105,9 +105,9 @@ void ChannelWindows::RefreshForm()
         form->ShowChannel();
 }
 
-void ChannelWindows::Edited()
+void ChannelWindows::Edited(int commandNameId)
 {
-    app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
+    app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited, commandNameId});
 }
 
 void ChannelWindows::RunCopyCommand(ChannelCommand command, ChannelWindow from, QWidget& parent)
@@ -133,7 +133,7 @@ void ChannelWindows::RunCopyCommand(ChannelCommand command, ChannelWindow from, 
     }
     RefreshAllGridRows();
     RefreshForm();
-    Edited();
+    Edited(ChannelCommandNameId(command));
 }
 
 } // namespace qtr::gui

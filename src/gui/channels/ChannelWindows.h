@@ -50,7 +50,8 @@ public:
     void RefreshAllGridRows();
     void RefreshForm();
     // A window stored a change: the main window's title shows it.
-    void Edited();
+    // A commit is over; `commandNameId` names the command that made it, if one did.
+    void Edited(int commandNameId = 0);
     // The windows agreed to close: they must not be asked to show anything any more.
     void GridClosed();
     void FormClosed();

@@ -1,6 +1,7 @@
 #include "gui/document/ChannelListCommands.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/CommandTable.h"
 #include "core/app/Workspace.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/FilePicker.h"
@@ -73,7 +74,8 @@ void ChannelListCommands::ImportChannels()
     app_.state.image = imported.image;
     // One commit like any editor's: the channel windows show it, the history keeps it.
     app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::ChannelSettingsChanged});
-    app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
+    app_.state.notices.Notify(
+        {ImageNotice::Kind::Changed, ImageReason::Edited, FindCommand(command::kImportChannels)->menuTextId});
     if (!imported.corrections.empty())
         Tell(kCorrectedId, CsvProblemList(imported.corrections, app_.catalog), false);
 }

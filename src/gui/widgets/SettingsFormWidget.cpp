@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -48,6 +49,17 @@ bool IsEdit(ControlKind kind)
 bool IsEnter(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+bool IsTab(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+}
+
+// Tab, Shift+Tab and Enter (which moves on as Tab does); Ctrl+Tab belongs to the pages.
+bool MovesOn(const QKeyEvent& key)
+{
+    return (IsTab(key) && !(key.modifiers() & Qt::ControlModifier)) || IsEnter(key);
 }
 
 void LimitTyping(const form::InputLimit& limit, QWidget& watched, QLineEdit& edit)
@@ -326,12 +338,19 @@ void SettingsFormWidget::Apply(int row, const form::CommitResult& result)
     emit Committed(row);
 }
 
-// The field shows the stored value again and keeps the focus, its text selected.
+// The field shows the stored value again and keeps the focus, its text selected. Nothing
+// need give the window the focus back after the box (no window manager, some remote
+// desktops), so the field takes it itself; and a field refused as the focus left it loses
+// its selection once that focus change is over, so it is selected again after it.
 void SettingsFormWidget::Refused(int row, int messageId)
 {
     app_.prompter.Ask({.captionId = msg::kErrorCaption, .messageId = messageId, .icon = Icon::Error});
-    Control(row)->setFocus(Qt::OtherFocusReason);
-    EditOf(row)->selectAll();
+    QWidget* control = Control(row);
+    control->activateWindow();
+    control->setFocus(Qt::OtherFocusReason);
+    QLineEdit* edit = EditOf(row);
+    edit->selectAll();
+    QTimer::singleShot(0, edit, &QLineEdit::selectAll);
 }
 
 void SettingsFormWidget::Announce(form::Effects effects)
@@ -411,14 +430,34 @@ bool SettingsFormWidget::KeyPressed(QObject* watched, const QKeyEvent& key)
         help_.ShowContextHelp(HelpTopicOf(watched));
         return true;
     }
-    if (const int row = RowOf(watched); row >= 0 && TypeKeyText(row, key))
+    const int row = RowOf(watched);
+    if (row >= 0 && TypeKeyText(row, key))
         return true;
+    if (row >= 0 && IsEdit(form_.Row(row).kind) && MovesOn(key))
+        return MoveOn(row, key);
     if (!IsEnter(key))
         return false;
     if (auto* button = qobject_cast<QPushButton*>(watched))
         button->click();
     else
         focusNextChild(); // leaving the control commits it
+    return true;
+}
+
+// The field is stored by its own keys, not only when the focus leaves it: the window
+// system may not report that (a window nothing gave the focus back to). A refused value
+// keeps the focus in the field; a commit may send it to another row itself.
+bool SettingsFormWidget::MoveOn(int row, const QKeyEvent& key)
+{
+    QLineEdit* edit = EditOf(row);
+    if (edit->isModified()) {
+        const form::CommitResult result = form_.CommitText(row, edit->text().toStdString());
+        Apply(row, result);
+        if (result.refusalMessage != 0 || result.focusRow >= 0)
+            return true;
+    }
+    const bool back = IsTab(key) && (key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier));
+    focusNextPrevChild(!back);
     return true;
 }
 

@@ -33,8 +33,8 @@ class FocusLeaveWatcher;
 // enable rule and the model layout, and tells the other windows through the image's
 // notices. Enter moves on as Tab does (buttons are pressed); F1 opens the help of the
 // control that has the focus. A form with pages shows them as tabs; Ctrl+Tab and
-// Ctrl+Shift+Tab step through them. A refused commit shows its message, puts the stored
-// value back and keeps the focus in the field.
+// Ctrl+Shift+Tab step through them. Tab and Enter store a field themselves. A refused commit
+// shows its message, puts the stored value back and keeps the focus in the field.
 class SettingsFormWidget : public QWidget {
     Q_OBJECT
 public:
@@ -101,6 +101,7 @@ private:
     void Left(QWidget* control);
     void CommitFocusedRow();
     bool KeyPressed(QObject* watched, const QKeyEvent& key);
+    bool MoveOn(int row, const QKeyEvent& key);
     int HelpTopicOf(QObject* watched) const;
     void ImageNoticed(const ImageNotice& notice);
 

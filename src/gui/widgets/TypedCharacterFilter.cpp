@@ -19,7 +19,14 @@ namespace qtr::gui {
 namespace {
 
 constexpr char16_t kFirstPrintable = 0x20;
-constexpr Qt::KeyboardModifiers kShortcutModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
+// Ctrl (with or without Shift) makes a key a shortcut, whose text a line edit never
+// inserts; with Alt, Meta or AltGr held a line edit inserts the key's text as typed.
+bool IsShortcut(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers held = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    return held == Qt::ControlModifier;
+}
 // The Paste entry of a line edit's standard context menu: newer Qt names it, older Qt
 // only labels it (in the language of Qt's own translation, followed by its shortcut).
 bool IsPasteAction(const QAction& action)
@@ -66,8 +73,8 @@ bool TypedCharacterFilter::FilterKey(const QKeyEvent& key)
     }
     const QString text = key.text();
     // Editing keys (Backspace, Enter, Escape, Tab) carry control characters, and keys
-    // held with Ctrl or Alt are shortcuts: both pass.
-    if (text.size() != 1 || text.front().unicode() < kFirstPrintable || (key.modifiers() & kShortcutModifiers))
+    // held with Ctrl are shortcuts: both pass. A character typed with Alt is a character.
+    if (text.size() != 1 || text.front().unicode() < kFirstPrintable || IsShortcut(key))
         return false;
     const char typed = text.front().unicode() < 0x80 ? static_cast<char>(text.front().unicode()) : '\0';
     const auto accepted =

@@ -5,6 +5,7 @@
 #include "core/base/ShellHooks.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/model/ModelChoice.h"
+#include "core/model/ImageIdentity.h"
 #include "core/model/ModelDefaults.h"
 #include "NoFilePicker.h"
 #include "ProgramFolder.h"
@@ -109,6 +110,52 @@ TEST_F(EditHistoryTest, NewOpenAndReadStartAFreshHistory)
         app.replacement.ReplaceImage({.reason = reason, .install = [this] { ClearChannels(app.state); }});
         EXPECT_FALSE(app.history.CanUndo());
         EXPECT_FALSE(app.history.CanRedo());
+    }
+}
+
+TEST_F(EditHistoryTest, UndoEndsAtTheFirstImageAndNeverLeadsToAnImageThatCannotBeOpened)
+{
+    // Before the main window builds the first image, the image is all zeros.
+    const auto startAgain = [this] {
+        app.state.image = {};
+        app.history.Clear();
+    };
+    startAgain();
+    app.BuildFirstImage();
+    const ImageBytes first = app.state.image;
+    Commit("151.5");
+    EXPECT_EQ(app.history.UndoName(), "Channel 1 RX Frequency");
+    app.history.Undo();
+    EXPECT_EQ(app.state.image, first);
+    EXPECT_FALSE(app.history.CanUndo());
+
+    // An image put in without a word to the history is no way back to the zeros either.
+    startAgain();
+    BuildImageForCurrentModel(app.state);
+    Commit("151.5");
+    EXPECT_FALSE(app.history.CanUndo());
+    Commit("152.5");
+    app.history.Undo();
+    EXPECT_EQ(app.history.UndoName(), "");
+    EXPECT_EQ(FindIdentityFault(app.state.image), IdentityFault::None);
+}
+
+TEST_F(EditHistoryTest, AStepACommandMadeIsNamedAfterTheCommandInEveryLanguage)
+{
+    struct Case {
+        int language;
+        int commandNameId;
+        std::string name;
+    };
+    int frequency = 151;
+    for (const Case& c : {Case{MessageCatalog::kEnglish, 3900803, "Import Channels"},
+                          Case{MessageCatalog::kSpanish, 3380021, "Insertar canal"},
+                          Case{MessageCatalog::kChinese, 3002043, "存储器映射"}}) {
+        app.language = c.language;
+        ASSERT_EQ(app.ReloadLanguage(), MessageCatalog::kLoaded);
+        commits.StoreFrequency(0, ChannelField::ReceiveFrequency, std::to_string(++frequency), true);
+        app.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited, c.commandNameId});
+        EXPECT_EQ(app.history.UndoName(), c.name);
     }
 }
 

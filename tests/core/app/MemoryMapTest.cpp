@@ -67,7 +67,8 @@ TEST(MemoryMapTest, WritingTheImageIsHeardOnlyWhenAByteChanged)
     EXPECT_TRUE(WriteImage(state, edited));
     EXPECT_EQ(state.image[1000], 0x05);
     EXPECT_TRUE(state.IsModified());
-    EXPECT_EQ(heard, (std::vector<ImageNotice>{{ImageNotice::Kind::Changed, ImageReason::Edited}}));
+    const int memoryMapName = 3002043;
+    EXPECT_EQ(heard, (std::vector<ImageNotice>{{ImageNotice::Kind::Changed, ImageReason::Edited, memoryMapName}}));
 }
 
 } // namespace

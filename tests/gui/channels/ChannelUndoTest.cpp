@@ -116,6 +116,7 @@ TEST_F(ChannelUndoTest, InsertAndDeleteWithTheChannelsTheyMoved)
     Grid().Grid().SetCurrent({1, 1});
     Press(Qt::Key_I, Qt::ControlModifier);
     ASSERT_EQ(Cell(4, 1), "153.00000");
+    EXPECT_EQ(MenuText(command::kUndo), "&Undo Insert Channel");
     ExpectUndoneAndRedone(typed);
     Undo();
     EXPECT_EQ(Cell(1, 1), "151.00000");

@@ -18,7 +18,7 @@ protected:
     // The dialog shown on the image, without running it.
     gui::MemoryMapDialog& ShowMap()
     {
-        map_ = std::make_unique<gui::MemoryMapDialog>(App().state.image, App().catalog);
+        map_ = std::make_unique<gui::MemoryMapDialog>(App().state.image, App().catalog, App().prompter);
         map_->show();
         QApplication::setActiveWindow(map_.get());
         map_->Grid().setFocus();
@@ -168,10 +168,17 @@ TEST_F(MemoryMapDialogTest, TheDocumentIsModifiedOnlyWhenAByteChanged)
 {
     OpenGrid();
     const ImageBytes before = App().state.image;
+    RunMap([](gui::MemoryMapDialog& map) { ClickCancel(map); });
+    EXPECT_TRUE(harness.prompter.asked.empty()); // nothing edited, nothing asked
+    harness.prompter.answers = {Answer::Cancel, Answer::No};
     RunMap([](gui::MemoryMapDialog& map) {
         Keys("12");
-        ClickCancel(map);
+        ClickCancel(map); // asked as a modified document asks; Cancel stays in the map
+        EXPECT_TRUE(map.isVisible());
+        Key(Qt::Key_Escape); // No lets the edits go
     });
+    EXPECT_EQ(harness.prompter.asked.size(), 2u);
+    EXPECT_EQ(harness.prompter.asked[0].detail, "Memory Map");
     EXPECT_EQ(App().state.image, before);
     EXPECT_FALSE(App().document.IsModified());
 

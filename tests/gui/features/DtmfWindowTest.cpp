@@ -111,6 +111,7 @@ TEST_F(DtmfWindowTest, AShortIdCodeIsRefusedTheOldCodeComesBackAndKeepsTheFocus)
     EXPECT_EQ(harness.prompter.asked.back().captionId, 1001019);
     EXPECT_EQ(TextOf(form, Dtmf::kIdCode), "000");
     EXPECT_EQ(Focus(), form.Control(Dtmf::kIdCode));
+    EXPECT_EQ(static_cast<QLineEdit*>(Focus())->selectedText(), "000"); // the next value replaces it
     EXPECT_EQ(Bytes(288, 3), "000");
     EXPECT_FALSE(App().document.IsModified());
     // A pasted text keeps its digits only.
@@ -132,14 +133,19 @@ TEST_F(DtmfWindowTest, AStunCodeEnablesStunTypeAndHandsItTheFocus)
     form.ShowAll();
     EXPECT_FALSE(form.Control(Dtmf::kStunType)->isEnabled());
     EXPECT_EQ(TextOf(form, Dtmf::kStunType), "TX Inhibit");
+    // Nothing gives the window the focus back after the box (no window manager): the keys
+    // reach the field, and Enter stores it all the same.
+    harness.prompter.whileAsking = [] { QApplication::setActiveWindow(nullptr); };
+    QWidget* stunCode = form.Control(Dtmf::kStunCode);
     TypeInto(form, Dtmf::kStunCode, "a1");
+    harness.prompter.whileAsking = nullptr;
     EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3003037}));
     EXPECT_EQ(TextOf(form, Dtmf::kStunCode), "");
-    EXPECT_EQ(Focus(), form.Control(Dtmf::kStunCode));
+    EXPECT_EQ(Frame().focusWidget(), stunCode);
     QApplication::clipboard()->setText("b*c#é1");
-    Press(Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(stunCode, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(TextOf(form, Dtmf::kStunCode), "B*C#1");
-    Press(Qt::Key_Return);
+    QTest::keyClick(stunCode, Qt::Key_Return);
     EXPECT_EQ(Bytes(496, 5), "B*C#1");
     EXPECT_EQ(Byte(501), 0xFF);
     EXPECT_EQ(Byte(506), 0);
@@ -147,6 +153,20 @@ TEST_F(DtmfWindowTest, AStunCodeEnablesStunTypeAndHandsItTheFocus)
     EXPECT_EQ(Focus(), form.Control(Dtmf::kStunType));
     EXPECT_EQ(static_cast<QLineEdit*>(form.Control(Dtmf::kStunCode))->font().family(),
               gui::FixedPitchFont().family());
+}
+
+TEST_F(DtmfWindowTest, KeysOnlyEverReachAControlOnTheShownPage)
+{
+    auto& form = OpenDtmf();
+    ShowPage(form, Dtmf::kAutodialPage);
+    Grid().setFocus();
+    Frame().OnCommand(command::kEmbeddedMessage);
+    Frame().OnCommand(command::kDtmf); // back to the front, as a click on its title bar brings it
+    ShowPage(form, Dtmf::kIdentityPage);
+    Type("6");
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(Focus()->isVisible());
+    EXPECT_EQ(Byte(272), 0);
 }
 
 TEST_F(DtmfWindowTest, TranspondOffDisablesClearToTranspond)

@@ -141,7 +141,7 @@ TEST_F(OptionalFeaturesWindowTest, EnterMovesOnAsTabAndCommits)
     EXPECT_EQ(Focus(), form.Control(Features::kScramblerActivation));
 }
 
-TEST_F(OptionalFeaturesWindowTest, PastingIntoADigitsFieldKeepsOnlyDigitsWithinTheLength)
+TEST_F(OptionalFeaturesWindowTest, PastedOrAltTypedTextInADigitsFieldKeepsOnlyDigitsWithinTheLength)
 {
     auto& form = OpenFeatures();
     QApplication::clipboard()->setText("4x5y0z");
@@ -150,6 +150,11 @@ TEST_F(OptionalFeaturesWindowTest, PastingIntoADigitsFieldKeepsOnlyDigitsWithinT
     EXPECT_EQ(TextOf(form, Features::kTimeOutTimer), "450");
     Press(Qt::Key_Tab);
     EXPECT_EQ(Byte(304), 30);
+    FocusOn(form.Control(Features::kSquelchLevel));
+    Type("4");
+    for (const Qt::Key letter : {Qt::Key_Q, Qt::Key_Z})
+        Press(letter, Qt::AltModifier); // letters that are no access key get typed
+    EXPECT_EQ(TextOf(form, Features::kSquelchLevel), "4");
 }
 
 TEST_F(OptionalFeaturesWindowTest, PlayStopPlaysTheLevelsToneAndStopsIt)
