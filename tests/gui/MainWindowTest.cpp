@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, TheWindowMenuExistsWhileChildWindowsAreOpen)
     harness.App().state.image[768] ^= 1;
     Frame().RefreshTitle();
     Trigger(command::kCloseAllWindows);
-    QCoreApplication::processEvents(); // the closed windows go
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed windows go
     EXPECT_EQ(Frame().ChildWindowCount(), 0);
     EXPECT_EQ(Frame().EditorWindow(command::kOptionalFeatures), nullptr);
     EXPECT_EQ(harness.MenuTitled("&Window"), nullptr);

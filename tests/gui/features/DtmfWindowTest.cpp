@@ -160,6 +160,7 @@ TEST_F(DtmfWindowTest, KeysOnlyEverReachAControlOnTheShownPage)
     auto& form = OpenDtmf();
     ShowPage(form, Dtmf::kAutodialPage);
     Grid().setFocus();
+    Press(Qt::Key_Return); // a cell editor, gone when the focus leaves
     Frame().OnCommand(command::kEmbeddedMessage);
     Frame().OnCommand(command::kDtmf); // back to the front, as a click on its title bar brings it
     ShowPage(form, Dtmf::kIdentityPage);
