@@ -42,7 +42,7 @@ double OpenMemoryMapMilliseconds(qtr::gui::MainWindow& frame)
 {
     const auto start = std::chrono::steady_clock::now();
     {
-        qtr::gui::MemoryMapDialog map(frame.App().state.image, frame.App().catalog, &frame);
+        qtr::gui::MemoryMapDialog map(frame.App().state.image, frame.App().catalog, frame.App().prompter, &frame);
         map.show();
         QCoreApplication::processEvents();
         map.reject();
