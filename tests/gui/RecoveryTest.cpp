@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <thread>
 
@@ -92,6 +93,22 @@ TEST_F(RecoveryTest, AfterACrashTheUnsavedChangesAreOfferedBackAsAModifiedUntitl
     EXPECT_FALSE(next.App().document.IsModified());
     EXPECT_FALSE(fs::exists(CopyPath()));
     next.app.Exit();
+}
+
+// A logout or a kill ends the program without questions; the next start offers the changes.
+TEST_F(RecoveryTest, ASignalToEndKeepsTheUnsavedChangesAndAsksNothing)
+{
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        Program ended;
+        ended.Start();
+        ImageView(ended.App().state.image).SetText(768, "UNSAVED WORK");
+        std::raise(signal);
+        EXPECT_EQ(ended.app.Run(), 128 + signal);
+        EXPECT_TRUE(ended.prompter.asked.empty());
+        EXPECT_EQ(datafile::Read(CopyPath()).image, ended.App().state.image);
+        EXPECT_EQ(fs::status(CopyPath()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+        fs::remove(CopyPath());
+    }
 }
 
 TEST_F(RecoveryTest, ANormalExitOrADeclinedOfferLeavesNoCopy)
