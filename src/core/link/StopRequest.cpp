@@ -14,7 +14,7 @@ StopRequest* caught = nullptr;
 
 } // namespace
 
-void StopRequest::Catch(std::initializer_list<int> signals, int wakeFd, bool restartCalls)
+void StopRequest::Catch(std::initializer_list<int> which, int wakeFd, bool restartCalls)
 {
     caught = this;
     wakeFd_ = wakeFd;
@@ -22,7 +22,7 @@ void StopRequest::Catch(std::initializer_list<int> signals, int wakeFd, bool res
     action.sa_handler = &StopRequest::OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = restartCalls ? SA_RESTART : 0;
-    for (const int signal : signals)
+    for (const int signal : which)
         sigaction(signal, &action, nullptr);
 }
 

@@ -10,10 +10,10 @@ namespace qtr {
 // signal of those caught ends the program at once, as the signal itself would.
 class StopRequest {
 public:
-    // Catches the signals for this request; `wakeFd`, when given, gets one byte per signal
+    // Catches the signals `which` for this request; `wakeFd`, when given, gets one byte per signal
     // so that an event loop hears of it. `restartCalls` keeps system calls going through a
     // signal; without it a wait for input ends with the signal. One request per program.
-    void Catch(std::initializer_list<int> signals, int wakeFd = -1, bool restartCalls = false);
+    void Catch(std::initializer_list<int> which, int wakeFd = -1, bool restartCalls = false);
     ~StopRequest();
     bool Raised() const { return signal_.load() != 0; }
     int Signal() const { return signal_.load(); }
