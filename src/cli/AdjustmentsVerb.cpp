@@ -64,10 +64,13 @@ int CliProgram::Adjustments(const CliArguments& arguments)
         return Fail(*problem);
     RadioSession session(link_, prompter_, app_.catalog, &progress_);
     testmode::TestModeValues values;
+    constexpr const char* kStopped = "stopped while reading the adjustment values: test mode ended; the radio is unchanged";
     if (!testmode::TestModeEntry(session, nullptr, values).Run())
-        return 1;
+        return Stopped() ? Interrupted(kStopped) : 1;
     testmode::SendEndOfTestMode(session);
     link_.SetOpen(0);
+    if (Stopped())
+        return Interrupted(kStopped);
 
     std::vector<std::vector<std::string>> table{{Text(kItemHeaderId)}};
     for (const int id : testmode::sheet::kColumnHeaderIds)

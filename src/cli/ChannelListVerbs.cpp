@@ -37,10 +37,9 @@ int CliProgram::ExportCsv(const CliArguments& arguments)
         return Fail(output + " already exists (use --force to replace it)");
     if (!LoadImage(arguments.Plain()[0]))
         return 1;
-    std::ofstream file(output, std::ios::binary | std::ios::trunc);
-    file << ExportChannelCsv(app_.state, app_.catalog);
-    file.close();
-    return file ? 0 : Fail("cannot write " + output);
+    if (const auto failure = SaveFile(output, ExportChannelCsv(app_.state, app_.catalog)))
+        return Fail("cannot write " + output + ": " + *failure);
+    return 0;
 }
 
 int CliProgram::ImportCsv(const CliArguments& arguments)

@@ -2,6 +2,8 @@
 
 #include "cli/CloneVerb.h"
 #include "cli/QuietProgress.h"
+#include "cli/StopReport.h"
+#include "core/base/PrintableText.h"
 #include "core/base/ProgramVersion.h"
 #include "core/channels/ChannelGridText.h"
 #include "core/link/LinkStep.h"
@@ -107,29 +109,35 @@ int CliProgram::Run(const std::vector<std::string>& words)
         return Usage(arguments->Verb().empty() && !arguments->Flag("help") ? err_ : out_);
     if (!LoadTexts())
         return arguments->Verb() == "diff" ? 2 : 1; // diff keeps 1 for "the files differ"
-    if (arguments->Verb() == "new")
-        return New(*arguments);
-    if (arguments->Verb() == "show")
-        return Show(*arguments);
-    if (arguments->Verb() == "read")
-        return Read(*arguments);
-    if (arguments->Verb() == "write")
-        return Write(*arguments);
-    if (arguments->Verb() == "info")
-        return Info(*arguments);
-    if (arguments->Verb() == "adjustments")
-        return Adjustments(*arguments);
-    if (arguments->Verb() == "clone")
-        return CloneVerb(*this).Run(*arguments);
-    if (arguments->Verb() == "export-csv")
-        return ExportCsv(*arguments);
-    if (arguments->Verb() == "import-csv")
-        return ImportCsv(*arguments);
-    if (arguments->Verb() == "diff")
-        return Diff(*arguments);
-    if (arguments->Verb() == "print")
-        return Print(*arguments);
-    return Fail("unknown command \"" + arguments->Verb() + "\" (try qtr31x-cli --help)");
+    const int status = RunVerb(*arguments);
+    return Stopped() ? stop_->ExitStatus() : status;
+}
+
+int CliProgram::RunVerb(const CliArguments& arguments)
+{
+    if (arguments.Verb() == "new")
+        return New(arguments);
+    if (arguments.Verb() == "show")
+        return Show(arguments);
+    if (arguments.Verb() == "read")
+        return Read(arguments);
+    if (arguments.Verb() == "write")
+        return Write(arguments);
+    if (arguments.Verb() == "info")
+        return Info(arguments);
+    if (arguments.Verb() == "adjustments")
+        return Adjustments(arguments);
+    if (arguments.Verb() == "clone")
+        return CloneVerb(*this).Run(arguments);
+    if (arguments.Verb() == "export-csv")
+        return ExportCsv(arguments);
+    if (arguments.Verb() == "import-csv")
+        return ImportCsv(arguments);
+    if (arguments.Verb() == "diff")
+        return Diff(arguments);
+    if (arguments.Verb() == "print")
+        return Print(arguments);
+    return Fail("unknown command \"" + arguments.Verb() + "\" (try qtr31x-cli --help)");
 }
 
 int CliProgram::Usage(std::ostream& stream) const
@@ -153,6 +161,12 @@ int CliProgram::Fail(const std::string& message) const
 {
     err_ << "qtr31x-cli: " << message << '\n';
     return 1;
+}
+
+int CliProgram::Interrupted(const std::string& state) const
+{
+    Fail(state);
+    return stop_->ExitStatus();
 }
 
 bool CliProgram::LoadTexts()
@@ -291,7 +305,11 @@ std::string CliProgram::FailedExchangeText(const Prompt& prompt) const
     if (const std::string step = LinkStepText(progress_.Step(), app_.catalog);
         !step.empty() && prompt.messageId == RadioSession::kCommunicationFailedId)
         text += " (" + step + ")";
-    return prompter_.RetriesLeft() > 0 ? text : text + " Run again with --retries N to try N more times.";
+    if (prompter_.RetriesLeft() > 0)
+        return text;
+    if (progress_.Step().phase == LinkStep::Phase::WritingBlock)
+        text += " The radio may hold a partial image: write it again.";
+    return text + " Run again with --retries N to try N more times.";
 }
 
 int CliProgram::Read(const CliArguments& arguments)
@@ -305,7 +323,7 @@ int CliProgram::Read(const CliArguments& arguments)
         return Fail(*problem);
     bool kept = true;
     if (!Transfer(TransferDialogModel::Direction::Read, arguments, kept))
-        return 1;
+        return Stopped() ? Interrupted(StopReport(progress_.Step(), false)) : 1;
     if (const auto failure = datafile::Write(path, app_.state.image, datafile::MagicFor(app_.state.image)))
         return Fail("cannot write " + path + ": " + *failure);
     return kept ? 0 : 1;
@@ -322,7 +340,9 @@ int CliProgram::Write(const CliArguments& arguments)
     if (const auto refusal = WriteReadiness::Refusal(app_.state.image, app_.catalog))
         return Fail(PromptText(*refusal, app_.catalog));
     bool kept = true;
-    return Transfer(TransferDialogModel::Direction::Write, arguments, kept) ? 0 : 1;
+    if (Transfer(TransferDialogModel::Direction::Write, arguments, kept))
+        return 0;
+    return Stopped() ? Interrupted(StopReport(progress_.Step(), true)) : 1;
 }
 
 int CliProgram::Info(const CliArguments& arguments)
@@ -394,7 +414,10 @@ void CliProgram::ShowEmbeddedMessage()
 {
     const auto bytes = datafile::Build(app_.state.image, datafile::MagicFor(app_.state.image));
     const auto preview = datafile::PreviewMessage(bytes);
-    Line(Text(kEmbeddedMessageId), preview.first.empty() && preview.second.empty() ? "" : preview.first + " / " + preview.second);
+    // The file may hold any bytes there.
+    Line(Text(kEmbeddedMessageId), preview.first.empty() && preview.second.empty()
+                                       ? ""
+                                       : PrintableText(preview.first) + " / " + PrintableText(preview.second));
 }
 
 } // namespace qtr::cli

@@ -22,6 +22,9 @@ class CliProgram : private FilePicker {
 public:
     CliProgram(const std::string& programFolder, std::ostream& out, std::ostream& err, std::istream& in);
     int Run(const std::vector<std::string>& words);
+    // The signals that stop a radio operation at its next safe point; the verb then says
+    // what state the radio was left in, and the program ends with the signal's status.
+    void UseStopRequest(const StopRequest& stop) { stop_ = &stop; link_.UseStopRequest(&stop); }
 
 private:
     friend class CloneVerb;
@@ -46,6 +49,10 @@ private:
     bool Accepts(const CliArguments& arguments, const std::vector<std::string>& known, std::size_t files,
                  const std::string& filesNeeded) const;
     int Fail(const std::string& message) const;
+    bool Stopped() const { return stop_ != nullptr && stop_->Raised(); }
+    // The one line about the radio's state after a stop, and the signal's exit status.
+    int Interrupted(const std::string& state) const;
+    int RunVerb(const CliArguments& arguments);
     bool LoadTexts();
     bool LoadImage(const std::string& path);
     void ShowChannels();
@@ -74,6 +81,7 @@ private:
     OverlaySettingsStore ports_; // a port given as a device becomes port 1
     RadioLink link_;
     QuietProgress progress_;
+    const StopRequest* stop_ = nullptr;
 };
 
 } // namespace qtr::cli

@@ -1,9 +1,13 @@
 #include "cli/CloneVerb.h"
 
 #include "cli/CliProgram.h"
+#include "cli/StopReport.h"
+#include "core/base/PrintableText.h"
+#include "core/base/SafeSave.h"
 #include "core/base/Sha256.h"
 #include "core/base/SystemClock.h"
 #include "core/link/LinkStep.h"
+#include "core/link/PosixWrite.h"
 #include "core/link/RadioInformation.h"
 #include "core/link/RadioSession.h"
 #include "core/link/RadioTransfer.h"
@@ -12,9 +16,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <istream>
 #include <ostream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qtr::cli {
 
@@ -45,9 +52,10 @@ std::string LocalTimeStamp()
     return stamp;
 }
 
+// What the radio sent goes onto the terminal and into the log only as printable ASCII.
 std::string CodeText(const RadioIdentity& identity)
 {
-    return std::string(identity.begin(), identity.begin() + identity::kCodeLength);
+    return PrintableText(std::string(identity.begin(), identity.begin() + identity::kCodeLength));
 }
 
 std::string Trimmed(const std::string& text)
@@ -55,6 +63,19 @@ std::string Trimmed(const std::string& text)
     const auto first = text.find_first_not_of(' ');
     const auto last = text.find_last_not_of(' ');
     return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+// A stop signal arriving meanwhile must not lose the row; a log on a terminal or a pipe
+// has no disk to reach.
+bool OnDisk(int fd)
+{
+    while (::fsync(fd) != 0) {
+        if (errno == EINVAL)
+            return true;
+        if (errno != EINTR)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -82,23 +103,44 @@ int CloneVerb::Run(const CliArguments& arguments)
     for (int number = 1;; ++number) {
         const Result result = CloneOne(arguments.Flag("verify"));
         allWritten = allWritten && (result.result == "written" || result.result == "verified");
-        Record(result, number);
+        allWritten = Record(result, number) && allWritten;
+        // A signal stops the loop; the status the program ends with says which one.
+        if (program_.Stopped())
+            break;
         program_.out_ << "Connect the next radio and press Enter, or end the input to stop." << std::endl;
         std::string line;
-        if (!std::getline(program_.in_, line))
+        if (!std::getline(program_.in_, line)) {
+            if (program_.Stopped())
+                program_.Fail("stopped between two radios: none was being written");
             break;
+        }
     }
     return allWritten ? 0 : 1;
 }
 
+CloneVerb::~CloneVerb()
+{
+    if (log_ >= 0)
+        ::close(log_);
+}
+
 bool CloneVerb::OpenLog(const std::string& path)
 {
-    std::error_code error;
-    const bool fresh = !std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0;
-    log_.open(path, std::ios::app);
-    if (log_ && fresh)
-        log_ << kLogHeader << '\n' << std::flush;
-    return static_cast<bool>(log_);
+    logPath_ = path;
+    log_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, kNewFileMode);
+    struct stat status {};
+    if (log_ < 0 || ::fstat(log_, &status) != 0)
+        return false;
+    needsHeader_ = status.st_size == 0;
+    return true;
+}
+
+bool CloneVerb::AppendToLog(const std::string& text)
+{
+    if (WriteAll(log_, reinterpret_cast<const std::uint8_t*>(text.data()), text.size()) && OnDisk(log_))
+        return true;
+    program_.Fail("cannot write the log " + logPath_ + ": " + std::strerror(errno));
+    return false;
 }
 
 CloneVerb::Result CloneVerb::CloneOne(bool verify)
@@ -115,7 +157,8 @@ CloneVerb::Result CloneVerb::CloneOne(bool verify)
     guards.admit = [&](const RadioIdentity& radio) {
         result.model = CodeText(radio);
         if (transfer.Serial())
-            result.serial = Trimmed(RadioInformation(radio, *transfer.Serial(), RadioVersion{}).SerialNumberText());
+            result.serial =
+                PrintableText(Trimmed(RadioInformation(radio, *transfer.Serial(), RadioVersion{}).SerialNumberText()));
         refusal = CheckCloneTarget(radio, app.state.image);
         if (refusal != CloneRefusal::None)
             result.reason = RefusalReason(refusal, radio);
@@ -125,6 +168,11 @@ CloneVerb::Result CloneVerb::CloneOne(bool verify)
     RadioIdentity identity{};
     if (transfer.WriteToRadio(identity)) {
         result.result = verify ? "verified" : "written";
+        return result;
+    }
+    if (program_.Stopped()) {
+        result.result = "interrupted";
+        result.reason = StopReport(program_.progress_.Step(), true);
         return result;
     }
     result.result = transfer.Outcome() == TransferOutcome::TurnedAway ? "refused" : "failed";
@@ -169,18 +217,23 @@ std::string CloneVerb::FailureReason(int outcome) const
            (writing ? "; the radio may hold a partial image" : "");
 }
 
-void CloneVerb::Record(const Result& result, int number)
+bool CloneVerb::Record(const Result& result, int number)
 {
     std::ostream& out = program_.out_;
     out << "radio " << number << ": " << (result.model.empty() ? "?" : result.model)
         << (result.serial.empty() ? "" : " " + result.serial) << ": " << result.result
         << (result.reason.empty() ? "" : " (" + result.reason + ")") << std::endl;
-    if (!log_.is_open())
-        return;
+    if (log_ < 0)
+        return true;
+    std::string row;
     for (const std::string& field : {LocalTimeStamp(), port_, result.model, result.serial, file_, sha256_,
                                      result.result})
-        log_ << CsvField(field) << ',';
-    log_ << CsvField(result.reason) << '\n' << std::flush;
+        row += CsvField(field) + ',';
+    row += CsvField(result.reason) + '\n';
+    // The header goes with the first row, so a log that cannot be written fails where a row does.
+    const bool written = AppendToLog(needsHeader_ ? std::string(kLogHeader) + "\n" + row : row);
+    needsHeader_ = needsHeader_ && !written;
+    return written;
 }
 
 } // namespace qtr::cli

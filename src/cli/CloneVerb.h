@@ -4,7 +4,6 @@
 #include "core/link/CloneAdmission.h"
 #include "core/link/RadioLink.h"
 
-#include <fstream>
 #include <optional>
 #include <string>
 
@@ -19,25 +18,33 @@ class CliProgram;
 class CloneVerb {
 public:
     explicit CloneVerb(CliProgram& program) : program_(program) {}
+    ~CloneVerb();
+    CloneVerb(const CloneVerb&) = delete;
+    CloneVerb& operator=(const CloneVerb&) = delete;
     int Run(const CliArguments& arguments);
 
     // What became of one radio, as the log records it.
     struct Result {
         std::string model; // the radio's model code; empty when it never said
         std::string serial;
-        std::string result; // written, verified, refused, failed
+        std::string result; // written, verified, refused, failed, interrupted
         std::string reason;
     };
 
 private:
     bool OpenLog(const std::string& path);
+    // Each row reaches the disk before the next radio; false (the user told) when it did not.
+    bool AppendToLog(const std::string& text);
     Result CloneOne(bool verify);
     std::string RefusalReason(CloneRefusal refusal, const RadioIdentity& radio) const;
     std::string FailureReason(int outcome) const;
-    void Record(const Result& result, int number);
+    // False when the log row could not be written.
+    bool Record(const Result& result, int number);
 
     CliProgram& program_;
-    std::ofstream log_;
+    int log_ = -1;
+    std::string logPath_;
+    bool needsHeader_ = false;
     std::string port_;
     std::string file_;
     std::string sha256_;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <thread>
 
@@ -120,6 +121,22 @@ TEST_F(RecoveryTest, RestoredWorkIsLetGoOnlyByTheButtonThatSaysSo)
     EXPECT_EQ(discarded.App().state.image, shop.image);
     EXPECT_TRUE(Eventually([] { return !fs::exists(CopyPath()); }));
     discarded.app.Exit();
+}
+
+// A logout or a kill ends the program without questions; the next start offers the changes.
+TEST_F(RecoveryTest, ASignalToEndKeepsTheUnsavedChangesAndAsksNothing)
+{
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        Program ended;
+        ended.Start();
+        ImageView(ended.App().state.image).SetText(768, "UNSAVED WORK");
+        std::raise(signal);
+        EXPECT_EQ(ended.app.Run(), 128 + signal);
+        EXPECT_TRUE(ended.prompter.asked.empty());
+        EXPECT_EQ(datafile::Read(CopyPath()).image, ended.App().state.image);
+        EXPECT_EQ(fs::status(CopyPath()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+        fs::remove(CopyPath());
+    }
 }
 
 TEST_F(RecoveryTest, ANormalExitOrADeclinedOfferLeavesNoCopy)

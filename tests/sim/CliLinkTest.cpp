@@ -135,18 +135,35 @@ TEST_F(CliLinkTest, ASecondProgramIsToldInOneLineThatThePortIsBusy)
     EXPECT_EQ(Cli("info " + Port(radio)).status, 0);
 }
 
+// A write that stopped after some blocks also says that the radio may hold a partial image.
 TEST_F(CliLinkTest, AFailedExchangeSaysWhatFailedAndHowToTryAgainWithoutButtons)
 {
-    auto profile = test::Radio("P7100");
-    profile.faults.push_back({sim::Step::ReadBlock, sim::FaultKind::Silence, 4, 0});
-    sim::RadioSimulator radio(profile);
-    radio.Start();
-    const Outcome read = Cli("read " + Port(radio) + folder.File("radio.dat"));
-    EXPECT_NE(read.status, 0);
-    EXPECT_EQ(read.err.find("Click"), std::string::npos) << read.err;
-    EXPECT_NE(read.err.find("(Reading block 5 of 16)"), std::string::npos) << read.err;
-    EXPECT_NE(read.err.find("--retries N"), std::string::npos) << read.err;
-    EXPECT_EQ(std::count(read.err.begin(), read.err.end(), '\n'), 1) << read.err;
+    const struct {
+        sim::Step step;
+        int skip;
+        std::string verb;
+        std::string where;
+        bool partial;
+    } cases[] = {{sim::Step::ReadBlock, 4, "read", "(Reading block 5 of 16)", false},
+                 {sim::Step::WriteBlock, 24, "write", "(Writing block 25 of 49)", true}};
+    const std::string file = folder.File("radio.dat");
+    for (const auto& c : cases) {
+        auto profile = test::Radio("P7100");
+        profile.faults.push_back({c.step, sim::FaultKind::Silence, c.skip, 0});
+        sim::RadioSimulator radio(profile);
+        radio.Start();
+        if (c.partial) {
+            ASSERT_EQ(Cli("read --force " + Port(radio) + file).status, 0);
+        }
+        const Outcome failed = Cli(c.verb + " " + Port(radio) + file);
+        EXPECT_NE(failed.status, 0);
+        EXPECT_EQ(failed.err.find("Click"), std::string::npos) << failed.err;
+        EXPECT_NE(failed.err.find(c.where), std::string::npos) << failed.err;
+        EXPECT_EQ(failed.err.find("The radio may hold a partial image: write it again.") != std::string::npos, c.partial)
+            << failed.err;
+        EXPECT_NE(failed.err.find("--retries N"), std::string::npos) << failed.err;
+        EXPECT_EQ(std::count(failed.err.begin(), failed.err.end(), '\n'), 1) << failed.err;
+    }
 }
 
 } // namespace

@@ -6,10 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <poll.h>
+#include <regex>
+#include <thread>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -81,6 +85,13 @@ public:
         }
     }
     void PressEnter() { static_cast<void>(write(input_, "\n", 1)); }
+    void Signal(int signal) { kill(pid_, signal); }
+    // All the tool printed and nobody read yet, once it has ended.
+    std::string Rest()
+    {
+        ReadUntil("\x01", 2000);
+        return seen_;
+    }
     void EndInput()
     {
         if (input_ >= 0)
@@ -215,6 +226,89 @@ TEST_F(CliSafetyTest, ProgramsAFleetRadioByRadioRefusingAnotherModelAndSurviving
     }
     EXPECT_EQ(rows[1].back(), ','); // a verified radio has no reason
     EXPECT_EQ(rows[4], "");
+}
+
+// A signal lets the block under way finish: programming mode ends, one line says what the
+// radio holds, the clone log gets its row, and the status is the signal's.
+TEST_F(CliSafetyTest, ASignalStopsATransferAfterItsBlockAndSaysWhatTheRadioHolds)
+{
+    using Radio = sim::RadioSimulator;
+    const auto heard = [](std::size_t bytes) { return [bytes](const Radio& r) { return r.Received().size() >= bytes; }; };
+    const auto sent = [](std::size_t bytes) { return [bytes](const Radio& r) { return r.SentCount() >= bytes; }; };
+    struct Point {
+        std::string command; // between the tool and --port
+        std::function<bool(const Radio&)> reached;
+        int signal;
+        std::string said; // the one line, as a pattern
+        bool memoryKept;
+    };
+    const std::string partial = "stopped after block [0-9]+ of 49: the radio holds a partial image; write it again\n";
+    const Point points[] = {
+        {"write " + file, heard(300), SIGINT, "^qtr31x-cli: " + partial + "$", false},
+        {"write --verify " + file, sent(400), SIGTERM,
+         "^qtr31x-cli: stopped after block [0-9]+ of 13 of the read-back: the radio holds the whole image, not "
+         "checked to the end\n$",
+         false},
+        {"write --backup " + folder.File("backups") + " " + file, sent(200), SIGHUP,
+         "^qtr31x-cli: stopped after block [0-9]+ of 16 of reading the radio's memory before writing: nothing was "
+         "written; the radio is unchanged\n$",
+         true},
+        {"read --force " + file, sent(300), SIGINT,
+         "^qtr31x-cli: stopped after block [0-9]+ of 16: nothing was saved from this read; the radio is unchanged\n$",
+         true},
+        {"clone --log " + log + " " + file, heard(300), SIGTERM,
+         "^radio 1: P7100 12345678ABCD 0042 SIM-01: interrupted \\(" + partial.substr(0, partial.size() - 1) + "\\)\n$",
+         false},
+        {"adjustments", heard(20), SIGINT,
+         "^qtr31x-cli: stopped while reading the adjustment values: test mode ended; the radio is unchanged\n$", true},
+    };
+    auto profile = test::Radio("P7100");
+    profile.paced = true;
+    Radio source(profile);
+    source.Start();
+    Connect(source);
+    ASSERT_EQ(Run("read --port " + port + " " + file), 0);
+    const auto fileBefore = test::TempFolder::ReadBytes(file);
+    // The radios hold other bytes in the first block than the file, so a write shows at once.
+    auto target = profile;
+    std::fill_n(target.memory.begin(), 8, 0x5A);
+    for (const Point& point : points) {
+        Radio radio(target);
+        radio.Start();
+        Connect(radio);
+        auto words = SplitFields(point.command, ' ');
+        words.insert(words.begin() + 1, {"--port", port});
+        Conversation tool(words, folder.File("err.txt"));
+        while (!point.reached(radio))
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        tool.Signal(point.signal);
+        EXPECT_EQ(tool.Status(), 128 + point.signal) << point.command;
+        const auto err = test::TempFolder::ReadBytes(folder.File("err.txt"));
+        const std::string said = std::string(err.begin(), err.end()) + tool.Rest();
+        EXPECT_TRUE(std::regex_search(said, std::regex(point.said))) << point.command << ": " << said;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the radio acts on the 'E' it heard
+        EXPECT_FALSE(radio.InProgrammingMode()) << point.command;
+        EXPECT_FALSE(radio.TestMode().active) << point.command;
+        EXPECT_EQ(radio.Memory() == target.memory, point.memoryKept) << point.command;
+        EXPECT_EQ(test::TempFolder::ReadBytes(file), fileBefore) << point.command;
+    }
+    const auto rows = Lines(log);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_NE(rows[1].find(",interrupted,stopped after block "), std::string::npos) << rows[1];
+}
+
+// A log row that cannot be written is an error of its own; the radio's result is still told.
+TEST_F(CliSafetyTest, ALogRowThatCannotBeWrittenFailsTheRun)
+{
+    sim::RadioSimulator radio(test::Radio("P7100"));
+    radio.Start();
+    Connect(radio);
+    ASSERT_EQ(Run("read --port " + port + " " + file), 0);
+    EXPECT_EQ(Run("clone --port " + port + " " + file + " --log /dev/full </dev/null"), 1);
+    const std::string said = Said();
+    EXPECT_NE(said.find("radio 1: P7100 12345678ABCD 0042 SIM-01: written\n"), std::string::npos) << said;
+    EXPECT_NE(said.find("qtr31x-cli: cannot write the log /dev/full: No space left on device\n"), std::string::npos)
+        << said;
 }
 
 TEST_F(CliSafetyTest, AppendsToTheLogAndSucceedsWhenEveryRadioWasWritten)

@@ -28,20 +28,28 @@ TEST(InformationTest, ShowsWhatTheRadioSaysAboutItself)
     EXPECT_EQ(lInfo->VersionText(), " L1.00");
 }
 
-TEST(InformationTest, ABadSerialSumCountsAsNoAnswer)
+// A bad serial sum, and a serial text or version with bytes no radio sends, fail as silence does.
+TEST(InformationTest, ABadSerialSumOrAGarbledReplyCountsAsNoAnswer)
 {
-    auto profile = Radio("P7100");
-    profile.faults.push_back({sim::Step::Serial, sim::FaultKind::BadChecksum});
-    RadioPair retried(profile);
+    auto badSum = Radio("P7100");
+    badSum.faults.push_back({sim::Step::Serial, sim::FaultKind::BadChecksum});
+    RadioPair retried(badSum);
     retried.prompter.answers = {Answer::Retry};
     EXPECT_TRUE(retried.Information());
     EXPECT_EQ(retried.prompter.AskedIds(), std::vector<int>{3003005});
 
-    RadioPair cancelled(profile);
-    cancelled.prompter.answers = {Answer::Cancel};
-    EXPECT_FALSE(cancelled.Information());
-    EXPECT_TRUE(cancelled.RadioHeardEndLast());
-    EXPECT_FALSE(cancelled.link.IsOpen());
+    auto garbledVersion = Radio("P7100");
+    garbledVersion.version[0] = 0xA9;
+    auto garbledSerial = Radio("P7100");
+    garbledSerial.serial[3] = 0x1B;
+    for (const auto& profile : {badSum, garbledVersion, garbledSerial}) {
+        RadioPair cancelled(profile);
+        cancelled.prompter.answers = {Answer::Cancel};
+        EXPECT_FALSE(cancelled.Information());
+        EXPECT_EQ(cancelled.prompter.AskedIds(), std::vector<int>{3003005});
+        EXPECT_TRUE(cancelled.RadioHeardEndLast());
+        EXPECT_FALSE(cancelled.link.IsOpen());
+    }
 }
 
 TEST(InformationTest, AFailedIdentityStartsAgainWithTheHandshake)

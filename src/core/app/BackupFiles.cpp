@@ -64,17 +64,16 @@ Kept Keep(const std::string& folder, const ImageBytes& image, const std::optiona
 {
     const std::string base = BaseName(image, serial, time);
     Kept kept{(fs::path(folder) / NameWithCount(base, 1)).string(), std::nullopt};
-    std::error_code error;
-    fs::create_directories(folder, error);
-    if (error) {
-        kept.failure = error.message();
-        return kept;
-    }
-    const std::string temporary = (fs::path(folder) / (".backup-" + std::to_string(::getpid()) + ".tmp")).string();
-    if (auto failure = datafile::WriteAtomically(temporary, datafile::Build(image, datafile::MagicFor(image)))) {
+    if (auto failure = MakePrivateFolders(folder)) {
         kept.failure = std::move(failure);
         return kept;
     }
+    const std::string temporary = (fs::path(folder) / (".backup-" + std::to_string(::getpid()) + ".tmp")).string();
+    if (auto failure = datafile::Write(temporary, image, datafile::MagicFor(image), FileAccess::Private)) {
+        kept.failure = std::move(failure);
+        return kept;
+    }
+    std::error_code error;
     for (int count = 1; count <= kLastCount; ++count) {
         const std::string path = (fs::path(folder) / NameWithCount(base, count)).string();
         fs::create_hard_link(temporary, path, error);

@@ -33,10 +33,9 @@ void RecoveryCopy::Update()
     }
     if (written_ == app_.state.image)
         return;
-    std::error_code ignored;
-    fs::create_directories(folder_, ignored);
     // A copy that cannot be written leaves the last one in place; the next look tries again.
-    if (!datafile::Write(Path(), app_.state.image, datafile::MagicFor(app_.state.image)))
+    if (!MakePrivateFolders(folder_) &&
+        !datafile::Write(Path(), app_.state.image, datafile::MagicFor(app_.state.image), FileAccess::Private))
         written_ = app_.state.image;
 }
 

@@ -112,13 +112,13 @@ bool TestModeEntry::ReadTestChannels(ImageBytes& radioChannels)
     RadioLink& link = session_.Link();
     link.State().acceptNak = true;
     bool complete = true;
-    for (int channel = 1; channel <= wire::kTestChannelCount && complete; ++channel) {
+    for (int channel = 1; channel <= wire::kTestChannelCount && complete && !link.StopRequested(); ++channel) {
         TestChannelRecord record{};
         complete = link.SelectTestChannel(static_cast<std::uint8_t>(channel), record) == 0;
         std::copy(record.begin(), record.end(), radioChannels.begin() + testfreq::EntryOf(channel - 1).offset);
     }
     link.State().acceptNak = false;
-    return complete;
+    return complete && !link.StopRequested();
 }
 
 void TestModeEntry::RefuseOtherTestChannels()

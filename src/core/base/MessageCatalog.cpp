@@ -44,7 +44,7 @@ constexpr IdRange kRequiredRanges[] = {
 constexpr IdRange kOwnRanges[] = {
     {3900101, 3900115, 1}, // radio link: port problems, demo radio, transfer guidance and steps
     {3900200, 3900205, 1}, // buttons with access keys, help window, labels and the date
-    {3900400, 3900404, 1}, // damaged data files
+    {3900400, 3900405, 1}, // damaged data files
     {3900550, 3900550, 1}, // embedded message: the characters the radio accepts
     {3900600, 3900600, 1}, // test mode: the item column of the adjustment values
     {3900700, 3900704, 1}, // printing: Export PDF, failed and cancelled print jobs, the PDF filter

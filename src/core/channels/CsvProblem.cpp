@@ -1,6 +1,7 @@
 #include "core/channels/CsvProblem.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/PrintableText.h"
 #include "core/channels/CsvMessages.h"
 
 namespace qtr {
@@ -10,13 +11,14 @@ std::string CsvProblemText(const CsvProblem& problem, const MessageCatalog& cata
     std::string text;
     if (problem.line > 0)
         text = catalog.MessageText(csvmsg::kLineWord, 1) + " " + std::to_string(problem.line);
+    // Column names and values come from the file: nothing in them may drive a terminal.
     if (!problem.column.empty())
-        text += (text.empty() ? "" : ", ") + problem.column;
+        text += (text.empty() ? "" : ", ") + PrintableText(problem.column);
     if (!text.empty())
         text += ": ";
     text += catalog.MessageText(problem.messageId, 1);
     if (!problem.detail.empty())
-        text += " " + problem.detail;
+        text += " " + PrintableText(problem.detail);
     return text;
 }
 

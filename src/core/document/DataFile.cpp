@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 #include <fcntl.h>
 #include <sys/statvfs.h>
@@ -43,29 +42,6 @@ std::string PreviewLine(const std::vector<std::uint8_t>& bytes, std::size_t offs
 std::string SystemReason(int error)
 {
     return std::strerror(error);
-}
-
-std::string TemporaryPathBeside(const std::string& path)
-{
-    std::random_device random;
-    return path + ".tmp" + std::to_string(random() % 1000000);
-}
-
-std::optional<std::string> WriteAll(int fd, const std::vector<std::uint8_t>& bytes)
-{
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return SystemReason(errno);
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0)
-        return SystemReason(errno);
-    return std::nullopt;
 }
 
 } // namespace
@@ -144,25 +120,11 @@ bool KnownToHaveLessRoomThan(const std::string& path, std::uintmax_t kilobytes)
     return static_cast<std::uintmax_t>(info.f_bavail) * info.f_frsize / 1024 < kilobytes;
 }
 
-std::optional<std::string> WriteAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes)
+std::optional<std::string> Write(const std::string& path, const ImageBytes& image, const std::string& magic,
+                                 FileAccess access)
 {
-    const std::string temporary = TemporaryPathBeside(path);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return SystemReason(errno);
-    auto failure = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && !failure)
-        failure = SystemReason(errno);
-    if (!failure && std::rename(temporary.c_str(), path.c_str()) != 0)
-        failure = SystemReason(errno);
-    if (failure)
-        std::remove(temporary.c_str());
-    return failure;
-}
-
-std::optional<std::string> Write(const std::string& path, const ImageBytes& image, const std::string& magic)
-{
-    return WriteAtomically(path, Build(image, magic));
+    const std::vector<std::uint8_t> bytes = Build(image, magic);
+    return SaveFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), access);
 }
 
 MessagePreview PreviewMessage(const std::vector<std::uint8_t>& leadingBytes)

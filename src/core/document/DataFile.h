@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/SafeSave.h"
 #include "core/model/ImageIdentity.h"
 #include "core/model/ImageView.h"
 
@@ -43,10 +44,9 @@ ReadResult Read(const std::string& path);
 // reports a size and less than `kilobytes` free; a failing query counts as room.
 bool KnownToHaveLessRoomThan(const std::string& path, std::uintmax_t kilobytes);
 
-// Writes through a temporary file in the same folder and renames it over the target,
-// so an interrupted save never leaves a truncated file. Gives the system's reason on failure.
-std::optional<std::string> WriteAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
-std::optional<std::string> Write(const std::string& path, const ImageBytes& image, const std::string& magic);
+// Saves the data file through the one save routine: all of it or none.
+std::optional<std::string> Write(const std::string& path, const ImageBytes& image, const std::string& magic,
+                                 FileAccess access = FileAccess::Usual);
 
 // The two lines of the embedded message as the Open dialog previews them; empty lines
 // for a file that is not a data file.

@@ -40,6 +40,12 @@ std::string TextUpToEnd(const std::uint8_t* first, std::size_t length)
     return std::string(first, end);
 }
 
+bool IsPrintableUpToEnd(const std::uint8_t* first, std::size_t length)
+{
+    const std::string text = TextUpToEnd(first, length);
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
 std::string WithBlankIfAny(const std::string& text)
 {
     return text.empty() ? text : text + " ";
@@ -93,6 +99,17 @@ std::string RadioInformation::SerialNumberText() const
     const std::string first = TextUpToEnd(serial_.data(), kSerialFirstPart);
     const std::string second = TextUpToEnd(serial_.data() + kSerialFirstPart, kSerialTextLength - kSerialFirstPart);
     return " " + WithBlankIfAny(first) + WithBlankIfAny(second) + SerialTail();
+}
+
+bool RadioInformation::SerialIsText(const RadioSerial& serial)
+{
+    return IsPrintableUpToEnd(serial.data(), kSerialFirstPart) &&
+           IsPrintableUpToEnd(serial.data() + kSerialFirstPart, kSerialTextLength - kSerialFirstPart);
+}
+
+bool RadioInformation::VersionIsText(const RadioVersion& version)
+{
+    return IsPrintableUpToEnd(version.data(), kVersionLength);
 }
 
 std::string RadioInformation::VersionText() const

@@ -36,6 +36,11 @@ public:
     std::string SerialNumberText() const;
     std::string VersionText() const;
 
+    // A radio sends its serial text and version in printable ASCII up to the unset byte
+    // that ends them; anything else is a garbled reply.
+    static bool SerialIsText(const RadioSerial& serial);
+    static bool VersionIsText(const RadioVersion& version);
+
 private:
     std::uint8_t TypeByte() const { return identity_[identity::kRecordType]; }
     bool IsParlane() const { return identity_[identity::kRecordLine] == kParlaneLine; }

@@ -15,8 +15,11 @@ std::optional<RadioInformation> RadioInformationQuery::Run()
     RadioIdentity identity{};
     RadioSerial serial{};
     RadioVersion version{};
-    if (!Identify(identity) || !Exchange(LinkStep::Phase::ReadingSerial, [&] { return link.ReadSerial(serial); }) ||
-        !Exchange(LinkStep::Phase::ReadingVersion, [&] { return link.ReadInfo(version); }))
+    // A garbled reply fails as a missing one does.
+    const auto readSerial = [&] { return link.ReadSerial(serial) != 0 || !RadioInformation::SerialIsText(serial) ? 1 : 0; };
+    const auto readVersion = [&] { return link.ReadInfo(version) != 0 || !RadioInformation::VersionIsText(version) ? 1 : 0; };
+    if (!Identify(identity) || !Exchange(LinkStep::Phase::ReadingSerial, readSerial) ||
+        !Exchange(LinkStep::Phase::ReadingVersion, readVersion))
         return std::nullopt;
     session_.FinishTransfer();
     return RadioInformation(identity, serial, version);

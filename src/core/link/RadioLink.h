@@ -3,6 +3,7 @@
 #include "core/link/LinkState.h"
 #include "core/link/LinkTiming.h"
 #include "core/link/SerialPort.h"
+#include "core/link/StopRequest.h"
 #include "core/link/WireBytes.h"
 #include "core/model/ModelTable.h"
 
@@ -25,6 +26,9 @@ public:
     LinkState& State() { return state_; }
     const LinkState& State() const { return state_; }
     const LinkTiming& Timing() const { return timing_; }
+    // The request that stops radio operations at their next safe point; none by default.
+    void UseStopRequest(const StopRequest* stop) { stop_ = stop; }
+    bool StopRequested() const { return stop_ != nullptr && stop_->Raised(); }
     // The rate of the current settings text (9600 when it names none).
     unsigned LineRate() const;
 
@@ -61,6 +65,7 @@ private:
 
     LinkState state_;
     LinkTiming timing_;
+    const StopRequest* stop_ = nullptr;
 };
 
 } // namespace qtr

@@ -37,6 +37,9 @@ bool RadioSession::OpenRadioPort()
 
 Answer RadioSession::Ask(int captionId, int messageId, Buttons buttons, Icon icon, Answer defaultAnswer)
 {
+    // Asked to stop, the operation tries nothing again and asks nobody.
+    if (buttons == Buttons::RetryCancel && link_.StopRequested())
+        return Answer::Cancel;
     Prompt prompt;
     prompt.captionId = captionId;
     prompt.messageId = messageId;

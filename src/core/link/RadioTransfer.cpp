@@ -67,6 +67,8 @@ bool RadioTransfer::Run(Direction direction, RadioIdentity& identity)
         }
         StartProgress(direction);
         outcome_ = TransferBlocks(direction);
+        if (outcome_ != TransferOutcome::Done && session_.Link().StopRequested())
+            outcome_ = TransferOutcome::Interrupted;
         if (outcome_ == TransferOutcome::Done) {
             End(direction);
             return true;
@@ -205,6 +207,8 @@ bool RadioTransfer::ReadMemory(LinkStep::Phase phase, const std::vector<Block>& 
     progress_.SetPosition(0);
     std::size_t received = 0;
     for (std::size_t i = 0; i < plan.size(); ++i) {
+        if (session_.Link().StopRequested())
+            return false;
         BeginBlock(phase, i, plan.size());
         if (!ReadBlock(plan[i], memory.data() + plan[i].address))
             return false;
@@ -236,6 +240,8 @@ bool RadioTransfer::WriteBlocks()
 {
     const std::vector<Block> plan = WriteBlockPlan();
     for (std::size_t i = 0; i < plan.size(); ++i) {
+        if (session_.Link().StopRequested())
+            return false;
         BeginBlock(LinkStep::Phase::WritingBlock, i, plan.size());
         if (!WriteBlock(plan[i]))
             return false;

@@ -220,7 +220,11 @@ int SerialPort::WriteBytes(const std::uint8_t* bytes, std::uint16_t count)
     if (!WriteAll(handle_, bytes, count))
         return 0;
     // Return once the bytes are on the line, so that waits for the answer start then.
-    return tcdrain(handle_) == 0 ? 1 : 0;
+    int drained = 0;
+    do {
+        drained = tcdrain(handle_);
+    } while (drained != 0 && errno == EINTR);
+    return drained == 0 ? 1 : 0;
 }
 
 int SerialPort::WriteText(const std::string& text)

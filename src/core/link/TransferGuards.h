@@ -29,6 +29,7 @@ enum class TransferOutcome {
     NotKept,     // the radio's previous memory could not be kept: nothing was written
     Mismatch,    // the read-back differs from what was written
     CheckFailed, // the read-back itself failed: the radio may hold a partial image
+    Interrupted, // a stop was requested: the transfer ended after the block under way
 };
 
 } // namespace qtr

@@ -35,6 +35,9 @@ IdentityFault FindIdentityFault(const ImageBytes& image)
     const std::vector<int> allowedRows = AllowedChannelClassRows(code);
     if (allowedRows.empty() && !IsStoredRadioCode(code))
         return IdentityFault::UnknownModelCode;
+    const unsigned option = reader.Get(identity::kOptionBits);
+    if (!IsStoredRadioCode(code) && option != kStandardOptionBits && option != kLVariantOptionBits)
+        return IdentityFault::UnknownOptionBits;
     const unsigned line = reader.Get(identity::kLineLetter);
     if (line != kParlaneLine && line != kLmrLine)
         return IdentityFault::UnknownLine;
@@ -57,6 +60,8 @@ int IdentityFaultMessage(IdentityFault fault)
         return 3900403;
     case IdentityFault::ChannelClassNotOfModel:
         return 3900404;
+    case IdentityFault::UnknownOptionBits:
+        return 3900405;
     case IdentityFault::None:
         break;
     }

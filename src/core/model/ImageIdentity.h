@@ -13,6 +13,7 @@ enum class IdentityFault {
     UnknownLine,
     UnknownChannelClass,
     ChannelClassNotOfModel,
+    UnknownOptionBits, // neither the standard model's nor the L variant's
 };
 
 IdentityFault FindIdentityFault(const ImageBytes& image);

@@ -14,8 +14,12 @@
 #include <QApplication>
 #include <QFile>
 
+#include <csignal>
 #include <iostream>
 #include <stdexcept>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace qtr::gui {
 
@@ -38,7 +42,35 @@ DesktopApplication::DesktopApplication(DesktopSeams& seams)
     seams.picker.UseCatalog(app_.catalog);
 }
 
-DesktopApplication::~DesktopApplication() = default;
+DesktopApplication::~DesktopApplication()
+{
+    wake_.reset();
+    for (const int fd : wakePipe_) {
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
+void DesktopApplication::CatchEndSignals()
+{
+    if (::pipe2(wakePipe_, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    stop_.Catch({SIGTERM, SIGHUP}, wakePipe_[1], true);
+    link_.UseStopRequest(&stop_);
+    wake_ = std::make_unique<QSocketNotifier>(wakePipe_[0], QSocketNotifier::Read);
+    QObject::connect(wake_.get(), &QSocketNotifier::activated, [this] { EndOnSignal(); });
+}
+
+// Every event loop ends, a dialog's too; a transfer under way sees the request itself.
+void DesktopApplication::EndOnSignal()
+{
+    char drained[16];
+    while (::read(wakePipe_[0], drained, sizeof drained) > 0) {
+    }
+    if (recovery_)
+        recovery_->Copy().Update();
+    QCoreApplication::exit(stop_.ExitStatus());
+}
 
 std::optional<int> DesktopApplication::StartProgram(const QStringList& commandLine)
 {
@@ -78,6 +110,7 @@ std::optional<int> DesktopApplication::Start(const std::string& executablePath,
     window_->CloseAllEditors();
     recovery_ = std::make_unique<RecoveryKeeper>(app_, ProgramDataFolder());
     recovery_->Copy().OfferAtStart(clock_.Now());
+    CatchEndSignals();
     // Opened once the window shows, so that a refusal has a window to stand on.
     if (!arguments.empty())
         app_.document.OpenPath(arguments.front());
@@ -105,7 +138,7 @@ void DesktopApplication::StartDemoRadio()
 
 void DesktopApplication::Exit()
 {
-    if (recovery_)
+    if (recovery_ && !stop_.Raised())
         recovery_->Copy().RemoveAtExit(); // a normal exit: nothing to recover
     demo_.reset(); // before the settings are written: they keep the user's own port
     window_.reset();

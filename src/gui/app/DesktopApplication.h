@@ -6,6 +6,7 @@
 #include "gui/app/QtHelpViewer.h"
 #include "gui/app/QtTranslations.h"
 
+#include <QSocketNotifier>
 #include <QStringList>
 
 #include <memory>
@@ -62,6 +63,11 @@ public:
 
 private:
     void StartDemoRadio();
+    // SIGTERM and SIGHUP (a logout) end the program without questions: a radio operation
+    // under way finishes its block and ends programming mode, unsaved changes stay in the
+    // recovery copy for the next start.
+    void CatchEndSignals();
+    void EndOnSignal();
 
     void CloseAllEditors() override;
     void RefreshTitle() override;
@@ -79,6 +85,9 @@ private:
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<DemoRadio> demo_;
     std::unique_ptr<RecoveryKeeper> recovery_;
+    StopRequest stop_;
+    int wakePipe_[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> wake_;
 };
 
 } // namespace qtr::gui

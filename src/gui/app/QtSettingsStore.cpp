@@ -1,5 +1,10 @@
 #include "gui/app/QtSettingsStore.h"
 
+#include "core/base/SafeSave.h"
+
+#include <QFile>
+#include <QFileInfo>
+
 namespace qtr::gui {
 
 namespace {
@@ -14,7 +19,11 @@ QString Spelling(const QStringList& stored, const QString& wanted)
 
 } // namespace
 
-QtSettingsStore::QtSettingsStore() : settings_(QSettings::NativeFormat, QSettings::UserScope, "HALVERN", "QTR31X") {}
+// The settings' folder is made before Qt would make it with the umask's mode.
+QtSettingsStore::QtSettingsStore() : settings_(QSettings::NativeFormat, QSettings::UserScope, "HALVERN", "QTR31X")
+{
+    MakePrivateFolders(QFile::encodeName(QFileInfo(settings_.fileName()).absolutePath()).toStdString());
+}
 
 QString QtSettingsStore::StoredKey(const std::string& section, const std::string& name) const
 {

@@ -51,11 +51,8 @@ void ChannelListCommands::ExportChannels()
     const auto path = app_.picker.ChooseChannelListPath(true, app_.document.DataFolder());
     if (!path)
         return;
-    std::ofstream file(*path, std::ios::binary | std::ios::trunc);
-    file << ExportChannelCsv(app_.state, app_.catalog);
-    file.close();
-    if (!file)
-        Tell(kCannotWriteId, *path, true);
+    if (const auto failure = SaveFile(*path, ExportChannelCsv(app_.state, app_.catalog)))
+        Tell(kCannotWriteId, *path + ": " + *failure, true);
 }
 
 void ChannelListCommands::ImportChannels()

@@ -1,6 +1,7 @@
 #include "gui/document/DataFileDialog.h"
 
 #include "gui/app/CatalogText.h"
+#include "core/base/SafeSave.h"
 #include "core/document/DataFile.h"
 #include "core/document/DataFileFilter.h"
 #include "gui/document/SafetyFolders.h"
@@ -53,9 +54,8 @@ DataFileDialog::DataFileDialog(Purpose purpose, const MessageCatalog& catalog, c
 // The images kept from radios are one click away; the folder is made so that it shows.
 void DataFileDialog::AddBackupFolder()
 {
-    const QString backups = QFile::decodeName(BackupFolder().c_str());
-    QDir().mkpath(backups);
-    setSidebarUrls(sidebarUrls() << QUrl::fromLocalFile(backups));
+    MakePrivateFolders(BackupFolder());
+    setSidebarUrls(sidebarUrls() << QUrl::fromLocalFile(QFile::decodeName(BackupFolder().c_str())));
 }
 
 void DataFileDialog::AddPreviewPanel(const MessageCatalog& catalog, const QFont& fixedFont)

@@ -1,5 +1,8 @@
 #include "gui/print/ReportPainter.h"
 
+#include "core/base/SafeSave.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QFont>
 #include <QFontMetrics>
@@ -7,7 +10,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace qtr::gui {
 
@@ -140,13 +142,14 @@ bool PaintReport(const report::Report& report, QPagedPaintDevice& device)
     return painter.end();
 }
 
+// The pages are drawn in memory and saved as any file is, so a failed save leaves no partial PDF.
 std::optional<std::string> WriteReportPdf(const report::Report& report, const std::string& path, bool landscape)
 {
-    QSaveFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString().toStdString();
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setCreator("RTW QTR-31X");
         writer.setTitle(QString::fromUtf8(report.frame.title));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
@@ -154,14 +157,10 @@ std::optional<std::string> WriteReportPdf(const report::Report& report, const st
                                          QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres, kPdfMarginMillimetres,
                                                    kPdfMarginMillimetres),
                                          QPageLayout::Millimeter));
-        if (!PaintReport(report, writer)) {
-            file.cancelWriting();
+        if (!PaintReport(report, writer))
             return std::string("the pages could not be drawn");
-        }
     }
-    if (!file.commit())
-        return file.errorString().toStdString();
-    return std::nullopt;
+    return SaveFile(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 } // namespace qtr::gui

@@ -30,6 +30,8 @@ void TestModeCommands::Run()
     testmode::TestModePanelModel model(session, app.state.image, values);
     TestModePanel panel(model, app.catalog, frame_.Help(), seams_, &frame_);
     panel.Run();
+    // A panel that the program's end (a logout) took away still unkeys and ends test mode.
+    model.CloseFromWindowManager();
     model.Finish();
 }
 

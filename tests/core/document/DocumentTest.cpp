@@ -152,7 +152,10 @@ TEST_F(DocumentTest, AFileWithADamagedModelIdentityIsRefusedNamingTheFileAndTheF
     const Damage damages[] = {{440, 'X', IdentityFault::UnknownModelCode},
                               {447, 'Q', IdentityFault::UnknownLine},
                               {445, 0x20, IdentityFault::UnknownChannelClass},
-                              {445, 0x8B, IdentityFault::ChannelClassNotOfModel}};
+                              {445, 0x8B, IdentityFault::ChannelClassNotOfModel},
+                              {446, 0x0E, IdentityFault::UnknownOptionBits},
+                              {446, 0xBF, IdentityFault::UnknownOptionBits},
+                              {446, 0x30, IdentityFault::UnknownOptionBits}};
     const std::string path = folder.File("damaged.dat");
     for (const auto& damage : damages) {
         auto bytes = datafile::Build(vhf.image, "ZR5816");
