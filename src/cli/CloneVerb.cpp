@@ -14,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <istream>
+#include <map>
 #include <ostream>
 
 namespace qtr::cli {
@@ -79,9 +80,12 @@ int CloneVerb::Run(const CliArguments& arguments)
     sha256_ = Sha256Hex(app.state.image);
 
     bool allWritten = true;
+    std::map<std::string, int> seen; // serial, number of the radio that said it first
     for (int number = 1;; ++number) {
-        const Result result = CloneOne(arguments.Flag("verify"));
+        Result result = CloneOne(arguments.Flag("verify"));
         allWritten = allWritten && (result.result == "written" || result.result == "verified");
+        if (const auto first = seen.emplace(result.serial, number); !result.serial.empty() && !first.second)
+            NoteRepeatedSerial(result, first.first->second);
         Record(result, number);
         program_.out_ << "Connect the next radio and press Enter, or end the input to stop." << std::endl;
         std::string line;
@@ -167,6 +171,15 @@ std::string CloneVerb::FailureReason(int outcome) const
     const bool writing = step.phase == LinkStep::Phase::WritingBlock;
     return "communication with the radio failed" + (text.empty() ? std::string() : " (" + text + ")") +
            (writing ? "; the radio may hold a partial image" : "");
+}
+
+// The same radio twice, or two radios with one serial: either is worth a look.
+void CloneVerb::NoteRepeatedSerial(Result& result, int firstNumber)
+{
+    constexpr const char* kSeenBefore = "serial seen before in this run";
+    result.reason += (result.reason.empty() ? "" : "; ") + std::string(kSeenBefore);
+    program_.err_ << "qtr31x-cli: warning: " << kSeenBefore << ": " << result.serial << " (radio " << firstNumber
+                  << ")" << std::endl;
 }
 
 void CloneVerb::Record(const Result& result, int number)

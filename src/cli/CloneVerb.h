@@ -34,6 +34,7 @@ private:
     Result CloneOne(bool verify);
     std::string RefusalReason(CloneRefusal refusal, const RadioIdentity& radio) const;
     std::string FailureReason(int outcome) const;
+    void NoteRepeatedSerial(Result& result, int firstNumber);
     void Record(const Result& result, int number);
 
     CliProgram& program_;
