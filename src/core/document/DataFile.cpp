@@ -121,6 +121,7 @@ ReadResult Read(const std::string& path)
     case FileFault::CannotOpen:
         return ReadResult{.error = ReadError::CannotOpen, .reason = SystemReason(file.error)};
     case FileFault::Folder:
+        return ReadResult{.error = ReadError::CannotOpen, .reason = SystemReason(EISDIR)};
     case FileFault::NotRegular:
         break;
     }
