@@ -71,7 +71,7 @@ private:
                 quoted_ = true;
                 fieldQuoted = true;
             } else if (c == separator_) {
-                fields.emplace_back();
+                NextField(fields);
                 fieldQuoted = false;
             } else if (c == '\r' && Peek() != '\n') {
                 NoteLoneCarriageReturn();
@@ -97,6 +97,19 @@ private:
             table_.rows.push_back({lineStart_, std::move(fields)});
     }
 
+    // No channel list has a tenth as many columns; a line of separators is refused unsplit,
+    // once for the file.
+    void NextField(std::vector<std::string>& fields)
+    {
+        constexpr std::size_t kMostFields = 1024;
+        if (fields.size() < kMostFields)
+            fields.emplace_back();
+        else if (!tooManyFields_) {
+            table_.problems.push_back({lineStart_, {}, csvmsg::kFieldCount, "> " + std::to_string(kMostFields)});
+            tooManyFields_ = true;
+        }
+    }
+
     // Once per line: a file of nothing but carriage returns is one line.
     void NoteLoneCarriageReturn()
     {
@@ -115,6 +128,7 @@ private:
     int line_ = 1;
     int lineStart_ = 1;
     bool quoted_ = false;
+    bool tooManyFields_ = false;
 };
 
 bool NeedsQuotes(const std::string& field)

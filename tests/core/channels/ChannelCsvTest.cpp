@@ -198,6 +198,22 @@ TEST_F(ChannelCsvImportTest, AForeignCommentStaysOutOfTheImage)
     EXPECT_EQ(ChannelRecord(const_cast<ImageBytes&>(imported.image), 1).Get(channels::record::kOptionSignalling), 1u);
 }
 
+TEST_F(ChannelCsvImportTest, StopsAtTheFirstRowPastTheChannelsAndListsTwentyProblems)
+{
+    std::string text = "Location,Frequency\n";
+    for (int row = 0; row < 100000; ++row)
+        text += "A,151\n";
+    const auto imported = Import(text);
+    ASSERT_EQ(imported.problems.size(), 9u); // where reading stopped, and the eight rows read
+    EXPECT_EQ(imported.problems.front(), (CsvProblem{10, {}, csvmsg::kTooManyChannels, "8"}));
+
+    std::vector<int> ids{csvmsg::kMoreProblems};
+    radio.catalog.LoadText(ids, "^#003900866\nand %d more.\n");
+    const std::string list = CsvProblemList(std::vector<CsvProblem>(25, imported.problems.front()), radio.catalog);
+    EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 21);
+    EXPECT_TRUE(list.ends_with("\nand 5 more.\n")) << list;
+}
+
 struct Refusal {
     const char* name;
     std::string text;
@@ -226,6 +242,9 @@ TEST_P(ChannelCsvRefusal, ListsTheProblemAndImportsNothing)
 INSTANTIATE_TEST_SUITE_P(BadInput, ChannelCsvRefusal, testing::Values(
     Refusal{"MissingFrequencyColumn", "Location,Name\n1,x\n", 1, "Frequency", csvmsg::kMissingColumn},
     Refusal{"MissingLocationColumn", "Frequency\n151\n", 1, "Location", csvmsg::kMissingColumn},
+    Refusal{"DoubledColumn", "Location,Frequency,Frequency\n1,151,152\n", 1, "Frequency", csvmsg::kDuplicateColumn},
+    Refusal{"HeaderOnly", "Location,Frequency\n", 0, "", csvmsg::kNoChannels},
+    Refusal{"LineOfSeparators", "Location,Frequency\n1" + std::string(5000, ',') + "\n", 2, "", csvmsg::kFieldCount},
     Refusal{"EmptyFile", "", 0, "", csvmsg::kNoHeader},
     Refusal{"NotUtf8", "Location,Frequency\n1,151\xff\n", 0, "", csvmsg::kNotUtf8},
     Refusal{"LoneCarriageReturn", "Location,Frequency\r1,151\r", 1, "", csvmsg::kLoneCarriageReturn},
