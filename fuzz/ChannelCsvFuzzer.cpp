@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,15 +40,19 @@ const MessageCatalog& Catalog()
     return catalog;
 }
 
-// LMR and Parlane, VHF and UHF, 2, 8, 15 and 16 channels.
-RadioState FactoryRadio(std::uint8_t choice)
+// LMR and Parlane, VHF and UHF, 2, 8, 15 and 16 channels, built once.
+const RadioState& FactoryRadio(std::uint8_t choice)
 {
     constexpr std::array<std::pair<int, int>, 6> kModels{{{0, 8}, {2, 2}, {3, 15}, {3, 16}, {4, 8}, {7, 16}}};
-    const auto& [modelType, channels] = kModels[choice % kModels.size()];
-    RadioState state;
-    state.currentModel = *ModelRecordFor(modelType, channels);
-    BuildImageForCurrentModel(state);
-    return state;
+    static const std::vector<RadioState> radios = [&kModels] {
+        std::vector<RadioState> built(kModels.size());
+        for (std::size_t i = 0; i < kModels.size(); ++i) {
+            built[i].currentModel = *ModelRecordFor(kModels[i].first, kModels[i].second);
+            BuildImageForCurrentModel(built[i]);
+        }
+        return built;
+    }();
+    return radios[choice % radios.size()];
 }
 
 } // namespace
@@ -56,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const RadioState radio = FactoryRadio(data[0]);
+    const RadioState& radio = FactoryRadio(data[0]);
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     const ChannelCsvImport imported = ImportChannelCsv(text, radio, Catalog(), (data[0] & 0x80) != 0);
     if (!imported.Imported())
