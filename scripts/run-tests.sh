@@ -20,8 +20,10 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 echo "== fuzzers (${fuzz_seconds} s each)"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQTR_FUZZ=ON -DQTR_BUILD_TESTS=OFF
-cmake --build build-fuzz -j"$jobs" --target fuzz_data_file fuzz_language_file
-for fuzzer in fuzz_data_file fuzz_language_file; do
+fuzzers="fuzz_data_file fuzz_language_file fuzz_channel_csv fuzz_ini_settings"
+# shellcheck disable=SC2086 # one target per word
+cmake --build build-fuzz -j"$jobs" --target $fuzzers
+for fuzzer in $fuzzers; do
     corpus=$(mktemp -d)
     cp fuzz/corpus/"$fuzzer"/* "$corpus"/ 2>/dev/null || true
     if [ "$fuzzer" = fuzz_language_file ]; then cp lang/*.lng "$corpus"/; fi

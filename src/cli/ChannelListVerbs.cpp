@@ -1,13 +1,11 @@
 #include "cli/CliProgram.h"
 
+#include "core/app/FileReport.h"
 #include "core/channels/ChannelCsv.h"
 #include "core/document/DataFile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
-#include <sstream>
 
 namespace qtr::cli {
 
@@ -15,16 +13,6 @@ namespace {
 
 constexpr int kNotImportedId = 3900808;
 constexpr int kCorrectedId = 3900809;
-
-std::optional<std::string> ReadWholeFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::ostringstream text;
-    text << file.rdbuf();
-    return file.bad() ? std::nullopt : std::optional<std::string>(text.str());
-}
 
 } // namespace
 
@@ -39,31 +27,42 @@ int CliProgram::ExportCsv(const CliArguments& arguments)
         return 1;
     if (const auto failure = SaveFile(output, ExportChannelCsv(app_.state, app_.catalog)))
         return Fail("cannot write " + output + ": " + *failure);
+    out_ << FileReportText(app_.catalog, filereport::kChannelsExported, output, app_.channels.ProgrammedCount()) << '\n';
     return 0;
 }
 
 int CliProgram::ImportCsv(const CliArguments& arguments)
 {
-    if (!Accepts(arguments, {}, 2, "a data FILE and a CSV file"))
+    if (!Accepts(arguments, {"allow-empty"}, 2, "a data FILE and a CSV file"))
         return 1;
     const std::string& path = arguments.Plain()[0];
     const std::string& input = arguments.Plain()[1];
     if (!LoadImage(path))
         return 1;
-    const auto text = ReadWholeFile(input);
-    if (!text)
-        return Fail("cannot read " + input);
-    const ChannelCsvImport imported = ImportChannelCsv(*text, app_.state, app_.catalog);
-    if (!imported.Imported()) {
+    const ChannelCsvImport imported = ImportChannelCsvFile(input, app_.state, app_.catalog, arguments.Flag("allow-empty"));
+    if (!imported.Imported())
+        return RefuseImport(input, imported);
+    if (const auto failure = datafile::Write(path, imported.image, datafile::MagicFor(imported.image)))
+        return Fail("cannot write " + path + ": " + *failure);
+    out_ << FileReportText(app_.catalog, filereport::kChannelsImported, input, imported.channels) << '\n';
+    if (!imported.corrections.empty())
+        out_ << Text(kCorrectedId) << '\n' << CsvProblemList(imported.corrections, app_.catalog);
+    return 0;
+}
+
+// A fault of the file as a whole is one line; problems of its rows follow the line, one each.
+int CliProgram::RefuseImport(const std::string& input, const ChannelCsvImport& imported)
+{
+    const CsvProblem& first = imported.problems.front();
+    if (imported.problems.size() > 1 || first.line > 0) {
         Fail(input + ": " + Text(kNotImportedId));
         err_ << CsvProblemList(imported.problems, app_.catalog);
         return 1;
     }
-    if (!imported.corrections.empty())
-        err_ << input << ": " << Text(kCorrectedId) << '\n' << CsvProblemList(imported.corrections, app_.catalog);
-    if (const auto failure = datafile::Write(path, imported.image, datafile::MagicFor(imported.image)))
-        return Fail("cannot write " + path + ": " + *failure);
-    return 0;
+    Fail(input + ": " + CsvProblemText(first, app_.catalog));
+    if (imported.RefusedAsEmpty())
+        err_ << "Use --allow-empty to import it all the same, which removes every channel.\n";
+    return 1;
 }
 
 } // namespace qtr::cli

@@ -11,7 +11,10 @@ namespace qtr::cli {
 class CliArguments {
 public:
     // Options that take no value.
-    static bool IsFlag(const std::string& name) { return name == "force" || name == "help" || name == "version" || name == "verify"; }
+    static bool IsFlag(const std::string& name)
+    {
+        return name == "force" || name == "help" || name == "version" || name == "verify" || name == "allow-empty";
+    }
 
     static std::optional<CliArguments> Parse(const std::vector<std::string>& words, std::string& error);
 

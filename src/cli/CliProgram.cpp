@@ -49,9 +49,10 @@ constexpr const char* kUsage =
     "      Puts the radio into test mode and prints its adjustment values, item by item.\n"
     "  qtr31x-cli export-csv [--force] FILE OUT.csv\n"
     "      Writes the channels of a data file as a generic CSV channel list.\n"
-    "  qtr31x-cli import-csv FILE IN.csv\n"
+    "  qtr31x-cli import-csv [--allow-empty] FILE IN.csv\n"
     "      Replaces the channels of a data file with those of a CSV channel list; nothing\n"
-    "      changes unless every row is right.\n"
+    "      changes unless every row is right. A list without channels is refused unless\n"
+    "      --allow-empty says that removing every channel is meant.\n"
     "  qtr31x-cli diff A.dat B.dat\n"
     "      Prints every setting that differs, then bytes no setting covers; exit 0 when\n"
     "      the files are equal, 1 when they differ, 2 on an error.\n"
@@ -88,7 +89,7 @@ std::optional<int> WholeNumber(const std::string& text)
 } // namespace
 
 CliProgram::CliProgram(const std::string& programFolder, std::ostream& out, std::ostream& err, std::istream& in)
-    : out_(out), err_(err), in_(in), programFolder_(programFolder), console_(err), prompter_(console_, err),
+    : out_(out), err_(err), in_(in), programFolder_(programFolder), console_(out, err), prompter_(console_, err),
       app_(prompter_, *this, shell_), settings_(IniSettingsFile::DefaultPath()), ports_(settings_)
 {
     console_.UseCatalog(app_.catalog);
@@ -159,7 +160,7 @@ bool CliProgram::Accepts(const CliArguments& arguments, const std::vector<std::s
 
 int CliProgram::Fail(const std::string& message) const
 {
-    err_ << "qtr31x-cli: " << message << '\n';
+    err_ << "qtr31x-cli: " << ConsolePrompter::OneLine(message) << '\n';
     return 1;
 }
 
@@ -220,7 +221,7 @@ bool CliProgram::LoadImage(const std::string& path)
         app_.state.MarkSaved();
         return true;
     case datafile::ReadError::CannotOpen:
-        Fail("cannot open " + path);
+        Fail("cannot open " + path + ": " + datafile::ReasonText(result, app_.catalog));
         return false;
     case datafile::ReadError::DamagedIdentity:
         Fail(path + ": " + app_.catalog.MessageText(datafile::kDamagedFileMessage, 1) + " " +

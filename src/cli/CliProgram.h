@@ -15,6 +15,10 @@
 #include <iosfwd>
 #include <string>
 
+namespace qtr {
+struct ChannelCsvImport;
+}
+
 namespace qtr::cli {
 
 // The command-line tool: each verb is a thin front end on the core.
@@ -37,6 +41,7 @@ private:
     int Adjustments(const CliArguments& arguments);
     int ExportCsv(const CliArguments& arguments);
     int ImportCsv(const CliArguments& arguments);
+    int RefuseImport(const std::string& input, const ChannelCsvImport& imported);
     int Diff(const CliArguments& arguments);
     int Print(const CliArguments& arguments);
     // The port and the retries of a radio verb; the reason when they are wrong.

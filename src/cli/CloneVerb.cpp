@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <istream>
+#include <map>
 #include <ostream>
 
 #include <fcntl.h>
@@ -100,9 +101,12 @@ int CloneVerb::Run(const CliArguments& arguments)
     sha256_ = Sha256Hex(app.state.image);
 
     bool allWritten = true;
+    std::map<std::string, int> seen; // serial, number of the radio that said it first
     for (int number = 1;; ++number) {
-        const Result result = CloneOne(arguments.Flag("verify"));
+        Result result = CloneOne(arguments.Flag("verify"));
         allWritten = allWritten && (result.result == "written" || result.result == "verified");
+        if (const auto first = seen.emplace(result.serial, number); !result.serial.empty() && !first.second)
+            NoteRepeatedSerial(result, first.first->second);
         allWritten = Record(result, number) && allWritten;
         // A signal stops the loop; the status the program ends with says which one.
         if (program_.Stopped())
@@ -215,6 +219,15 @@ std::string CloneVerb::FailureReason(int outcome) const
     const bool writing = step.phase == LinkStep::Phase::WritingBlock;
     return "communication with the radio failed" + (text.empty() ? std::string() : " (" + text + ")") +
            (writing ? "; the radio may hold a partial image" : "");
+}
+
+// The same radio twice, or two radios with one serial: either is worth a look.
+void CloneVerb::NoteRepeatedSerial(Result& result, int firstNumber)
+{
+    constexpr const char* kSeenBefore = "serial seen before in this run";
+    result.reason += (result.reason.empty() ? "" : "; ") + std::string(kSeenBefore);
+    program_.err_ << "qtr31x-cli: warning: " << kSeenBefore << ": " << result.serial << " (radio " << firstNumber
+                  << ")" << std::endl;
 }
 
 bool CloneVerb::Record(const Result& result, int number)

@@ -38,6 +38,7 @@ private:
     Result CloneOne(bool verify);
     std::string RefusalReason(CloneRefusal refusal, const RadioIdentity& radio) const;
     std::string FailureReason(int outcome) const;
+    void NoteRepeatedSerial(Result& result, int firstNumber);
     // False when the log row could not be written.
     bool Record(const Result& result, int number);
 

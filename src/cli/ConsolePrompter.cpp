@@ -6,18 +6,33 @@
 
 namespace qtr::cli {
 
+std::string ConsolePrompter::OneLine(const std::string& text)
+{
+    std::string line;
+    for (const char c : text) {
+        if (c != '\n')
+            line += c;
+        else if (!line.empty() && line.back() != ' ')
+            line += ' ';
+    }
+    return line;
+}
+
 std::string ConsolePrompter::Text(const Prompt& prompt) const
 {
     if (wording_) {
         if (auto own = wording_(prompt))
             return *own;
     }
-    return catalog_ ? PromptText(prompt, *catalog_) : prompt.detail;
+    return OneLine(catalog_ ? PromptText(prompt, *catalog_) : prompt.detail);
 }
 
 Answer ConsolePrompter::Ask(const Prompt& prompt)
 {
-    out_ << "qtr31x-cli: " << Text(prompt) << '\n';
+    if (prompt.icon == Icon::Information)
+        out_ << Text(prompt) << '\n';
+    else
+        err_ << "qtr31x-cli: " << Text(prompt) << '\n';
     switch (prompt.buttons) {
     case Buttons::Ok:
         return Answer::Ok;

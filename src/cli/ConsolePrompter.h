@@ -13,14 +13,17 @@ class MessageCatalog;
 
 namespace qtr::cli {
 
-// Prints each prompt on the error stream and answers it without asking: OK where
-// that is the only choice, Cancel (or No) otherwise, so a script never hangs.
+// Prints each prompt and answers it without asking: OK where that is the only choice,
+// Cancel (or No) otherwise, so a script never hangs. A report of success goes to the
+// output as it is; everything else to the error stream, on one line after the tool's name.
 class ConsolePrompter : public Prompter {
 public:
     // The words of a prompt that the command line says its own way; none for the others.
     using Wording = std::function<std::optional<std::string>(const Prompt&)>;
 
-    explicit ConsolePrompter(std::ostream& out) : out_(out) {}
+    ConsolePrompter(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    // The line breaks of a catalogue text joined into one line.
+    static std::string OneLine(const std::string& text);
     // The catalogue lives in the program state, which is built after the prompter.
     void UseCatalog(const MessageCatalog& catalog) { catalog_ = &catalog; }
     void UseWording(Wording wording) { wording_ = std::move(wording); }
@@ -32,6 +35,7 @@ private:
     const MessageCatalog* catalog_ = nullptr;
     Wording wording_;
     std::ostream& out_;
+    std::ostream& err_;
 };
 
 } // namespace qtr::cli

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace qtr {
@@ -223,6 +224,7 @@ TEST_F(CliTest, ChannelListsGoOutAndComeBackAsCsv)
     const CliRun imported = Cli("import-csv " + data + " " + csv);
     EXPECT_EQ(imported.status, 0) << imported.err;
     EXPECT_TRUE(imported.err.empty()) << imported.err;
+    EXPECT_EQ(imported.out, "2 channels imported from " + csv + ".\n");
     const CliRun shown = Cli("show " + data);
     EXPECT_NE(shown.out.find("2        | 461.03750 | 466.03750 | 100.0 | 100.0 |"), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("15       | 462.50000 | 462.50000 |"), std::string::npos) << shown.out;
@@ -255,6 +257,37 @@ TEST_F(CliTest, ABadChannelListIsListedAndChangesNothing)
     ExpectOneErrorLine(Cli("import-csv " + data + " " + folder.File("missing.csv")));
 }
 
+TEST_F(CliTest, WhatIsNoChannelListIsRefusedInOneLine)
+{
+    const std::string data = folder.File("a.dat");
+    ASSERT_EQ(Cli("new --model 0 --channels 8 " + data).status, 0);
+    const auto before = test::TempFolder::ReadBytes(data);
+    ASSERT_EQ(::mkfifo(folder.File("pipe.csv").c_str(), 0600), 0);
+    std::ofstream(folder.File("empty.csv")) << "Location,Frequency\n";
+    std::ofstream(folder.File("twice.csv")) << "Location,Frequency,Frequency\n1,151,152\n";
+    const struct {
+        std::string input;
+        std::string error;
+    } cases[] = {
+        {folder.Path(), "It is a folder, not a file."},
+        {folder.File("pipe.csv"), "It is not a regular file (a device, a pipe or a socket)."},
+        {folder.File("missing.csv"), "Cannot read the file. No such file or directory"},
+        {folder.File("empty.csv"), "The file holds no channels.\n"
+                                   "Use --allow-empty to import it all the same, which removes every channel."},
+    };
+    for (const auto& [input, error] : cases) {
+        const CliRun run = Cli("import-csv " + data + " " + input);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "qtr31x-cli: " + input + ": " + error + "\n");
+    }
+    EXPECT_NE(Cli("import-csv " + data + " " + folder.File("twice.csv")).err.find(
+                  "line 1, Frequency: The column appears more than once in the header line."),
+              std::string::npos);
+    EXPECT_EQ(test::TempFolder::ReadBytes(data), before);
+    EXPECT_EQ(Cli("import-csv --allow-empty " + data + " " + folder.File("empty.csv")).out,
+              "0 channels imported from " + folder.File("empty.csv") + ".\n");
+}
+
 TEST_F(CliTest, DiffNamesEachDifferingSettingAndExitsByTheResult)
 {
     const std::string a = folder.File("a.dat");
@@ -269,16 +302,19 @@ TEST_F(CliTest, DiffNamesEachDifferingSettingAndExitsByTheResult)
     ImageBytes image = read.image;
     image[768] = 'H'; // the first character of the embedded message
     image[900] ^= 0x01; // a byte of the radio's own that no setting shows
+    for (std::size_t offset = 904; offset < 908; ++offset)
+        image[offset] ^= 0x01; // a run of them is one line
     ASSERT_FALSE(datafile::Write(b, image, datafile::MagicFor(image)));
     const CliRun different = Cli("diff " + a + " " + b);
     EXPECT_EQ(different.status, 1);
     char offset[64];
     std::snprintf(offset, sizeof offset, "offset 0x384: %02X -> %02X\n", read.image[900], image[900]);
-    EXPECT_EQ(different.out, "Embedded Message 1: (empty) -> H\n" + std::string(offset));
+    EXPECT_EQ(different.out,
+              "Embedded Message 1: (empty) -> H\n" + std::string(offset) + "0x388-0x38B: 4 bytes differ\n");
 
     const CliRun bad = Cli("diff " + a + " " + folder.File("missing.dat"));
     EXPECT_EQ(bad.status, 2);
-    EXPECT_EQ(bad.err, "qtr31x-cli: cannot open " + folder.File("missing.dat") + "\n");
+    EXPECT_EQ(bad.err, "qtr31x-cli: cannot open " + folder.File("missing.dat") + ": No such file or directory\n");
     EXPECT_EQ(Cli("diff " + a).status, 2);
 }
 

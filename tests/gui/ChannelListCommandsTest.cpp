@@ -10,6 +10,7 @@
 #include "gui/document/ComparisonDialog.h"
 
 #include <QListWidget>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,7 @@ protected:
     }
     Workspace& App() { return harness.App(); }
     void Write(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+    std::string StatusText() { return harness.Frame().statusBar()->currentMessage().toStdString(); }
 
     test::GuiHarness harness;
     test::TempFolder folder;
@@ -42,11 +44,12 @@ protected:
 TEST_F(ChannelListCommandsTest, ExportWritesTheChannelListWhereTheUserChose)
 {
     const std::string path = folder.File("list.csv");
-    harness.picker.savePaths = {path};
+    harness.picker.savePaths = {folder.File("list")}; // typed without its extension
     harness.Frame().OnCommand(command::kExportChannels);
     const auto bytes = test::TempFolder::ReadBytes(path);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), ExportChannelCsv(App().state, App().catalog));
     EXPECT_TRUE(harness.prompter.asked.empty());
+    EXPECT_EQ(StatusText(), "1 channels exported to " + path + ".");
 
     harness.picker.savePaths = {folder.File("no-such-folder/list.csv")};
     harness.Frame().OnCommand(command::kExportChannels);
@@ -75,8 +78,23 @@ TEST_F(ChannelListCommandsTest, ImportIsOneUndoableCommitOrNothingWithTheProblem
     EXPECT_TRUE(App().channels.IsProgrammed(3));
     EXPECT_TRUE(App().document.IsModified());
     EXPECT_EQ(harness.Frame().Action(command::kUndo)->text(), "&Undo Import Channels");
+    EXPECT_EQ(StatusText(), "1 channels imported from " + good + ".");
     harness.Frame().OnCommand(command::kUndo);
     EXPECT_EQ(App().state.image, before);
+}
+
+TEST_F(ChannelListCommandsTest, AListWithoutChannelsClearsThemOnlyWhenTheUserSaysSo)
+{
+    const ImageBytes before = App().state.image;
+    const std::string empty = folder.File("empty.csv");
+    Write(empty, "Location,Frequency\n");
+    harness.picker.openPaths = {empty, empty};
+    harness.prompter.answers = {Answer::No, Answer::Yes};
+    harness.Frame().OnCommand(command::kImportChannels);
+    EXPECT_EQ(App().state.image, before);
+    harness.Frame().OnCommand(command::kImportChannels);
+    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3900870, 3900870}));
+    EXPECT_EQ(App().channels.ProgrammedCount(), 0);
 }
 
 TEST_F(ChannelListCommandsTest, CompareListsTheDifferencesOrSaysTheFilesAreTheSame)

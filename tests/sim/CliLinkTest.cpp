@@ -49,6 +49,8 @@ TEST_F(CliLinkTest, ReadsAChangesWritesItBackAndTellsWhoTheRadioIs)
     const std::string file = folder.File("radio.dat");
     const Outcome read = Cli("read " + Port(radio) + file);
     ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, "The data has been read from the radio successfully.\n"); // a success is no error
+    EXPECT_TRUE(read.err.empty()) << read.err;
     auto bytes = test::TempFolder::ReadBytes(file);
     EXPECT_EQ(bytes, datafile::Build(profile.memory, datafile::MagicFor(profile.memory)));
 
@@ -82,7 +84,8 @@ TEST_F(CliLinkTest, RefusesBeforeTalkingToTheRadio)
     test::TempFolder::WriteBytes(file, bytes);
     const Outcome unready = Cli("write " + Port(radio) + file);
     EXPECT_NE(unready.status, 0);
-    EXPECT_NE(unready.err.find("\"Fleet (Own)\"\n\"ID (Own)\""), std::string::npos) << unready.err;
+    EXPECT_EQ(unready.err, "qtr31x-cli: The data cannot be written to the radio because the following settings have "
+                           "not been entered: \"Fleet (Own)\" \"ID (Own)\"\n");
 
     EXPECT_NE(Cli("info --port 0").status, 0);
     EXPECT_NE(Cli("info --port " + radio.SlavePath() + " --retries x").status, 0);

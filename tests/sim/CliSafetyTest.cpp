@@ -186,8 +186,9 @@ TEST_F(CliSafetyTest, ProgramsAFleetRadioByRadioRefusingAnotherModelAndSurviving
 
     Connect(other);
     tool.PressEnter();
+    // Every simulated radio says the same serial: from the second on, the tool says so.
     EXPECT_EQ(tool.ReadUntil(kNextRadio), "radio 2: P7100 12345678ABCD 0042 SIM-01: refused (another model: the "
-                                          "radio is P7100, the file is for P8100)\n" +
+                                          "radio is P7100, the file is for P8100; serial seen before in this run)\n" +
                                               std::string(kNextRadio));
     const auto heard = other.Received();
     EXPECT_EQ(std::count(heard.begin(), heard.end(), wire::kDataBlock), 0);
@@ -198,7 +199,8 @@ TEST_F(CliSafetyTest, ProgramsAFleetRadioByRadioRefusingAnotherModelAndSurviving
     tool.PressEnter();
     const std::string third = tool.ReadUntil(kNextRadio);
     EXPECT_EQ(third.rfind("radio 3: P8100 12345678ABCD 0042 SIM-01: failed (communication with the radio failed "
-                          "(Writing block 6 of 49); the radio may hold a partial image)\n",
+                          "(Writing block 6 of 49); the radio may hold a partial image; serial seen before in this "
+                          "run)\n",
                           0),
               0u)
         << third;
@@ -223,7 +225,12 @@ TEST_F(CliSafetyTest, ProgramsAFleetRadioByRadioRefusingAnotherModelAndSurviving
         EXPECT_EQ(fields[4], file);
         EXPECT_EQ(fields[5], sha);
         EXPECT_EQ(fields[6], results[i]);
+        EXPECT_EQ(rows[i + 1].find("serial seen before in this run") != std::string::npos, i > 0) << rows[i + 1];
     }
+    const auto err = test::TempFolder::ReadBytes(folder.File("err.txt"));
+    EXPECT_NE(std::string(err.begin(), err.end()).find("qtr31x-cli: warning: serial seen before in this run: "
+                                                       "12345678ABCD 0042 SIM-01 (radio 1)\n"),
+              std::string::npos);
     EXPECT_EQ(rows[1].back(), ','); // a verified radio has no reason
     EXPECT_EQ(rows[4], "");
 }

@@ -111,9 +111,19 @@ std::string IniSettingsFile::DefaultPath()
 IniSettingsFile::IniSettingsFile(const std::string& path)
 {
     std::ifstream file(path);
+    Read(file);
+}
+
+IniSettingsFile::IniSettingsFile(std::istream& text)
+{
+    Read(text);
+}
+
+void IniSettingsFile::Read(std::istream& text)
+{
     std::string section;
     std::string line;
-    while (std::getline(file, line)) {
+    while (std::getline(text, line)) {
         line = Trimmed(line);
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;

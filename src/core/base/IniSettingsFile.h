@@ -2,6 +2,7 @@
 
 #include "core/base/MemorySettingsStore.h"
 
+#include <iosfwd>
 #include <string>
 
 namespace qtr {
@@ -16,6 +17,8 @@ public:
     static std::string DefaultPath();
     // A missing or unreadable file reads as empty.
     explicit IniSettingsFile(const std::string& path);
+    // The lines of a settings file already open.
+    explicit IniSettingsFile(std::istream& text);
 
     std::optional<std::string> ReadText(const std::string& section, const std::string& name) const override;
     void WriteText(const std::string& section, const std::string& name, const std::string& value) override;
@@ -26,6 +29,8 @@ public:
     static std::string ParseName(const std::string& text);
 
 private:
+    void Read(std::istream& text);
+
     MemorySettingsStore values_;
 };
 

@@ -1,8 +1,9 @@
 #include "core/base/MessageCatalog.h"
 
+#include "core/base/RegularFile.h"
+
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -52,6 +53,7 @@ constexpr IdRange kOwnRanges[] = {
     {3900760, 3900761, 1}, // work restored after a crash: the question before it is let go
     {3900800, 3900812, 1}, // undo and redo, channel lists in CSV, comparing files
     {3900820, 3900839, 1}, // what is wrong with a channel list file
+    {3900860, 3900870, 1}, // channel list import reports, files that are no files, status bar reports
 };
 
 void AppendRanges(std::vector<int>& ids, std::span<const IdRange> ranges)
@@ -79,18 +81,15 @@ bool GroupHasFile(int group)
     return group == 1 || group == 3;
 }
 
+// A language file is some tens of kilobytes; anything near this bound is not one.
+constexpr std::size_t kLanguageFileLimit = 4 * 1024 * 1024;
+
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    FileContents file = ReadRegularFile(path, kLanguageFileLimit);
+    if (file.fault != FileFault::None)
         return std::nullopt;
-    std::string contents;
-    char block[4096];
-    while (in.read(block, sizeof block) || in.gcount() > 0)
-        contents.append(block, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) // e.g. a folder where the file should be
-        return std::nullopt;
-    return contents;
+    return std::move(file.bytes);
 }
 
 // Takes the next line off `rest`; a line ends at LF, and a CR before the LF is dropped.

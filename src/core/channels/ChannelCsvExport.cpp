@@ -7,6 +7,8 @@
 #include "core/channels/CsvValues.h"
 #include "core/model/ParlaneLists.h"
 
+#include <filesystem>
+
 namespace qtr {
 
 namespace {
@@ -112,6 +114,11 @@ std::string ExportChannelCsv(const RadioState& state, const MessageCatalog& cata
         if (bench.channels.IsProgrammed(slot))
             text += CsvTable::Line(ChannelRowWriter(bench, slot).Fields());
     return text;
+}
+
+std::string WithChannelListExtension(const std::string& chosen)
+{
+    return std::filesystem::path(chosen).has_extension() ? chosen : chosen + ".csv";
 }
 
 } // namespace qtr

@@ -6,6 +6,8 @@
 #include "core/channels/CsvTable.h"
 #include "core/channels/CsvToneColumns.h"
 #include "core/channels/CsvValues.h"
+#include "core/base/MessageCatalog.h"
+#include "core/base/RegularFile.h"
 #include "core/model/FieldRoutines.h"
 #include "core/model/InputFilter.h"
 #include "core/model/ParlaneLists.h"
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace qtr {
 
@@ -21,6 +24,8 @@ namespace {
 constexpr std::size_t kToneLength = 5;
 constexpr int kDuplicateEntry = 4;
 constexpr int kNotListed = -1;
+constexpr int kPriorityChannelLabelId = 3007057;
+constexpr int kFixedChannelLabelId = 3007012;
 
 // A Comment field value stored in a channel field, through the field's own rule.
 struct CommentField {
@@ -109,36 +114,52 @@ struct ChannelRow {
 
 class ChannelCsvReader {
 public:
-    ChannelCsvReader(const CsvTable& table, ChannelWorkbench& bench, ChannelCsvImport& result)
-        : table_(table), bench_(bench), result_(result), parlane_(bench.state.IsParlane())
+    ChannelCsvReader(const CsvTable& table, ChannelWorkbench& bench, const MessageCatalog& catalog,
+                     ChannelCsvImport& result, bool allowEmpty)
+        : table_(table), bench_(bench), catalog_(catalog), result_(result), parlane_(bench.state.IsParlane()),
+          allowEmpty_(allowEmpty)
     {
     }
 
     void Run()
     {
-        for (const char* required : {"Location", "Frequency"})
-            if (table_.Column(required) < 0)
-                Problem(1, required, csvmsg::kMissingColumn, {});
+        CheckHeader();
         if (!result_.problems.empty())
             return;
-        const int slots = bench_.state.SlotCount();
-        if (static_cast<int>(table_.rows.size()) > slots)
-            Problem(0, {}, csvmsg::kTooManyChannels,
-                    std::to_string(table_.rows.size()) + " > " + std::to_string(slots));
+        if (table_.stoppedAt != 0)
+            Problem(table_.stoppedAt, {}, csvmsg::kTooManyChannels, std::to_string(bench_.state.SlotCount()));
+        else if (table_.rows.empty() && !allowEmpty_)
+            Problem(0, {}, csvmsg::kNoChannels, {});
         std::vector<ChannelRow> rows;
         for (const CsvTable::Row& row : table_.rows)
             if (auto channel = ReadRow(row))
                 rows.push_back(*channel);
         if (!result_.problems.empty())
             return;
+        const RadioState before = bench_.state;
+        const bool hadChannels = bench_.channels.ProgrammedCount() > 0;
+        // Emptied without releasing the scan references: a channel the file holds again keeps them.
         for (int slot = 0; slot < ChannelRecord::kSlotCount; ++slot)
-            bench_.commits.StoreFrequency(slot, ChannelField::ReceiveFrequency, "", false);
+            if (bench_.channels.IsProgrammed(slot))
+                bench_.channels.ClearChannel(slot);
         for (const ChannelRow& row : rows)
             Store(row);
+        SettleScanReferences(before, hadChannels);
         result_.channels = static_cast<int>(rows.size());
     }
 
 private:
+    void CheckHeader()
+    {
+        for (const char* required : {"Location", "Frequency"})
+            if (table_.Column(required) < 0)
+                Problem(1, required, csvmsg::kMissingColumn, {});
+        std::set<std::string> seen;
+        for (const std::string& name : table_.header)
+            if (!name.empty() && !seen.insert(name).second)
+                Problem(1, name, csvmsg::kDuplicateColumn, {});
+    }
+
     std::string Field(const CsvTable::Row& row, const char* column) const
     {
         const int index = table_.Column(column);
@@ -268,7 +289,8 @@ private:
         if (!tones)
             return Problem(row.line, badColumn, csvmsg::kUnknownValue, Field(row, badColumn.c_str()));
         channel.tones = *tones;
-        if (!TypedTone(row, channel.tones.encode) || !TypedTone(row, channel.tones.decode))
+        if (!TypedTone(row, channel.tones.encode, channel.tones.encodeColumn) ||
+            !TypedTone(row, channel.tones.decode, channel.tones.decodeColumn))
             return;
         if (!channel.tones.encode.empty() && !channel.transmit)
             return Problem(row.line, "Tone", csvmsg::kNeedsTransmit, columns.tone);
@@ -278,19 +300,19 @@ private:
 
     // A tone as typing it into the grid takes it: refused when it cannot be typed, stored as
     // the grid corrects it otherwise.
-    bool TypedTone(const CsvTable::Row& row, std::string& tone)
+    bool TypedTone(const CsvTable::Row& row, std::string& tone, const std::string& column)
     {
         if (tone.empty())
             return true;
         if (!IsAcceptedText(InputClass::ToneCharacters, tone, kToneLength)) {
-            Problem(row.line, "Tone", csvmsg::kNotATone, tone);
+            Problem(row.line, column, csvmsg::kNotATone, tone);
             return false;
         }
         std::string stored = tone;
         FrequencyCodec::NormaliseToneText(stored);
         const std::string written = tone[0] == 'D' ? tone : FormatFixed(LeadingDecimal(tone), 1);
         if (stored != written)
-            Correction(row.line, "Tone", csvmsg::kCorrectedTone, tone + " -> " + stored);
+            Correction(row.line, column, csvmsg::kCorrectedTone, tone + " -> " + stored);
         tone = stored;
         return true;
     }
@@ -304,7 +326,7 @@ private:
         bench_.codec.OrderToneList(kParlaneLine);
         channel.parlaneTone = bench_.codec.ToneIndexOf(channel.tones.decode);
         if (channel.parlaneTone <= 0)
-            Problem(row.line, "Tone", csvmsg::kNotInToneList, channel.tones.decode);
+            Problem(row.line, channel.tones.decodeColumn, csvmsg::kNotInToneList, channel.tones.decode);
     }
 
     std::optional<int> Choice(const CsvTable::Row& row, const char* column,
@@ -401,32 +423,82 @@ private:
         ChannelRecord(bench_.state.image, row.slot).Set(field, value->second);
     }
 
+    // A reference whose channel the file does not hold goes where clearing that channel in the
+    // grid sends it, and the report says so; one that named none stays none unless the import
+    // created the first channels, as typing them would.
+    void SettleScanReferences(const RadioState& before, bool hadChannels)
+    {
+        bench_.state.Set(scan::kPriorityChannel, before.Get(scan::kPriorityChannel));
+        if (hadChannels || before.Get(scan::kFixedChannel) != scan::kNoChannel)
+            bench_.state.Set(scan::kFixedChannel, before.Get(scan::kFixedChannel));
+        for (int slot = 0; slot < ChannelRecord::kSlotCount; ++slot)
+            if (!bench_.channels.IsProgrammed(slot))
+                bench_.channels.ReleaseReferences(slot);
+        NoteReferenceChange(before, scan::kPriorityChannel, kPriorityChannelLabelId);
+        NoteReferenceChange(before, scan::kFixedChannel, kFixedChannelLabelId);
+    }
+
+    void NoteReferenceChange(const RadioState& before, const ImageField& reference, int labelId)
+    {
+        const unsigned was = before.Get(reference);
+        const unsigned now = bench_.state.Get(reference);
+        if (was == now || was == scan::kNoChannel)
+            return;
+        const auto name = [this](unsigned channel) {
+            return channel == scan::kNoChannel ? bench_.codec.LmrOffText() : std::to_string(channel);
+        };
+        Correction(0, catalog_.MessageText(labelId, 1), csvmsg::kReferenceChannelGone, name(was) + " -> " + name(now));
+    }
+
     const CsvTable& table_;
     ChannelWorkbench& bench_;
+    const MessageCatalog& catalog_;
     ChannelCsvImport& result_;
     bool parlane_;
+    bool allowEmpty_;
     std::map<int, int> locations_; // location, line
 };
 
 } // namespace
 
-ChannelCsvImport ImportChannelCsv(const std::string& text, const RadioState& state, const MessageCatalog& catalog)
+bool ChannelCsvImport::RefusedAsEmpty() const
+{
+    return problems.size() == 1 && problems.front().messageId == csvmsg::kNoChannels;
+}
+
+ChannelCsvImport ImportChannelCsv(const std::string& text, const RadioState& state, const MessageCatalog& catalog,
+                                  bool allowEmpty)
 {
     ChannelCsvImport result;
     if (!ValidUtf8(text)) {
         result.problems.push_back({0, {}, csvmsg::kNotUtf8, {}});
         return result;
     }
-    const CsvTable table = CsvTable::Parse(text);
+    // Rows past the model's channels are not even read: a list that long is wrong anyway.
+    const CsvTable table = CsvTable::Parse(text, static_cast<std::size_t>(state.SlotCount()));
     result.problems = table.problems;
     if (table.header.empty())
         result.problems.push_back({0, {}, csvmsg::kNoHeader, {}});
     if (!result.problems.empty())
         return result;
     ChannelWorkbench bench(state, catalog);
-    ChannelCsvReader(table, bench, result).Run();
+    ChannelCsvReader(table, bench, catalog, result, allowEmpty).Run();
     result.image = bench.state.image;
     return result;
+}
+
+ChannelCsvImport ImportChannelCsvFile(const std::string& path, const RadioState& state, const MessageCatalog& catalog,
+                                      bool allowEmpty)
+{
+    const FileContents file = ReadRegularFile(path, kChannelListLimit);
+    if (file.fault == FileFault::None)
+        return ImportChannelCsv(file.bytes, state, catalog, allowEmpty);
+    ChannelCsvImport refused;
+    if (file.fault == FileFault::CannotOpen)
+        refused.problems.push_back({0, {}, csvmsg::kCannotRead, FileFaultText(file, catalog)});
+    else
+        refused.problems.push_back({0, {}, FileFaultMessage(file.fault), {}});
+    return refused;
 }
 
 } // namespace qtr

@@ -3,6 +3,7 @@
 namespace qtr::csvmsg {
 
 // What the channel list file's reader and checks say.
+constexpr int kCannotRead = 3900811;
 constexpr int kMissingColumn = 3900820;
 constexpr int kNotANumber = 3900821;
 constexpr int kNoSuchLocation = 3900822;
@@ -23,5 +24,9 @@ constexpr int kCorrectedTone = 3900836;
 constexpr int kNoHeader = 3900837;
 constexpr int kNotUtf8 = 3900838;
 constexpr int kLineWord = 3900839;
+constexpr int kReferenceChannelGone = 3900860;
+constexpr int kNoChannels = 3900861;
+constexpr int kDuplicateColumn = 3900862;
+constexpr int kMoreProblems = 3900866;
 
 } // namespace qtr::csvmsg

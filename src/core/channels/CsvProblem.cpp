@@ -4,6 +4,8 @@
 #include "core/base/PrintableText.h"
 #include "core/channels/CsvMessages.h"
 
+#include <algorithm>
+
 namespace qtr {
 
 std::string CsvProblemText(const CsvProblem& problem, const MessageCatalog& catalog)
@@ -25,9 +27,16 @@ std::string CsvProblemText(const CsvProblem& problem, const MessageCatalog& cata
 std::string CsvProblemList(const std::vector<CsvProblem>& problems, const MessageCatalog& catalog)
 {
     std::string list;
-    for (const CsvProblem& problem : problems)
-        list += CsvProblemText(problem, catalog) + "\n";
-    return list;
+    const std::size_t shown = std::min(problems.size(), kMostProblemsListed);
+    for (std::size_t i = 0; i < shown; ++i)
+        list += CsvProblemText(problems[i], catalog) + "\n";
+    if (shown == problems.size())
+        return list;
+    std::string more = catalog.MessageText(csvmsg::kMoreProblems, 1);
+    const std::string count = std::to_string(problems.size() - shown);
+    if (const auto at = more.find("%d"); at != std::string::npos)
+        more.replace(at, 2, count);
+    return list + more + "\n";
 }
 
 } // namespace qtr

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct CsvProblem {
 
 // "line 3, Frequency: Outside the band of the model. (500.000000)".
 std::string CsvProblemText(const CsvProblem& problem, const MessageCatalog& catalog);
+// One line each, the first kMostProblemsListed of them and then how many more there are.
+constexpr std::size_t kMostProblemsListed = 20;
 std::string CsvProblemList(const std::vector<CsvProblem>& problems, const MessageCatalog& catalog);
 
 } // namespace qtr

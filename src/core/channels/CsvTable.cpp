@@ -36,11 +36,14 @@ bool IsBlank(const std::vector<std::string>& fields)
 // Reads the fields of every line; a quoted field may hold separators and line ends.
 class CsvReader {
 public:
-    CsvReader(const std::string& text, CsvTable& table) : text_(text), table_(table), separator_(SeparatorOf(text)) {}
+    CsvReader(const std::string& text, CsvTable& table, std::size_t mostRows)
+        : text_(text), table_(table), separator_(SeparatorOf(text)), mostRows_(mostRows)
+    {
+    }
 
     void Read()
     {
-        while (position_ < text_.size())
+        while (position_ < text_.size() && table_.stoppedAt == 0)
             ReadLine();
         if (quoted_)
             table_.problems.push_back({lineStart_, {}, csvmsg::kUnclosedQuote, {}});
@@ -68,10 +71,10 @@ private:
                 quoted_ = true;
                 fieldQuoted = true;
             } else if (c == separator_) {
-                fields.emplace_back();
+                NextField(fields);
                 fieldQuoted = false;
             } else if (c == '\r' && Peek() != '\n') {
-                table_.problems.push_back({line_, {}, csvmsg::kLoneCarriageReturn, {}});
+                NoteLoneCarriageReturn();
             } else if (c == '\n') {
                 break;
             } else if (c != '\r') {
@@ -84,10 +87,35 @@ private:
 
     void Keep(std::vector<std::string> fields)
     {
-        if (table_.header.empty() && !IsBlank(fields))
+        if (IsBlank(fields))
+            return;
+        if (table_.header.empty())
             table_.header = std::move(fields);
-        else if (!IsBlank(fields))
+        else if (table_.rows.size() == mostRows_)
+            table_.stoppedAt = lineStart_;
+        else
             table_.rows.push_back({lineStart_, std::move(fields)});
+    }
+
+    // No channel list has a tenth as many columns; a line of separators is refused unsplit,
+    // once for the file.
+    void NextField(std::vector<std::string>& fields)
+    {
+        constexpr std::size_t kMostFields = 1024;
+        if (fields.size() < kMostFields)
+            fields.emplace_back();
+        else if (!tooManyFields_) {
+            table_.problems.push_back({lineStart_, {}, csvmsg::kFieldCount, "> " + std::to_string(kMostFields)});
+            tooManyFields_ = true;
+        }
+    }
+
+    // Once per line: a file of nothing but carriage returns is one line.
+    void NoteLoneCarriageReturn()
+    {
+        const CsvProblem problem{line_, {}, csvmsg::kLoneCarriageReturn, {}};
+        if (table_.problems.empty() || !(table_.problems.back() == problem))
+            table_.problems.push_back(problem);
     }
 
     char Peek() const { return position_ < text_.size() ? text_[position_] : '\0'; }
@@ -95,10 +123,12 @@ private:
     const std::string& text_;
     CsvTable& table_;
     char separator_;
+    std::size_t mostRows_;
     std::size_t position_ = 0;
     int line_ = 1;
     int lineStart_ = 1;
     bool quoted_ = false;
+    bool tooManyFields_ = false;
 };
 
 bool NeedsQuotes(const std::string& field)
@@ -114,12 +144,12 @@ int CsvTable::Column(const std::string& name) const
     return found == header.end() ? -1 : static_cast<int>(found - header.begin());
 }
 
-CsvTable CsvTable::Parse(const std::string& text)
+CsvTable CsvTable::Parse(const std::string& text, std::size_t mostRows)
 {
     CsvTable table;
     const bool marked = text.rfind(kByteOrderMark, 0) == 0;
     const std::string body = marked ? text.substr(kByteOrderMark.size()) : text;
-    CsvReader(body, table).Read();
+    CsvReader(body, table, mostRows).Read();
     return table;
 }
 

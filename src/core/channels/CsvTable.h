@@ -18,11 +18,14 @@ struct CsvTable {
     };
     std::vector<Row> rows;
     std::vector<CsvProblem> problems;
+    // The line of the first row past the most rows asked for, where reading stopped; 0 when
+    // the whole text was read.
+    int stoppedAt = 0;
 
     // The position of a column by its name (case as written), or -1.
     int Column(const std::string& name) const;
 
-    static CsvTable Parse(const std::string& text);
+    static CsvTable Parse(const std::string& text, std::size_t mostRows);
     // One line of fields separated by commas, quoted where a field needs it, ending in CRLF.
     static std::string Line(const std::vector<std::string>& fields);
 };

@@ -102,9 +102,9 @@ std::optional<CsvTones> TonesOf(const CsvToneColumns& columns, std::string& badC
     if (columns.tone.empty())
         return CsvTones{};
     if (columns.tone == "Tone")
-        return CsvTones{columns.rToneFreq, ""};
+        return CsvTones{columns.rToneFreq, "", "rToneFreq"};
     if (columns.tone == "TSQL")
-        return CsvTones{columns.cToneFreq, columns.cToneFreq};
+        return CsvTones{columns.cToneFreq, columns.cToneFreq, "cToneFreq", "cToneFreq"};
     if ((columns.tone == "DTCS" || columns.tone == "Cross") && !polarityKnown) {
         badColumn = "DtcsPolarity";
         return std::nullopt;
@@ -114,7 +114,7 @@ std::optional<CsvTones> TonesOf(const CsvToneColumns& columns, std::string& badC
             badColumn = "DtcsCode";
             return std::nullopt;
         }
-        return CsvTones{Dqt(columns.dtcsCode, polarity[0]), Dqt(columns.dtcsCode, polarity[1])};
+        return CsvTones{Dqt(columns.dtcsCode, polarity[0]), Dqt(columns.dtcsCode, polarity[1]), "DtcsCode", "DtcsCode"};
     }
     if (columns.tone != "Cross") {
         badColumn = "Tone";
@@ -125,13 +125,14 @@ std::optional<CsvTones> TonesOf(const CsvToneColumns& columns, std::string& badC
         badColumn = "CrossMode";
         return std::nullopt;
     }
-    const auto sent = CrossSide(columns.crossMode.substr(0, arrow), columns.rToneFreq, columns.dtcsCode, polarity[0],
-                                badColumn, "DtcsCode");
-    const auto heard = CrossSide(columns.crossMode.substr(arrow + 2), columns.cToneFreq, columns.rxDtcsCode,
-                                 polarity[1], badColumn, "RxDtcsCode");
+    const std::string sentSide = columns.crossMode.substr(0, arrow);
+    const std::string heardSide = columns.crossMode.substr(arrow + 2);
+    const auto sent = CrossSide(sentSide, columns.rToneFreq, columns.dtcsCode, polarity[0], badColumn, "DtcsCode");
+    const auto heard = CrossSide(heardSide, columns.cToneFreq, columns.rxDtcsCode, polarity[1], badColumn, "RxDtcsCode");
     if (!sent || !heard)
         return std::nullopt;
-    return CsvTones{*sent, *heard};
+    return CsvTones{*sent, *heard, sentSide == "DTCS" ? "DtcsCode" : "rToneFreq",
+                    heardSide == "DTCS" ? "RxDtcsCode" : "cToneFreq"};
 }
 
 } // namespace qtr

@@ -22,6 +22,9 @@ struct CsvToneColumns {
 struct CsvTones {
     std::string encode;
     std::string decode;
+    // The columns the two tones were taken from, for what is said about them.
+    std::string encodeColumn = "Tone";
+    std::string decodeColumn = "Tone";
 };
 
 // The tone texts the columns name; on failure `badColumn` names the column at fault.

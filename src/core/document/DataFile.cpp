@@ -1,5 +1,7 @@
 #include "core/document/DataFile.h"
 
+#include "core/base/MessageCatalog.h"
+#include "core/base/RegularFile.h"
 #include "core/model/MessageFields.h"
 #include "core/model/ModelTable.h"
 
@@ -86,28 +88,25 @@ ReadResult Parse(const std::vector<std::uint8_t>& bytes)
 
 ReadResult Read(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return ReadResult{.error = ReadError::CannotOpen, .reason = SystemReason(errno)};
-    // One byte past the expected size is enough to tell a too-long file.
-    std::vector<std::uint8_t> bytes(kFileSize + 1);
-    std::size_t received = 0;
-    while (received < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + received, bytes.size() - received);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno; // a folder fails here
-            ::close(fd);
-            return ReadResult{.error = ReadError::CannotOpen, .reason = SystemReason(error)};
-        }
-        if (n == 0)
-            break;
-        received += static_cast<std::size_t>(n);
+    const FileContents file = ReadRegularFile(path, kFileSize);
+    switch (file.fault) {
+    case FileFault::None:
+        return Parse(std::vector<std::uint8_t>(file.bytes.begin(), file.bytes.end()));
+    case FileFault::TooLarge:
+        return ReadResult{.error = ReadError::WrongLength};
+    case FileFault::CannotOpen:
+        return ReadResult{.error = ReadError::CannotOpen, .reason = SystemReason(file.error)};
+    case FileFault::Folder:
+        return ReadResult{.error = ReadError::CannotOpen, .reason = SystemReason(EISDIR)};
+    case FileFault::NotRegular:
+        break;
     }
-    ::close(fd);
-    bytes.resize(received);
-    return Parse(bytes);
+    return ReadResult{.error = ReadError::CannotOpen, .reasonId = FileFaultMessage(file.fault)};
+}
+
+std::string ReasonText(const ReadResult& result, const MessageCatalog& catalog)
+{
+    return result.reasonId != 0 ? catalog.MessageText(result.reasonId, 1) : result.reason;
 }
 
 bool KnownToHaveLessRoomThan(const std::string& path, std::uintmax_t kilobytes)

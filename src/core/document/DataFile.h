@@ -11,6 +11,8 @@
 
 namespace qtr {
 
+class MessageCatalog;
+
 // The data file: a 16-byte header naming the product family and model line, then the image.
 namespace datafile {
 
@@ -30,6 +32,7 @@ struct ReadResult {
     IdentityFault fault = IdentityFault::None; // with DamagedIdentity
     ImageBytes image{};
     std::string reason; // the system's, when the file cannot be opened or read
+    int reasonId = 0;   // or the message saying why, when it is no file to read
 };
 
 // "ZR581L" for the L variants (fourth model-code character 'L'), "ZR5816" otherwise.
@@ -38,7 +41,10 @@ std::vector<std::uint8_t> Build(const ImageBytes& image, const std::string& magi
 // Accepts exactly kFileSize bytes whose first seven are "ZR5816B" or "ZR581LB" and whose
 // image holds a model identity the program can make; anything else gives no image.
 ReadResult Parse(const std::vector<std::uint8_t>& bytes);
+// Reads only a regular file, and one of more than kFileSize bytes not at all.
 ReadResult Read(const std::string& path);
+// Why a file could not be opened, for the user.
+std::string ReasonText(const ReadResult& result, const MessageCatalog& catalog);
 // The free-space check before a save means something only where the file system tells
 // its size: virtual ones report no blocks at all. True when the target's file system
 // reports a size and less than `kilobytes` free; a failing query counts as room.

@@ -166,7 +166,8 @@ void Document::Install(const std::string& path, const ImageBytes& image)
 void Document::ShowReadError(const datafile::ReadResult& result, const std::string& path, Naming naming)
 {
     if (result.error == datafile::ReadError::CannotOpen) {
-        const std::string named = naming == Naming::NameAndReason ? "\n" + path + "\n" + result.reason : "";
+        const std::string named =
+            naming == Naming::NameAndReason ? "\n" + path + "\n" + datafile::ReasonText(result, catalog_) : "";
         prompter_.Ask(ErrorText("Cannot open file." + named));
         return;
     }

@@ -43,6 +43,17 @@ std::string Hex(unsigned value, int digits)
     return text;
 }
 
+// One byte with both values; a run of neighbouring bytes (a block the other file never had)
+// as one line with its length.
+std::string ByteRunLine(const ByteDifference& first, const ByteDifference& last)
+{
+    const std::string start = "0x" + Hex(static_cast<unsigned>(first.offset), 3);
+    if (first.offset == last.offset)
+        return "offset " + start + ": " + Hex(first.before, 2) + " -> " + Hex(first.after, 2);
+    return start + "-0x" + Hex(static_cast<unsigned>(last.offset), 3) + ": " +
+           std::to_string(last.offset - first.offset + 1) + " bytes differ";
+}
+
 } // namespace
 
 ImageDifferences CompareImages(const ImageBytes& before, const ImageBytes& after, const MessageCatalog& catalog)
@@ -84,9 +95,14 @@ std::vector<std::string> DifferenceLines(const ImageDifferences& differences, co
     std::vector<std::string> lines;
     for (const SettingDifference& setting : differences.settings)
         lines.push_back(setting.name + ": " + shown(setting.before) + " -> " + shown(setting.after));
-    for (const ByteDifference& byte : differences.bytes)
-        lines.push_back("offset 0x" + Hex(static_cast<unsigned>(byte.offset), 3) + ": " + Hex(byte.before, 2) + " -> " +
-                        Hex(byte.after, 2));
+    const auto& bytes = differences.bytes;
+    for (std::size_t first = 0; first < bytes.size();) {
+        std::size_t last = first;
+        while (last + 1 < bytes.size() && bytes[last + 1].offset == bytes[last].offset + 1)
+            ++last;
+        lines.push_back(ByteRunLine(bytes[first], bytes[last]));
+        first = last + 1;
+    }
     return lines;
 }
 

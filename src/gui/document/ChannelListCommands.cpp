@@ -2,6 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
+#include "core/app/FileReport.h"
 #include "core/app/Workspace.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/FilePicker.h"
@@ -11,9 +12,8 @@
 #include "core/report/ImageComparison.h"
 #include "gui/app/MainWindow.h"
 #include "gui/document/ComparisonDialog.h"
+#include "gui/widgets/StatusReport.h"
 
-#include <fstream>
-#include <sstream>
 
 namespace qtr::gui {
 
@@ -24,6 +24,7 @@ constexpr int kCorrectedId = 3900809;
 constexpr int kCannotWriteId = 3900810;
 constexpr int kCannotReadId = 3900811;
 constexpr int kSameFilesId = 3900807;
+constexpr int kClearAllQuestionId = 3900870;
 
 } // namespace
 
@@ -48,11 +49,14 @@ void ChannelListCommands::Tell(int messageId, const std::string& detail, bool er
 
 void ChannelListCommands::ExportChannels()
 {
-    const auto path = app_.picker.ChooseChannelListPath(true, app_.document.DataFolder());
-    if (!path)
+    const auto chosen = app_.picker.ChooseChannelListPath(true, app_.document.DataFolder());
+    if (!chosen)
         return;
-    if (const auto failure = SaveFile(*path, ExportChannelCsv(app_.state, app_.catalog)))
-        Tell(kCannotWriteId, *path + ": " + *failure, true);
+    const std::string path = WithChannelListExtension(*chosen);
+    if (const auto failure = SaveFile(path, ExportChannelCsv(app_.state, app_.catalog)))
+        return Tell(kCannotWriteId, path + ": " + *failure, true);
+    ShowInStatusBar(frame_, FileReportText(app_.catalog, filereport::kChannelsExported, path,
+                                           app_.channels.ProgrammedCount()));
 }
 
 void ChannelListCommands::ImportChannels()
@@ -60,19 +64,24 @@ void ChannelListCommands::ImportChannels()
     const auto path = app_.picker.ChooseChannelListPath(false, app_.document.DataFolder());
     if (!path)
         return;
-    std::ifstream file(*path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (!file)
-        return Tell(kCannotReadId, *path, true);
-    const ChannelCsvImport imported = ImportChannelCsv(text.str(), app_.state, app_.catalog);
+    ChannelCsvImport imported = ImportChannelCsvFile(*path, app_.state, app_.catalog);
+    if (imported.RefusedAsEmpty()) {
+        if (app_.prompter.Ask({.captionId = msg::kWarningCaption,
+                               .messageId = kClearAllQuestionId,
+                               .buttons = Buttons::YesNo,
+                               .icon = Icon::Warning,
+                               .defaultAnswer = Answer::No}) != Answer::Yes)
+            return;
+        imported = ImportChannelCsvFile(*path, app_.state, app_.catalog, true);
+    }
     if (!imported.Imported())
-        return Tell(kNotImportedId, CsvProblemList(imported.problems, app_.catalog), true);
+        return Tell(kNotImportedId, *path + "\n" + CsvProblemList(imported.problems, app_.catalog), true);
     app_.state.image = imported.image;
     // One commit like any editor's: the channel windows show it, the history keeps it.
     app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::ChannelSettingsChanged});
     app_.state.notices.Notify(
         {ImageNotice::Kind::Changed, ImageReason::Edited, FindCommand(command::kImportChannels)->menuTextId});
+    ShowInStatusBar(frame_, FileReportText(app_.catalog, filereport::kChannelsImported, *path, imported.channels));
     if (!imported.corrections.empty())
         Tell(kCorrectedId, CsvProblemList(imported.corrections, app_.catalog), false);
 }
@@ -83,8 +92,10 @@ void ChannelListCommands::CompareWithFile()
     if (!path)
         return;
     const datafile::ReadResult other = datafile::Read(*path);
-    if (other.error != datafile::ReadError::None)
-        return Tell(kCannotReadId, *path + (other.reason.empty() ? "" : "\n" + other.reason), true);
+    if (other.error != datafile::ReadError::None) {
+        const std::string reason = datafile::ReasonText(other, app_.catalog);
+        return Tell(kCannotReadId, *path + (reason.empty() ? "" : "\n" + reason), true);
+    }
     const ImageDifferences differences = CompareImages(app_.state.image, other.image, app_.catalog);
     if (differences.Empty()) {
         app_.prompter.Ask({.captionId = ComparisonDialog::kTitleId, .messageId = kSameFilesId, .icon = Icon::Information});

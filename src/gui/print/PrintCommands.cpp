@@ -2,6 +2,7 @@
 
 #include "core/app/AdjustmentSheet.h"
 #include "core/app/CommandIds.h"
+#include "core/app/FileReport.h"
 #include "core/app/Workspace.h"
 #include "core/base/Clock.h"
 #include "core/base/CommonMessages.h"
@@ -10,6 +11,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/print/PrintListDialog.h"
 #include "gui/print/ReportPainter.h"
+#include "gui/widgets/StatusReport.h"
 
 #include <QCloseEvent>
 #include <QPrintDialog>
@@ -128,7 +130,9 @@ void PrintCommands::ExportPdf()
     const bool landscape = PrinterIsLandscape(printer_);
     const report::Report pages = BuildFor(*sections, landscape, frame_.TimeOfDay().Now());
     if (const auto failure = WriteReportPdf(pages, *path, landscape))
-        Tell(kPdfFailedId, "\n\n" + *path + ":\n" + *failure, true);
+        return Tell(kPdfFailedId, "\n\n" + *path + ":\n" + *failure, true);
+    const int pageCount = static_cast<int>(pages.pages.size());
+    ShowInStatusBar(frame_, FileReportText(app.catalog, filereport::kPdfWritten, *path, pageCount));
 }
 
 std::optional<report::SectionMask> PrintCommands::ChooseSections()

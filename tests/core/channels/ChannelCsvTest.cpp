@@ -4,6 +4,7 @@
 #include "core/channels/CsvMessages.h"
 #include "core/model/ChannelFields.h"
 #include "core/model/FeatureFields.h"
+#include "core/model/ScanFields.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,9 @@ TEST_P(ChannelCsvRoundTrip, ExportThenImportIntoANewDocumentGivesTheSameChannelB
         ProgramParlaneChannels(radio);
     else
         ProgramLmrChannels(radio);
+    // Both scan references on channel 1, which the export holds.
+    radio.state.Set(scan::kPriorityChannel, 1);
+    radio.state.Set(scan::kFixedChannel, 1);
     const std::string csv = ExportChannelCsv(radio.state, radio.catalog);
     ASSERT_EQ(csv.rfind(kHeader + "\r\n", 0), 0u) << csv;
 
@@ -158,6 +162,22 @@ TEST_F(ChannelCsvImportTest, TakesWhatOtherToolsWriteWithDefaultsForAbsentColumn
     EXPECT_TRUE(radio.table.ScanAdd(0));
 }
 
+TEST_F(ChannelCsvImportTest, ScanReferencesToAChannelTheFileDropsMoveAsClearingItMovesThem)
+{
+    for (const int slot : {1, 2, 3})
+        radio.Program(slot);
+    radio.state.Set(scan::kPriorityChannel, 4);
+    radio.state.Set(scan::kFixedChannel, 4);
+    const auto imported = Import("Location,Frequency\n3,151\n6,152\n");
+    ASSERT_TRUE(imported.Imported()) << CsvProblemList(imported.problems, radio.catalog);
+    EXPECT_EQ(imported.image[scan::kPriorityChannel.offset], scan::kNoChannel);
+    EXPECT_EQ(imported.image[scan::kFixedChannel.offset], 3);
+    ASSERT_EQ(imported.corrections.size(), 2u);
+    EXPECT_EQ(imported.corrections[0].messageId, csvmsg::kReferenceChannelGone);
+    EXPECT_EQ(imported.corrections[0].detail, "4 -> None");
+    EXPECT_EQ(imported.corrections[1].detail, "4 -> 3");
+}
+
 TEST_F(ChannelCsvImportTest, CorrectsOffStepValuesAsTypingDoesAndSaysSo)
 {
     const auto imported = Import("Location,Frequency,Tone,rToneFreq\n1,151.0031,Tone,300\n");
@@ -176,6 +196,22 @@ TEST_F(ChannelCsvImportTest, AForeignCommentStaysOutOfTheImage)
     ASSERT_TRUE(imported.Imported()) << CsvProblemList(imported.problems, radio.catalog);
     EXPECT_EQ(ChannelRecord(const_cast<ImageBytes&>(imported.image), 0).Get(channels::record::kOptionSignalling), 0u);
     EXPECT_EQ(ChannelRecord(const_cast<ImageBytes&>(imported.image), 1).Get(channels::record::kOptionSignalling), 1u);
+}
+
+TEST_F(ChannelCsvImportTest, StopsAtTheFirstRowPastTheChannelsAndListsTwentyProblems)
+{
+    std::string text = "Location,Frequency\n";
+    for (int row = 0; row < 100000; ++row)
+        text += "A,151\n";
+    const auto imported = Import(text);
+    ASSERT_EQ(imported.problems.size(), 9u); // where reading stopped, and the eight rows read
+    EXPECT_EQ(imported.problems.front(), (CsvProblem{10, {}, csvmsg::kTooManyChannels, "8"}));
+
+    std::vector<int> ids{csvmsg::kMoreProblems};
+    radio.catalog.LoadText(ids, "^#003900866\nand %d more.\n");
+    const std::string list = CsvProblemList(std::vector<CsvProblem>(25, imported.problems.front()), radio.catalog);
+    EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 21);
+    EXPECT_TRUE(list.ends_with("\nand 5 more.\n")) << list;
 }
 
 struct Refusal {
@@ -206,6 +242,9 @@ TEST_P(ChannelCsvRefusal, ListsTheProblemAndImportsNothing)
 INSTANTIATE_TEST_SUITE_P(BadInput, ChannelCsvRefusal, testing::Values(
     Refusal{"MissingFrequencyColumn", "Location,Name\n1,x\n", 1, "Frequency", csvmsg::kMissingColumn},
     Refusal{"MissingLocationColumn", "Frequency\n151\n", 1, "Location", csvmsg::kMissingColumn},
+    Refusal{"DoubledColumn", "Location,Frequency,Frequency\n1,151,152\n", 1, "Frequency", csvmsg::kDuplicateColumn},
+    Refusal{"HeaderOnly", "Location,Frequency\n", 0, "", csvmsg::kNoChannels},
+    Refusal{"LineOfSeparators", "Location,Frequency\n1" + std::string(5000, ',') + "\n", 2, "", csvmsg::kFieldCount},
     Refusal{"EmptyFile", "", 0, "", csvmsg::kNoHeader},
     Refusal{"NotUtf8", "Location,Frequency\n1,151\xff\n", 0, "", csvmsg::kNotUtf8},
     Refusal{"LoneCarriageReturn", "Location,Frequency\r1,151\r", 1, "", csvmsg::kLoneCarriageReturn},
@@ -216,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(BadInput, ChannelCsvRefusal, testing::Values(
     Refusal{"LocationBeyondModel", "Location,Frequency\n9,151\n", 2, "Location", csvmsg::kNoSuchLocation},
     Refusal{"DuplicateLocation", "Location,Frequency\n1,151\n1,152\n", 3, "Location", csvmsg::kDuplicateLocation},
     Refusal{"TooManyChannels", "Location,Frequency\n1,151\n2,151\n3,151\n4,151\n5,151\n6,151\n7,151\n8,151\n8,151\n",
-            0, "", csvmsg::kTooManyChannels},
+            10, "", csvmsg::kTooManyChannels},
     Refusal{"DecimalComma", "Location;Frequency\n1;151,5\n", 2, "Frequency", csvmsg::kNotANumber},
     Refusal{"EmptyFrequency", "Location,Frequency\n1,\n", 2, "Frequency", csvmsg::kNotANumber},
     Refusal{"WrongBand", "Location,Frequency\n1,446.5\n", 2, "Frequency", csvmsg::kOutOfBand},
@@ -228,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(BadInput, ChannelCsvRefusal, testing::Values(
     Refusal{"UnknownCrossMode", "Location,Frequency,Tone,CrossMode\n1,151,Cross,Tone->Tone->\n", 2, "CrossMode", csvmsg::kUnknownValue},
     Refusal{"BadPolarity", "Location,Frequency,Tone,DtcsPolarity\n1,151,DTCS,NX\n", 2, "DtcsPolarity", csvmsg::kUnknownValue},
     Refusal{"BadDtcsCode", "Location,Frequency,Tone,DtcsCode\n1,151,DTCS,23\n", 2, "DtcsCode", csvmsg::kUnknownValue},
-    Refusal{"UntypableTone", "Location,Frequency,Tone,rToneFreq\n1,151,Tone,88.5Hz\n", 2, "Tone", csvmsg::kNotATone},
+    Refusal{"UntypableTone", "Location,Frequency,Tone,rToneFreq\n1,151,Tone,88.5Hz\n", 2, "rToneFreq", csvmsg::kNotATone},
     Refusal{"EncodeWithoutTransmit", "Location,Frequency,Duplex,Tone\n1,151,off,Tone\n", 2, "Tone", csvmsg::kNeedsTransmit},
     Refusal{"UnknownMode", "Location,Frequency,Mode\n1,151,AM\n", 2, "Mode", csvmsg::kUnknownValue},
     Refusal{"UnknownPower", "Location,Frequency,Power\n1,151,5.0W\n", 2, "Power", csvmsg::kUnknownValue},
@@ -238,7 +277,7 @@ INSTANTIATE_TEST_SUITE_P(BadInput, ChannelCsvRefusal, testing::Values(
     Refusal{"ParlaneFrequencyNotListed", "Location,Frequency\n1,151.5\n", 2, "Frequency", csvmsg::kNotInFrequencyList},
     Refusal{"ParlaneSplit", "Location,Frequency,Duplex,Offset\n1,151.625,+,1\n", 2, "Duplex", csvmsg::kNotOffered},
     Refusal{"ParlaneCrossTone", "Location,Frequency,Tone,rToneFreq\n1,151.625,Tone,88.5\n", 2, "Tone", csvmsg::kNotOffered},
-    Refusal{"ParlaneToneNotListed", "Location,Frequency,Tone,cToneFreq\n1,151.625,TSQL,88.6\n", 2, "Tone", csvmsg::kNotInToneList}),
+    Refusal{"ParlaneToneNotListed", "Location,Frequency,Tone,cToneFreq\n1,151.625,TSQL,88.6\n", 2, "cToneFreq", csvmsg::kNotInToneList}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

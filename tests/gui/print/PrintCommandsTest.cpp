@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QStatusBar>
 
 #include <filesystem>
 
@@ -31,6 +32,7 @@ TEST_F(PrintCommandsTest, PdfOfEverySectionFollowsThePlanWithFrameAndPageNumbers
     EXPECT_TRUE(harness.prompter.asked.empty());
     const QStringList pages = PdfPages(path);
     ASSERT_EQ(pages.size(), 11); // seven sections and four pages of four channels
+    EXPECT_EQ(harness.Frame().statusBar()->currentMessage().toStdString(), "PDF written to " + path + ": 11 pages.");
     for (int i = 0; i < pages.size(); ++i) {
         const QString& page = pages[i];
         EXPECT_TRUE(page.contains("QTR-31X Programming Data")) << i;
