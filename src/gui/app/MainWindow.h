@@ -99,9 +99,12 @@ private:
     void CentreOnScreen();
     void DefineShellCommands();
     void UpdateActionStates();
-    void AddMenu(const Menu& menu);
-    void AddMenuItem(QMenu& menu, const MenuItem& item);
+    QMenu& ShowMenu(const Menu& menu);
+    QList<QAction*> ItemsOf(const Menu& menu) const;
+    QList<QAction*> ItemsShown(const QMenu& menu) const;
+    void ShowCommandItem(const MenuItem& item);
     void FillWindowList(QMenu& menu);
+    void DropWindowList();
     void EditorClosed(int commandId);
     void PlaceEditorWindow(EditorSubWindow& window);
     void ImageNoticed(const ImageNotice& notice);
@@ -122,7 +125,7 @@ private:
     std::map<int, WindowFactory> editors_;
     std::map<int, CommandAction> commands_;
     std::map<int, EditorSubWindow*> openEditors_;
-    std::vector<QMenu*> menus_;
+    std::map<int, QMenu*> menus_; // by title, made once
     std::vector<QAction*> windowList_;
     QToolBar* toolBar_ = nullptr;
     StatusPanes* panes_ = nullptr;
