@@ -37,6 +37,8 @@ private:
 
     RadioSession& session_;
     const ImageBytes* image_;
+    // The model the radio gave, named when its test channels differ from the image's.
+    RadioIdentity radioIdentity_{};
     TestModeValues& values_;
 };
 

@@ -51,6 +51,7 @@ constexpr IdRange kOwnRanges[] = {
     {3900750, 3900758, 1}, // verified writes, backups, recovery and their Setup options
     {3900800, 3900812, 1}, // undo and redo, channel lists in CSV, comparing files
     {3900820, 3900839, 1}, // what is wrong with a channel list file
+    {3900900, 3900902, 1}, // call tones without a sound output, the two models of a mismatch, help title
 };
 
 void AppendRanges(std::vector<int>& ids, std::span<const IdRange> ranges)

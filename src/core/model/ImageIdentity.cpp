@@ -63,4 +63,11 @@ int IdentityFaultMessage(IdentityFault fault)
     return 0;
 }
 
+ModelRecord ModelRecordOf(const ImageBytes& image)
+{
+    ModelRecord record{};
+    std::copy_n(image.begin() + identity::kIdentity.offset, identity::kLength, record.begin());
+    return record;
+}
+
 } // namespace qtr

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ImageView.h"
+#include "core/model/ModelTable.h"
 
 namespace qtr {
 
@@ -16,6 +17,8 @@ enum class IdentityFault {
 };
 
 IdentityFault FindIdentityFault(const ImageBytes& image);
+// The image's identity bytes as a model record.
+ModelRecord ModelRecordOf(const ImageBytes& image);
 // The message that says what is wrong, for a fault other than None.
 int IdentityFaultMessage(IdentityFault fault);
 

@@ -20,6 +20,9 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(const MessageCatalog& catalog);
 
+    // The buttons and the title in the program's language, again after a language change;
+    // the title names the page as well, whose text is the help folder's.
+    void ShowTexts();
     void ShowPage(const QString& path);
     QString ShownPage() const;
     QString ShownText() const;
@@ -36,9 +39,11 @@ protected:
 private:
     void SetOwner(QWidget* owner);
 
+    const MessageCatalog& catalog_;
     QTextBrowser* browser_;
     QPushButton* back_;
     QPushButton* forward_;
+    QPushButton* close_;
     QWidget* owner_ = nullptr;
 };
 
