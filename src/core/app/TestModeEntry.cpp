@@ -4,7 +4,7 @@
 #include "core/link/RadioSession.h"
 #include "core/link/TestModeBytes.h"
 #include "core/model/IdentityFields.h"
-#include "core/model/ImageIdentity.h"
+#include "core/model/ModelRecordText.h"
 #include "core/model/TestFrequencyFields.h"
 
 #include <algorithm>

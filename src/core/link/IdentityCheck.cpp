@@ -1,7 +1,7 @@
 #include "core/link/IdentityCheck.h"
 
 #include "core/link/RadioSession.h"
-#include "core/model/ImageIdentity.h"
+#include "core/model/ModelRecordText.h"
 
 #include <algorithm>
 #include <array>

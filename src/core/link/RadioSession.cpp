@@ -1,5 +1,5 @@
 #include "core/link/RadioSession.h"
-#include "core/model/ModelTable.h"
+#include "core/model/ModelRecordText.h"
 
 namespace qtr {
 

@@ -63,11 +63,4 @@ int IdentityFaultMessage(IdentityFault fault)
     return 0;
 }
 
-ModelRecord ModelRecordOf(const ImageBytes& image)
-{
-    ModelRecord record{};
-    std::copy_n(image.begin() + identity::kIdentity.offset, identity::kLength, record.begin());
-    return record;
-}
-
 } // namespace qtr

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/model/ImageView.h"
-#include "core/model/ModelTable.h"
 
 namespace qtr {
 
@@ -17,8 +16,6 @@ enum class IdentityFault {
 };
 
 IdentityFault FindIdentityFault(const ImageBytes& image);
-// The image's identity bytes as a model record.
-ModelRecord ModelRecordOf(const ImageBytes& image);
 // The message that says what is wrong, for a fault other than None.
 int IdentityFaultMessage(IdentityFault fault);
 

@@ -48,8 +48,4 @@ ModelRecord DefaultModelRecord();
 
 bool IsUhfTypeByte(std::uint8_t typeByte);
 
-// "RB-8100L LMR (UHF), 16 Channels", for the messages that set a radio's model against the
-// data's; the bare code for a model the program does not know.
-std::string ModelRecordText(const ModelRecord& record);
-
 } // namespace qtr

@@ -325,9 +325,9 @@ void MainWindow::UpdateActionStates()
 
 QMenu& MainWindow::ShowMenu(const Menu& menu)
 {
-    QMenu*& shown = menus_[menu.titleId];
     const bool listsWindows = std::ranges::any_of(
         menu.items, [](const MenuItem& item) { return item.kind == MenuItem::Kind::WindowList; });
+    QMenu*& shown = menus_[menu.titleId];
     if (!shown) {
         shown = new QMenu(this);
         shown->installEventFilter(this);
@@ -336,14 +336,9 @@ QMenu& MainWindow::ShowMenu(const Menu& menu)
     }
     shown->setTitle(CatalogText(app_.catalog, menu.titleId));
     if (ItemsShown(*shown) != ItemsOf(menu)) {
-        DropWindowList();
-        shown->clear();
-        for (QAction* item : ItemsOf(menu)) {
-            if (item)
-                shown->addAction(item);
-            else
-                shown->addSeparator();
-        }
+        if (listsWindows)
+            DropWindowList(); // before the menu deletes the entries it owns
+        ReplaceItems(*shown, ItemsOf(menu));
     }
     for (const MenuItem& item : menu.items)
         if (item.kind == MenuItem::Kind::Command)
@@ -351,6 +346,17 @@ QMenu& MainWindow::ShowMenu(const Menu& menu)
     if (listsWindows)
         FillWindowList(*shown);
     return *shown;
+}
+
+void MainWindow::ReplaceItems(QMenu& menu, const QList<QAction*>& items)
+{
+    menu.clear();
+    for (QAction* item : items) {
+        if (item)
+            menu.addAction(item);
+        else
+            menu.addSeparator();
+    }
 }
 
 // The menu's items as actions, null for a separator; the window list is filled apart.

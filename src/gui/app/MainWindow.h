@@ -102,6 +102,7 @@ private:
     QMenu& ShowMenu(const Menu& menu);
     QList<QAction*> ItemsOf(const Menu& menu) const;
     QList<QAction*> ItemsShown(const QMenu& menu) const;
+    static void ReplaceItems(QMenu& menu, const QList<QAction*>& items);
     void ShowCommandItem(const MenuItem& item);
     void FillWindowList(QMenu& menu);
     void DropWindowList();

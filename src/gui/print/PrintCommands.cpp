@@ -11,9 +11,11 @@
 #include "gui/print/PrintListDialog.h"
 #include "gui/print/ReportPainter.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 
 #include <filesystem>
 
@@ -31,6 +33,16 @@ std::string PrinterTarget(const QPrinter& printer)
 {
     const QString file = printer.outputFileName();
     return (file.isEmpty() ? printer.printerName() : file).toStdString();
+}
+
+// Opens at the width of the page, where its text can be read, and inside the screen, so that
+// the Print button at the end of its toolbar is within reach on a small one too.
+void FitToWidthAndScreen(QPrintPreviewDialog& preview)
+{
+    if (auto* fitWidth = preview.findChild<QAction*>("fitWidthAction"))
+        fitWidth->trigger();
+    const QRect screen = preview.screen()->availableGeometry();
+    preview.resize(preview.size().expandedTo(preview.sizeHint()).boundedTo(screen.size()));
 }
 
 } // namespace
@@ -112,6 +124,7 @@ void PrintCommands::ShowPreview()
     connect(preview_, &QPrintPreviewDialog::paintRequested, this, [this, all, printedAt](QPrinter* printer) {
         PaintReport(BuildFor(all, PrinterIsLandscape(*printer), printedAt), *printer);
     });
+    FitToWidthAndScreen(*preview_);
     preview_->show();
 }
 
