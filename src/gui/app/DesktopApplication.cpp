@@ -27,7 +27,7 @@ constexpr int kFailedStart = 1;
 
 DesktopApplication::DesktopApplication(Prompter& prompter, FilePicker& picker, SettingsStore& settings,
                                        const Clock& clock, SoundPlayer& sound)
-    : settings_(settings), clock_(clock), sound_(sound), app_(prompter, picker, *this), help_(app_.help, app_.catalog, prompter, app_.state.notices)
+    : settings_(settings), clock_(clock), sound_(sound), app_(prompter, picker, *this), help_(app_.help, app_.catalog, prompter)
 {
 }
 

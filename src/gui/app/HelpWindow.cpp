@@ -25,15 +25,17 @@ constexpr int kTitleId = 3900902;
 
 HelpWindow::HelpWindow(const MessageCatalog& catalog)
     : QWidget(nullptr, Qt::Window), catalog_(catalog), browser_(new QTextBrowser(this)),
-      back_(new QPushButton(this)), forward_(new QPushButton(this)), close_(new QPushButton(this))
+      back_(new QPushButton(CatalogText(catalog, kBackId), this)),
+      forward_(new QPushButton(CatalogText(catalog, kForwardId), this))
 {
     setObjectName("helpWindow");
     setAttribute(Qt::WA_DeleteOnClose);
+    auto* close = new QPushButton(CatalogText(catalog, msg::kClose), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back_);
     buttons->addWidget(forward_);
     buttons->addStretch();
-    buttons->addWidget(close_);
+    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_);
@@ -42,22 +44,19 @@ HelpWindow::HelpWindow(const MessageCatalog& catalog)
     forward_->setEnabled(false);
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
-    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
     connect(new QShortcut(QKeySequence::Back, this), &QShortcut::activated, browser_, &QTextBrowser::backward);
     connect(new QShortcut(QKeySequence::Forward, this), &QShortcut::activated, browser_, &QTextBrowser::forward);
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
-    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::ShowTexts);
-    ShowTexts();
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::ShowTitle);
+    ShowTitle();
     resize(kWidth, kHeight);
 }
 
-void HelpWindow::ShowTexts()
+void HelpWindow::ShowTitle()
 {
-    back_->setText(CatalogText(catalog_, kBackId));
-    forward_->setText(CatalogText(catalog_, kForwardId));
-    close_->setText(CatalogText(catalog_, msg::kClose));
     const QString page = browser_->documentTitle();
     setWindowTitle(CatalogText(catalog_, kTitleId) + (page.isEmpty() ? QString() : " - " + page));
 }
@@ -65,7 +64,7 @@ void HelpWindow::ShowTexts()
 void HelpWindow::ShowPage(const QString& path)
 {
     browser_->setSource(QUrl::fromLocalFile(path));
-    ShowTexts();
+    ShowTitle();
 }
 
 QString HelpWindow::ShownPage() const

@@ -20,9 +20,6 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(const MessageCatalog& catalog);
 
-    // The buttons and the title in the program's language, again after a language change;
-    // the title names the page as well, whose text is the help folder's.
-    void ShowTexts();
     void ShowPage(const QString& path);
     QString ShownPage() const;
     QString ShownText() const;
@@ -38,12 +35,14 @@ protected:
 
 private:
     void SetOwner(QWidget* owner);
+    // The title is the program's, in its language, then the page's, whose text is the help
+    // folder's (English pages serve Spanish too).
+    void ShowTitle();
 
     const MessageCatalog& catalog_;
     QTextBrowser* browser_;
     QPushButton* back_;
     QPushButton* forward_;
-    QPushButton* close_;
     QWidget* owner_ = nullptr;
 };
 

@@ -14,14 +14,9 @@ constexpr int kProgramNameId = 3001001;
 
 } // namespace
 
-QtHelpViewer::QtHelpViewer(const HelpFile& help, const MessageCatalog& catalog, Prompter& prompter,
-                           ImageNotifier& notices)
+QtHelpViewer::QtHelpViewer(const HelpFile& help, const MessageCatalog& catalog, Prompter& prompter)
     : help_(help), catalog_(catalog), prompter_(prompter)
 {
-    notices_ = notices.Subscribe([this](const ImageNotice& notice) {
-        if (notice.reason == ImageReason::LanguageChange && notice.kind == ImageNotice::Kind::Replaced && window_)
-            window_->ShowTexts();
-    });
 }
 
 QtHelpViewer::~QtHelpViewer()

@@ -2,7 +2,6 @@
 
 #include "core/app/HelpLookup.h"
 #include "core/base/HelpViewer.h"
-#include "core/base/ImageNotifier.h"
 #include "gui/app/HelpWindow.h"
 
 #include <QPointer>
@@ -19,8 +18,7 @@ namespace qtr::gui {
 // or a message naming the folder when it is missing.
 class QtHelpViewer : public HelpViewer {
 public:
-    // A language change, told through `notices`, puts the open window's texts into the new language.
-    QtHelpViewer(const HelpFile& help, const MessageCatalog& catalog, Prompter& prompter, ImageNotifier& notices);
+    QtHelpViewer(const HelpFile& help, const MessageCatalog& catalog, Prompter& prompter);
     ~QtHelpViewer() override;
 
     void ShowHelpTopic(int topic) override;
@@ -37,7 +35,6 @@ private:
     const MessageCatalog& catalog_;
     Prompter& prompter_;
     QPointer<HelpWindow> window_;
-    ImageNotifier::Subscription notices_;
 };
 
 } // namespace qtr::gui

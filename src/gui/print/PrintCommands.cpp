@@ -27,6 +27,8 @@ constexpr int kPrinterFailedId = 3900701;
 constexpr int kPdfFailedId = 3900702;
 constexpr int kPrintCancelledId = 3900704;
 constexpr const char* kObjectName = "PrintCommands";
+// Large enough to read a page at its width, small enough to leave the main window in view.
+constexpr double kPreviewShareOfScreen = 0.75;
 
 // The printer by its name, or the file it prints into.
 std::string PrinterTarget(const QPrinter& printer)
@@ -41,8 +43,8 @@ void FitToWidthAndScreen(QPrintPreviewDialog& preview)
 {
     if (auto* fitWidth = preview.findChild<QAction*>("fitWidthAction"))
         fitWidth->trigger();
-    const QRect screen = preview.screen()->availableGeometry();
-    preview.resize(preview.size().expandedTo(preview.sizeHint()).boundedTo(screen.size()));
+    const QSize screen = preview.screen()->availableGeometry().size();
+    preview.resize(preview.sizeHint().expandedTo(screen * kPreviewShareOfScreen).boundedTo(screen));
 }
 
 } // namespace
