@@ -19,14 +19,16 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Qt libraries the programs link come from dpkg-shlibdeps; what is loaded at run time
 # without being linked is named here: the fonts of printed pages and of the Chinese texts,
-# Qt's own translations, and Qt Multimedia for the call tones, which talks to the sound
-# server itself, so no media back-end package is needed.
+# Qt's own translations, Qt Multimedia for the call tones, which talks to the sound
+# server itself, so no media back-end package is needed, and the X11 platform plugin, without
+# which the desktop program cannot start (it is only recommended by the Qt libraries).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(QTR_RUNTIME_PACKAGES
     fonts-liberation2
     fonts-wqy-microhei
     qt6-translations-l10n
     libqt6multimedia6
+    qt6-qpa-plugins
 )
 list(JOIN QTR_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Native Wayland sessions use Qt's Wayland platform plugin; without it the X11 one serves.

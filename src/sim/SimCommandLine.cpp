@@ -83,6 +83,8 @@ const char* SimCommandLine::Usage()
            "       qtr31x-sim --help | --version\n"
            "Plays a radio on a pseudo-terminal and prints the path of its slave side; point the\n"
            "program's port at it (setting Ports/COMn, or qtr31x-cli --port PATH). Stops on Ctrl+C.\n"
+           "Line: 9600 baud (--rate), 8 data bits, no parity, 2 stop bits (8N2), no flow control;\n"
+           "a relay to another device must set them (socat: b9600,cs8,cstopb=1,parenb=0).\n"
            "  --model  P7100 P71L0 P8100 P81L0 P81L1 BRS02 BRS08 BRS16 BRL02 BRL08 BRL16 (default P7100)\n"
            "  --type   the identity's type byte, e.g. 15 for VHF 8 channels (default: the model's)\n"
            "  --rate   9600 19200 4800 2400 1200: the only rate the radio answers at (default 9600)\n"

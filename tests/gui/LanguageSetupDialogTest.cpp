@@ -4,6 +4,7 @@
 #include "core/app/CommandIds.h"
 #include "gui/app/LanguageSetupDialog.h"
 #include "gui/app/QtHelpViewer.h"
+#include "gui/app/StatusPanes.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -46,6 +47,8 @@ TEST_F(LanguageSetupDialogTest, CtrlLSwitchesToSpanishAtOnce)
         QTest::keyClick(list, Qt::Key_Down);
         QTest::mouseClick(Ok(dialog), Qt::LeftButton);
     });
+    harness.Frame().Panes().NotePort(1, 3900101);
+    harness.Frame().ShowPortInStatusBar();
     harness.Frame().activateWindow();
     QTest::keySequence(&harness.Frame(), QKeySequence("Ctrl+L"));
     QCoreApplication::processEvents();
@@ -56,6 +59,11 @@ TEST_F(LanguageSetupDialogTest, CtrlLSwitchesToSpanishAtOnce)
     EXPECT_NE(harness.MenuTitles().first(), "&File");
     EXPECT_TRUE(harness.Frame().windowTitle().contains(QString::fromUtf8(harness.App().catalog.MessageText(3018005))));
     EXPECT_EQ(harness.App().help.LanguageLetter(), 's');
+    // The port's note follows, and the help window's title (the pages are English).
+    EXPECT_EQ(harness.Frame().Panes().PortText(), "COM1 (radio simulada)");
+    harness.Frame().Action(command::kHelpTopics)->trigger();
+    ASSERT_NE(harness.Program().Help().Window(), nullptr);
+    EXPECT_TRUE(harness.Program().Help().Window()->windowTitle().startsWith("Ayuda de QTR-31X - "));
     harness.Program().Exit();
     EXPECT_EQ(harness.settings.ReadText("Backup", "Language"), "2");
 }

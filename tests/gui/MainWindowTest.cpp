@@ -6,6 +6,7 @@
 #include "gui/app/MdiClientArea.h"
 #include "gui/app/QtHelpViewer.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QFileInfo>
 #include <QMdiSubWindow>
@@ -119,6 +120,34 @@ TEST_F(MainWindowTest, TheWindowMenuExistsWhileChildWindowsAreOpen)
     EXPECT_EQ(Frame().EditorWindow(command::kOptionalFeatures), nullptr);
     EXPECT_EQ(harness.MenuTitled("&Window"), nullptr);
     EXPECT_TRUE(harness.ShownTitle().contains('*')); // the changes remain
+}
+
+// A screen reader walks the menu bar, each menu and each item; every item must be found
+// under its own menu after editors opened and closed, as the menus then change.
+TEST_F(MainWindowTest, AScreenReaderReachesEveryMenuItemAfterEditorsOpenAndClose)
+{
+    RegisterFeatures();
+    Trigger(command::kOptionalFeatures);
+    Trigger(command::kCloseAllWindows);
+    Trigger(command::kOptionalFeatures);
+    QStringList shown;
+    for (QAction* title : Frame().menuBar()->actions())
+        for (QAction* item : title->menu()->actions())
+            shown << QString(title->text() + "/" + item->text()).remove('&');
+    QStringList reached;
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(Frame().menuBar());
+    for (int i = 0; i < bar->childCount(); ++i) {
+        QAccessibleInterface* title = bar->child(i);
+        ASSERT_EQ(title->childCount(), 1) << title->text(QAccessible::Name).toStdString();
+        QAccessibleInterface* menu = title->child(0);
+        for (int j = 0; j < menu->childCount(); ++j) {
+            QAccessibleInterface* item = menu->child(j);
+            EXPECT_EQ(item->parent(), menu) << item->text(QAccessible::Name).toStdString();
+            reached << title->text(QAccessible::Name) + "/" + item->text(QAccessible::Name);
+        }
+    }
+    EXPECT_EQ(reached, shown);
+    EXPECT_TRUE(shown.contains("Window/1 Features"));
 }
 
 TEST_F(MainWindowTest, TheStartUpChannelInformationOpensOnceItsEditorIsRegistered)

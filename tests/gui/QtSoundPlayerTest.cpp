@@ -119,11 +119,11 @@ TEST(QtSoundPlayerTest, OpenFailsForMissingFilesFoldersPipesAndFilesThatAreNoWav
 {
     const TempFolder folder;
     QtSoundPlayer player;
-    EXPECT_FALSE(player.Open(folder.File("Call Tone 3.wav")));
-    EXPECT_FALSE(player.Open(TextFile(folder)));
-    EXPECT_FALSE(player.Open(folder.Path()));
-    EXPECT_FALSE(player.Open(folder.File("missing") + "/Call Tone 3.wav"));
-    EXPECT_FALSE(player.Open(NamedPipe(folder)));
+    EXPECT_EQ(player.Open(folder.File("Call Tone 3.wav")), SoundPlayer::Opening::BadFile);
+    EXPECT_EQ(player.Open(TextFile(folder)), SoundPlayer::Opening::BadFile);
+    EXPECT_EQ(player.Open(folder.Path()), SoundPlayer::Opening::BadFile);
+    EXPECT_EQ(player.Open(folder.File("missing") + "/Call Tone 3.wav"), SoundPlayer::Opening::BadFile);
+    EXPECT_EQ(player.Open(NamedPipe(folder)), SoundPlayer::Opening::BadFile);
 }
 
 TEST(QtSoundPlayerTest, OpenFailsForAnUnreadableFile)
@@ -133,15 +133,16 @@ TEST(QtSoundPlayerTest, OpenFailsForAnUnreadableFile)
     if (path.empty())
         GTEST_SKIP() << "this user reads files without read permission (root)";
     QtSoundPlayer player;
-    EXPECT_FALSE(player.Open(path));
+    EXPECT_EQ(player.Open(path), SoundPlayer::Opening::BadFile);
 }
 
+// The file is fine: the message must blame the output, not the file.
 TEST(QtSoundPlayerTest, OpenFailsWithoutASoundOutput)
 {
     if (!QMediaDevices::audioOutputs().isEmpty())
         GTEST_SKIP() << "this machine has a sound output";
     QtSoundPlayer player;
-    EXPECT_FALSE(player.Open(CallTone(3)));
+    EXPECT_EQ(player.Open(CallTone(3)), SoundPlayer::Opening::NoOutput);
     EXPECT_FALSE(player.Play([] { ADD_FAILURE() << "nothing was playing"; }));
 }
 
@@ -162,7 +163,7 @@ TEST(QtSoundPlayerTest, PlayStopAndCloseInAnyOrderWithNothingOpen)
         QtSoundPlayer player;
         player.Close();
         EXPECT_TRUE(player.Stop());
-        EXPECT_FALSE(player.Open(CallTone(3) + ".missing"));
+        EXPECT_EQ(player.Open(CallTone(3) + ".missing"), SoundPlayer::Opening::BadFile);
         EXPECT_FALSE(player.Play(finished));
         player.Close();
         EXPECT_TRUE(player.Stop());

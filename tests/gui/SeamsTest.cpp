@@ -2,6 +2,12 @@
 
 #include "TempFolder.h"
 #include "TestImages.h"
+#include "core/app/CommandIds.h"
+#include "core/app/EditorTable.h"
+#include "core/app/ModelSelection.h"
+#include "core/app/RebuildMenus.h"
+#include "core/app/Workspace.h"
+#include "core/model/ModelTable.h"
 #include "gui/app/CatalogText.h"
 #include "gui/app/FixedPitchFont.h"
 #include "gui/app/MdiClientArea.h"
@@ -13,12 +19,17 @@
 
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace qtr {
 namespace {
@@ -127,6 +138,112 @@ TEST(ButtonTextsTest, EveryButtonTextHasItsOwnAccessKeyInEveryLanguage)
                 EXPECT_FALSE(keys.contains(key)) << language << " " << id;
                 keys << key;
             }
+        }
+    }
+}
+
+// The access key of a text, "Alt+X" (upper case), or empty.
+QString AccessKey(const QString& text)
+{
+    return QKeySequence::mnemonic(text).toString();
+}
+
+// Keys that more than one text uses, with those texts.
+QStringList Shared(const std::map<QString, QStringList>& textsByKey)
+{
+    QStringList shared;
+    for (const auto& [key, texts] : textsByKey)
+        if (texts.size() > 1)
+            shared << key + ": " + texts.join(" / ");
+    return shared;
+}
+
+TEST(AccessKeysTest, NoTwoItemsOfAMenuOrTitlesOfTheMenuBarShareOneInAnyLanguage)
+{
+    for (const int language : {MessageCatalog::kEnglish, MessageCatalog::kSpanish, MessageCatalog::kChinese}) {
+        const MessageCatalog catalog = CatalogOf(language);
+        for (const std::uint8_t line : {kParlaneLine, kLmrLine}) {
+            std::map<QString, QStringList> titles;
+            for (const Menu& menu : RebuildMenus({.lineLetter = line, .childWindowsOpen = true})) {
+                const QString title = gui::CatalogText(catalog, menu.titleId);
+                titles[AccessKey(title)] << title;
+                std::map<QString, QStringList> items;
+                for (const MenuItem& item : menu.items)
+                    if (item.kind == MenuItem::Kind::Command) {
+                        const QString text = gui::CatalogText(catalog, item.messageId);
+                        items[AccessKey(text)] << text;
+                    }
+                items.erase(QString());
+                EXPECT_EQ(Shared(items), QStringList()) << language << " " << title.toStdString();
+            }
+            titles.erase(QString());
+            EXPECT_EQ(Shared(titles), QStringList()) << language;
+        }
+    }
+}
+
+// What the window shows at once: buttons, check boxes, labels that lead to a field, group
+// boxes and tabs.
+std::map<QString, QStringList> AccessKeysShown(const QWidget& window)
+{
+    std::map<QString, QStringList> keys;
+    const auto note = [&keys](const QString& text) { keys[AccessKey(text)] << text; };
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window))
+            continue;
+        if (const auto* button = qobject_cast<QAbstractButton*>(widget))
+            note(button->text());
+        else if (const auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
+            note(label->text());
+        else if (const auto* box = qobject_cast<QGroupBox*>(widget))
+            note(box->title());
+        else if (const auto* tabs = qobject_cast<QTabBar*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                note(tabs->tabText(i));
+    }
+    keys.erase(QString());
+    return keys;
+}
+
+// Each page of each tab control in turn, as the user sees them.
+QStringList SharedAccessKeys(QWidget& window)
+{
+    QStringList shared = Shared(AccessKeysShown(window));
+    for (QTabWidget* tabs : window.findChildren<QTabWidget*>())
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            shared << Shared(AccessKeysShown(window));
+        }
+    shared.removeDuplicates();
+    return shared;
+}
+
+TEST(AccessKeysTest, NoTwoControlsOfAWindowShareOneInAnyLanguage)
+{
+    using namespace command;
+    for (const int language : {MessageCatalog::kEnglish, MessageCatalog::kSpanish, MessageCatalog::kChinese}) {
+        test::GuiHarness harness;
+        harness.settings.WriteInteger("Backup", "Language", language);
+        harness.Start();
+        harness.RegisterWindows();
+        Workspace& app = harness.App();
+        ModelSelection lmr(app.state, app.document, app.replacement, harness.prompter);
+        lmr.SelectModel(3);
+        ASSERT_EQ(lmr.Ok(), ModelSelection::Outcome::Closed);
+        for (const EditorInfo& editor : ListedEditors(kLmrLine)) {
+            harness.Frame().OnCommand(editor.commandId);
+            QWidget* window = harness.Frame().EditorWindow(editor.commandId);
+            ASSERT_NE(window, nullptr) << editor.commandId;
+            EXPECT_EQ(SharedAccessKeys(*window), QStringList()) << language << " " << editor.commandId;
+        }
+        for (const int dialog : {kModelInformation, kCommunicationPort, kPrint, kMemoryMap, kAbout, kLanguageFileSetup}) {
+            QStringList shared{"no dialog"};
+            test::WhenModal([&shared](QWidget& modal) {
+                shared = SharedAccessKeys(modal);
+                modal.close();
+            });
+            harness.Frame().OnCommand(dialog);
+            EXPECT_EQ(shared, QStringList()) << language << " " << dialog;
         }
     }
 }

@@ -64,7 +64,7 @@ package_contents() {
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
     for package in libqt6widgets6 fonts-liberation2 fonts-wqy-microhei \
-        qt6-translations-l10n libqt6multimedia6; do
+        qt6-translations-l10n libqt6multimedia6 qt6-qpa-plugins; do
         grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
     done
 }

@@ -1,3 +1,4 @@
+#include "core/model/ModelRecordText.h"
 #include "RadioPair.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,8 @@ TEST(IdentityTest, AWriteToARadioOfAnotherKindIsRefusedBeforeAnyBlock)
         pair.prompter.answers.assign(c.answers.begin(), c.answers.end());
         EXPECT_FALSE(pair.Write());
         EXPECT_EQ(pair.prompter.AskedIds(), c.asked);
+        EXPECT_EQ(pair.prompter.asked.front().detail, "\n\nThe radio: " + ModelRecordText(c.radio.identity) +
+                                                          "\nThe data: " + ModelRecordText(c.image));
         EXPECT_EQ(pair.radio.Memory(), c.radio.memory);
         EXPECT_TRUE(pair.RadioHeardEndLast());
         EXPECT_FALSE(pair.link.IsOpen());

@@ -1,3 +1,4 @@
+#include "core/model/ModelRecordText.h"
 #include "TestModePair.h"
 #include "sim/TestModeRadio.h"
 
@@ -47,6 +48,9 @@ TEST(TestModeEntryTest, ARadioWithOtherTestChannelsIsRefusedAndLeavesTestMode)
     EXPECT_EQ(radio.pair.prompter.AskedIds(), std::vector<int>{3003009});
     EXPECT_EQ(radio.pair.prompter.asked.front().captionId, 1001019);
     EXPECT_EQ(radio.pair.prompter.asked.front().icon, Icon::Error);
+    const std::string models = "\n\nThe radio: " + ModelRecordText(test::Radio("P7100").identity) +
+                               "\nThe data: " + ModelRecordText(ModelRecordOf(radio.pair.app.state.image));
+    EXPECT_EQ(radio.pair.prompter.asked.front().detail, models);
     EXPECT_TRUE(radio.pair.RadioHeardEndLast());
     EXPECT_FALSE(radio.pair.link.IsOpen());
     // The radio may have heard the 'E' and not yet acted on it.

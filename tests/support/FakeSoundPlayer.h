@@ -11,11 +11,11 @@ namespace qtr::test {
 // finishes a playing when the test says so.
 class FakeSoundPlayer : public SoundPlayer {
 public:
-    bool Open(const std::string& path) override
+    Opening Open(const std::string& path) override
     {
         calls.push_back("open " + path);
-        opened = openFails ? std::string() : path;
-        return !openFails;
+        opened = opening == Opening::Opened ? path : std::string();
+        return opening;
     }
     bool Play(std::function<void()> finished) override
     {
@@ -48,7 +48,7 @@ public:
             finished_();
     }
 
-    bool openFails = false;
+    Opening opening = Opening::Opened;
     bool playFails = false;
     bool stopFails = false;
     bool playing = false;

@@ -4,6 +4,7 @@
 #include "core/link/RadioSession.h"
 #include "core/link/TestModeBytes.h"
 #include "core/model/IdentityFields.h"
+#include "core/model/ModelRecordText.h"
 #include "core/model/TestFrequencyFields.h"
 
 #include <algorithm>
@@ -96,6 +97,7 @@ bool TestModeEntry::Identify(Attempt& refusal)
             return false;
         switch (check.Check(identity)) {
         case IdentityCheck::Verdict::Accepted:
+            radioIdentity_ = identity;
             return true;
         case IdentityCheck::Verdict::Refused:
             refusal = Attempt::Refused;
@@ -124,7 +126,8 @@ bool TestModeEntry::ReadTestChannels(ImageBytes& radioChannels)
 void TestModeEntry::RefuseOtherTestChannels()
 {
     SendEndOfTestMode(session_);
-    session_.Ask(RadioSession::kErrorCaptionId, kTestChannelsDifferId, Buttons::Ok, Icon::Error);
+    session_.Ask(RadioSession::kErrorCaptionId, kTestChannelsDifferId, Buttons::Ok, Icon::Error, Answer::Ok,
+                 session_.ModelsDetail(radioIdentity_, ModelRecordOf(*image_)));
     session_.Link().SetOpen(0);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ImageView.h"
+#include "core/model/ModelTable.h"
 #include "core/testmode/TestModeValues.h"
 
 namespace qtr {
@@ -37,6 +38,8 @@ private:
 
     RadioSession& session_;
     const ImageBytes* image_;
+    // The model the radio gave, named when its test channels differ from the image's.
+    ModelRecord radioIdentity_{};
     TestModeValues& values_;
 };
 

@@ -26,22 +26,6 @@ WindowRect MovedInside(WindowRect rect, PictureSize area)
     return rect;
 }
 
-// The part of the spot inside the area.
-WindowRect ClippedTo(const WindowRect& spot, PictureSize area)
-{
-    const int left = std::max(spot.left, 0);
-    const int top = std::max(spot.top, 0);
-    const int right = std::min(spot.left + spot.width, area.width);
-    const int bottom = std::min(spot.top + spot.height, area.height);
-    return {left, top, std::max(right - left, 0), std::max(bottom - top, 0)};
-}
-
-// A window cut to less than half its width or height is of little use, even scrolling.
-bool Usable(const WindowRect& part, PictureSize size)
-{
-    return part.width * 2 >= size.width && part.height * 2 >= size.height;
-}
-
 // Right of, below, left of and above the window, aligned with its top or left edge.
 std::vector<WindowRect> SpotsBeside(const WindowRect& window, PictureSize size)
 {
@@ -81,12 +65,13 @@ std::vector<WindowRect> IconRects(int count, PictureSize area, PictureSize icon)
     return rects;
 }
 
-std::optional<WindowRect> PlaceNewWindow(PictureSize area, PictureSize size, const std::optional<WindowRect>& working,
-                                         const std::vector<WindowRect>& others)
+WindowRect PlaceNewWindow(PictureSize area, PictureSize size, const std::optional<WindowRect>& working,
+                         const std::vector<WindowRect>& others)
 {
-    if (!working || size.width > area.width || size.height > area.height)
-        return std::nullopt;
-    const auto spots = SpotsBeside(*working, size);
+    const PictureSize fitted{std::min(size.width, area.width), std::min(size.height, area.height)};
+    if (!working)
+        return {0, 0, fitted.width, fitted.height};
+    const auto spots = SpotsBeside(*working, fitted);
     const auto coversNothing = [&](const WindowRect& spot) {
         return std::none_of(others.begin(), others.end(), [&](const WindowRect& other) { return OverlapArea(spot, other) > 0; });
     };
@@ -94,17 +79,10 @@ std::optional<WindowRect> PlaceNewWindow(PictureSize area, PictureSize size, con
         for (const WindowRect& spot : spots)
             if (Inside(spot, area) && OverlapArea(spot, *working) == 0 && (!othersToo || coversNothing(spot)))
                 return spot;
-    std::optional<WindowRect> best;
-    for (const WindowRect& spot : spots) {
-        const WindowRect part = ClippedTo(spot, area);
-        if (Usable(part, size) && (!best || part.width * part.height > best->width * best->height))
-            best = part;
-    }
-    if (best)
-        return best;
+    WindowRect best = MovedInside(spots.front(), area);
     for (const WindowRect& spot : spots) {
         const WindowRect inside = MovedInside(spot, area);
-        if (!best || OverlapArea(inside, *working) < OverlapArea(*best, *working))
+        if (OverlapArea(inside, *working) < OverlapArea(best, *working))
             best = inside;
     }
     return best;

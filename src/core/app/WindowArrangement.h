@@ -19,13 +19,12 @@ std::vector<WindowRect> IconRects(int count, PictureSize area, PictureSize icon)
 
 // Where a new window of the size goes so that it does not cover the window the user works
 // in: to its right, below, to its left or above it, the first spot inside the area that
-// covers no open window, else the first that leaves the working window free. Without room
-// for the whole window, the largest part of such a spot that keeps at least half its width
-// and height (the window scrolls); else the spot inside the area that covers the least of
-// the working window. Nothing without a working window, or when the window is larger than
-// the area: the area places it.
-std::optional<WindowRect> PlaceNewWindow(PictureSize area, PictureSize size, const std::optional<WindowRect>& working,
-                                         const std::vector<WindowRect>& others);
+// covers no open window, else the first that leaves the working window free; else the spot
+// moved inside the area that covers the least of the working window. The window keeps its
+// size, so that it shows all of itself, unless the area is smaller (it then scrolls).
+// Without a working window it goes to the area's top left corner.
+WindowRect PlaceNewWindow(PictureSize area, PictureSize size, const std::optional<WindowRect>& working,
+                          const std::vector<WindowRect>& others);
 
 struct WindowPoint {
     int left = 0;

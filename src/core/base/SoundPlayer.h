@@ -9,10 +9,13 @@ namespace qtr {
 // computer's sound system; tests answer with a fake.
 class SoundPlayer {
 public:
+    // The file is missing, unreadable or no sound the player knows; or the file is fine
+    // but no sound output (device or sound server) can play it.
+    enum class Opening { Opened, BadFile, NoOutput };
+
     virtual ~SoundPlayer() = default;
-    // Prepares the file; false when it cannot be opened (missing, unreadable, not a sound
-    // the player knows, or no sound device).
-    virtual bool Open(const std::string& path) = 0;
+    // Prepares the file.
+    virtual Opening Open(const std::string& path) = 0;
     // Starts the opened file; `finished` is called once it has played to its end. False
     // when playback could not start.
     virtual bool Play(std::function<void()> finished) = 0;

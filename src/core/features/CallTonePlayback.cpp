@@ -45,8 +45,8 @@ void CallTonePlayback::Close()
 void CallTonePlayback::Play(const std::string& levelText)
 {
     file_ = features::CallToneFileName(programFolder_, levelText);
-    if (!player_.Open(file_)) {
-        Fail(kCannotOpen);
+    if (const SoundPlayer::Opening opening = player_.Open(file_); opening != SoundPlayer::Opening::Opened) {
+        Fail(opening == SoundPlayer::Opening::NoOutput ? kNoSoundOutput : kCannotOpen);
         return;
     }
     const int playNumber = ++playNumber_;

@@ -1,6 +1,7 @@
 #include "core/link/IdentityCheck.h"
 
 #include "core/link/RadioSession.h"
+#include "core/model/ModelRecordText.h"
 
 #include <algorithm>
 #include <array>
@@ -60,12 +61,12 @@ IdentityCheck::Verdict IdentityCheck::Check(RadioIdentity& identity)
 IdentityCheck::Verdict IdentityCheck::CheckAgainstImage(const RadioIdentity& identity)
 {
     if (!VariantMatches(CodeOf(identity), image_))
-        return AskAboutModel();
+        return AskAboutModel(ModelsDetail(identity));
     const std::uint8_t radioType = identity[identity::kRecordType];
     const auto imageType = static_cast<std::uint8_t>(ImageReader(image_).Get(identity::kTypeByte));
     if ((radioType & 0x0F) != (imageType & 0x0F))
-        return RefuseWithWarning(kChannelClassMismatchId);
-    if ((radioType & 0xF0) != (imageType & 0xF0) && !AcceptOtherBand()) {
+        return RefuseWithWarning(kChannelClassMismatchId, ModelsDetail(identity));
+    if ((radioType & 0xF0) != (imageType & 0xF0) && !AcceptOtherBand(ModelsDetail(identity))) {
         session_.Abandon();
         return Verdict::Refused;
     }
@@ -82,26 +83,31 @@ bool IdentityCheck::VariantMatches(const std::string& code, const ImageBytes& im
     return radioIsL == imageIsL;
 }
 
-IdentityCheck::Verdict IdentityCheck::AskAboutModel()
+IdentityCheck::Verdict IdentityCheck::AskAboutModel(const std::string& detail)
 {
     if (session_.Ask(RadioSession::kErrorCaptionId, kUnsupportedModelId, Buttons::RetryCancel, Icon::Error,
-                     Answer::Retry) == Answer::Retry)
+                     Answer::Retry, detail) == Answer::Retry)
         return Verdict::IdentifyAgain;
     session_.Abandon();
     return Verdict::Refused;
 }
 
-IdentityCheck::Verdict IdentityCheck::RefuseWithWarning(int messageId)
+IdentityCheck::Verdict IdentityCheck::RefuseWithWarning(int messageId, const std::string& detail)
 {
-    session_.Ask(RadioSession::kWarningCaptionId, messageId, Buttons::Ok, Icon::Warning);
+    session_.Ask(RadioSession::kWarningCaptionId, messageId, Buttons::Ok, Icon::Warning, Answer::Ok, detail);
     session_.Abandon();
     return Verdict::Refused;
 }
 
-bool IdentityCheck::AcceptOtherBand()
+bool IdentityCheck::AcceptOtherBand(const std::string& detail)
 {
     return session_.Ask(RadioSession::kWarningCaptionId, kBandMismatchId, Buttons::OkCancel, Icon::Warning,
-                        Answer::Cancel) == Answer::Ok;
+                        Answer::Cancel, detail) == Answer::Ok;
+}
+
+std::string IdentityCheck::ModelsDetail(const RadioIdentity& identity) const
+{
+    return session_.ModelsDetail(identity, ModelRecordOf(image_));
 }
 
 } // namespace qtr

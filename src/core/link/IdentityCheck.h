@@ -32,9 +32,11 @@ public:
 
 private:
     Verdict CheckAgainstImage(const RadioIdentity& identity);
-    Verdict AskAboutModel();
-    Verdict RefuseWithWarning(int messageId);
-    bool AcceptOtherBand();
+    // The detail names the radio's model and the image's, where there is an image to write.
+    Verdict AskAboutModel(const std::string& detail = {});
+    Verdict RefuseWithWarning(int messageId, const std::string& detail);
+    bool AcceptOtherBand(const std::string& detail);
+    std::string ModelsDetail(const RadioIdentity& identity) const;
 
     RadioSession& session_;
     const ImageBytes& image_;

@@ -1,4 +1,5 @@
 #include "core/link/RadioSession.h"
+#include "core/model/ModelRecordText.h"
 
 namespace qtr {
 
@@ -35,7 +36,8 @@ bool RadioSession::OpenRadioPort()
     return false;
 }
 
-Answer RadioSession::Ask(int captionId, int messageId, Buttons buttons, Icon icon, Answer defaultAnswer)
+Answer RadioSession::Ask(int captionId, int messageId, Buttons buttons, Icon icon, Answer defaultAnswer,
+                         const std::string& detail)
 {
     // Asked to stop, the operation tries nothing again and asks nobody.
     if (buttons == Buttons::RetryCancel && link_.StopRequested())
@@ -46,7 +48,16 @@ Answer RadioSession::Ask(int captionId, int messageId, Buttons buttons, Icon ico
     prompt.buttons = buttons;
     prompt.icon = icon;
     prompt.defaultAnswer = defaultAnswer;
+    if (!detail.empty()) {
+        prompt.detail = detail;
+        prompt.form = PromptForm::MessageThenDetail;
+    }
     return prompter_.Ask(prompt);
+}
+
+std::string RadioSession::ModelsDetail(const RadioIdentity& radio, const RadioIdentity& data) const
+{
+    return "\n\n" + WithText(WithText(catalog_.MessageText(kTwoModelsId), ModelRecordText(radio)), ModelRecordText(data));
 }
 
 bool RadioSession::AskRetry()

@@ -16,6 +16,7 @@ public:
     static constexpr int kWarningCaptionId = msg::kWarningCaption;
     static constexpr int kCannotOpenPortId = 3380007;
     static constexpr int kCommunicationFailedId = 3003005;
+    static constexpr int kTwoModelsId = 3900901;
 
     // The catalogue words the reason a port cannot be opened; `steps`, when given, is told
     // of every step.
@@ -30,8 +31,11 @@ public:
     Prompter& Prompts() { return prompter_; }
     void BeginStep(const LinkStep& step);
     const LinkStep& Step() const { return step_; }
-    // Puts a message of the radio operations to the user.
-    Answer Ask(int captionId, int messageId, Buttons buttons, Icon icon, Answer defaultAnswer = Answer::Ok);
+    // Puts a message of the radio operations to the user, the detail (when any) below it.
+    Answer Ask(int captionId, int messageId, Buttons buttons, Icon icon, Answer defaultAnswer = Answer::Ok,
+               const std::string& detail = {});
+    // The detail of a message about a radio of another model: both models named.
+    std::string ModelsDetail(const RadioIdentity& radio, const RadioIdentity& data) const;
 
     // True when the port is open; otherwise the user has been told and the port is closed.
     bool OpenRadioPort();

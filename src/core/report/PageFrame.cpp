@@ -1,5 +1,6 @@
 #include "core/report/PageFrame.h"
 
+#include "core/base/LanguageDate.h"
 #include "core/base/MessageCatalog.h"
 #include "core/model/IdentityFields.h"
 #include "core/model/ModelTable.h"
@@ -52,7 +53,7 @@ PageFrame MakePageFrame(const RadioState& state, const MessageCatalog& catalog, 
 {
     PageFrame frame;
     frame.title = Text(catalog, kTitleId);
-    frame.printedAt = PrintedDateTime(printedAt);
+    frame.printedAt = PrintedDateTime(printedAt, catalog);
     frame.lines = {{
         {Text(catalog, kModelLabelId), PrintedModelText(state, catalog)},
         {Text(catalog, kChannelsLabelId), PrintedChannelCountText(state, catalog)},
@@ -96,11 +97,11 @@ std::string PrintedFrequencyRangeText(const RadioState& state, const MessageCata
     return Text(catalog, uhf ? kLmrUhfRangeId : kLmrVhfRangeId);
 }
 
-std::string PrintedDateTime(const std::tm& time)
+std::string PrintedDateTime(const std::tm& time, const MessageCatalog& catalog)
 {
-    char text[128];
-    const std::size_t length = std::strftime(text, sizeof text, "%x %X", &time);
-    return std::string(text, length);
+    char text[64];
+    const std::size_t length = std::strftime(text, sizeof text, "%X", &time);
+    return LanguageDate(time, catalog) + " " + std::string(text, length);
 }
 
 std::string PageNumberText(int pageNumber)

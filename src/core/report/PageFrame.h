@@ -33,8 +33,8 @@ PageFrame MakePageFrame(const RadioState& state, const MessageCatalog& catalog, 
 std::string PrintedModelText(const RadioState& state, const MessageCatalog& catalog);
 std::string PrintedChannelCountText(const RadioState& state, const MessageCatalog& catalog);
 std::string PrintedFrequencyRangeText(const RadioState& state, const MessageCatalog& catalog);
-// The locale's date and time, as "%x %X".
-std::string PrintedDateTime(const std::tm& time);
+// The date in the language's pattern, as the status bar shows it, and the time as "%X".
+std::string PrintedDateTime(const std::tm& time, const MessageCatalog& catalog);
 // "- 3 -"
 std::string PageNumberText(int pageNumber);
 

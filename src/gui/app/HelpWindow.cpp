@@ -19,11 +19,12 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 520;
 constexpr int kBackId = 3900202;
 constexpr int kForwardId = 3900203;
+constexpr int kTitleId = 3900902;
 
 } // namespace
 
 HelpWindow::HelpWindow(const MessageCatalog& catalog)
-    : QWidget(nullptr, Qt::Window), browser_(new QTextBrowser(this)),
+    : QWidget(nullptr, Qt::Window), catalog_(catalog), browser_(new QTextBrowser(this)),
       back_(new QPushButton(CatalogText(catalog, kBackId), this)),
       forward_(new QPushButton(CatalogText(catalog, kForwardId), this))
 {
@@ -49,14 +50,21 @@ HelpWindow::HelpWindow(const MessageCatalog& catalog)
     connect(new QShortcut(QKeySequence::Back, this), &QShortcut::activated, browser_, &QTextBrowser::backward);
     connect(new QShortcut(QKeySequence::Forward, this), &QShortcut::activated, browser_, &QTextBrowser::forward);
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this] { setWindowTitle(browser_->documentTitle()); });
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::ShowTitle);
+    ShowTitle();
     resize(kWidth, kHeight);
+}
+
+void HelpWindow::ShowTitle()
+{
+    const QString page = browser_->documentTitle();
+    setWindowTitle(CatalogText(catalog_, kTitleId) + (page.isEmpty() ? QString() : " - " + page));
 }
 
 void HelpWindow::ShowPage(const QString& path)
 {
     browser_->setSource(QUrl::fromLocalFile(path));
-    setWindowTitle(browser_->documentTitle());
+    ShowTitle();
 }
 
 QString HelpWindow::ShownPage() const

@@ -35,7 +35,11 @@ protected:
 
 private:
     void SetOwner(QWidget* owner);
+    // The title is the program's, in its language, then the page's, whose text is the help
+    // folder's (English pages serve Spanish too).
+    void ShowTitle();
 
+    const MessageCatalog& catalog_;
     QTextBrowser* browser_;
     QPushButton* back_;
     QPushButton* forward_;

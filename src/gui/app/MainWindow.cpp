@@ -30,6 +30,8 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace qtr::gui {
 
 namespace {
@@ -203,7 +205,7 @@ QWidget* MainWindow::OpenEditorWindow(int commandId)
     return window->View();
 }
 
-// Beside the window the user works in, where the client area has room.
+// Beside the window the user works in, at its own size where the client area has room.
 void MainWindow::PlaceEditorWindow(EditorSubWindow& window)
 {
     const QSize size = window.sizeHint();
@@ -221,8 +223,7 @@ void MainWindow::PlaceEditorWindow(EditorSubWindow& window)
         if (other != active && other != &window && other->isVisible() && !other->isMinimized())
             others.push_back(rectOf(*other));
     const QSize area = client_->viewport()->size();
-    if (const auto place = PlaceNewWindow({area.width(), area.height()}, {size.width(), size.height()}, working, others))
-        window.setGeometry(ToQRect(*place));
+    window.setGeometry(ToQRect(PlaceNewWindow({area.width(), area.height()}, {size.width(), size.height()}, working, others)));
 }
 
 QWidget* MainWindow::EditorWindow(int commandId) const
@@ -299,21 +300,24 @@ void MainWindow::ShowPortInStatusBar()
     panes_->ShowPort(app_.comPort);
 }
 
+// The menus stay and only their items change: a screen reader keeps the item of an action
+// under the menu it first saw it in, so a menu made anew would leave its items unreachable.
 void MainWindow::RebuildMenus()
 {
-    for (QMenu* menu : menus_)
-        menu->deleteLater();
-    menus_.clear();
-    windowList_.clear();
-    menuBar()->clear();
     const MenuContext context{.lineLetter = app_.state.LineLetter(),
                               .childWindowsOpen = !openEditors_.empty(),
                               .toolbarVisible = !toolBar_->isHidden(),
                               .statusBarVisible = !statusBar()->isHidden(),
                               .verifyAfterWrite = app_.safety.verifyAfterWrite,
                               .backupBeforeWrite = app_.safety.backupBeforeWrite};
+    QList<QAction*> shownMenus;
     for (const Menu& menu : qtr::RebuildMenus(context))
-        AddMenu(menu);
+        shownMenus << ShowMenu(menu).menuAction();
+    if (menuBar()->actions() != shownMenus) {
+        for (QAction* shown : menuBar()->actions())
+            menuBar()->removeAction(shown);
+        menuBar()->addActions(shownMenus);
+    }
     for (const ToolbarButton& button : ToolbarButtons())
         if (button.commandId != 0)
             actions_.at(button.commandId)->setToolTip(CatalogText(app_.catalog, button.tipId, 1));
@@ -328,41 +332,80 @@ void MainWindow::UpdateActionStates()
         action->setEnabled(CommandAvailable(id, registered));
 }
 
-void MainWindow::AddMenu(const Menu& menu)
+QMenu& MainWindow::ShowMenu(const Menu& menu)
 {
-    QMenu* shown = menuBar()->addMenu(CatalogText(app_.catalog, menu.titleId));
-    shown->installEventFilter(this);
-    menus_.push_back(shown);
+    const bool listsWindows = std::ranges::any_of(
+        menu.items, [](const MenuItem& item) { return item.kind == MenuItem::Kind::WindowList; });
+    QMenu*& shown = menus_[menu.titleId];
+    if (!shown) {
+        shown = new QMenu(this);
+        shown->installEventFilter(this);
+        if (listsWindows)
+            connect(shown, &QMenu::aboutToShow, this, [this, shown] { FillWindowList(*shown); });
+    }
+    shown->setTitle(CatalogText(app_.catalog, menu.titleId));
+    if (ItemsShown(*shown) != ItemsOf(menu)) {
+        if (listsWindows)
+            DropWindowList(); // before the menu deletes the entries it owns
+        ReplaceItems(*shown, ItemsOf(menu));
+    }
     for (const MenuItem& item : menu.items)
-        AddMenuItem(*shown, item);
+        if (item.kind == MenuItem::Kind::Command)
+            ShowCommandItem(item);
+    if (listsWindows)
+        FillWindowList(*shown);
+    return *shown;
 }
 
-void MainWindow::AddMenuItem(QMenu& menu, const MenuItem& item)
+void MainWindow::ReplaceItems(QMenu& menu, const QList<QAction*>& items)
 {
-    switch (item.kind) {
-    case MenuItem::Kind::Separator:
-        menu.addSeparator();
-        return;
-    case MenuItem::Kind::WindowList:
-        FillWindowList(menu);
-        connect(&menu, &QMenu::aboutToShow, this, [this, &menu] { FillWindowList(menu); });
-        return;
-    case MenuItem::Kind::Command:
-        break;
+    menu.clear();
+    for (QAction* item : items) {
+        if (item)
+            menu.addAction(item);
+        else
+            menu.addSeparator();
     }
+}
+
+// The menu's items as actions, null for a separator; the window list is filled apart.
+QList<QAction*> MainWindow::ItemsOf(const Menu& menu) const
+{
+    QList<QAction*> items;
+    for (const MenuItem& item : menu.items)
+        if (item.kind != MenuItem::Kind::WindowList)
+            items << (item.kind == MenuItem::Kind::Separator ? nullptr : actions_.at(item.commandId));
+    return items;
+}
+
+QList<QAction*> MainWindow::ItemsShown(const QMenu& menu) const
+{
+    QList<QAction*> items;
+    for (QAction* item : menu.actions())
+        if (std::ranges::find(windowList_, item) == windowList_.end())
+            items << (item->isSeparator() ? nullptr : item);
+    return items;
+}
+
+void MainWindow::ShowCommandItem(const MenuItem& item)
+{
     QAction* action = actions_.at(item.commandId);
     action->setText(CatalogText(app_.catalog, item.messageId));
     action->setCheckable(item.checkable);
     action->setChecked(item.checked);
-    menu.addAction(action);
+}
+
+void MainWindow::DropWindowList()
+{
+    for (QAction* entry : windowList_)
+        delete entry;
+    windowList_.clear();
 }
 
 // The open windows, numbered, the active one checked.
 void MainWindow::FillWindowList(QMenu& menu)
 {
-    for (QAction* entry : windowList_)
-        delete entry;
-    windowList_.clear();
+    DropWindowList();
     const auto windows = client_->subWindowList();
     for (int i = 0; i < windows.size() && command::kFirstWindowListEntry + i <= command::kLastWindowListEntry; ++i) {
         QMdiSubWindow* window = windows[i];

@@ -100,9 +100,13 @@ private:
     void CentreOnScreen();
     void DefineShellCommands();
     void UpdateActionStates();
-    void AddMenu(const Menu& menu);
-    void AddMenuItem(QMenu& menu, const MenuItem& item);
+    QMenu& ShowMenu(const Menu& menu);
+    QList<QAction*> ItemsOf(const Menu& menu) const;
+    QList<QAction*> ItemsShown(const QMenu& menu) const;
+    static void ReplaceItems(QMenu& menu, const QList<QAction*>& items);
+    void ShowCommandItem(const MenuItem& item);
     void FillWindowList(QMenu& menu);
+    void DropWindowList();
     void EditorClosed(int commandId);
     void PlaceEditorWindow(EditorSubWindow& window);
     void ImageNoticed(const ImageNotice& notice);
@@ -123,7 +127,7 @@ private:
     std::map<int, WindowFactory> editors_;
     std::map<int, CommandAction> commands_;
     std::map<int, EditorSubWindow*> openEditors_;
-    std::vector<QMenu*> menus_;
+    std::map<int, QMenu*> menus_; // by title, made once
     std::vector<QAction*> windowList_;
     QToolBar* toolBar_ = nullptr;
     StatusPanes* panes_ = nullptr;

@@ -15,16 +15,18 @@ QtSoundPlayer::~QtSoundPlayer()
     Close();
 }
 
-bool QtSoundPlayer::Open(const std::string& path)
+SoundPlayer::Opening QtSoundPlayer::Open(const std::string& path)
 {
     Close();
     std::optional<WaveSound> sound = WaveSound::Load(QString::fromStdString(path));
+    if (!sound)
+        return Opening::BadFile;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (!sound || device.isNull() || !device.isFormatSupported(sound->Format()))
-        return false;
+    if (device.isNull() || !device.isFormatSupported(sound->Format()))
+        return Opening::NoOutput;
     sound_ = std::move(sound);
     device_ = device;
-    return true;
+    return Opening::Opened;
 }
 
 bool QtSoundPlayer::Play(std::function<void()> finished)

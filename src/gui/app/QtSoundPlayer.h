@@ -26,7 +26,7 @@ public:
     QtSoundPlayer(const QtSoundPlayer&) = delete;
     QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
 
-    bool Open(const std::string& path) override;
+    Opening Open(const std::string& path) override;
     // `finished` is called on the GUI thread, never from within Play, Stop or Close.
     bool Play(std::function<void()> finished) override;
     bool Stop() override;

@@ -1,7 +1,9 @@
 #include "gui/app/StatusPanes.h"
 
 #include "core/base/Clock.h"
+#include "core/base/MessageCatalog.h"
 #include "core/app/StatusBarText.h"
+#include "core/base/LanguageDate.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -35,27 +37,30 @@ StatusPanes::StatusPanes(QStatusBar& bar, const Clock& clock, const MessageCatal
     timer_.start(kRefreshMilliseconds);
     ShowTime();
     notices_ = notices.Subscribe([this](const ImageNotice& notice) {
-        if (notice.reason == ImageReason::LanguageChange && notice.kind == ImageNotice::Kind::Replaced)
+        if (notice.reason == ImageReason::LanguageChange && notice.kind == ImageNotice::Kind::Replaced) {
             ShowTime();
+            ShowPort(shownPort_);
+        }
     });
 }
 
 void StatusPanes::ShowPort(int port)
 {
+    shownPort_ = port;
     const std::string name = PortPaneText(port);
-    SetText(port_, port == notedPort_ ? name + " " + portNote_.toStdString() : name);
+    SetText(port_, port == notedPort_ ? name + " " + catalog_.MessageText(portNoteId_, 1) : name);
 }
 
-void StatusPanes::NotePort(int port, const QString& note)
+void StatusPanes::NotePort(int port, int noteId)
 {
     notedPort_ = port;
-    portNote_ = note;
+    portNoteId_ = noteId;
 }
 
 void StatusPanes::ShowTime()
 {
     const std::tm now = clock_.Now();
-    SetText(date_, DatePaneText(now, catalog_));
+    SetText(date_, LanguageDate(now, catalog_));
     SetText(time_, TimePaneText(now));
 }
 

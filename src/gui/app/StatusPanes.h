@@ -16,7 +16,7 @@ class MessageCatalog;
 namespace qtr::gui {
 
 // The status bar's panes: the serial port, and the date (in the pattern of the program's
-// language) and time refreshed every second and at once after a language change. Each
+// language) and time refreshed every second; all three at once after a language change. Each
 // pane is as wide as its text.
 class StatusPanes : public QObject {
     Q_OBJECT
@@ -24,8 +24,9 @@ public:
     StatusPanes(QStatusBar& bar, const Clock& clock, const MessageCatalog& catalog, ImageNotifier& notices);
 
     void ShowPort(int port);
-    // A note shown after the name of one port, as "COM1 (simulated radio)".
-    void NotePort(int port, const QString& note);
+    // A note shown after the name of one port, as "COM1 (simulated radio)", in the
+    // program's language, also after a language change.
+    void NotePort(int port, int noteId);
     QString PortText() const;
     QString DateText() const;
     QString TimeText() const;
@@ -39,8 +40,9 @@ private:
     QLabel* port_;
     QLabel* date_;
     QLabel* time_;
+    int shownPort_ = 0;
     int notedPort_ = 0;
-    QString portNote_;
+    int portNoteId_ = 0;
     QTimer timer_;
     ImageNotifier::Subscription notices_;
 };

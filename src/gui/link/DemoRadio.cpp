@@ -3,7 +3,6 @@
 #include "core/app/Workspace.h"
 #include "core/link/LinkTexts.h"
 #include "core/link/PortDirectory.h"
-#include "gui/app/CatalogText.h"
 #include "gui/app/StatusPanes.h"
 #include "core/link/RadioLink.h"
 
@@ -27,18 +26,34 @@ bool DemoRadio::TakeSwitch(QStringList& arguments)
 }
 
 DemoRadio::DemoRadio(Workspace& app, RadioLink& link, const SettingsStore& settings)
-    : app_(app), link_(link), settings_(settings), ports_(settings), radio_(FactoryRadio(app.state.currentModel)),
-      usersPort_(app.comPort)
+    : app_(app), link_(link), settings_(settings), ports_(settings), usersPort_(app.comPort)
 {
-    ports_.WriteText(PortDirectory::kSection, PortDirectory::SettingName(kPort), radio_.Start());
+    StartRadio();
     link_.UseDeviceSettings(&ports_, kPort);
     link_.SetPort(kPort);
     app_.comPort = kPort;
+    imageNotices_ = app_.state.notices.Subscribe([this](const ImageNotice& notice) { FollowTheModel(notice); });
+}
+
+void DemoRadio::StartRadio()
+{
+    model_ = app_.state.currentModel;
+    radio_.reset(); // its pseudo-terminal goes before the next one is opened
+    radio_ = std::make_unique<sim::RadioSimulator>(FactoryRadio(model_));
+    ports_.WriteText(PortDirectory::kSection, PortDirectory::SettingName(kPort), radio_->Start());
+}
+
+// Every replacement of the image is over before the port is opened again, so the radio is
+// never swapped in the middle of a transfer.
+void DemoRadio::FollowTheModel(const ImageNotice& notice)
+{
+    if (notice.kind == ImageNotice::Kind::Replaced && app_.state.currentModel != model_)
+        StartRadio();
 }
 
 void DemoRadio::MarkPortPane(StatusPanes& panes) const
 {
-    panes.NotePort(kPort, CatalogText(app_.catalog, kSimulatedRadioTextId, 1));
+    panes.NotePort(kPort, kSimulatedRadioTextId);
 }
 
 DemoRadio::~DemoRadio()

@@ -13,9 +13,11 @@
 #include "gui/print/ReportPainter.h"
 #include "gui/widgets/StatusReport.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 
 #include <filesystem>
 
@@ -27,12 +29,24 @@ constexpr int kPrinterFailedId = 3900701;
 constexpr int kPdfFailedId = 3900702;
 constexpr int kPrintCancelledId = 3900704;
 constexpr const char* kObjectName = "PrintCommands";
+// Large enough to read a page at its width, small enough to leave the main window in view.
+constexpr double kPreviewShareOfScreen = 0.75;
 
 // The printer by its name, or the file it prints into.
 std::string PrinterTarget(const QPrinter& printer)
 {
     const QString file = printer.outputFileName();
     return (file.isEmpty() ? printer.printerName() : file).toStdString();
+}
+
+// Opens at the width of the page, where its text can be read, and inside the screen, so that
+// the Print button at the end of its toolbar is within reach on a small one too.
+void FitToWidthAndScreen(QPrintPreviewDialog& preview)
+{
+    if (auto* fitWidth = preview.findChild<QAction*>("fitWidthAction"))
+        fitWidth->trigger();
+    const QSize screen = preview.screen()->availableGeometry().size();
+    preview.resize(preview.sizeHint().expandedTo(screen * kPreviewShareOfScreen).boundedTo(screen));
 }
 
 } // namespace
@@ -114,6 +128,7 @@ void PrintCommands::ShowPreview()
     connect(preview_, &QPrintPreviewDialog::paintRequested, this, [this, all, printedAt](QPrinter* printer) {
         PaintReport(BuildFor(all, PrinterIsLandscape(*printer), printedAt), *printer);
     });
+    FitToWidthAndScreen(*preview_);
     preview_->show();
 }
 

@@ -1,6 +1,7 @@
 #include "gui/print/ReportPainter.h"
 
 #include "core/base/SafeSave.h"
+#include "core/report/ColumnStarts.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -81,8 +82,12 @@ public:
         PaintFrame(pageNumber);
         painter_.setFont(bodyFont_);
         const int top = frameGrid_.Y(kBodyLine);
+        const QFontMetrics metrics(bodyFont_, painter_.device());
+        const auto starts = report::ColumnStarts(page, bodyGrid_.characterWidth, [&metrics](const std::string& text) {
+            return metrics.horizontalAdvance(QString::fromUtf8(text));
+        });
         for (const report::PlacedText& text : page.texts)
-            TextAt(bodyGrid_.X(text.column), top + bodyGrid_.Y(text.row), bodyGrid_, text.text);
+            TextAt(starts.at(text.column), top + bodyGrid_.Y(text.row), bodyGrid_, text.text);
     }
 
 private:

@@ -1,6 +1,8 @@
 #include "core/app/StatusBarText.h"
 
+#include "core/base/LanguageDate.h"
 #include "core/base/MessageCatalog.h"
+#include "core/report/PageFrame.h"
 #include "ProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +36,7 @@ TEST(StatusBarTextTest, DatePatternTakesDayMonthYearsAndCopiesTheRest)
     EXPECT_EQ(FormatDate(At(2011, 7, 1, 0, 0, 0), ""), "");
 }
 
-// Each language file holds its own date pattern, and the pane follows the loaded one.
+// Each language file holds its own date pattern; the pane and printed pages follow the loaded one.
 TEST(StatusBarTextTest, DateFollowsTheLanguageOfTheCatalogue)
 {
     const struct {
@@ -48,7 +50,8 @@ TEST(StatusBarTextTest, DateFollowsTheLanguageOfTheCatalogue)
     for (const auto& language : expected) {
         std::vector<int> ids = MessageCatalog::ProgramMessages();
         ASSERT_EQ(catalog.LoadLanguage(ids, language.language), MessageCatalog::kLoaded);
-        EXPECT_EQ(DatePaneText(At(2011, 7, 1, 13, 5, 9), catalog), language.date) << language.language;
+        EXPECT_EQ(LanguageDate(At(2011, 7, 1, 13, 5, 9), catalog), language.date) << language.language;
+        EXPECT_EQ(report::PrintedDateTime(At(2011, 7, 1, 13, 5, 9), catalog), std::string(language.date) + " 13:05:09");
     }
 }
 

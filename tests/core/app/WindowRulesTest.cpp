@@ -115,18 +115,17 @@ TEST(NewWindowPlacementTest, BesideTheWorkingWindowWhereThereIsRoom)
     EXPECT_EQ(PlaceNewWindow(area, {300, 500}, grid, {{600, 0, 400, 700}}), (WindowRect{600, 0, 300, 500}));
 }
 
-TEST(NewWindowPlacementTest, WithoutRoomItTakesTheLargestUsablePartBesideOrCoversTheLeast)
+// A window is never cut to fit beside another: it is moved, or shrunk only to the area.
+TEST(NewWindowPlacementTest, WithoutRoomItKeepsItsSizeAndCoversTheLeastOfTheWorkingWindow)
 {
     const PictureSize area{1024, 640};
     const WindowRect grid{0, 0, 816, 334};
-    // 208 pixels right of the grid, 306 below it: the larger part of the two.
-    EXPECT_EQ(PlaceNewWindow(area, {313, 489}, grid, {}), (WindowRect{816, 0, 208, 489}));
-    EXPECT_EQ(PlaceNewWindow(area, {420, 489}, grid, {}), (WindowRect{0, 334, 420, 306}));
-    // 100 pixels right of and 50 below a larger grid are too few: moved inside the area the
-    // window covers 200 of its columns over 300 rows rather than 250 of its rows.
+    // Right of the grid moved inside covers 105 of its columns, below it 183 of its rows.
+    EXPECT_EQ(PlaceNewWindow(area, {313, 489}, grid, {}), (WindowRect{711, 0, 313, 489}));
+    EXPECT_EQ(PlaceNewWindow(area, {420, 489}, grid, {}), (WindowRect{604, 0, 420, 489}));
     EXPECT_EQ(PlaceNewWindow({800, 600}, {300, 300}, WindowRect{0, 0, 700, 550}, {}), (WindowRect{500, 0, 300, 300}));
-    EXPECT_EQ(PlaceNewWindow(area, {300, 300}, std::nullopt, {}), std::nullopt);
-    EXPECT_EQ(PlaceNewWindow(area, {1100, 300}, grid, {}), std::nullopt);
+    EXPECT_EQ(PlaceNewWindow(area, {300, 300}, std::nullopt, {}), (WindowRect{0, 0, 300, 300}));
+    EXPECT_EQ(PlaceNewWindow(area, {1100, 700}, grid, {}), (WindowRect{0, 0, 1024, 640}));
 }
 
 } // namespace

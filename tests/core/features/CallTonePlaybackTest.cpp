@@ -55,19 +55,21 @@ TEST_F(CallTonePlaybackTest, TheEndOfTheToneReturnsToIdleAndLetsGoOfTheFile)
 TEST_F(CallTonePlaybackTest, FailuresNameTheFileAndLeaveTheRightState)
 {
     struct FailureCase {
-        bool openFails, playFails;
+        SoundPlayer::Opening opening;
+        bool playFails;
         int message;
         Calls calls;
     };
     const FailureCase cases[] = {
-        {true, false, CallTonePlayback::kCannotOpen, {"open /opt/qtr31x/Call Tone 4.wav"}},
-        {false, true, CallTonePlayback::kCannotPlay, {"open /opt/qtr31x/Call Tone 4.wav", "play", "close"}},
+        {SoundPlayer::Opening::BadFile, false, CallTonePlayback::kCannotOpen, {"open /opt/qtr31x/Call Tone 4.wav"}},
+        {SoundPlayer::Opening::NoOutput, false, CallTonePlayback::kNoSoundOutput, {"open /opt/qtr31x/Call Tone 4.wav"}},
+        {SoundPlayer::Opening::Opened, true, CallTonePlayback::kCannotPlay, {"open /opt/qtr31x/Call Tone 4.wav", "play", "close"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         player = {};
         prompter.asked.clear();
-        player.openFails = c.openFails;
+        player.opening = c.opening;
         player.playFails = c.playFails;
         playback->PlayOrStop("4");
         EXPECT_FALSE(playback->Playing());

@@ -1,4 +1,5 @@
 #include "core/model/RadioState.h"
+#include "core/model/ModelRecordText.h"
 
 #include "TestImages.h"
 
@@ -19,6 +20,19 @@ protected:
     }
     RadioState state;
 };
+
+// The text that names a radio's and a data's model in a mismatch message.
+TEST(ModelRecordTextTest, NamesModelLineBandAndChannelsOrTheBareCode)
+{
+    const std::pair<ModelRecord, const char*> cases[] = {
+        {{'P', '8', '1', 'L', '0', 0x8B, 0xFD, 'L'}, "RB-8100L LMR (UHF), 16 Channels"},
+        {{'P', '8', '1', 'L', '1', 0x8B, 0xFD, 'L'}, "RB-8100L LMR (UHF), 15 Channels"},
+        {{'P', '7', '1', '0', '0', 0x15, 0xFA, 'B'}, "RB-7100 Parlane (VHF), 8 Channels"},
+        {{'B', 'R', 'S', '0', '2', 0x10, 0xFA, 'B'}, "\"BRS02\""},
+    };
+    for (const auto& [record, text] : cases)
+        EXPECT_EQ(ModelRecordText(record), text);
+}
 
 TEST_F(RadioStateTest, ChannelClassRowLetsTheModelCodeDecideFifteenOrSixteen)
 {

@@ -6,6 +6,7 @@
 #include "core/features/OptionalFeaturesForm.h"
 #include "core/features/VantalinkForm.h"
 #include "core/model/MessageFields.h"
+#include "core/report/ColumnStarts.h"
 #include "core/report/PrintReport.h"
 #include "core/testmode/TuningItems.h"
 
@@ -77,18 +78,25 @@ TEST_F(PrintReportTest, UnknownModelCodeLeavesTheModelTextEmpty)
     EXPECT_EQ(PrintedChannelCountText(state, catalog), "");
 }
 
-TEST_F(PrintReportTest, PageNumbersAndTheTimeTakenOnce)
+// Ten units a character: a text that would reach the next text of its row pushes that
+// column right, two characters clear of it; the last text of a row pushes nothing.
+TEST(ColumnStartsTest, ColumnsMoveRightOfTheWidestTextBeforeThem)
+{
+    const ReportPage page{{{0, 15, "A title wider than the label column"},
+                           {2, 40, "High-MidHigh"},
+                           {2, 50, "Mid"},
+                           {2, 60, "Low"},
+                           {3, 15, std::string(30, 'x')},
+                           {3, 40, "5"},
+                           {3, 60, "7"}}};
+    const auto starts = ColumnStarts(page, 10, [](const std::string& text) { return static_cast<int>(text.size()) * 10; });
+    EXPECT_EQ(starts, (std::map<int, int>{{15, 150}, {40, 470}, {50, 610}, {60, 660}}));
+}
+
+TEST_F(PrintReportTest, PageNumbers)
 {
     EXPECT_EQ(PageNumberText(1), "- 1 -");
     EXPECT_EQ(PageNumberText(12), "- 12 -");
-    std::tm time{};
-    time.tm_year = 126;
-    time.tm_mon = 11;
-    time.tm_mday = 7;
-    time.tm_hour = 14;
-    time.tm_min = 5;
-    time.tm_sec = 9;
-    EXPECT_EQ(PrintedDateTime(time), "12/07/26 14:05:09"); // the C locale's %x %X
 }
 
 TEST_F(PrintReportTest, SettingsSectionsShowTheEditorsLabelsAndValues)

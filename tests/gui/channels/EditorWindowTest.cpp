@@ -110,16 +110,18 @@ TEST_F(EditorWindowTest, TiledEditorsScrollToTheirButtons)
 
 // Channel Edit opens beside the grid, not over its last columns and the Free Area field,
 // scrolling where the room beside the grid is smaller than the form.
-TEST_F(EditorWindowTest, ChannelEditOpensBesideTheGrid)
+// Without room beside the grid the form is moved over part of it, never cut to fit: it
+// shows whole, Close and Help in view, and the grid's top left stays free.
+TEST_F(EditorWindowTest, ChannelEditOpensWholeWhereTheAreaAllows)
 {
     Frame().showNormal();
     Frame().resize(1024, 720); // no room for the whole form beside the grid
     OpenGrid();
     OpenForm();
-    const QRect grid = WindowOf(command::kChannelInformation).geometry();
-    const QRect form = WindowOf(command::kChannelEdit).geometry();
-    EXPECT_FALSE(grid.intersects(form)) << form.x() << "," << form.y() << " " << form.width() << "x" << form.height();
-    EXPECT_TRUE(Frame().ClientArea()->viewport()->rect().contains(form));
+    const QMdiSubWindow& form = WindowOf(command::kChannelEdit);
+    EXPECT_EQ(form.size(), form.sizeHint());
+    EXPECT_TRUE(Frame().ClientArea()->viewport()->rect().contains(form.geometry()));
+    EXPECT_FALSE(form.geometry().contains(WindowOf(command::kChannelInformation).geometry().topLeft()));
 }
 
 // The title marks unsaved changes as soon as an editor stores one.

@@ -193,7 +193,7 @@ TEST_F(OptionalFeaturesWindowTest, EditingTheLevelOrClosingTheWindowStopsTheTone
 TEST_F(OptionalFeaturesWindowTest, AToneThatCannotBeOpenedIsNamedAndLeavesTheButtonIdle)
 {
     OpenFeatures();
-    harness.sound.openFails = true;
+    harness.sound.opening = SoundPlayer::Opening::BadFile;
     PressPlayStop();
     ASSERT_EQ(harness.prompter.AskedIds(), std::vector<int>{CallTonePlayback::kCannotOpen});
     EXPECT_EQ(harness.prompter.asked.front().detail, ToneFile("1"));

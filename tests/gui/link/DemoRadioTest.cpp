@@ -1,5 +1,6 @@
 #include "LinkWindowTest.h"
 
+#include "core/app/ModelSelection.h"
 #include "gui/app/StatusPanes.h"
 #include "gui/link/DemoRadio.h"
 #include "gui/link/RadioInformationDialog.h"
@@ -45,6 +46,19 @@ TEST_F(DemoRadioTest, AFactoryRadioOfTheModelAnswersOnPortOneForThisRunOnly)
     harness.Program().Exit();
     EXPECT_EQ(harness.settings.ReadInteger("Backup", "ComPort"), 4);
     EXPECT_FALSE(harness.settings.ReadText("Ports", "COM1"));
+}
+
+// It stands for the radio of the data's model, so a write after a model change finds one.
+TEST_F(DemoRadioTest, AModelChangeBringsAFactoryRadioOfTheNewModel)
+{
+    StartDemo();
+    ModelSelection selection(App().state, App().document, App().replacement, harness.prompter);
+    selection.SelectModel(3);
+    ASSERT_EQ(selection.Ok(), ModelSelection::Outcome::Closed);
+    ASSERT_EQ(App().state.ImageModelCode(), "P81L0");
+    const auto radioMemory = demo->Radio().Memory();
+    EXPECT_TRUE(std::equal(radioMemory.begin() + 440, radioMemory.begin() + 448, App().state.image.begin() + 440));
+    EXPECT_EQ(Link().DeviceName(), demo->Radio().SlavePath());
 }
 
 TEST_F(DemoRadioTest, APortChosenDuringTheDemoIsKept)

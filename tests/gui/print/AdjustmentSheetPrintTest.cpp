@@ -38,7 +38,7 @@ TEST_F(AdjustmentSheetPrintTest, SheetShowsEveryItemWithItsValuesAndDashes)
     const QString& sheet = pages[0];
     EXPECT_TRUE(sheet.contains("QTR-31X Programming Data"));
     EXPECT_TRUE(sheet.contains("Adjustment Values"));
-    EXPECT_TRUE(sheet.contains(QRegularExpression("Master\\s+Low\\s+Low-Mid\\s+Middle\\s+High-Mid\\s*High\\s+Narrow")))
+    EXPECT_TRUE(sheet.contains(QRegularExpression("Master\\s+Low\\s+Low-Mid\\s+Middle\\s+High-Mid\\s+High\\s+Narrow")))
         << sheet.toStdString();
     // Item 0: six points, no narrow value; item 2: four points and narrow; item 14: master only.
     const QString item0 = QString::fromUtf8(App().catalog.MessageText(3012001, 1));

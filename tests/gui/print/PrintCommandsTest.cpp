@@ -5,6 +5,8 @@
 
 #include <QCheckBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QRegularExpression>
 #include <QStatusBar>
 
@@ -185,12 +187,14 @@ TEST_F(PrintCommandsTest, PrintToAFileGoesThroughTheSamePages)
     EXPECT_TRUE(pages[0].contains(QRegularExpression("\\n\\s+-\\s?1\\s?-\\n")));
 }
 
-TEST_F(PrintCommandsTest, ClosingTheMainWindowDuringPreviewClosesThePreviewFirst)
+// The preview opens at the page's width, readable, and closes before the main window.
+TEST_F(PrintCommandsTest, ThePreviewOpensAtPageWidthAndClosesBeforeTheMainWindow)
 {
     Frame().Action(command::kPrintPreview)->trigger();
     QPointer<QPrintPreviewDialog> preview = Commands().Preview();
     ASSERT_TRUE(preview);
     EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->findChild<QPrintPreviewWidget*>()->zoomMode(), QPrintPreviewWidget::FitToWidth);
     EXPECT_FALSE(Frame().close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(preview);
