@@ -34,14 +34,14 @@ stage() {
 window_shown() {
     xvfb-run -a bash -c '
         start=$(date +%s.%N)
-        "$1" & program=$!
+        "$1" 2>>"$2" & program=$!
         until xwininfo -root -tree | grep -q "\] \[.* : .*\]"; do
             kill -0 $program 2>/dev/null || exit 1
             sleep 0.01
         done
         end=$(date +%s.%N)
         kill $program
-        echo "$start $end"' _ build/bin/qtr31x > "$scratch/window"
+        echo "$start $end"' _ build/bin/qtr31x "$scratch/log" > "$scratch/window"
     read -r start end < "$scratch/window"
     report "first: start to the main window" "$start" "$end"
 }
