@@ -4,7 +4,7 @@
 //
 //   bench_editors [runs]
 //
-// Settings go to a temporary folder.
+// Settings and all else go to a home of the run's own.
 
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"

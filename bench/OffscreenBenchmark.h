@@ -1,8 +1,7 @@
 #pragma once
 
 // What the window benchmarks share: the report of a median against the bound, a run on the
-// offscreen platform with settings in a temporary folder, and the program started on a
-// 16-channel radio.
+// offscreen platform, and the program started on a 16-channel radio.
 
 #include "core/app/Workspace.h"
 #include "core/channels/ChannelCommits.h"
@@ -14,12 +13,9 @@
 
 #include <QApplication>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -42,18 +38,10 @@ inline void Report(const char* what, std::vector<double> times, double boundMill
 // Runs `run` with the number of runs the command line asks for; gives its exit status.
 inline int RunOffscreen(int argc, char** argv, const std::function<int(int runs)>& run)
 {
-    const auto settings = std::filesystem::temp_directory_path() / ("qtr31x-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directories(settings);
-    setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultRuns;
-    int status = 0;
-    {
-        QApplication qt(argc, argv);
-        status = run(runs);
-    }
-    std::filesystem::remove_all(settings);
-    return status;
+    QApplication qt(argc, argv);
+    return run(runs);
 }
 
 // The RB-8100L LMR with all 16 channels in use, tones and all, so that every cell and list

@@ -123,12 +123,29 @@ void RadioSimulator::Serve()
             return;
         if ((entries[0].revents & POLLIN) != 0)
             TakeInput();
-        if (!Answer(ready == 0)) {
+        const bool lineUp = Answer(ready == 0);
+        if (!lineUp) {
             hungUp_ = true;
             CloseLine();
-            return;
         }
+        TellWaiters();
+        if (!lineUp)
+            return;
     }
+}
+
+// Under the change mutex, so that the notice cannot fall between a waiter's check and its wait.
+void RadioSimulator::TellWaiters()
+{
+    std::lock_guard lock(changeMutex_);
+    changed_.notify_all();
+}
+
+bool RadioSimulator::WaitUntil(const std::function<bool(const RadioSimulator&)>& done,
+                               std::chrono::milliseconds bound) const
+{
+    std::unique_lock lock(changeMutex_);
+    return changed_.wait_for(lock, bound, [&] { return done(*this); });
 }
 
 void RadioSimulator::TakeInput()

@@ -4,7 +4,10 @@
 #include "sim/RadioProtocol.h"
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -38,6 +41,9 @@ public:
     std::size_t SentCount() const { return sent_; }
     // The line was hung up by a fault.
     bool HungUp() const { return hungUp_; }
+    // Waits until `done` holds of the radio, checked each time the radio has taken in bytes or
+    // acted on them, or until `bound` has passed; whether it holds.
+    bool WaitUntil(const std::function<bool(const RadioSimulator&)>& done, std::chrono::milliseconds bound) const;
 
 private:
     void Serve();
@@ -46,8 +52,12 @@ private:
     // Sends every answer that is due; false when the line is gone.
     bool Answer(bool lineQuiet);
     void CloseLine();
+    void TellWaiters();
 
     mutable std::mutex mutex_;
+    // Separate from mutex_, so that a waiter's check can read the radio.
+    mutable std::mutex changeMutex_;
+    mutable std::condition_variable changed_;
     RadioProtocol protocol_;
     LinePacer pacer_;
     unsigned rate_;

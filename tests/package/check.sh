@@ -74,7 +74,11 @@ package_contents() {
 unpacked_programs() {
     local root="$scratch/root" bin="$scratch/root/usr/bin"
     dpkg-deb -x "$deb" "$root"
-    export XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
+    # A home of their own: the desktop program, stopped below, leaves a recovery copy.
+    export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share" \
+        XDG_STATE_HOME="$scratch/home/.local/state" XDG_CACHE_HOME="$scratch/home/.cache" \
+        XDG_RUNTIME_DIR="$scratch/runtime"
+    mkdir -p "$HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     "$bin/qtr31x-cli" new --model 2 --channels 8 "$scratch/radio.dat"
     "$bin/qtr31x-cli" show "$scratch/radio.dat" > "$scratch/show.txt"
@@ -91,16 +95,19 @@ unpacked_programs() {
 }
 
 # The main window's title holds the model and the file name, texts of the language file;
-# without it the program would stop at its error message instead.
+# without it the program would stop at its error message instead. The wait ends when the
+# window shows or the program ends; its bound is reached only by a program that hangs, however
+# loaded the machine.
 desktop_program_starts() {
     xvfb-run -a bash -c '
         "$1" & program=$!
-        for _ in $(seq 1 100); do
+        for _ in $(seq 1 1200); do
             if xwininfo -root -tree | grep -q "\] \[.* : .*\]"; then kill $program; exit 0; fi
+            kill -0 $program 2>/dev/null || break
             sleep 0.1
         done
         xwininfo -root -tree | grep "\"" >&2
-        kill $program; exit 1' _ "$1" || fail "the installed desktop program showed no main window"
+        kill $program 2>/dev/null; exit 1' _ "$1" || fail "the installed desktop program showed no main window"
 }
 
 package() {

@@ -9,7 +9,7 @@ namespace {
 
 using sim::FaultKind;
 using sim::Step;
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 constexpr FaultKind kKinds[] = {FaultKind::Silence,   FaultKind::WrongByte, FaultKind::Nak,   FaultKind::ShortReply,
                                 FaultKind::LongReply, FaultKind::StrayByte, FaultKind::HangUp};
@@ -70,9 +70,9 @@ void Run(FaultCase& c, TransferDialogModel::Direction direction)
     pair.app.state.MarkSaved(); // saved: a read asks no save-changes question first
     const ImageBytes before = pair.app.state.image;
     pair.prompter.answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
-    const auto start = Clock::now();
+    const auto start = SteadyClock::now();
     c.succeeded = pair.Transfer(direction);
-    c.took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+    c.took = std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start);
     c.imageUnchanged = pair.app.state.image == before;
     c.imageIsRadios = pair.app.state.image == profile.memory;
     c.memoryUnchanged = pair.radio.Memory() == profile.memory;

@@ -13,7 +13,7 @@ namespace qtr {
 namespace {
 
 using Direction = TransferDialogModel::Direction;
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 // Verified writes and the backups around a transfer, against a simulated radio.
 class SafetyNetTest : public testing::Test {
@@ -135,9 +135,9 @@ TEST_F(SafetyNetTest, TheReadBackCostsNoMoreThanARead)
         options.verifyAfterWrite = verify;
         test::RadioPair pair(profile);
         Prepare(pair);
-        const auto start = Clock::now();
+        const auto start = SteadyClock::now();
         EXPECT_TRUE(Run(pair, direction));
-        return Clock::now() - start;
+        return SteadyClock::now() - start;
     };
     const auto read = timed(Direction::Read, false);
     const auto write = timed(Direction::Write, false);

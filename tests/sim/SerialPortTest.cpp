@@ -14,7 +14,7 @@
 namespace qtr {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 // A pseudo-terminal whose slave side is port 1; the test plays the far end on the master.
 class SerialPortTest : public testing::Test {
@@ -69,9 +69,9 @@ TEST_F(SerialPortTest, AReadSucceedsOnlyWithTheFullCountWithinItsTotalTime)
     ASSERT_EQ(port_.SetReadTimeout(150), 1);
     std::uint8_t buffer[8] = {};
     Send("abc");
-    const auto start = Clock::now();
+    const auto start = SteadyClock::now();
     EXPECT_EQ(port_.ReadBytes(buffer, 5), 0);
-    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(150));
+    EXPECT_GE(SteadyClock::now() - start, std::chrono::milliseconds(150));
 
     // Bytes that keep trickling in do not stretch the deadline.
     std::thread trickle([this] {
@@ -80,9 +80,9 @@ TEST_F(SerialPortTest, AReadSucceedsOnlyWithTheFullCountWithinItsTotalTime)
             std::this_thread::sleep_for(std::chrono::milliseconds(40));
         }
     });
-    const auto second = Clock::now();
+    const auto second = SteadyClock::now();
     EXPECT_EQ(port_.ReadBytes(buffer, 8), 0);
-    EXPECT_LT(Clock::now() - second, std::chrono::milliseconds(250));
+    EXPECT_LT(SteadyClock::now() - second, std::chrono::milliseconds(250));
     trickle.join();
 
     port_.PurgeReceive();
@@ -205,9 +205,9 @@ TEST_F(SerialPortTest, TheProbeOffersOnlyTheSerialPortsAndKeepsTheSelection)
 
 TEST(SerialPortDelayTest, WaitsAtLeastTheTimeAskedAndNotMuchLonger)
 {
-    const auto start = Clock::now();
+    const auto start = SteadyClock::now();
     SerialPort::DelayMs(30);
-    const auto took = Clock::now() - start;
+    const auto took = SteadyClock::now() - start;
     EXPECT_GE(took, std::chrono::milliseconds(30));
     EXPECT_LT(took, std::chrono::milliseconds(45));
 }

@@ -1,11 +1,9 @@
+#include "RadioWaits.h"
 #include "core/model/ModelRecordText.h"
 #include "TestModePair.h"
 #include "sim/TestModeRadio.h"
 
 #include <gtest/gtest.h>
-
-#include <chrono>
-#include <thread>
 
 namespace qtr {
 namespace {
@@ -53,11 +51,7 @@ TEST(TestModeEntryTest, ARadioWithOtherTestChannelsIsRefusedAndLeavesTestMode)
     EXPECT_EQ(radio.pair.prompter.asked.front().detail, models);
     EXPECT_TRUE(radio.pair.RadioHeardEndLast());
     EXPECT_FALSE(radio.pair.link.IsOpen());
-    // The radio may have heard the 'E' and not yet acted on it.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
-    while (radio.pair.radio.TestMode().active && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    EXPECT_FALSE(radio.pair.radio.TestMode().active);
+    EXPECT_TRUE(test::LeftTestMode(radio.pair.radio));
 }
 
 TEST(TestModeEntryTest, AnUnknownModelIsAskedAboutAndIdentifiedAgain)

@@ -68,3 +68,13 @@ struct ChannelTestRadio {
 };
 
 } // namespace qtr::test
+
+namespace qtr {
+
+// The fields the channel tests type into most, by short names.
+inline constexpr auto kReceive = ChannelField::ReceiveFrequency;
+inline constexpr auto kTransmit = ChannelField::TransmitFrequency;
+inline constexpr auto kDecode = ChannelField::DecodeTone;
+inline constexpr auto kEncode = ChannelField::EncodeTone;
+
+} // namespace qtr

@@ -11,7 +11,7 @@ namespace qtr {
 namespace {
 
 using namespace form;
-using Self = OptionalFeaturesForm;
+using Features = OptionalFeaturesForm;
 
 constexpr unsigned kPttIdTypeVantalink = 1;
 constexpr unsigned kPttIdAtBegin = 0;
@@ -105,16 +105,16 @@ FormDescription OptionalFeaturesForm::Describe()
     rows[kBatterySave] = CheckRow(3320017, features::kBatterySave);
     rows[kBeep] = CheckRow(3420054, features::kBeep);
     rows[kScramblerActivation] = CheckRow(3420188, features::kScramblerActivation);
-    rows[kScramblerActivation].affects = {Self::kScramblerBackup};
+    rows[kScramblerActivation].affects = {Features::kScramblerBackup};
     rows[kScramblerBackup] = CheckRow(3420190, features::kScramblerBackup);
     rows[kScramblerBackup].enabled = [](const RadioState& state) { return state.Get(features::kScramblerActivation) != 1; };
 
     rows[kPttIdGroup] = PttIdGroupRow(GroupRow(3013007));
     rows[kPttIdType] = PttIdGroupRow(ListRow(3013047, features::kPttIdType, {{3013023, 0}, {3400001, 1}}));
     rows[kPttIdType].commitCode = CommitPttIdType;
-    rows[kPttIdType].affects = {Self::kBeginOfTx, Self::kEndOfTx};
+    rows[kPttIdType].affects = {Features::kBeginOfTx, Features::kEndOfTx};
     rows[kPttId] = PttIdGroupRow(ListRow(3013007, features::kPttId, {{3013033, 0}, {3013035, 1}, {3013037, 2}}));
-    rows[kPttId].affects = {Self::kBeginOfTx, Self::kEndOfTx};
+    rows[kPttId].affects = {Features::kBeginOfTx, Features::kEndOfTx};
     rows[kBeginOfTx] = PttIdGroupRow(PttCodeRow(3420098, features::kBeginOfTx, [](const RadioState& state) {
         return !IsVantalinkPttId(state) && state.Get(features::kPttId) != kPttIdAtEnd;
     }));
@@ -124,8 +124,8 @@ FormDescription OptionalFeaturesForm::Describe()
 
     rows[kVoxGroup] = GroupRow(3420040);
     rows[kVoxFunction] = CheckRow(3420042, features::kVoxFunction);
-    rows[kVoxFunction].affects = {Self::kVoxGainLevel, Self::kVoxDelayTime, Self::kCanceledByPtt,
-                                  Self::kVoxProceedTone, Self::kTxInhibitOnBusy};
+    rows[kVoxFunction].affects = {Features::kVoxGainLevel, Features::kVoxDelayTime, Features::kCanceledByPtt,
+                                  Features::kVoxProceedTone, Features::kTxInhibitOnBusy};
     rows[kVoxGainLevel] = VoxRow(NumberRow(3420044, features::kVoxGainLevel, 2, {0, 10, 1}, features::OffOrNumberText, features::OffOrNumber));
     rows[kVoxDelayTime] = VoxRow(ListRow(3420046, features::kVoxDelayTime,
                                          {{3420174, 0}, {3420176, 1}, {3420178, 2}, {3420180, 3}, {3420182, 4},

@@ -11,7 +11,7 @@ namespace qtr::features {
 
 namespace {
 
-constexpr std::uint8_t kUnusedCodeByte = 0xFF;
+constexpr std::uint8_t kUnusedPttCodeByte = 0xFF;
 constexpr unsigned kPttIdOff = 0;
 constexpr unsigned kPttIdUnset = 0xF;
 constexpr unsigned kPttIdOn = 1;
@@ -65,7 +65,7 @@ std::string PttCodeText(const ImageReader& image, const ImageRange& code)
     std::string text;
     for (std::size_t i = 0; i < code.length; ++i) {
         const auto byte = static_cast<std::uint8_t>(image.Get(code.ByteOf(i)));
-        if (byte == kUnusedCodeByte || byte == 0)
+        if (byte == kUnusedPttCodeByte || byte == 0)
             return text;
         // Only printable characters reach the field; the radio knows no others.
         if (byte >= 0x20 && byte < 0x7F)
@@ -78,7 +78,7 @@ std::string PttCodeText(const ImageReader& image, const ImageRange& code)
 
 void StorePttCode(ImageView image, const ImageRange& code, const std::string& text)
 {
-    image.SetText(code, FilterTypedText(InputClass::DtmfCharacters, text, "", code.length), kUnusedCodeByte);
+    image.SetText(code, FilterTypedText(InputClass::DtmfCharacters, text, "", code.length), kUnusedPttCodeByte);
 }
 
 int PttIdNormalisedRecords(const RadioState& state)

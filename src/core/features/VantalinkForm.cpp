@@ -11,7 +11,6 @@ namespace qtr {
 namespace {
 
 using namespace form;
-using Self = VantalinkForm;
 
 constexpr ImageRange kOwnIdentity{vantalink::kOwnFleet.offset, 3};
 constexpr int kNumberWidthTwips = 600;

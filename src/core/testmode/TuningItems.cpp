@@ -6,8 +6,6 @@ namespace qtr::testmode {
 
 namespace {
 
-using enum TuningDialog;
-
 std::vector<int> Run(int first, int count)
 {
     std::vector<int> entries(static_cast<std::size_t>(count));
@@ -20,6 +18,7 @@ std::vector<int> Run(int first, int count)
 
 const std::array<TuningItem, kTuningItemCount>& TuningItems()
 {
+    using enum TuningDialog;
     static const std::array<TuningItem, kTuningItemCount> items{{
         {3012001, 18, 1025, true, PointAdjustment, {18, 48, 51, 49, 52, 50}, Run(10, 6), -1},
         {3012003, 20, 1026, true, PointAdjustment, {20, 96, 99, 97, 100, 98}, Run(16, 6), -1},

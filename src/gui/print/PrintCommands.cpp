@@ -62,8 +62,16 @@ void PrintCommands::Register(MainWindow& frame)
 PrintCommands::PrintCommands(MainWindow& frame) : QObject(&frame), frame_(frame)
 {
     setObjectName(kObjectName);
-    printer_.setDocName(kJobName);
     frame.installEventFilter(this);
+}
+
+QPrinter& PrintCommands::Printer()
+{
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>();
+        printer_->setDocName(kJobName);
+    }
+    return *printer_;
 }
 
 bool PrintCommands::eventFilter(QObject* watched, QEvent* event)
@@ -101,13 +109,13 @@ bool PrintCommands::PrintAdjustmentSheet(const testmode::TuningValueTable& value
 
 bool PrintCommands::PrintOnPrinter(const std::function<report::Report(bool, const std::tm&)>& build)
 {
-    QPrintDialog dialog(&printer_, &frame_);
+    QPrintDialog dialog(&Printer(), &frame_);
     if (dialog.exec() != QDialog::Accepted) {
         Tell(kPrintCancelledId, {}, false);
         return false;
     }
-    if (!PaintReport(build(PrinterIsLandscape(printer_), frame_.TimeOfDay().Now()), printer_)) {
-        Tell(kPrinterFailedId, "\n\n" + PrinterTarget(printer_), true);
+    if (!PaintReport(build(PrinterIsLandscape(Printer()), frame_.TimeOfDay().Now()), Printer())) {
+        Tell(kPrinterFailedId, "\n\n" + PrinterTarget(Printer()), true);
         return false;
     }
     return true;
@@ -122,7 +130,7 @@ void PrintCommands::ShowPreview()
     }
     const std::tm printedAt = frame_.TimeOfDay().Now();
     const report::SectionMask all = report::OfferedSections(frame_.App().state.IsParlane());
-    preview_ = new QPrintPreviewDialog(&printer_, &frame_);
+    preview_ = new QPrintPreviewDialog(&Printer(), &frame_);
     preview_->setAttribute(Qt::WA_DeleteOnClose);
     // The preview redraws on every change of its page set-up; the time stays the one taken here.
     connect(preview_, &QPrintPreviewDialog::paintRequested, this, [this, all, printedAt](QPrinter* printer) {
@@ -142,7 +150,7 @@ void PrintCommands::ExportPdf()
     const auto path = app.document.Picker().ChooseExportPath(app.document.DataFolder(), name, "pdf");
     if (!path)
         return;
-    const bool landscape = PrinterIsLandscape(printer_);
+    const bool landscape = PrinterIsLandscape(Printer());
     const report::Report pages = BuildFor(*sections, landscape, frame_.TimeOfDay().Now());
     if (const auto failure = WriteReportPdf(pages, *path, landscape))
         return Tell(kPdfFailedId, "\n\n" + *path + ":\n" + *failure, true);
@@ -153,7 +161,7 @@ void PrintCommands::ExportPdf()
 std::optional<report::SectionMask> PrintCommands::ChooseSections()
 {
     Workspace& app = frame_.App();
-    PrintListDialog dialog(app.catalog, frame_.Help(), app.state.IsParlane(), printer_, &frame_);
+    PrintListDialog dialog(app.catalog, frame_.Help(), app.state.IsParlane(), Printer(), &frame_);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Checked();

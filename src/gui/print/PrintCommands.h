@@ -8,7 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-
+#include <memory>
 
 namespace qtr::gui {
 
@@ -34,7 +34,8 @@ public:
     // when the user cancelled or the printer failed (the user has been told).
     bool PrintAdjustmentSheet(const testmode::TuningValueTable& values);
 
-    QPrinter& Printer() { return printer_; }
+    // Made when first needed: a printer loads the system's print machinery.
+    QPrinter& Printer();
     QPrintPreviewDialog* Preview() const { return preview_; }
 
 protected:
@@ -54,7 +55,7 @@ private:
     void Tell(int messageId, const std::string& detail, bool error);
 
     MainWindow& frame_;
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
     QPointer<QPrintPreviewDialog> preview_;
 };
 

@@ -19,7 +19,7 @@
 namespace qtr {
 namespace {
 
-class RecordingShell : public ShellHooks {
+class CountingShell : public ShellHooks {
 public:
     void RebuildMenus() override { ++menus; }
     void CloseHelpWindows() override { ++helpClosed; }
@@ -39,7 +39,7 @@ protected:
     MessageCatalog catalog;
     test::ScriptedPrompter prompter;
     test::NoFilePicker picker;
-    RecordingShell shell;
+    CountingShell shell;
     HelpFile help{"/opt/qtr31x/qtr31x", 'e', 'L'};
     int language = 1;
     ImageReplacementSequence replacement{state, shell, help, language};

@@ -7,10 +7,6 @@ namespace qtr {
 namespace {
 
 using test::ChannelTestRadio;
-constexpr auto kReceive = ChannelField::ReceiveFrequency;
-constexpr auto kTransmit = ChannelField::TransmitFrequency;
-constexpr auto kDecode = ChannelField::DecodeTone;
-constexpr auto kEncode = ChannelField::EncodeTone;
 
 class ChannelCommitsTest : public testing::Test {
 protected:

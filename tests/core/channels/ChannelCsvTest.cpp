@@ -14,10 +14,6 @@ namespace qtr {
 namespace {
 
 using test::ChannelTestRadio;
-constexpr auto kReceive = ChannelField::ReceiveFrequency;
-constexpr auto kTransmit = ChannelField::TransmitFrequency;
-constexpr auto kDecode = ChannelField::DecodeTone;
-constexpr auto kEncode = ChannelField::EncodeTone;
 
 const std::string kHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
                             "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";

@@ -6,7 +6,6 @@ namespace qtr {
 namespace {
 
 using test::ChannelTestRadio;
-constexpr auto kReceive = ChannelField::ReceiveFrequency;
 
 class ChannelTableMoveTest : public testing::Test {
 protected:

@@ -6,8 +6,6 @@ namespace qtr {
 namespace {
 
 using test::ChannelTestRadio;
-constexpr auto kReceive = ChannelField::ReceiveFrequency;
-constexpr auto kTransmit = ChannelField::TransmitFrequency;
 
 class ChannelTableParlaneTest : public testing::Test {
 protected:

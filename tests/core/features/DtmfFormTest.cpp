@@ -6,7 +6,7 @@
 namespace qtr {
 namespace {
 
-using Form = DtmfForm;
+using Dtmf = DtmfForm;
 
 class DtmfFormTest : public test::FeatureTestRadio {
 protected:
@@ -36,19 +36,19 @@ struct TimingCase {
 TEST_F(DtmfFormTest, TypedTimingNumbersAreRoundedToTheirCodes)
 {
     const TimingCase cases[] = {
-        {Form::kDtmfSpeed, 272, "9", "8", 1},          {Form::kDtmfSpeed, 272, "40", "15", 3},
-        {Form::kDtmfSpeed, 272, "10", "10", 2},        {Form::kDtmfSpeed, 272, "14", "10", 2},
-        {Form::kDtmfSpeed, 272, "7", "6", 0},          {Form::kDtmfSpeed, 272, "", "6", 0},
-        {Form::kFirstDigitTime, 273, "99", "0", 0},    {Form::kFirstDigitTime, 273, "100", "100", 1},
-        {Form::kFirstDigitTime, 273, "999", "500", 2}, {Form::kFirstDigitTime, 273, "5000", "1000", 3},
-        {Form::kStarAndHashTone, 275, "499", "100", 1}, {Form::kStarAndHashTone, 275, "1000", "1000", 3},
-        {Form::kFirstDigitDelay, 274, "149", "100", 10}, {Form::kFirstDigitDelay, 274, "150", "150", 15},
-        {Form::kFirstDigitDelay, 274, "730", "700", 70}, {Form::kFirstDigitDelay, 274, "5000", "1000", 100},
-        {Form::kFirstDigitDelay, 274, "0", "100", 10},  {Form::kFirstDigitDelay, 274, "999", "950", 95},
-        {Form::kDCodeAssignment, 276, "5", "5s", 5},    {Form::kDCodeAssignment, 276, "16", "16s", 16},
-        {Form::kDCodeAssignment, 276, "17", "D", 0},    {Form::kDCodeAssignment, 276, "0", "D", 0},
-        {Form::kAutoResetTimer, 279, "0", "Off", 0},    {Form::kAutoResetTimer, 279, "15", "15", 15},
-        {Form::kAutoResetTimer, 279, "16", "15", 15},   {Form::kAutoResetTimer, 279, "99", "15", 15},
+        {Dtmf::kDtmfSpeed, 272, "9", "8", 1},          {Dtmf::kDtmfSpeed, 272, "40", "15", 3},
+        {Dtmf::kDtmfSpeed, 272, "10", "10", 2},        {Dtmf::kDtmfSpeed, 272, "14", "10", 2},
+        {Dtmf::kDtmfSpeed, 272, "7", "6", 0},          {Dtmf::kDtmfSpeed, 272, "", "6", 0},
+        {Dtmf::kFirstDigitTime, 273, "99", "0", 0},    {Dtmf::kFirstDigitTime, 273, "100", "100", 1},
+        {Dtmf::kFirstDigitTime, 273, "999", "500", 2}, {Dtmf::kFirstDigitTime, 273, "5000", "1000", 3},
+        {Dtmf::kStarAndHashTone, 275, "499", "100", 1}, {Dtmf::kStarAndHashTone, 275, "1000", "1000", 3},
+        {Dtmf::kFirstDigitDelay, 274, "149", "100", 10}, {Dtmf::kFirstDigitDelay, 274, "150", "150", 15},
+        {Dtmf::kFirstDigitDelay, 274, "730", "700", 70}, {Dtmf::kFirstDigitDelay, 274, "5000", "1000", 100},
+        {Dtmf::kFirstDigitDelay, 274, "0", "100", 10},  {Dtmf::kFirstDigitDelay, 274, "999", "950", 95},
+        {Dtmf::kDCodeAssignment, 276, "5", "5s", 5},    {Dtmf::kDCodeAssignment, 276, "16", "16s", 16},
+        {Dtmf::kDCodeAssignment, 276, "17", "D", 0},    {Dtmf::kDCodeAssignment, 276, "0", "D", 0},
+        {Dtmf::kAutoResetTimer, 279, "0", "Off", 0},    {Dtmf::kAutoResetTimer, 279, "15", "15", 15},
+        {Dtmf::kAutoResetTimer, 279, "16", "15", 15},   {Dtmf::kAutoResetTimer, 279, "99", "15", 15},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("row ") + std::to_string(c.row) + " typed " + c.typed);
@@ -62,10 +62,10 @@ TEST_F(DtmfFormTest, TypedTimingNumbersAreRoundedToTheirCodes)
 TEST_F(DtmfFormTest, StoredCodesOutsideTheTablesShowTheirFallbacks)
 {
     const TimingCase cases[] = {
-        {Form::kDtmfSpeed, 272, "", "6", 4},           {Form::kFirstDigitTime, 273, "", "0", 9},
-        {Form::kFirstDigitDelay, 274, "", "100", 9},   {Form::kFirstDigitDelay, 274, "", "100", 101},
-        {Form::kFirstDigitDelay, 274, "", "100", 12},  {Form::kDCodeAssignment, 276, "", "D", 17},
-        {Form::kAutoResetTimer, 279, "", "10", 16},    {Form::kAutoResetTimer, 279, "", "Off", 0},
+        {Dtmf::kDtmfSpeed, 272, "", "6", 4},           {Dtmf::kFirstDigitTime, 273, "", "0", 9},
+        {Dtmf::kFirstDigitDelay, 274, "", "100", 9},   {Dtmf::kFirstDigitDelay, 274, "", "100", 101},
+        {Dtmf::kFirstDigitDelay, 274, "", "100", 12},  {Dtmf::kDCodeAssignment, 276, "", "D", 17},
+        {Dtmf::kAutoResetTimer, 279, "", "10", 16},    {Dtmf::kAutoResetTimer, 279, "", "Off", 0},
     };
     for (const auto& c : cases) {
         state.image[c.offset] = static_cast<std::uint8_t>(c.stored);
@@ -84,12 +84,12 @@ TEST_F(DtmfFormTest, SpinStepsStartFromTheTypedNumberAndWrapRound)
         unsigned stored;
     };
     const SpinCase cases[] = {
-        {Form::kDtmfSpeed, 272, "15", +1, "6", 0},          {Form::kDtmfSpeed, 272, "6", -1, "15", 3},
-        {Form::kFirstDigitTime, 273, "500", +1, "1000", 3}, {Form::kStarAndHashTone, 275, "0", -1, "1000", 3},
-        {Form::kFirstDigitDelay, 274, "1000", +1, "100", 10}, {Form::kFirstDigitDelay, 274, "100", -1, "1000", 100},
-        {Form::kFirstDigitDelay, 274, "730", +1, "750", 75},
-        {Form::kDCodeAssignment, 276, "16", +1, "D", 0},    {Form::kDCodeAssignment, 276, "D", -1, "16s", 16},
-        {Form::kAutoResetTimer, 279, "15", +1, "Off", 0},   {Form::kAutoResetTimer, 279, "Off", -1, "15", 15},
+        {Dtmf::kDtmfSpeed, 272, "15", +1, "6", 0},          {Dtmf::kDtmfSpeed, 272, "6", -1, "15", 3},
+        {Dtmf::kFirstDigitTime, 273, "500", +1, "1000", 3}, {Dtmf::kStarAndHashTone, 275, "0", -1, "1000", 3},
+        {Dtmf::kFirstDigitDelay, 274, "1000", +1, "100", 10}, {Dtmf::kFirstDigitDelay, 274, "100", -1, "1000", 100},
+        {Dtmf::kFirstDigitDelay, 274, "730", +1, "750", 75},
+        {Dtmf::kDCodeAssignment, 276, "16", +1, "D", 0},    {Dtmf::kDCodeAssignment, 276, "D", -1, "16s", 16},
+        {Dtmf::kAutoResetTimer, 279, "15", +1, "Off", 0},   {Dtmf::kAutoResetTimer, 279, "Off", -1, "15", 15},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("row ") + std::to_string(c.row) + " from " + c.typed);
@@ -101,15 +101,15 @@ TEST_F(DtmfFormTest, SpinStepsStartFromTheTypedNumberAndWrapRound)
 TEST_F(DtmfFormTest, ShortIdAndStunCodesAreRefusedAndKeepTheStoredCode)
 {
     auto& f = dtmf.Form();
-    EXPECT_EQ(Shown(f.Text(Form::kIdCode)), "000");
+    EXPECT_EQ(Shown(f.Text(Dtmf::kIdCode)), "000");
     const ImageBytes before = state.image;
     for (const char* typed : {"12", "", "1"}) {
-        const auto result = f.CommitText(Form::kIdCode, typed);
+        const auto result = f.CommitText(Dtmf::kIdCode, typed);
         EXPECT_EQ(result.refusalMessage, 3003037) << typed;
         EXPECT_EQ(Shown(result.text), "000");
     }
     for (const char* typed : {"1", "A#"}) {
-        const auto result = f.CommitText(Form::kStunCode, typed);
+        const auto result = f.CommitText(Dtmf::kStunCode, typed);
         EXPECT_EQ(result.refusalMessage, 3003037) << typed;
         EXPECT_EQ(Shown(result.text), "");
         EXPECT_EQ(result.focusRow, -1);
@@ -120,18 +120,18 @@ TEST_F(DtmfFormTest, ShortIdAndStunCodesAreRefusedAndKeepTheStoredCode)
 TEST_F(DtmfFormTest, CodesAreStoredLeftAlignedWithFFAndNothingBeyondTheirTenBytes)
 {
     const ImageBytes before = state.image;
-    EXPECT_EQ(Commit(Form::kIdCode, "1234567890"), "1234567890");
+    EXPECT_EQ(Commit(Dtmf::kIdCode, "1234567890"), "1234567890");
     EXPECT_EQ(Bytes(288, 10), "1234567890");
-    EXPECT_EQ(Commit(Form::kIdCode, "123"), "123");
+    EXPECT_EQ(Commit(Dtmf::kIdCode, "123"), "123");
     EXPECT_EQ(Bytes(288, 3), "123");
     EXPECT_TRUE(state.Reader().AllEqual(291, 7, 0xFF));
     // A pasted text keeps only the field's characters, a-d made upper case.
-    EXPECT_EQ(Commit(Form::kStunCode, "a*b#c d9x"), "A*B#CD9");
+    EXPECT_EQ(Commit(Dtmf::kStunCode, "a*b#c d9x"), "A*B#CD9");
     EXPECT_EQ(Bytes(496, 7), "A*B#CD9");
     EXPECT_TRUE(state.Reader().AllEqual(503, 3, 0xFF));
-    EXPECT_EQ(Commit(Form::kIdCode, "1a2b3"), "123");
+    EXPECT_EQ(Commit(Dtmf::kIdCode, "1a2b3"), "123");
     ExpectOnlyChanged(before, {ImageRange{288, 10}, ImageRange{496, 11}});
-    EXPECT_EQ(Commit(Form::kStunCode, ""), "");
+    EXPECT_EQ(Commit(Dtmf::kStunCode, ""), "");
     EXPECT_TRUE(state.Reader().AllEqual(496, 10, 0xFF));
 }
 
@@ -139,18 +139,18 @@ TEST_F(DtmfFormTest, AStoredStunCodeEnablesStunTypeHandsItTheFocusAndStoresItsSh
 {
     auto& f = dtmf.Form();
     state.image[506] = 0xFF;
-    EXPECT_FALSE(f.Enabled(Form::kStunType));
-    EXPECT_EQ(f.SelectedEntry(Form::kStunType), 0); // 0xFF shows TX Inhibit
-    const auto result = f.CommitText(Form::kStunCode, "123");
-    EXPECT_EQ(result.focusRow, Form::kStunType);
-    EXPECT_EQ(result.refreshRows, (std::vector<int>{Form::kStunCode, Form::kStunType}));
-    EXPECT_TRUE(f.Enabled(Form::kStunType));
+    EXPECT_FALSE(f.Enabled(Dtmf::kStunType));
+    EXPECT_EQ(f.SelectedEntry(Dtmf::kStunType), 0); // 0xFF shows TX Inhibit
+    const auto result = f.CommitText(Dtmf::kStunCode, "123");
+    EXPECT_EQ(result.focusRow, Dtmf::kStunType);
+    EXPECT_EQ(result.refreshRows, (std::vector<int>{Dtmf::kStunCode, Dtmf::kStunType}));
+    EXPECT_TRUE(f.Enabled(Dtmf::kStunType));
     EXPECT_EQ(state.image[506], 0);
-    f.CommitEntry(Form::kStunType, 1);
+    f.CommitEntry(Dtmf::kStunType, 1);
     EXPECT_EQ(state.image[506], 1);
-    const auto cleared = f.CommitText(Form::kStunCode, "");
+    const auto cleared = f.CommitText(Dtmf::kStunCode, "");
     EXPECT_EQ(cleared.focusRow, -1);
-    EXPECT_FALSE(f.Enabled(Form::kStunType));
+    EXPECT_FALSE(f.Enabled(Dtmf::kStunType));
     EXPECT_EQ(state.image[506], 1);
 }
 
@@ -163,10 +163,10 @@ TEST_F(DtmfFormTest, ListsStoreTheCodesOfTheirEntries)
         unsigned stored;
     };
     const ListCase cases[] = {
-        {Form::kGroupCode, 278, 0, 0},    {Form::kGroupCode, 278, 1, 'A'}, {Form::kGroupCode, 278, 4, 'D'},
-        {Form::kGroupCode, 278, 5, 0x23}, {Form::kGroupCode, 278, 6, 0x2A}, {Form::kCallAlert, 280, 0, 2},
-        {Form::kCallAlert, 280, 1, 0},    {Form::kCallAlert, 280, 2, 1},    {Form::kTranspond, 281, 2, 2},
-        {Form::kStunType, 506, 1, 1},
+        {Dtmf::kGroupCode, 278, 0, 0},    {Dtmf::kGroupCode, 278, 1, 'A'}, {Dtmf::kGroupCode, 278, 4, 'D'},
+        {Dtmf::kGroupCode, 278, 5, 0x23}, {Dtmf::kGroupCode, 278, 6, 0x2A}, {Dtmf::kCallAlert, 280, 0, 2},
+        {Dtmf::kCallAlert, 280, 1, 0},    {Dtmf::kCallAlert, 280, 2, 1},    {Dtmf::kTranspond, 281, 2, 2},
+        {Dtmf::kStunType, 506, 1, 1},
     };
     for (const auto& c : cases) {
         const ImageBytes before = state.image;
@@ -180,36 +180,36 @@ TEST_F(DtmfFormTest, ListsStoreTheCodesOfTheirEntries)
 TEST_F(DtmfFormTest, TranspondOffDisablesClearToTranspondWithoutChangingIt)
 {
     auto& f = dtmf.Form();
-    f.CommitEntry(Form::kTranspond, 1);
-    EXPECT_TRUE(f.Enabled(Form::kClearToTranspond));
-    f.CommitCheck(Form::kClearToTranspond, true);
+    f.CommitEntry(Dtmf::kTranspond, 1);
+    EXPECT_TRUE(f.Enabled(Dtmf::kClearToTranspond));
+    f.CommitCheck(Dtmf::kClearToTranspond, true);
     EXPECT_EQ(state.image[282], 1);
-    const auto result = f.CommitEntry(Form::kTranspond, 0);
-    EXPECT_EQ(result.refreshRows, (std::vector<int>{Form::kTranspond, Form::kClearToTranspond}));
-    EXPECT_FALSE(f.Enabled(Form::kClearToTranspond));
+    const auto result = f.CommitEntry(Dtmf::kTranspond, 0);
+    EXPECT_EQ(result.refreshRows, (std::vector<int>{Dtmf::kTranspond, Dtmf::kClearToTranspond}));
+    EXPECT_FALSE(f.Enabled(Dtmf::kClearToTranspond));
     EXPECT_EQ(state.image[282], 1);
     state.image[282] = 2;
-    EXPECT_FALSE(f.Checked(Form::kClearToTranspond)); // checked only for 1
+    EXPECT_FALSE(f.Checked(Dtmf::kClearToTranspond)); // checked only for 1
 }
 
 TEST_F(DtmfFormTest, AutodialEntriesArePaddedWithSpacesOrEmptiedToFF)
 {
     auto& grid = dtmf.AutodialGrid();
     const ImageBytes before = state.image;
-    grid.Commit({1, Form::kEntryColumn}, "123");
+    grid.Commit({1, Dtmf::kEntryColumn}, "123");
     EXPECT_EQ(Bytes(512, 16), "123             ");
-    EXPECT_EQ(grid.Text({1, Form::kEntryColumn}), "123");
-    grid.Commit({8, Form::kEntryColumn}, "0123456789abcd*#");
+    EXPECT_EQ(grid.Text({1, Dtmf::kEntryColumn}), "123");
+    grid.Commit({8, Dtmf::kEntryColumn}, "0123456789abcd*#");
     EXPECT_EQ(Bytes(624, 16), "0123456789ABCD*#");
-    grid.Commit({3, Form::kEntryColumn}, "   ");
+    grid.Commit({3, Dtmf::kEntryColumn}, "   ");
     EXPECT_TRUE(state.Reader().AllEqual(544, 16, 0xFF));
-    grid.Commit({1, Form::kEntryColumn}, "");
+    grid.Commit({1, Dtmf::kEntryColumn}, "");
     EXPECT_TRUE(state.Reader().AllEqual(512, 16, 0xFF));
-    EXPECT_EQ(grid.Text({1, Form::kEntryColumn}), "");
+    EXPECT_EQ(grid.Text({1, Dtmf::kEntryColumn}), "");
     ExpectOnlyChanged(before, {ImageRange{624, 16}});
     // What a cell shows: up to the first 0xFF, and blanks that reach the end cut off.
     state.View().SetText(ImageRange{528, 16}, "12 4", 0xFF);
-    EXPECT_EQ(grid.Text({2, Form::kEntryColumn}), "12 4");
+    EXPECT_EQ(grid.Text({2, Dtmf::kEntryColumn}), "12 4");
 }
 
 TEST_F(DtmfFormTest, NoRowWritesOutsideItsBytes)

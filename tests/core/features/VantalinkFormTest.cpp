@@ -6,7 +6,7 @@
 namespace qtr {
 namespace {
 
-using Form = VantalinkForm;
+using Vantalink = VantalinkForm;
 
 class VantalinkFormTest : public test::FeatureTestRadio {
 protected:
@@ -40,11 +40,11 @@ TEST_F(VantalinkFormTest, OwnFleetAndIdAreSetAndClearedTogether)
         unsigned id;
     };
     const OwnCase cases[] = {
-        {Form::kOwnFleet, "50", 0xFF, 0, 1, 1},       // limited to 100; the ID gets 1000
-        {Form::kOwnFleet, "349", 0xFF, 0, 250, 1},    {Form::kOwnFleet, "999", 5, 77, 250, 77},
-        {Form::kOwnFleet, "", 5, 77, 0xFF, 0},        // clearing one clears both
-        {Form::kOwnId, "4999", 0xFF, 0, 1, 4000},     {Form::kOwnId, "1", 9, 0, 9, 1},
-        {Form::kOwnId, "9999", 9, 3, 9, 4000},        {Form::kOwnId, "", 9, 3, 0xFF, 0},
+        {Vantalink::kOwnFleet, "50", 0xFF, 0, 1, 1},       // limited to 100; the ID gets 1000
+        {Vantalink::kOwnFleet, "349", 0xFF, 0, 250, 1},    {Vantalink::kOwnFleet, "999", 5, 77, 250, 77},
+        {Vantalink::kOwnFleet, "", 5, 77, 0xFF, 0},        // clearing one clears both
+        {Vantalink::kOwnId, "4999", 0xFF, 0, 1, 4000},     {Vantalink::kOwnId, "1", 9, 0, 9, 1},
+        {Vantalink::kOwnId, "9999", 9, 3, 9, 4000},        {Vantalink::kOwnId, "", 9, 3, 0xFF, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("row ") + std::to_string(c.row) + " typed " + c.typed);
@@ -57,13 +57,13 @@ TEST_F(VantalinkFormTest, OwnFleetAndIdAreSetAndClearedTogether)
         EXPECT_EQ(result.refreshRows.size(), 2U); // both fields are shown again
         ExpectOnlyChanged(before, {ImageRange{368, 3}});
     }
-    EXPECT_EQ(ShownRow(Form::kOwnFleet), "");
-    EXPECT_EQ(ShownRow(Form::kOwnId), "");
-    Commit(Form::kOwnId, "4999");
+    EXPECT_EQ(ShownRow(Vantalink::kOwnFleet), "");
+    EXPECT_EQ(ShownRow(Vantalink::kOwnId), "");
+    Commit(Vantalink::kOwnId, "4999");
     EXPECT_EQ(state.image[369], 0xA0);
     EXPECT_EQ(state.image[370], 0x0F);
-    EXPECT_EQ(ShownRow(Form::kOwnFleet), "100");
-    EXPECT_EQ(ShownRow(Form::kOwnId), "4999");
+    EXPECT_EQ(ShownRow(Vantalink::kOwnFleet), "100");
+    EXPECT_EQ(ShownRow(Vantalink::kOwnId), "4999");
 }
 
 TEST_F(VantalinkFormTest, OwnSpinStepsWrapAndStartFromLowestWhenNotSet)
@@ -77,10 +77,10 @@ TEST_F(VantalinkFormTest, OwnSpinStepsWrapAndStartFromLowestWhenNotSet)
         unsigned id;
     };
     const StepCase cases[] = {
-        {Form::kOwnFleet, 0xFF, 0, -1, 1, 1},    {Form::kOwnFleet, 0xFF, 0, +1, 1, 1},
-        {Form::kOwnFleet, 250, 7, +1, 1, 7},     {Form::kOwnFleet, 1, 7, -1, 250, 7},
-        {Form::kOwnId, 0xFF, 0, -1, 1, 1},       {Form::kOwnId, 3, 4000, +1, 3, 1},
-        {Form::kOwnId, 3, 1, -1, 3, 4000},
+        {Vantalink::kOwnFleet, 0xFF, 0, -1, 1, 1},    {Vantalink::kOwnFleet, 0xFF, 0, +1, 1, 1},
+        {Vantalink::kOwnFleet, 250, 7, +1, 1, 7},     {Vantalink::kOwnFleet, 1, 7, -1, 250, 7},
+        {Vantalink::kOwnId, 0xFF, 0, -1, 1, 1},       {Vantalink::kOwnId, 3, 4000, +1, 3, 1},
+        {Vantalink::kOwnId, 3, 1, -1, 3, 4000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.row) + " " + std::to_string(c.direction));
@@ -95,23 +95,23 @@ TEST_F(VantalinkFormTest, OwnSpinStepsWrapAndStartFromLowestWhenNotSet)
 TEST_F(VantalinkFormTest, TimingFieldsAreLimitedAndShownAsStored)
 {
     const ImageBytes before = state.image;
-    EXPECT_EQ(ShownRow(Form::kModulationDelayTime), "400");
-    EXPECT_EQ(Commit(Form::kModulationDelayTime, "9999"), "6000");
+    EXPECT_EQ(ShownRow(Vantalink::kModulationDelayTime), "400");
+    EXPECT_EQ(Commit(Vantalink::kModulationDelayTime, "9999"), "6000");
     EXPECT_EQ(state.image[371], 0x70);
     EXPECT_EQ(state.image[372], 0x17);
-    EXPECT_EQ(Spin(Form::kModulationDelayTime, +1, "6000"), "0");
-    EXPECT_EQ(Commit(Form::kMessageModeTimer, "301"), "300");
+    EXPECT_EQ(Spin(Vantalink::kModulationDelayTime, +1, "6000"), "0");
+    EXPECT_EQ(Commit(Vantalink::kMessageModeTimer, "301"), "300");
     EXPECT_EQ(Word(374), 300U);
-    EXPECT_EQ(Commit(Form::kMessageModeTimer, "0"), "Off");
+    EXPECT_EQ(Commit(Vantalink::kMessageModeTimer, "0"), "Off");
     EXPECT_EQ(Word(374), 0U);
-    EXPECT_EQ(Spin(Form::kMessageModeTimer, -1, "Off"), "300");
+    EXPECT_EQ(Spin(Vantalink::kMessageModeTimer, -1, "Off"), "300");
     ExpectOnlyChanged(before, {ImageRange{371, 2}, ImageRange{374, 2}});
     state.View().SetWord(371, 6001);
-    EXPECT_EQ(ShownRow(Form::kModulationDelayTime), "400");
+    EXPECT_EQ(ShownRow(Vantalink::kModulationDelayTime), "400");
     state.View().SetWord(374, 999);
-    EXPECT_EQ(ShownRow(Form::kMessageModeTimer), "300");
+    EXPECT_EQ(ShownRow(Vantalink::kMessageModeTimer), "300");
     state.image[376] = 2;
-    EXPECT_FALSE(vantalink.Form().Checked(Form::kPttIdSideTone));
+    EXPECT_FALSE(vantalink.Form().Checked(Vantalink::kPttIdSideTone));
 }
 
 TEST_F(VantalinkFormTest, GridCellsStoreWildcardsLimitsAndPairTheOtherCell)
@@ -128,13 +128,13 @@ TEST_F(VantalinkFormTest, GridCellsStoreWildcardsLimitsAndPairTheOtherCell)
     };
     // Each case starts from empty entries.
     const CellCase cases[] = {
-        {1, Form::kFleetColumn, "A", 448, 0, 0, "All", "All"},
-        {5, Form::kIdColumn, "120", 464, 0, 1, "All", "1000"},
-        {4, Form::kFleetColumn, "200", 457, 101, 0, "200", "All"},
-        {8, Form::kIdColumn, "4999", 473, 0, 4000, "All", "4999"},
-        {2, Form::kFleetColumn, "050", 451, 0, 0, "All", "All"},
-        {3, Form::kIdColumn, "All", 454, 0, 0, "All", "All"},
-        {6, Form::kFleetColumn, "999", 467, 250, 0, "349", "All"},
+        {1, Vantalink::kFleetColumn, "A", 448, 0, 0, "All", "All"},
+        {5, Vantalink::kIdColumn, "120", 464, 0, 1, "All", "1000"},
+        {4, Vantalink::kFleetColumn, "200", 457, 101, 0, "200", "All"},
+        {8, Vantalink::kIdColumn, "4999", 473, 0, 4000, "All", "4999"},
+        {2, Vantalink::kFleetColumn, "050", 451, 0, 0, "All", "All"},
+        {3, Vantalink::kIdColumn, "All", 454, 0, 0, "All", "All"},
+        {6, Vantalink::kFleetColumn, "999", 467, 250, 0, "349", "All"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("row ") + std::to_string(c.row) + " typed " + c.typed);
@@ -144,8 +144,8 @@ TEST_F(VantalinkFormTest, GridCellsStoreWildcardsLimitsAndPairTheOtherCell)
         CommitCell(c.row, c.column, c.typed);
         EXPECT_EQ(state.image[c.offset], c.fleet);
         EXPECT_EQ(Word(c.offset + 1), c.id);
-        EXPECT_EQ(Cell(c.row, Form::kFleetColumn), c.fleetShown);
-        EXPECT_EQ(Cell(c.row, Form::kIdColumn), c.idShown);
+        EXPECT_EQ(Cell(c.row, Vantalink::kFleetColumn), c.fleetShown);
+        EXPECT_EQ(Cell(c.row, Vantalink::kIdColumn), c.idShown);
         ExpectOnlyChanged(before, {ImageRange{c.offset, 3}});
     }
 }
@@ -154,23 +154,23 @@ TEST_F(VantalinkFormTest, AnEmptyCellEmptiesItsEntryAndTheGapBetweenTheRunsIsNev
 {
     state.View().Fill(ImageRange{460, 4}, 0x5A);
     for (int row = 1; row <= 8; ++row) {
-        CommitCell(row, Form::kFleetColumn, "300");
-        CommitCell(row, Form::kIdColumn, "2000");
+        CommitCell(row, Vantalink::kFleetColumn, "300");
+        CommitCell(row, Vantalink::kIdColumn, "2000");
     }
     EXPECT_EQ(state.image[457], 201);
     EXPECT_EQ(Word(458), 1001U);
     EXPECT_EQ(state.image[464], 201);
     EXPECT_TRUE(state.Reader().AllEqual(460, 4, 0x5A));
-    CommitCell(4, Form::kIdColumn, "");
+    CommitCell(4, Vantalink::kIdColumn, "");
     EXPECT_TRUE(state.Reader().AllEqual(457, 3, 0xFF));
-    EXPECT_EQ(Cell(4, Form::kFleetColumn), "");
-    EXPECT_EQ(Cell(4, Form::kIdColumn), "");
-    CommitCell(5, Form::kFleetColumn, "");
+    EXPECT_EQ(Cell(4, Vantalink::kFleetColumn), "");
+    EXPECT_EQ(Cell(4, Vantalink::kIdColumn), "");
+    CommitCell(5, Vantalink::kFleetColumn, "");
     EXPECT_TRUE(state.Reader().AllEqual(464, 3, 0xFF));
     EXPECT_TRUE(state.Reader().AllEqual(460, 4, 0x5A));
     // A stored value beyond the range shows nothing; 0 shows the wildcard text.
     state.image[448] = 251;
-    EXPECT_EQ(Cell(1, Form::kFleetColumn), "");
+    EXPECT_EQ(Cell(1, Vantalink::kFleetColumn), "");
 }
 
 TEST_F(VantalinkFormTest, NoRowWritesOutsideItsBytes)
@@ -181,9 +181,9 @@ TEST_F(VantalinkFormTest, NoRowWritesOutsideItsBytes)
 TEST_F(VantalinkFormTest, TheWildcardLetterStandsAloneInACell)
 {
     const auto& grid = vantalink.FleetIdGrid();
-    EXPECT_TRUE(grid.StartsEditing({1, Form::kFleetColumn}, 'a'));
-    EXPECT_TRUE(grid.StartsEditing({1, Form::kIdColumn}, '7'));
-    EXPECT_FALSE(grid.StartsEditing({1, Form::kIdColumn}, 'B'));
+    EXPECT_TRUE(grid.StartsEditing({1, Vantalink::kFleetColumn}, 'a'));
+    EXPECT_TRUE(grid.StartsEditing({1, Vantalink::kIdColumn}, '7'));
+    EXPECT_FALSE(grid.StartsEditing({1, Vantalink::kIdColumn}, 'B'));
     struct FilterCase {
         char typed;
         const char* remaining;
@@ -198,9 +198,9 @@ TEST_F(VantalinkFormTest, TheWildcardLetterStandsAloneInACell)
         const auto accepted = FilterTypedCharacter(InputClass::DigitsOrWildcard, c.typed, c.remaining, c.maxLength);
         EXPECT_EQ(accepted.value_or(0), c.accepted) << c.typed << " after " << c.remaining;
     }
-    EXPECT_EQ(grid.AfterEnter({1, Form::kFleetColumn}), (GridCell{1, Form::kIdColumn}));
-    EXPECT_EQ(grid.AfterEnter({1, Form::kIdColumn}), (GridCell{2, Form::kFleetColumn}));
-    EXPECT_EQ(grid.AfterEnter({8, Form::kIdColumn}), (GridCell{8, Form::kIdColumn}));
+    EXPECT_EQ(grid.AfterEnter({1, Vantalink::kFleetColumn}), (GridCell{1, Vantalink::kIdColumn}));
+    EXPECT_EQ(grid.AfterEnter({1, Vantalink::kIdColumn}), (GridCell{2, Vantalink::kFleetColumn}));
+    EXPECT_EQ(grid.AfterEnter({8, Vantalink::kIdColumn}), (GridCell{8, Vantalink::kIdColumn}));
 }
 
 } // namespace

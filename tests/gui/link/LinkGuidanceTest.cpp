@@ -1,6 +1,7 @@
 #include "LinkWindowTest.h"
 
 #include "core/base/IniSettingsFile.h"
+#include "core/link/RadioSession.h"
 #include "gui/app/QtSettingsStore.h"
 #include "gui/app/StatusPanes.h"
 #include "gui/link/CommPortDialog.h"
@@ -14,8 +15,6 @@
 
 namespace qtr {
 namespace {
-
-constexpr int kCommunicationFailed = 3003005;
 
 class LinkGuidanceTest : public test::LinkWindowTest {
 protected:
@@ -78,7 +77,7 @@ TEST_F(LinkGuidanceTest, AFailedBlockLeavesItsNumberInViewWhileRetryOrCancelIsAs
         StartTransfer(dialog);
         step = dynamic_cast<gui::TransferDialog&>(dialog).StepText().text();
     });
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{kCommunicationFailed});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{RadioSession::kCommunicationFailedId});
     EXPECT_EQ(step, "Reading block 7 of 16");
 }
 

@@ -2,6 +2,7 @@
 
 #include "TempFolder.h"
 #include "core/app/SafetyOptions.h"
+#include "core/app/TransferDialogModel.h"
 #include "core/app/TransferSafety.h"
 #include "core/document/DataFile.h"
 #include "core/link/RadioTransfer.h"
@@ -14,8 +15,6 @@
 
 namespace qtr {
 namespace {
-
-constexpr int kWriteDone = 3370003;
 
 // The guards of Write to Radio in the desktop program: on by default, chosen in the Setup
 // menu and kept in the settings.
@@ -90,7 +89,7 @@ TEST_F(SafetyOptionsTest, AWriteKeepsTheRadiosImageFirstAndAMismatchIsToldWithIt
     Frame().Action(command::kBackupBeforeWrite)->trigger();
     harness.prompter.asked.clear();
     Write();
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{kWriteDone});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{TransferDialogModel::kWriteDoneId});
     EXPECT_EQ(Backups().size(), 2u);
 }
 

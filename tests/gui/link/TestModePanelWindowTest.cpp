@@ -1,4 +1,5 @@
 #include "LinkWindowTest.h"
+#include "RadioWaits.h"
 
 #include "core/testmode/TestModeValues.h"
 #include "core/testmode/TuningItems.h"
@@ -104,9 +105,7 @@ TEST_F(TestModePanelWindowTest, ShowsTheRadiosTestChannelSignallingAndTuningItem
               Bytes({0x10, 1, wire::kAck, 0x11, 1, 0x11, 1, wire::kEnd}))
         << "the first channel and signalling when opening, the signalling and 'E' when closing";
     EXPECT_FALSE(Link().IsOpen());
-    for (int wait = 0; wait < 250 && radio.TestMode().active; ++wait) // the 'E' heard may not be taken in yet
-        QTest::qWait(2);
-    EXPECT_FALSE(radio.TestMode().active);
+    EXPECT_TRUE(test::LeftTestMode(radio));
     EXPECT_TRUE(harness.prompter.asked.empty());
 }
 
