@@ -244,7 +244,9 @@ bool CloneVerb::Record(const Result& result, int number)
         row += CsvField(field) + ',';
     row += CsvField(result.reason) + '\n';
     // The header goes with the first row, so a log that cannot be written fails where a row does.
-    const bool written = AppendToLog(needsHeader_ ? std::string(kLogHeader) + "\n" + row : row);
+    if (needsHeader_)
+        row.insert(0, std::string(kLogHeader).append("\n"));
+    const bool written = AppendToLog(row);
     needsHeader_ = needsHeader_ && !written;
     return written;
 }

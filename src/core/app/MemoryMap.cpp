@@ -2,6 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
+#include "core/base/CommonMessages.h"
 #include "core/base/Prompter.h"
 #include "core/model/InputFilter.h"
 #include "core/model/RadioState.h"
@@ -14,7 +15,7 @@ namespace qtr::memorymap {
 namespace {
 
 constexpr std::size_t kLastOffset = kRowCount * kColumnCount - 1;
-constexpr int kSaveChangesQuestion = 3003053;
+using msg::kSaveChangesQuestion;
 
 template <class... Values> std::string Format(const char* format, Values... values)
 {

@@ -16,7 +16,7 @@ constexpr int kFirstReceiveNameId = 3004001;
 constexpr int kFirstTransmitNameId = 3004003;
 constexpr int kNameIdStep = 4;
 constexpr char kUnit[] = "MHz";
-constexpr std::uint8_t kUnset = 0xFF;
+using testfreq::kUnset;
 
 } // namespace
 

@@ -14,5 +14,6 @@ constexpr int kOutOfBandCaption = 1001069;
 constexpr int kClose = 1001071;
 constexpr int kHelp = 1001073;
 constexpr int kOutOfBandWarning = 3003043;
+constexpr int kSaveChangesQuestion = 3003053;
 
 } // namespace qtr::msg

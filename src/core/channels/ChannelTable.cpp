@@ -13,7 +13,6 @@ namespace qtr {
 
 namespace {
 
-constexpr std::uint16_t kToneOff = 0xFFFF;
 constexpr unsigned kVhfBandCode = 1;
 constexpr std::uint8_t kPriorityModeOn = 1;
 constexpr std::uint8_t kParlaneToneOff = 0;

@@ -20,7 +20,7 @@ struct Step {
     bool vhfOnly;
 };
 
-constexpr std::uint8_t kUnset = 0xFF;
+using testfreq::kUnset;
 
 // In the order that settles a tie.
 constexpr Step kTestSteps[] = {{625, 2, false}, {500, 1, false}, {750, 3, true}, {250, 0, true}};

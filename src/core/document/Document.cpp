@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kNewQuestion = 3003011;
 constexpr int kOverwriteQuestion = 3003015;
-constexpr int kSaveChangesQuestion = 3003053;
+using msg::kSaveChangesQuestion;
 constexpr int kSaveRestoredWorkQuestion = 3900760;
 constexpr int kDiscardRestoredWorkButton = 3900761;
 constexpr std::uintmax_t kMinimumFreeKilobytes = 10;

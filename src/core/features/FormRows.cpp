@@ -65,6 +65,11 @@ FormRow NumberRow(int label, ImageField field, std::size_t digits, SpinRange spi
     return row;
 }
 
+bool ShownOnLmr(const RadioState& state)
+{
+    return !state.IsParlane();
+}
+
 ImageRange BytesOf(ImageField field)
 {
     return {field.offset, (field.firstBit + field.width + 7) / 8};

@@ -22,6 +22,9 @@ FormRow SpinEditRow(int label, ImageField field, InputLimit limit, SpinRange spi
 FormRow NumberRow(int label, ImageField field, std::size_t digits, SpinRange spin, FieldText (*display)(unsigned),
                   unsigned (*value)(long long));
 
+// Visibility rules of rows that one model line has and the other has not.
+bool ShownOnLmr(const RadioState& state);
+
 // The bytes a field covers.
 ImageRange BytesOf(ImageField field);
 

@@ -25,10 +25,10 @@ constexpr KeyFunction kFunctions[] = {
 constexpr unsigned kParlaneMissingCode = 0;
 constexpr unsigned kFirstSSelectorCode = 6;
 constexpr unsigned kSecondSSelectorCode = 7;
-constexpr unsigned kPriorityOff = 0;
-constexpr unsigned kPriorityMode1 = 1;
-constexpr unsigned kPriorityMode2 = 2;
-constexpr unsigned kRevertSelected = 1;
+using scan::kPriorityMode1;
+using scan::kPriorityMode2;
+using scan::kPriorityOff;
+using scan::kRevertSelected;
 
 bool IsSSelectorCode(unsigned code)
 {

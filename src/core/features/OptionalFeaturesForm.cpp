@@ -51,11 +51,6 @@ bool VoxOn(const RadioState& state)
     return state.Get(features::kVoxFunction) != 0;
 }
 
-bool ShownOnLmr(const RadioState& state)
-{
-    return !state.IsParlane();
-}
-
 bool ShownOnParlane(const RadioState& state)
 {
     return state.IsParlane();

@@ -2,6 +2,7 @@
 
 #include "core/base/CommonMessages.h"
 #include "core/model/ChannelFields.h"
+#include "core/model/IdentityFields.h"
 #include "core/model/RadioState.h"
 
 #include <algorithm>
@@ -83,7 +84,7 @@ void StorePttCode(ImageView image, const ImageRange& code, const std::string& te
 
 int PttIdNormalisedRecords(const RadioState& state)
 {
-    return std::max(kAlwaysNormalised, state.ChannelCountCode() == 0xB ? state.SlotCount() : 0);
+    return std::max(kAlwaysNormalised, state.ChannelCountCode() == identity::kFifteenOrSixteenChannels ? state.SlotCount() : 0);
 }
 
 bool NormaliseChannelPttIds(RadioState& state)

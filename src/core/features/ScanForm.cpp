@@ -3,6 +3,7 @@
 #include "core/features/FormRows.h"
 #include "core/features/ScanModel.h"
 #include "core/features/ScanRules.h"
+#include "core/model/IdentityFields.h"
 #include "core/model/RadioState.h"
 #include "core/model/ScanFields.h"
 
@@ -12,14 +13,9 @@ namespace {
 
 using namespace form;
 
-constexpr unsigned kFifteenOrSixteenChannels = 0xB;
-constexpr unsigned kPriorityMode1 = 1;
-constexpr unsigned kPriorityOff = 0;
-
-bool ShownOnLmr(const RadioState& state)
-{
-    return !state.IsParlane();
-}
+using identity::kFifteenOrSixteenChannels;
+using scan::kPriorityMode1;
+using scan::kPriorityOff;
 
 FormRow LmrOnly(FormRow row)
 {

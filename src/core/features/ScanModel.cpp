@@ -1,6 +1,7 @@
 #include "core/features/ScanModel.h"
 
 #include "core/model/ChannelFields.h"
+#include "core/model/IdentityFields.h"
 #include "core/model/KeyFields.h"
 #include "core/model/RadioState.h"
 
@@ -8,7 +9,7 @@ namespace qtr::scanmodel {
 
 namespace {
 
-constexpr unsigned kFifteenOrSixteenChannels = 0xB;
+using identity::kFifteenOrSixteenChannels;
 
 } // namespace
 

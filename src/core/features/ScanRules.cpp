@@ -16,13 +16,13 @@ namespace {
 
 using form::ListEntry;
 
-constexpr unsigned kPriorityOff = 0;
-constexpr unsigned kPriorityMode1 = 1;
-constexpr unsigned kPriorityMode2 = 2;
-constexpr unsigned kRevertPriority = 0;
-constexpr unsigned kRevertSelected = 1;
-constexpr unsigned kRevertLastCall = 2;
-constexpr unsigned kRevertLastBusy = 3;
+using scan::kPriorityMode1;
+using scan::kPriorityMode2;
+using scan::kPriorityOff;
+using scan::kRevertLastBusy;
+using scan::kRevertLastCall;
+using scan::kRevertPriority;
+using scan::kRevertSelected;
 constexpr unsigned kRevertFixed = scan::kRevertToFixedChannel;
 constexpr int kHighestChannel = 16;
 constexpr int kShortestLookBack = 50; // hundredths of a second

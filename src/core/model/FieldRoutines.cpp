@@ -1,5 +1,7 @@
 #include "core/model/FieldRoutines.h"
 
+#include "core/model/InputFilter.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -9,11 +11,6 @@
 namespace qtr {
 
 namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 std::size_t SkipBlanks(const std::string& text)
 {

@@ -13,7 +13,6 @@ namespace qtr {
 
 namespace {
 
-constexpr std::uint16_t kToneOff = 0xFFFF;
 constexpr std::uint16_t kDqtBit = 0x2000;
 constexpr std::uint16_t kInvertedBit = 0x8000;
 constexpr int kLowestQt = 670;

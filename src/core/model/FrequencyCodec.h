@@ -16,6 +16,9 @@ class MessageCatalog;
 
 using FrequencyField = std::array<std::uint8_t, 4>;
 
+// The tone word of a tone that is off.
+constexpr std::uint16_t kToneOff = 0xFFFF;
+
 // Channel step codes stored beside each channel frequency.
 namespace step {
 constexpr unsigned k2500Hz = 0;

@@ -15,6 +15,7 @@ constexpr ImageField kVariantLetter = kModelCode.ByteOf(3);
 constexpr ImageField kTypeByte = ByteAt(445);
 constexpr ImageField kBandCode = BitsAt(445, 4, 4);         // 1 VHF, 8 UHF
 constexpr ImageField kChannelCountCode = BitsAt(445, 0, 4); // 0, 5 or 0xB
+constexpr unsigned kFifteenOrSixteenChannels = 0xB;
 constexpr ImageField kOptionByte = ByteAt(446);
 constexpr ImageField kOptionBits = BitsAt(446, 0, 3); // 2 standard, 5 L variant
 constexpr ImageField kLineLetter = ByteAt(447);       // 'B' Parlane, 'L' LMR

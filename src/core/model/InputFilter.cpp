@@ -2,12 +2,12 @@
 
 namespace qtr {
 
-namespace {
-
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
+
+namespace {
 
 std::optional<char> ToneCharacter(char typed)
 {

@@ -21,6 +21,9 @@ enum class InputClass {
 // The character a field of the class takes for a typed one, or nothing when it refuses
 // it. `remaining` is the field's text without the selection the character replaces;
 // a field never grows beyond `maxLength` typed characters.
+// An ASCII digit, whatever the C locale says.
+bool IsDigit(char c);
+
 std::optional<char> FilterTypedCharacter(InputClass inputClass, char typed, const std::string& remaining,
                                          std::size_t maxLength);
 // What a field of the class keeps of a pasted or dropped text: each character in turn, as

@@ -3,6 +3,7 @@
 #include "core/model/ImageField.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace qtr::testfreq {
 
@@ -12,6 +13,8 @@ constexpr int kEntryCount = 16;
 constexpr std::size_t kEntrySize = 8;
 constexpr ImageRange kEntries{640, kEntryCount * kEntrySize};
 constexpr ImageRange kStepBytes{480, kEntryCount};
+// The byte of an entry or step that is not set.
+constexpr std::uint8_t kUnset = 0xFF;
 
 constexpr ImageRange EntryOf(int entry)
 {

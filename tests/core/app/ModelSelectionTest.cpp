@@ -19,7 +19,7 @@
 namespace qtr {
 namespace {
 
-class CountingShell : public ShellHooks {
+class MenuCountingShell : public ShellHooks {
 public:
     void RebuildMenus() override { ++menus; }
     void CloseHelpWindows() override { ++helpClosed; }
@@ -39,7 +39,7 @@ protected:
     MessageCatalog catalog;
     test::ScriptedPrompter prompter;
     test::NoFilePicker picker;
-    CountingShell shell;
+    MenuCountingShell shell;
     HelpFile help{"/opt/qtr31x/qtr31x", 'e', 'L'};
     int language = 1;
     ImageReplacementSequence replacement{state, shell, help, language};
