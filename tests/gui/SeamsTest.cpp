@@ -7,6 +7,7 @@
 #include "core/app/ModelSelection.h"
 #include "core/app/RebuildMenus.h"
 #include "core/app/Workspace.h"
+#include "core/model/IdentityFields.h"
 #include "core/model/ModelTable.h"
 #include "gui/app/CatalogText.h"
 #include "gui/app/FixedPitchFont.h"
@@ -227,14 +228,18 @@ TEST(AccessKeysTest, NoTwoControlsOfAWindowShareOneInAnyLanguage)
         harness.Start();
         harness.RegisterWindows();
         Workspace& app = harness.App();
-        ModelSelection lmr(app.state, app.document, app.replacement, harness.prompter);
-        lmr.SelectModel(3);
-        ASSERT_EQ(lmr.Ok(), ModelSelection::Outcome::Closed);
-        for (const EditorInfo& editor : ListedEditors(kLmrLine)) {
-            harness.Frame().OnCommand(editor.commandId);
-            QWidget* window = harness.Frame().EditorWindow(editor.commandId);
-            ASSERT_NE(window, nullptr) << editor.commandId;
-            EXPECT_EQ(SharedAccessKeys(*window), QStringList()) << language << " " << editor.commandId;
+        // A Parlane model, then an LMR one: each line lays its windows out its own way.
+        for (const auto& [modelType, line] : {std::pair{5, kParlaneLine}, std::pair{3, kLmrLine}}) {
+            ModelSelection selection(app.state, app.document, app.replacement, harness.prompter);
+            selection.SelectModel(modelType);
+            ASSERT_EQ(selection.Ok(), ModelSelection::Outcome::Closed);
+            ASSERT_EQ(app.state.Get(identity::kLineLetter), line);
+            for (const EditorInfo& editor : ListedEditors(line)) {
+                harness.Frame().OnCommand(editor.commandId);
+                QWidget* window = harness.Frame().EditorWindow(editor.commandId);
+                ASSERT_NE(window, nullptr) << editor.commandId;
+                EXPECT_EQ(SharedAccessKeys(*window), QStringList()) << language << " " << editor.commandId;
+            }
         }
         for (const int dialog : {kModelInformation, kCommunicationPort, kPrint, kMemoryMap, kAbout, kLanguageFileSetup}) {
             QStringList shared{"no dialog"};
