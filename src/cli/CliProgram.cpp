@@ -302,7 +302,7 @@ std::string CliProgram::FailedExchangeText(const Prompt& prompt) const
     std::string text = PromptText(prompt, app_.catalog);
     if (const auto buttons = text.rfind("\n\n"); buttons != std::string::npos)
         text.erase(buttons);
-    std::replace(text.begin(), text.end(), '\n', ' ');
+    text = ConsolePrompter::OneLine(text);
     if (const std::string step = LinkStepText(progress_.Step(), app_.catalog);
         !step.empty() && prompt.messageId == RadioSession::kCommunicationFailedId)
         text += " (" + step + ")";
