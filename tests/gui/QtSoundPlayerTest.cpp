@@ -1,7 +1,8 @@
 #include "ProgramFolder.h"
 #include "TempFolder.h"
-#include "gui/app/QtSoundPlayer.h"
-#include "gui/app/WaveSound.h"
+#include "gui/app/SoundModulePlayer.h"
+#include "gui/sound/QtSoundPlayer.h"
+#include "gui/sound/WaveSound.h"
 
 #include <QCoreApplication>
 #include <QMediaDevices>
@@ -170,6 +171,20 @@ TEST(QtSoundPlayerTest, PlayStopAndCloseInAnyOrderWithNothingOpen)
     }
     QCoreApplication::processEvents();
     EXPECT_FALSE(called);
+}
+
+// The program's player is the module's: a file it refuses is refused as the module's player
+// refuses it, and a module that is not there leaves the program without sound, not broken.
+TEST(SoundModulePlayerTest, AnswersThroughTheInstalledModuleAndHasNoOutputWithoutIt)
+{
+    SoundModulePlayer installed;
+    EXPECT_EQ(installed.Open(CallTone(3) + ".missing"), SoundPlayer::Opening::BadFile);
+
+    SoundModulePlayer missing(QString::fromStdString(CallTone(3) + ".so"));
+    EXPECT_EQ(missing.Open(CallTone(3)), SoundPlayer::Opening::NoOutput);
+    EXPECT_FALSE(missing.Play([] { ADD_FAILURE() << "nothing was playing"; }));
+    EXPECT_TRUE(missing.Stop());
+    missing.Close();
 }
 
 } // namespace

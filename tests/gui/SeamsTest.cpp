@@ -27,6 +27,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,31 @@ TEST(QtPrompterTest, ShowsTheCatalogueTextsAndReturnsTheButtonPressed)
     EXPECT_EQ(text, "Do you want to exit QTR-31X?");
     buttons.sort();
     EXPECT_EQ(buttons, QStringList({"&No", "&Yes"}));
+}
+
+// A list of problems longer than a box can show scrolls in a field of its own, and the box
+// stays small enough for its buttons to be on the screen; Escape still answers it.
+TEST(QtPrompterTest, ALongListScrollsInAFieldUnderItsFirstLine)
+{
+    gui::QtPrompter prompter;
+    QStringList lines{"Not imported:"};
+    for (int line = 2; line <= 200; ++line)
+        lines << QString("Line %1: the frequency is out of range").arg(line);
+    QString text;
+    QString field;
+    int height = 0;
+    test::WhenModal([&](QWidget& modal) {
+        auto& box = dynamic_cast<QMessageBox&>(modal);
+        text = box.text();
+        const auto* scrolled = box.findChild<QTextEdit*>();
+        field = scrolled && scrolled->isVisible() ? scrolled->toPlainText() : QString();
+        height = box.sizeHint().height();
+        QTest::keyClick(&box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(prompter.Ask({.captionText = "Import", .detail = lines.join(QChar(10)).toStdString(), .form = PromptForm::DetailOnly}), Answer::Ok);
+    EXPECT_EQ(text, "Not imported:");
+    EXPECT_EQ(field, lines.mid(1).join('\n'));
+    EXPECT_LT(height, 600);
 }
 
 // Every button of a box has an access key in every language: Alt and the letter answer it.

@@ -59,7 +59,7 @@ package_contents() {
         share/applications/com.halvern.qtr31x.desktop share/metainfo/com.halvern.qtr31x.metainfo.xml \
         share/mime/packages/qtr31x.xml share/icons/hicolor/scalable/apps/qtr31x.svg \
         share/man/man1/qtr31x.1.gz share/man/man1/qtr31x-cli.1.gz share/man/man1/qtr31x-sim.1.gz \
-        share/doc/qtr31x/copyright share/doc/qtr31x/changelog.gz
+        share/doc/qtr31x/copyright share/doc/qtr31x/changelog.gz lib/qtr31x/libqtr31x_sound.so
     ! grep -q '\./usr/bin/.*\.\(lng\|wav\)$' "$scratch/contents" || fail "resources left in bin/"
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)

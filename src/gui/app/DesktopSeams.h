@@ -3,7 +3,7 @@
 #include "core/base/SystemClock.h"
 #include "gui/app/QtPrompter.h"
 #include "gui/app/QtSettingsStore.h"
-#include "gui/app/QtSoundPlayer.h"
+#include "gui/app/SoundModulePlayer.h"
 #include "gui/document/QtFilePicker.h"
 
 namespace qtr::gui {
@@ -15,7 +15,7 @@ struct DesktopSeams {
     SystemClock clock;
     QtPrompter prompter;
     QtFilePicker picker;
-    QtSoundPlayer sound;
+    SoundModulePlayer sound;
 };
 
 } // namespace qtr::gui

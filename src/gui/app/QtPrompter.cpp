@@ -4,9 +4,12 @@
 #include "core/base/MessageCatalog.h"
 #include "core/base/PromptButtons.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include <map>
 
@@ -48,6 +51,27 @@ QMessageBox::StandardButton StandardButtonOf(Answer answer)
     return QMessageBox::Ok;
 }
 
+// Lines a box shows as plain text. A longer text (a list of problems) keeps its first line
+// there and shows the rest in a scrollable field, opened, so that the buttons stay on the
+// screen however long the list is.
+constexpr qsizetype kMostLinesInTheBox = 12;
+constexpr int kListFieldLines = 16;
+
+void ShowTheRestScrolled(QMessageBox& box, const QString& text)
+{
+    QStringList lines = text.split('\n');
+    if (lines.size() <= kMostLinesInTheBox)
+        return;
+    box.setText(lines.takeFirst());
+    box.setDetailedText(lines.join('\n'));
+    for (QAbstractButton* button : box.findChild<QDialogButtonBox*>()->buttons()) {
+        if (box.buttonRole(button) == QMessageBox::ActionRole)
+            button->click(); // the box's own "Show Details" button
+    }
+    if (auto* field = box.findChild<QTextEdit*>())
+        field->setFixedHeight(field->fontMetrics().lineSpacing() * kListFieldLines);
+}
+
 } // namespace
 
 QtPrompter::QtPrompter() : catalog_(&EmptyCatalog()) {}
@@ -56,6 +80,7 @@ Answer QtPrompter::Ask(const Prompt& prompt)
 {
     QMessageBox box(BoxIcon(prompt.icon), FromUtf8(PromptCaption(prompt, *catalog_)),
                     FromUtf8(PromptText(prompt, *catalog_)), QMessageBox::NoButton, QApplication::activeWindow());
+    ShowTheRestScrolled(box, box.text());
     std::map<QAbstractButton*, Answer> answers;
     for (const Answer answer : AnswersOf(prompt.buttons)) {
         QPushButton* button = box.addButton(StandardButtonOf(answer));
@@ -66,6 +91,9 @@ Answer QtPrompter::Ask(const Prompt& prompt)
         if (answer == prompt.defaultAnswer)
             box.setDefaultButton(button);
     }
+    // The shown list adds a button of the box's own, so a lone answer is named the escape.
+    if (answers.size() == 1)
+        box.setEscapeButton(answers.begin()->first);
     box.exec();
     const auto chosen = answers.find(box.clickedButton());
     // Escape counts as the box's escape button; a box without one cannot be closed otherwise.

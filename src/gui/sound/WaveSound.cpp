@@ -1,4 +1,4 @@
-#include "gui/app/WaveSound.h"
+#include "gui/sound/WaveSound.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/base/SoundPlayer.h"
-#include "gui/app/WaveSound.h"
+#include "gui/sound/WaveSound.h"
 
 #include <QAudio>
 #include <QAudioDevice>

@@ -1,4 +1,4 @@
-#include "gui/app/QtSoundPlayer.h"
+#include "gui/sound/QtSoundPlayer.h"
 
 #include <QAudioSink>
 #include <QMediaDevices>
