@@ -56,6 +56,7 @@ QMessageBox::StandardButton StandardButtonOf(Answer answer)
 // screen however long the list is.
 constexpr qsizetype kMostLinesInTheBox = 12;
 constexpr int kListFieldLines = 16;
+constexpr int kListFieldColumns = 72;
 
 void ShowTheRestScrolled(QMessageBox& box, const QString& text)
 {
@@ -68,8 +69,10 @@ void ShowTheRestScrolled(QMessageBox& box, const QString& text)
         if (box.buttonRole(button) == QMessageBox::ActionRole)
             button->click(); // the box's own "Show Details" button
     }
-    if (auto* field = box.findChild<QTextEdit*>())
+    if (auto* field = box.findChild<QTextEdit*>()) {
         field->setFixedHeight(field->fontMetrics().lineSpacing() * kListFieldLines);
+        field->setMinimumWidth(field->fontMetrics().averageCharWidth() * kListFieldColumns);
+    }
 }
 
 } // namespace
