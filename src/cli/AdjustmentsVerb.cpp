@@ -1,4 +1,5 @@
-#include "cli/CliProgram.h"
+#include "cli/CliContext.h"
+#include "cli/Verb.h"
 
 #include "core/link/RadioSession.h"
 #include "core/testmode/AdjustmentSheet.h"
@@ -49,51 +50,71 @@ void WriteTextLine(std::ostream& out, const std::vector<std::string>& fields, co
     out << line << '\n';
 }
 
-} // namespace
-
-// Enters test mode, reads the adjustment values, prints them as the adjustment sheet lists
-// them, and ends test mode again.
-int CliProgram::Adjustments(const CliArguments& arguments)
+// The adjustment sheet's items, a header line first.
+std::vector<std::vector<std::string>> SheetTable(const CliContext& context, const testmode::TestModeValues& values)
 {
-    if (!Accepts(arguments, {"port", "retries", "format"}, 0, "no FILE"))
-        return 1;
-    const std::string format = arguments.Option("format").value_or("text");
-    if (format != "text" && format != "csv")
-        return Fail("--format is text or csv");
-    if (const auto problem = PrepareLink(arguments))
-        return Fail(*problem);
-    RadioSession session(link_, prompter_, app_.catalog, &progress_);
-    testmode::TestModeValues values;
-    constexpr const char* kStopped = "stopped while reading the adjustment values: test mode ended; the radio is unchanged";
-    if (!testmode::TestModeEntry(session, nullptr, values).Run())
-        return Stopped() ? Interrupted(kStopped) : 1;
-    testmode::SendEndOfTestMode(session);
-    link_.SetOpen(0);
-    if (Stopped())
-        return Interrupted(kStopped);
-
-    std::vector<std::vector<std::string>> table{{Text(kItemHeaderId)}};
+    std::vector<std::vector<std::string>> table{{context.Text(kItemHeaderId)}};
     for (const int id : testmode::sheet::kColumnHeaderIds)
-        table.front().push_back(Text(id));
+        table.front().push_back(context.Text(id));
     for (const Row& row : testmode::sheet::Rows()) {
-        table.push_back({Text(row.nameId)});
-        for (auto& cell : Cells(row, values.tuningValues, Text(testmode::sheet::kNoValueId)))
+        table.push_back({context.Text(row.nameId)});
+        for (auto& cell : Cells(row, values.tuningValues, context.Text(testmode::sheet::kNoValueId)))
             table.back().push_back(std::move(cell));
     }
-    if (format == "csv") {
-        for (const auto& line : table)
-            WriteCsvLine(out_, line);
-        return 0;
-    }
+    return table;
+}
+
+void WriteTextTable(std::ostream& out, const std::string& title, const std::vector<std::vector<std::string>>& table)
+{
     std::vector<std::size_t> widths(table.front().size(), 0);
     for (const auto& line : table) {
         for (std::size_t i = 0; i < line.size(); ++i)
             widths[i] = std::max(widths[i], line[i].size());
     }
-    out_ << Text(testmode::sheet::kTitleId) << '\n';
+    out << title << '\n';
     for (const auto& line : table)
-        WriteTextLine(out_, line, widths);
+        WriteTextLine(out, line, widths);
+}
+
+// Enters test mode, reads the adjustment values, prints them as the adjustment sheet lists
+// them, and ends test mode again.
+int PrintAdjustments(CliContext& context, const CliArguments& arguments)
+{
+    if (!context.Accepts(arguments, {"port", "retries", "format"}, 0, "no FILE"))
+        return 1;
+    const std::string format = arguments.Option("format").value_or("text");
+    if (format != "text" && format != "csv")
+        return context.Fail("--format is text or csv");
+    if (const auto problem = context.PrepareLink(arguments))
+        return context.Fail(*problem);
+    RadioSession session(context.Link(), context.RadioPrompter(), context.App().catalog, &context.Progress());
+    testmode::TestModeValues values;
+    constexpr const char* kStopped = "stopped while reading the adjustment values: test mode ended; the radio is unchanged";
+    if (!testmode::TestModeEntry(session, nullptr, values).Run())
+        return context.Stopped() ? context.Interrupted(kStopped) : 1;
+    testmode::SendEndOfTestMode(session);
+    context.Link().SetOpen(0);
+    if (context.Stopped())
+        return context.Interrupted(kStopped);
+
+    const auto table = SheetTable(context, values);
+    if (format == "csv") {
+        for (const auto& line : table)
+            WriteCsvLine(context.Out(), line);
+    } else {
+        WriteTextTable(context.Out(), context.Text(testmode::sheet::kTitleId), table);
+    }
     return 0;
+}
+
+} // namespace
+
+Verb verbs::Adjustments()
+{
+    return {"adjustments",
+            "  qtr31x-cli adjustments --port <n|device> [--retries N] [--format text|csv]\n"
+            "      Puts the radio into test mode and prints its adjustment values, item by item.\n",
+            PrintAdjustments};
 }
 
 } // namespace qtr::cli

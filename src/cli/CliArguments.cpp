@@ -46,4 +46,11 @@ std::vector<std::string> CliArguments::Unknown(const std::vector<std::string>& k
     return unknown;
 }
 
+std::optional<int> WholeNumber(const std::string& text)
+{
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::stoi(text);
+}
+
 } // namespace qtr::cli

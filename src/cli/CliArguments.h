@@ -31,4 +31,7 @@ private:
     std::vector<std::string> plain_;
 };
 
+// A count or a port number of at most three digits; none for any other text.
+std::optional<int> WholeNumber(const std::string& text);
+
 } // namespace qtr::cli

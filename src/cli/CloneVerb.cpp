@@ -1,7 +1,8 @@
 #include "cli/CloneVerb.h"
 
-#include "cli/CliProgram.h"
+#include "cli/CliContext.h"
 #include "cli/StopReport.h"
+#include "cli/Verb.h"
 #include "core/base/PrintableText.h"
 #include "core/base/SafeSave.h"
 #include "core/base/Sha256.h"
@@ -83,20 +84,20 @@ bool OnDisk(int fd)
 
 int CloneVerb::Run(const CliArguments& arguments)
 {
-    if (!program_.Accepts(arguments, {"port", "log", "verify", "retries"}, 1, "exactly one FILE"))
+    if (!context_.Accepts(arguments, {"port", "log", "verify", "retries"}, 1, "exactly one FILE"))
         return 1;
-    if (const auto problem = program_.PrepareLink(arguments))
-        return program_.Fail(*problem);
-    retries_ = program_.prompter_.RetriesLeft();
+    if (const auto problem = context_.PrepareLink(arguments))
+        return context_.Fail(*problem);
+    retries_ = context_.RadioPrompter().RetriesLeft();
     file_ = arguments.Plain().front();
-    if (!program_.LoadImage(file_))
+    if (!context_.LoadImage(file_))
         return 1;
-    Workspace& app = program_.app_;
+    Workspace& app = context_.App();
     if (const auto refusal = WriteReadiness::Refusal(app.state.image, app.catalog))
-        return program_.Fail(PromptText(*refusal, app.catalog));
+        return context_.Fail(PromptText(*refusal, app.catalog));
     const auto log = arguments.Option("log");
     if (log && !OpenLog(*log))
-        return program_.Fail("cannot open the log " + *log + ": " + std::strerror(errno));
+        return context_.Fail("cannot open the log " + *log + ": " + std::strerror(errno));
     port_ = *arguments.Option("port");
     sha256_ = Sha256Hex(app.state.image);
 
@@ -109,13 +110,13 @@ int CloneVerb::Run(const CliArguments& arguments)
             NoteRepeatedSerial(result, first.first->second);
         allWritten = Record(result, number) && allWritten;
         // A signal stops the loop; the status the program ends with says which one.
-        if (program_.Stopped())
+        if (context_.Stopped())
             break;
-        program_.out_ << "Connect the next radio and press Enter, or end the input to stop." << std::endl;
+        context_.Out() << "Connect the next radio and press Enter, or end the input to stop." << std::endl;
         std::string line;
-        if (!std::getline(program_.in_, line)) {
-            if (program_.Stopped())
-                program_.Fail("stopped between two radios: none was being written");
+        if (!std::getline(context_.In(), line)) {
+            if (context_.Stopped())
+                context_.Fail("stopped between two radios: none was being written");
             break;
         }
     }
@@ -143,16 +144,16 @@ bool CloneVerb::AppendToLog(const std::string& text)
 {
     if (WriteAll(log_, reinterpret_cast<const std::uint8_t*>(text.data()), text.size()) && OnDisk(log_))
         return true;
-    program_.Fail("cannot write the log " + logPath_ + ": " + std::strerror(errno));
+    context_.Fail("cannot write the log " + logPath_ + ": " + std::strerror(errno));
     return false;
 }
 
 CloneVerb::Result CloneVerb::CloneOne(bool verify)
 {
-    Workspace& app = program_.app_;
-    program_.prompter_.SetRetries(retries_);
-    RadioSession session(program_.link_, program_.prompter_, app.catalog, &program_.progress_);
-    RadioTransfer transfer(session, app.state, program_.progress_);
+    Workspace& app = context_.App();
+    context_.RadioPrompter().SetRetries(retries_);
+    RadioSession session(context_.Link(), context_.RadioPrompter(), app.catalog, &context_.Progress());
+    RadioTransfer transfer(session, app.state, context_.Progress());
     Result result;
     CloneRefusal refusal = CloneRefusal::None;
     TransferGuards guards;
@@ -174,9 +175,9 @@ CloneVerb::Result CloneVerb::CloneOne(bool verify)
         result.result = verify ? "verified" : "written";
         return result;
     }
-    if (program_.Stopped()) {
+    if (context_.Stopped()) {
         result.result = "interrupted";
-        result.reason = StopReport(program_.progress_.Step(), true);
+        result.reason = StopReport(context_.Progress().Step(), true);
         return result;
     }
     result.result = transfer.Outcome() == TransferOutcome::TurnedAway ? "refused" : "failed";
@@ -190,7 +191,7 @@ CloneVerb::Result CloneVerb::CloneOne(bool verify)
 
 std::string CloneVerb::RefusalReason(CloneRefusal refusal, const RadioIdentity& radio) const
 {
-    const ImageBytes& image = program_.app_.state.image;
+    const ImageBytes& image = context_.App().state.image;
     const auto code = image.begin() + identity::kModelCode.offset;
     const std::string fileCode(code, code + identity::kCodeLength);
     switch (refusal) {
@@ -214,8 +215,8 @@ std::string CloneVerb::FailureReason(int outcome) const
 {
     if (outcome == static_cast<int>(TransferOutcome::CheckFailed))
         return "the read-back failed: the radio may hold a partial image";
-    const LinkStep& step = program_.progress_.Step();
-    const std::string text = LinkStepText(step, program_.app_.catalog);
+    const LinkStep& step = context_.Progress().Step();
+    const std::string text = LinkStepText(step, context_.App().catalog);
     const bool writing = step.phase == LinkStep::Phase::WritingBlock;
     return "communication with the radio failed" + (text.empty() ? std::string() : " (" + text + ")") +
            (writing ? "; the radio may hold a partial image" : "");
@@ -226,13 +227,13 @@ void CloneVerb::NoteRepeatedSerial(Result& result, int firstNumber)
 {
     constexpr const char* kSeenBefore = "serial seen before in this run";
     result.reason += (result.reason.empty() ? "" : "; ") + std::string(kSeenBefore);
-    program_.err_ << "qtr31x-cli: warning: " << kSeenBefore << ": " << result.serial << " (radio " << firstNumber
-                  << ")" << std::endl;
+    context_.Err() << "qtr31x-cli: warning: " << kSeenBefore << ": " << result.serial << " (radio " << firstNumber
+                   << ")" << std::endl;
 }
 
 bool CloneVerb::Record(const Result& result, int number)
 {
-    std::ostream& out = program_.out_;
+    std::ostream& out = context_.Out();
     out << "radio " << number << ": " << (result.model.empty() ? "?" : result.model)
         << (result.serial.empty() ? "" : " " + result.serial) << ": " << result.result
         << (result.reason.empty() ? "" : " (" + result.reason + ")") << std::endl;
@@ -249,6 +250,16 @@ bool CloneVerb::Record(const Result& result, int number)
     const bool written = AppendToLog(row);
     needsHeader_ = needsHeader_ && !written;
     return written;
+}
+
+Verb verbs::Clone()
+{
+    return {"clone",
+            "  qtr31x-cli clone --port <n|device> FILE [--log LOG.csv] [--verify]\n"
+            "      Writes the file to one radio after another on the port, Enter between two radios,\n"
+            "      end of input to stop; refuses a radio of another model, line, band or channel\n"
+            "      class; --log appends a CSV row per radio.\n",
+            [](CliContext& context, const CliArguments& arguments) { return CloneVerb(context).Run(arguments); }};
 }
 
 } // namespace qtr::cli

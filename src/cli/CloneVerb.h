@@ -9,7 +9,7 @@
 
 namespace qtr::cli {
 
-class CliProgram;
+class CliContext;
 
 // "clone": one file into one radio after another on the same port. Each radio is
 // identified and asked its serial number; one that a plain write would refuse or ask
@@ -17,7 +17,7 @@ class CliProgram;
 // the input stops; the log gets a CSV row per radio.
 class CloneVerb {
 public:
-    explicit CloneVerb(CliProgram& program) : program_(program) {}
+    explicit CloneVerb(CliContext& context) : context_(context) {}
     ~CloneVerb();
     CloneVerb(const CloneVerb&) = delete;
     CloneVerb& operator=(const CloneVerb&) = delete;
@@ -42,7 +42,7 @@ private:
     // False when the log row could not be written.
     bool Record(const Result& result, int number);
 
-    CliProgram& program_;
+    CliContext& context_;
     int log_ = -1;
     std::string logPath_;
     bool needsHeader_ = false;

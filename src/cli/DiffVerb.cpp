@@ -1,4 +1,5 @@
-#include "cli/CliProgram.h"
+#include "cli/CliContext.h"
+#include "cli/Verb.h"
 
 #include "core/report/ImageComparison.h"
 
@@ -12,21 +13,30 @@ constexpr int kEmptyValueId = 3900805;
 constexpr int kDifferent = 1;
 constexpr int kFailed = 2;
 
+int CompareDataFiles(CliContext& context, const CliArguments& arguments)
+{
+    if (!context.Accepts(arguments, {}, 2, "two data files"))
+        return kFailed;
+    if (!context.LoadImage(arguments.Plain()[0]))
+        return kFailed;
+    const ImageBytes first = context.App().state.image;
+    if (!context.LoadImage(arguments.Plain()[1]))
+        return kFailed;
+    const ImageDifferences differences = CompareImages(first, context.App().state.image, context.App().catalog);
+    for (const std::string& line : DifferenceLines(differences, context.Text(kEmptyValueId)))
+        context.Out() << line << '\n';
+    return differences.Empty() ? 0 : kDifferent;
+}
+
 } // namespace
 
-int CliProgram::Diff(const CliArguments& arguments)
+Verb verbs::Diff()
 {
-    if (!Accepts(arguments, {}, 2, "two data files"))
-        return kFailed;
-    if (!LoadImage(arguments.Plain()[0]))
-        return kFailed;
-    const ImageBytes first = app_.state.image;
-    if (!LoadImage(arguments.Plain()[1]))
-        return kFailed;
-    const ImageDifferences differences = CompareImages(first, app_.state.image, app_.catalog);
-    for (const std::string& line : DifferenceLines(differences, Text(kEmptyValueId)))
-        out_ << line << '\n';
-    return differences.Empty() ? 0 : kDifferent;
+    return {"diff",
+            "  qtr31x-cli diff A.dat B.dat\n"
+            "      Prints every setting that differs, then bytes no setting covers; exit 0 when\n"
+            "      the files are equal, 1 when they differ, 2 on an error.\n",
+            CompareDataFiles, kFailed};
 }
 
 } // namespace qtr::cli

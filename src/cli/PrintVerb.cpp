@@ -1,5 +1,6 @@
 // qtr31x-cli print: the printed pages of a data file, written as a PDF.
-#include "cli/CliProgram.h"
+#include "cli/CliContext.h"
+#include "cli/Verb.h"
 
 #include "core/base/SystemClock.h"
 #include "core/report/PrintReport.h"
@@ -40,34 +41,45 @@ private:
     std::unique_ptr<QGuiApplication> application_;
 };
 
-} // namespace
-
-int CliProgram::Print(const CliArguments& arguments)
+int WritePagesPdf(CliContext& context, const CliArguments& arguments)
 {
-    if (!Accepts(arguments, {"pdf", "sections"}, 1, "exactly one FILE"))
+    if (!context.Accepts(arguments, {"pdf", "sections"}, 1, "exactly one FILE"))
         return 1;
     const auto pdf = arguments.Option("pdf");
     if (!pdf || pdf->empty())
-        return Fail("print needs --pdf OUT.pdf");
+        return context.Fail("print needs --pdf OUT.pdf");
     report::SectionMask sections = report::OfferedSections(false);
     if (const auto list = arguments.Option("sections")) {
         std::string unknown;
         const auto parsed = report::ParseSectionNames(*list, unknown);
         if (!parsed)
-            return Fail("--sections \"" + *list + "\": " + (unknown.empty() ? "no section" : "unknown section \"" + unknown + "\"") +
-                        " (use " + kSectionNames + ", separated by commas)");
+            return context.Fail("--sections \"" + *list + "\": " +
+                                (unknown.empty() ? "no section" : "unknown section \"" + unknown + "\"") + " (use " +
+                                kSectionNames + ", separated by commas)");
         sections = *parsed;
     }
     const std::string& file = arguments.Plain().front();
-    if (!LoadImage(file))
+    if (!context.LoadImage(file))
         return 1;
     const PagesApplication application;
     const report::ReportRequest request{sections, false, std::filesystem::path(file).filename().string(),
                                         SystemClock().Now()};
-    const report::Report pages = report::BuildReport(app_.state, app_.catalog, request);
+    const report::Report pages = report::BuildReport(context.App().state, context.App().catalog, request);
     if (const auto failure = gui::WriteReportPdf(pages, *pdf, false))
-        return Fail("cannot write " + *pdf + ": " + *failure);
+        return context.Fail("cannot write " + *pdf + ": " + *failure);
     return 0;
+}
+
+} // namespace
+
+Verb verbs::Print()
+{
+    return {"print",
+            "  qtr31x-cli print FILE --pdf OUT.pdf [--sections LIST]\n"
+            "      Writes the printed pages of a data file (File Print) as a PDF. LIST names sections,\n"
+            "      separated by commas: features, keys, scan, dtmf, vantalink, testfreq, message,\n"
+            "      channels, or all (the default); Parlane models never print dtmf and vantalink.\n",
+            WritePagesPdf};
 }
 
 } // namespace qtr::cli

@@ -20,10 +20,17 @@ struct KnownModel {
 };
 
 constexpr std::array<KnownModel, 11> kModels{{
-    {"P7100", 0x10, 0xFA, 'L', "P7100"}, {"P71L0", 0x10, 0xFD, 'L', "P71L0"}, {"P8100", 0x80, 0xFA, 'L', "P8100"},
-    {"P81L0", 0x8B, 0xFD, 'L', "P81L0"}, {"P81L1", 0x8B, 0xFD, 'L', "P81L1"}, {"BRS02", 0x10, 0xFA, 'B', "P7100"},
-    {"BRS08", 0x15, 0xFA, 'B', "P7100"}, {"BRS16", 0x8B, 0xFD, 'B', "P81L0"}, {"BRL02", 0x10, 0xFD, 'B', "P71L0"},
-    {"BRL08", 0x15, 0xFD, 'B', "P71L0"}, {"BRL16", 0x8B, 0xFD, 'B', "P81L0"},
+    {"P7100", typebyte::kVhfTwoChannels, 0xFA, 'L', "P7100"},
+    {"P71L0", typebyte::kVhfTwoChannels, 0xFD, 'L', "P71L0"},
+    {"P8100", typebyte::kUhfTwoChannels, 0xFA, 'L', "P8100"},
+    {"P81L0", typebyte::kUhfFifteenOrSixteenChannels, 0xFD, 'L', "P81L0"},
+    {"P81L1", typebyte::kUhfFifteenOrSixteenChannels, 0xFD, 'L', "P81L1"},
+    {"BRS02", typebyte::kVhfTwoChannels, 0xFA, 'B', "P7100"},
+    {"BRS08", typebyte::kVhfEightChannels, 0xFA, 'B', "P7100"},
+    {"BRS16", typebyte::kUhfFifteenOrSixteenChannels, 0xFD, 'B', "P81L0"},
+    {"BRL02", typebyte::kVhfTwoChannels, 0xFD, 'B', "P71L0"},
+    {"BRL08", typebyte::kVhfEightChannels, 0xFD, 'B', "P71L0"},
+    {"BRL16", typebyte::kUhfFifteenOrSixteenChannels, 0xFD, 'B', "P81L0"},
 }};
 
 const KnownModel* Find(const std::string& code)
@@ -72,7 +79,7 @@ std::optional<RadioIdentity> RadioProfile::IdentityOf(const std::string& code, s
     const KnownModel* model = Find(code);
     RadioIdentity identity{};
     std::copy(code.begin(), code.end(), identity.begin());
-    identity[identity::kRecordType] = typeByte.value_or(model != nullptr ? model->typeByte : 0x10);
+    identity[identity::kRecordType] = typeByte.value_or(model != nullptr ? model->typeByte : typebyte::kVhfTwoChannels);
     identity[identity::kRecordOption] = model != nullptr ? model->optionByte : 0xFA;
     identity[identity::kRecordLine] = lineLetter.value_or(model != nullptr ? model->lineLetter : 'L');
     return identity;

@@ -27,10 +27,10 @@ std::string TitleModelName(const RadioState& state, bool lmr)
 std::string ChannelText(const RadioState& state)
 {
     switch (state.currentModel[identity::kRecordType]) {
-    case 0x15:
-    case 0x85:
+    case typebyte::kVhfEightChannels:
+    case typebyte::kUhfEightChannels:
         return "8 Channels";
-    case 0x8B:
+    case typebyte::kUhfFifteenOrSixteenChannels:
         return state.sixteenChannelFlag ? "*16 Channels" : "15 Channels";
     default:
         return "2 Channels";

@@ -18,8 +18,6 @@ constexpr std::size_t kSerialFirstPart = 12;
 constexpr std::size_t kSerialTextLength = 16;
 constexpr std::size_t kSerialTailLength = 12;
 constexpr std::size_t kVersionLength = 6;
-constexpr int kVhfTwoChannels = 0x10;
-constexpr int kVhfEightChannels = 0x15;
 
 struct FrequencyRow {
     std::uint8_t typeByte;
@@ -28,9 +26,11 @@ struct FrequencyRow {
 };
 
 constexpr FrequencyRow kFrequencyRows[] = {
-    {0x10, kVhfLabelId, kTwoChannelsId},   {0x15, kVhfLabelId, kEightChannelsId},
-    {0x80, kUhfLabelId, kTwoChannelsId},   {0x85, kUhfLabelId, kEightChannelsId},
-    {0x8B, kUhfLabelId, kFifteenOrSixteenChannelsId},
+    {typebyte::kVhfTwoChannels, kVhfLabelId, kTwoChannelsId},
+    {typebyte::kVhfEightChannels, kVhfLabelId, kEightChannelsId},
+    {typebyte::kUhfTwoChannels, kUhfLabelId, kTwoChannelsId},
+    {typebyte::kUhfEightChannels, kUhfLabelId, kEightChannelsId},
+    {typebyte::kUhfFifteenOrSixteenChannels, kUhfLabelId, kFifteenOrSixteenChannelsId},
 };
 
 // Characters of a text field up to its first unset (0xFF) or terminating byte.
@@ -62,7 +62,7 @@ std::string RadioInformation::ModelCode() const
 
 std::string RadioInformation::ModelText() const
 {
-    const bool vhf = TypeByte() == kVhfTwoChannels || TypeByte() == kVhfEightChannels;
+    const bool vhf = TypeByte() == typebyte::kVhfTwoChannels || TypeByte() == typebyte::kVhfEightChannels;
     const bool lVariant = OptionBits() == kLVariantOptionBits;
     if (!vhf && !lVariant && OptionBits() != kStandardOptionBits)
         return "  RB- " + ModelCode();

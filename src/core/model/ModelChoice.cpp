@@ -25,19 +25,18 @@ std::string Simplified(const std::string& text)
 std::optional<std::uint8_t> TypeByteFor(const ModelInfo& model, int channels, bool& fifteen)
 {
     const bool uhfL = model.uhf && model.optionBits == kLVariantOptionBits;
-    const std::uint8_t band = model.uhf ? 0x80 : 0x10;
     fifteen = false;
     switch (channels) {
     case 2:
-        return band;
+        return model.uhf ? typebyte::kUhfTwoChannels : typebyte::kVhfTwoChannels;
     case 8:
-        return static_cast<std::uint8_t>(band | 0x05);
+        return model.uhf ? typebyte::kUhfEightChannels : typebyte::kVhfEightChannels;
     case 15:
     case 16:
         if (!uhfL)
             return std::nullopt;
         fifteen = channels == 15;
-        return 0x8B;
+        return typebyte::kUhfFifteenOrSixteenChannels;
     default:
         return std::nullopt;
     }

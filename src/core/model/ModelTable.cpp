@@ -20,12 +20,12 @@ const std::array<ModelInfo, kModelTypeCount>& ModelTable()
 const std::array<ChannelClass, kChannelClassCount>& ChannelClassTable()
 {
     static const std::array<ChannelClass, kChannelClassCount> table{{
-        {0x10, "2 Channels", "(K)"},
-        {0x15, "8 Channels", "(K2)"},
-        {0x80, "2 Channels", "(K)"},
-        {0x85, "8 Channels", "(K2)"},
-        {0x8B, "15 Channels", "(K3)"},
-        {0x8B, "*16 Channels", "(K3)"},
+        {typebyte::kVhfTwoChannels, "2 Channels", "(K)"},
+        {typebyte::kVhfEightChannels, "8 Channels", "(K2)"},
+        {typebyte::kUhfTwoChannels, "2 Channels", "(K)"},
+        {typebyte::kUhfEightChannels, "8 Channels", "(K2)"},
+        {typebyte::kUhfFifteenOrSixteenChannels, "15 Channels", "(K3)"},
+        {typebyte::kUhfFifteenOrSixteenChannels, "*16 Channels", "(K3)"},
     }};
     return table;
 }
@@ -43,12 +43,13 @@ std::vector<int> AllowedChannelClassRows(const std::string& modelCode)
 
 ModelRecord DefaultModelRecord()
 {
-    return {'P', '7', '1', '0', '0', 0x10, 0xFA, kParlaneLine};
+    return {'P', '7', '1', '0', '0', typebyte::kVhfTwoChannels, 0xFA, kParlaneLine};
 }
 
 bool IsUhfTypeByte(std::uint8_t typeByte)
 {
-    return typeByte == 0x80 || typeByte == 0x85 || typeByte == 0x8B;
+    return typeByte == typebyte::kUhfTwoChannels || typeByte == typebyte::kUhfEightChannels ||
+           typeByte == typebyte::kUhfFifteenOrSixteenChannels;
 }
 
 } // namespace qtr

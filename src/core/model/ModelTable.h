@@ -16,6 +16,15 @@ constexpr std::uint8_t kLmrLine = 'L';
 constexpr unsigned kStandardOptionBits = 2;
 constexpr unsigned kLVariantOptionBits = 5;
 
+// The type byte of a model record: the band in the high nibble, the channel class in the low one.
+namespace typebyte {
+constexpr std::uint8_t kVhfTwoChannels = 0x10;
+constexpr std::uint8_t kVhfEightChannels = 0x15;
+constexpr std::uint8_t kUhfTwoChannels = 0x80;
+constexpr std::uint8_t kUhfEightChannels = 0x85;
+constexpr std::uint8_t kUhfFifteenOrSixteenChannels = 0x8B; // the model code tells which
+} // namespace typebyte
+
 struct ModelInfo {
     const char* name;        // as shown in Model Information and the window title
     const char* printedName; // single-space form used by radio information and printing

@@ -76,13 +76,13 @@ std::string PrintedModelText(const RadioState& state, const MessageCatalog& cata
 std::string PrintedChannelCountText(const RadioState& state, const MessageCatalog& catalog)
 {
     switch (state.Get(identity::kTypeByte)) {
-    case 0x10:
-    case 0x80:
+    case typebyte::kVhfTwoChannels:
+    case typebyte::kUhfTwoChannels:
         return Text(catalog, 3005021);
-    case 0x15:
-    case 0x85:
+    case typebyte::kVhfEightChannels:
+    case typebyte::kUhfEightChannels:
         return Text(catalog, 3005051);
-    case 0x8B:
+    case typebyte::kUhfFifteenOrSixteenChannels:
         return Text(catalog, 3005059);
     default:
         return {};

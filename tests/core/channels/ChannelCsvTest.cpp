@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "ChannelTestRadio.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/channels/ChannelCsv.h"
@@ -35,6 +36,12 @@ struct ModelLine {
     std::uint8_t typeByte;
     bool fifteen;
 };
+
+// A failure names the model line, not the parameter's bytes.
+void PrintTo(const ModelLine& line, std::ostream* out)
+{
+    *out << line.name;
+}
 
 class ChannelCsvRoundTrip : public testing::TestWithParam<ModelLine> {};
 
@@ -114,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(EveryModelLine, ChannelCsvRoundTrip,
                                          ModelLine{"ParlaneVhf8", 4, 0x15, false},
                                          ModelLine{"ParlaneUhf8", 6, 0x85, false},
                                          ModelLine{"ParlaneUhfL16", 7, 0x8B, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test::CaseName());
 
 TEST(ChannelCsvExport, WritesTheGenericColumnsOfAChannel)
 {
@@ -218,6 +225,11 @@ struct Refusal {
     int messageId;
 };
 
+void PrintTo(const Refusal& refusal, std::ostream* out)
+{
+    *out << refusal.name;
+}
+
 class ChannelCsvRefusal : public testing::TestWithParam<Refusal> {};
 
 TEST_P(ChannelCsvRefusal, ListsTheProblemAndImportsNothing)
@@ -274,7 +286,7 @@ INSTANTIATE_TEST_SUITE_P(BadInput, ChannelCsvRefusal, testing::Values(
     Refusal{"ParlaneSplit", "Location,Frequency,Duplex,Offset\n1,151.625,+,1\n", 2, "Duplex", csvmsg::kNotOffered},
     Refusal{"ParlaneCrossTone", "Location,Frequency,Tone,rToneFreq\n1,151.625,Tone,88.5\n", 2, "Tone", csvmsg::kNotOffered},
     Refusal{"ParlaneToneNotListed", "Location,Frequency,Tone,cToneFreq\n1,151.625,TSQL,88.6\n", 2, "cToneFreq", csvmsg::kNotInToneList}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 // clang-format on
 
 } // namespace
