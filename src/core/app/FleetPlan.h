@@ -11,7 +11,9 @@
 
 namespace qtr {
 
+class FleetLog;
 class MessageCatalog;
+class UnitIdPool;
 
 // How the radios of a fleet get their unit IDs.
 enum class UnitIdRule {
@@ -43,5 +45,8 @@ struct FleetPlan {
 // configuration that may not be written, IDs the model cannot take or out of range, an
 // ID file that cannot be read or is wrong, a log that cannot be written.
 std::vector<FleetReason> CheckFleetPlan(const FleetPlan& plan, const MessageCatalog& catalog);
+// The same, leaving the log open and the IDs ready for the run.
+std::vector<FleetReason> PrepareFleet(const FleetPlan& plan, const MessageCatalog& catalog, FleetLog& log,
+                                      UnitIdPool& ids);
 
 } // namespace qtr

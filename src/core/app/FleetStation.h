@@ -7,10 +7,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace qtr {
 
+class FleetRun;
 class MessageCatalog;
 class SettingsStore;
 
@@ -40,18 +42,18 @@ public:
     void Wait();
     FleetSummary Summary() const;
 
-    // Real serial ports: a number through the Ports/COMn settings of `settings`, else a device path.
-    static FleetLinkOpener DevicePorts(const SettingsStore& settings);
+    // Serial ports: a number through the Ports/COMn settings of `settings`, else a device
+    // path. `settings` must outlive the links.
+    static FleetLinkOpener DevicePorts(const SettingsStore& settings, const LinkTiming& timing = LinkTiming{});
 
 private:
-    class Run;
-
     FleetPlan plan_;
     FleetObserver& observer_;
     FleetLinkOpener opener_;
     const MessageCatalog& catalog_;
     FleetNextRadio next_;
-    std::unique_ptr<Run> run_;
+    std::unique_ptr<FleetRun> run_;
+    std::vector<std::thread> ports_;
 };
 
 } // namespace qtr
