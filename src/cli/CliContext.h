@@ -33,6 +33,8 @@ public:
     Workspace& App() { return app_; }
     const Workspace& App() const { return app_; }
     RadioLink& Link() { return link_; }
+    // The devices of the ports: the desktop program's settings, and a port given as a device.
+    const SettingsStore& PortSettings() const { return ports_; }
     RetryingPrompter& RadioPrompter() { return prompter_; }
     QuietProgress& Progress() { return progress_; }
 

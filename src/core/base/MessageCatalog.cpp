@@ -55,6 +55,7 @@ constexpr IdRange kOwnRanges[] = {
     {3900820, 3900839, 1}, // what is wrong with a channel list file
     {3900860, 3900870, 1}, // channel list import reports, files that are no files, status bar reports
     {3900900, 3900902, 1}, // call tones without a sound output, the two models of a mismatch, help title
+    {3900950, 3900978, 1}, // programming a fleet: refusals, failures, ports and plans
 };
 
 void AppendRanges(std::vector<int>& ids, std::span<const IdRange> ranges)
