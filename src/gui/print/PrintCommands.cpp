@@ -8,7 +8,7 @@
 #include "core/base/CommonMessages.h"
 #include "core/base/FilePicker.h"
 #include "core/base/Prompter.h"
-#include "gui/app/MainWindow.h"
+#include "gui/widgets/CommandWindow.h"
 #include "gui/print/PrintListDialog.h"
 #include "gui/print/ReportPainter.h"
 #include "gui/widgets/StatusReport.h"
@@ -51,15 +51,15 @@ void FitToWidthAndScreen(QPrintPreviewDialog& preview)
 
 } // namespace
 
-void PrintCommands::Register(MainWindow& frame)
+void PrintCommands::Register(CommandWindow& frame)
 {
     auto* commands = new PrintCommands(frame);
-    frame.RegisterCommand(command::kPrint, [commands](MainWindow&) { commands->Print(); });
-    frame.RegisterCommand(command::kPrintPreview, [commands](MainWindow&) { commands->ShowPreview(); });
-    frame.RegisterCommand(command::kExportPdf, [commands](MainWindow&) { commands->ExportPdf(); });
+    frame.RegisterCommand(command::kPrint, [commands](CommandWindow&) { commands->Print(); });
+    frame.RegisterCommand(command::kPrintPreview, [commands](CommandWindow&) { commands->ShowPreview(); });
+    frame.RegisterCommand(command::kExportPdf, [commands](CommandWindow&) { commands->ExportPdf(); });
 }
 
-PrintCommands::PrintCommands(MainWindow& frame) : QObject(&frame), frame_(frame)
+PrintCommands::PrintCommands(CommandWindow& frame) : QObject(&frame), frame_(frame)
 {
     setObjectName(kObjectName);
     frame.installEventFilter(this);
@@ -84,7 +84,7 @@ bool PrintCommands::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-PrintCommands& PrintCommands::Of(MainWindow& frame)
+PrintCommands& PrintCommands::Of(CommandWindow& frame)
 {
     return *frame.findChild<PrintCommands*>(kObjectName, Qt::FindDirectChildrenOnly);
 }

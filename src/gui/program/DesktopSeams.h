@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/base/SystemClock.h"
-#include "gui/app/QtPrompter.h"
-#include "gui/app/QtSettingsStore.h"
+#include "gui/program/QtPrompter.h"
+#include "gui/program/QtSettingsStore.h"
 #include "gui/app/QtSoundPlayer.h"
 #include "gui/document/QtFilePicker.h"
 
