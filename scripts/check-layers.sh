@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fails when a folder of the core or of the GUI includes a folder above it in its layer, or when
-# the core includes anything of the GUI or of Qt.
+# Fails when a folder of the core or of the GUI includes a folder above it in its layer, when
+# the core includes anything of the GUI or of Qt, or when the command-line tool or the page
+# drawing it shares includes anything of the GUI.
 # Order, lowest first; folders in one string sit side by side and may not include each other.
 set -euo pipefail
 src="$(cd "$(dirname "$0")/.." && pwd)/src"
@@ -42,4 +43,5 @@ check() {
 
 check core '#include ["<]\(core\|gui\)/\|#include <Q' '"gui/\|<Q' "${core_levels[@]}"
 check gui '#include "gui/' '' "${gui_levels[@]}"
+grep -rn '#include "gui/' "$src/cli" "$src/pages" && status=1
 exit $status

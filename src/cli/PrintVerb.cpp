@@ -3,7 +3,7 @@
 
 #include "core/base/SystemClock.h"
 #include "core/report/PrintReport.h"
-#include "gui/print/ReportPainter.h"
+#include "pages/ReportPainter.h"
 
 #include <QGuiApplication>
 
@@ -65,7 +65,7 @@ int CliProgram::Print(const CliArguments& arguments)
     const report::ReportRequest request{sections, false, std::filesystem::path(file).filename().string(),
                                         SystemClock().Now()};
     const report::Report pages = report::BuildReport(app_.state, app_.catalog, request);
-    if (const auto failure = gui::WriteReportPdf(pages, *pdf, false))
+    if (const auto failure = pages::WriteReportPdf(pages, *pdf, false))
         return Fail("cannot write " + *pdf + ": " + *failure);
     return 0;
 }

@@ -10,7 +10,7 @@
 #include "core/base/Prompter.h"
 #include "gui/widgets/CommandWindow.h"
 #include "gui/print/PrintListDialog.h"
-#include "gui/print/ReportPainter.h"
+#include "pages/ReportPainter.h"
 #include "gui/widgets/StatusReport.h"
 
 #include <QAction>
@@ -114,7 +114,7 @@ bool PrintCommands::PrintOnPrinter(const std::function<report::Report(bool, cons
         Tell(kPrintCancelledId, {}, false);
         return false;
     }
-    if (!PaintReport(build(PrinterIsLandscape(Printer()), frame_.TimeOfDay().Now()), Printer())) {
+    if (!pages::PaintReport(build(PrinterIsLandscape(Printer()), frame_.TimeOfDay().Now()), Printer())) {
         Tell(kPrinterFailedId, "\n\n" + PrinterTarget(Printer()), true);
         return false;
     }
@@ -134,7 +134,7 @@ void PrintCommands::ShowPreview()
     preview_->setAttribute(Qt::WA_DeleteOnClose);
     // The preview redraws on every change of its page set-up; the time stays the one taken here.
     connect(preview_, &QPrintPreviewDialog::paintRequested, this, [this, all, printedAt](QPrinter* printer) {
-        PaintReport(BuildFor(all, PrinterIsLandscape(*printer), printedAt), *printer);
+        pages::PaintReport(BuildFor(all, PrinterIsLandscape(*printer), printedAt), *printer);
     });
     FitToWidthAndScreen(*preview_);
     preview_->show();
@@ -152,7 +152,7 @@ void PrintCommands::ExportPdf()
         return;
     const bool landscape = PrinterIsLandscape(Printer());
     const report::Report pages = BuildFor(*sections, landscape, frame_.TimeOfDay().Now());
-    if (const auto failure = WriteReportPdf(pages, *path, landscape))
+    if (const auto failure = pages::WriteReportPdf(pages, *path, landscape))
         return Tell(kPdfFailedId, "\n\n" + *path + ":\n" + *failure, true);
     const int pageCount = static_cast<int>(pages.pages.size());
     ShowInStatusBar(frame_, FileReportText(app.catalog, filereport::kPdfWritten, *path, pageCount));
