@@ -7,8 +7,8 @@
 #include "core/channels/ChannelCommits.h"
 #include "core/model/ModelChoice.h"
 #include "core/model/ModelDefaults.h"
-#include "gui/app/DesktopApplication.h"
-#include "gui/app/DesktopSeams.h"
+#include "gui/program/DesktopApplication.h"
+#include "gui/program/DesktopSeams.h"
 #include "gui/app/MainWindow.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 // Settings and the PDF go to temporary folders.
 
 #include "core/report/PrintReport.h"
-#include "gui/print/ReportPainter.h"
+#include "pages/ReportPainter.h"
 
 #include "OffscreenBenchmark.h"
 
@@ -24,7 +24,7 @@ double PrintAllMilliseconds(qtr::Workspace& app, const std::string& path)
 {
     const auto start = std::chrono::steady_clock::now();
     const qtr::report::ReportRequest request{qtr::report::OfferedSections(false), false, "bench.dat", std::tm{}};
-    const auto failure = qtr::gui::WriteReportPdf(qtr::report::BuildReport(app.state, app.catalog, request), path, false);
+    const auto failure = qtr::pages::WriteReportPdf(qtr::report::BuildReport(app.state, app.catalog, request), path, false);
     const double elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     if (failure)
         std::fprintf(stderr, "bench_print: %s: %s\n", path.c_str(), failure->c_str());

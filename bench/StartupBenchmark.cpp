@@ -9,8 +9,8 @@
 // run's own.
 
 #include "gui/app/MainWindow.h"
-#include "gui/app/DesktopApplication.h"
-#include "gui/app/DesktopSeams.h"
+#include "gui/program/DesktopApplication.h"
+#include "gui/program/DesktopSeams.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -4,7 +4,7 @@
 
 #include "core/base/SystemClock.h"
 #include "core/report/PrintReport.h"
-#include "gui/print/ReportPainter.h"
+#include "pages/ReportPainter.h"
 
 #include <QGuiApplication>
 
@@ -65,7 +65,7 @@ int WritePagesPdf(CliContext& context, const CliArguments& arguments)
     const report::ReportRequest request{sections, false, std::filesystem::path(file).filename().string(),
                                         SystemClock().Now()};
     const report::Report pages = report::BuildReport(context.App().state, context.App().catalog, request);
-    if (const auto failure = gui::WriteReportPdf(pages, *pdf, false))
+    if (const auto failure = pages::WriteReportPdf(pages, *pdf, false))
         return context.Fail("cannot write " + *pdf + ": " + *failure);
     return 0;
 }

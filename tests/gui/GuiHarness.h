@@ -3,7 +3,7 @@
 #include "gui/app/MainWindow.h"
 #include "core/base/Clock.h"
 #include "core/base/MemorySettingsStore.h"
-#include "gui/app/DesktopApplication.h"
+#include "gui/program/DesktopApplication.h"
 #include "core/base/FilePicker.h"
 #include "FakeSoundPlayer.h"
 #include "ProgramFolder.h"

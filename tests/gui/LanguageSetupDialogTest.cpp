@@ -3,8 +3,8 @@
 
 #include "core/app/CommandIds.h"
 #include "gui/app/LanguageSetupDialog.h"
-#include "gui/app/QtHelpViewer.h"
-#include "gui/app/StatusPanes.h"
+#include "gui/program/QtHelpViewer.h"
+#include "gui/widgets/StatusPanes.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>

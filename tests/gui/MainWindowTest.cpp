@@ -3,8 +3,8 @@
 
 #include "core/app/CommandIds.h"
 #include "core/base/HelpFile.h"
-#include "gui/app/MdiClientArea.h"
-#include "gui/app/QtHelpViewer.h"
+#include "gui/widgets/MdiClientArea.h"
+#include "gui/program/QtHelpViewer.h"
 
 #include <QAccessible>
 #include <QLabel>

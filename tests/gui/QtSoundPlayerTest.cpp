@@ -1,6 +1,6 @@
 #include "ProgramFolder.h"
 #include "TempFolder.h"
-#include "gui/app/SoundModulePlayer.h"
+#include "gui/program/SoundModulePlayer.h"
 #include "gui/sound/QtSoundPlayer.h"
 #include "gui/sound/WaveSound.h"
 

@@ -1,7 +1,7 @@
 #include "GuiHarness.h"
 
 #include "core/app/LanguageSetup.h"
-#include "gui/app/StatusPanes.h"
+#include "gui/widgets/StatusPanes.h"
 #include "gui/document/DataFileDialog.h"
 
 #include <QDialogButtonBox>

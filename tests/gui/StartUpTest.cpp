@@ -3,7 +3,7 @@
 
 #include "TempFolder.h"
 #include "TestImages.h"
-#include "gui/app/StatusPanes.h"
+#include "gui/widgets/StatusPanes.h"
 #include "core/document/DataFile.h"
 
 #include <QSignalSpy>

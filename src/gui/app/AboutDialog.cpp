@@ -1,7 +1,7 @@
 #include "gui/app/AboutDialog.h"
 
 #include "core/app/AboutTexts.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

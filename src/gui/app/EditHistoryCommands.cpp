@@ -2,7 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "gui/app/MainWindow.h"
 
 #include <QAbstractSpinBox>
@@ -34,8 +34,8 @@ QLineEdit* TextFieldOf(QObject* widget)
 void EditHistoryCommands::Register(MainWindow& frame)
 {
     auto* commands = new EditHistoryCommands(frame);
-    frame.RegisterCommand(command::kUndo, [](MainWindow& window) { window.App().history.Undo(); });
-    frame.RegisterCommand(command::kRedo, [](MainWindow& window) { window.App().history.Redo(); });
+    frame.RegisterCommand(command::kUndo, [](CommandWindow& window) { window.App().history.Undo(); });
+    frame.RegisterCommand(command::kRedo, [](CommandWindow& window) { window.App().history.Redo(); });
     commands->ShowSteps();
 }
 

@@ -1,21 +1,21 @@
 #include "gui/app/MainWindow.h"
 
 #include "gui/app/AboutDialog.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/app/CloseSequence.h"
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
 #include "core/app/EditorTable.h"
-#include "gui/app/EditorSubWindow.h"
+#include "gui/widgets/EditorSubWindow.h"
 #include "core/base/HelpViewer.h"
 #include "gui/app/LanguageSetupDialog.h"
 #include "core/app/MainWindowPlacement.h"
-#include "gui/app/MdiClientArea.h"
+#include "gui/widgets/MdiClientArea.h"
 #include "core/app/Workspace.h"
 #include "core/app/RefreshTitle.h"
 #include "core/base/SettingsStore.h"
-#include "gui/app/StatusPanes.h"
-#include "gui/app/ToolbarIcons.h"
+#include "gui/widgets/StatusPanes.h"
+#include "gui/widgets/ToolbarIcons.h"
 #include "gui/model/ModelInformationDialog.h"
 
 #include <QApplication>
@@ -49,13 +49,13 @@ QRect ToQRect(const WindowRect& rect)
 } // namespace
 
 MainWindow::MainWindow(Workspace& app, HelpViewer& help, SettingsStore& settings, const Clock& clock)
-    : app_(app), help_(help), settings_(settings), clock_(clock)
+    : CommandWindow(app, help, clock), settings_(settings)
 {
     setObjectName("MainWindow");
     CreateActions();
     DefineShellCommands();
     CreateToolBar();
-    panes_ = new StatusPanes(*statusBar(), clock, app_.catalog, app_.state.notices);
+    panes_ = new StatusPanes(*statusBar(), clock, App().catalog, App().state.notices);
     CentreOnScreen();
     client_ = new MdiClientArea(settings_, this);
     setCentralWidget(client_);
@@ -63,11 +63,11 @@ MainWindow::MainWindow(Workspace& app, HelpViewer& help, SettingsStore& settings
     QApplication::setWindowIcon(ApplicationIcon());
     setWindowIcon(ApplicationIcon());
     ShowPortInStatusBar();
-    app_.BuildFirstImage();
+    App().BuildFirstImage();
     RefreshTitle();
-    imageNotices_ = app_.state.notices.Subscribe([this](const ImageNotice& notice) { ImageNoticed(notice); });
+    imageNotices_ = App().state.notices.Subscribe([this](const ImageNotice& notice) { ImageNoticed(notice); });
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { help_.ShowContextHelp(ContextHelpId()); });
+            [this] { Help().ShowContextHelp(ContextHelpId()); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -90,16 +90,16 @@ void MainWindow::CreateActions()
 void MainWindow::DefineShellCommands()
 {
     using namespace command;
-    Document& document = app_.document;
+    Document& document = App().document;
     shellCommands_ = {
         {kNew, [&document] { document.NewDocument(); }},
         {kOpen, [&document] { document.OpenDataFile(); }},
         {kSave, [&document] { document.SaveDataFile(); }},
         {kSaveAs, [&document] { document.SaveDataFileAs(); }},
         {kExit, [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }},
-        {kModelInformation, [this] { RunDialog<ModelInformationDialog>(app_, help_); }},
-        {kLanguageFileSetup, [this] { RunDialog<LanguageSetupDialog>(app_, help_); }},
-        {kAbout, [this] { RunDialog<AboutDialog>(app_.catalog); }},
+        {kModelInformation, [this] { RunDialog<ModelInformationDialog>(App(), Help()); }},
+        {kLanguageFileSetup, [this] { RunDialog<LanguageSetupDialog>(App(), Help()); }},
+        {kAbout, [this] { RunDialog<AboutDialog>(App().catalog); }},
         {kToolbar, [this] { ToggleBar(*toolBar_); }},
         {kStatusBar, [this] { ToggleBar(*statusBar()); }},
         {kCascade, [this] { client_->cascadeSubWindows(); }},
@@ -107,7 +107,7 @@ void MainWindow::DefineShellCommands()
         {kTileVertically, [this] { Tile(TileDirection::Vertically); }},
         {kArrangeIcons, [this] { ArrangeIcons(); }},
         {kCloseAllWindows, [this] { CloseAllEditors(); }},
-        {kHelpTopics, [this] { help_.ShowDefaultTopic(); }},
+        {kHelpTopics, [this] { Help().ShowDefaultTopic(); }},
     };
 }
 
@@ -173,7 +173,7 @@ void MainWindow::OnCommand(int commandId)
         other->second(*this);
     else if (commandId == command::kChannelInformation)
         RebuildMenus(); // every event that replaces the image posts it: the menus follow the model
-    setWindowModified(app_.document.IsModified());
+    setWindowModified(App().document.IsModified());
     emit CommandHandled(commandId);
 }
 
@@ -192,7 +192,7 @@ QWidget* MainWindow::OpenEditorWindow(int commandId)
     if (editor == editors_.end())
         return nullptr;
     // An editor the model does not offer never opens, whoever asks for it.
-    if (const EditorInfo* info = FindEditor(commandId); info && !info->OfferedFor(app_.state.LineLetter()))
+    if (const EditorInfo* info = FindEditor(commandId); info && !info->OfferedFor(App().state.LineLetter()))
         return nullptr;
     auto* window = new EditorSubWindow(commandId, editor->second(*this));
     client_->addSubWindow(window);
@@ -256,16 +256,16 @@ void MainWindow::CloseAllEditors()
 // "[*]" after the document name shows as "*" while the image has unsaved changes.
 void MainWindow::RefreshTitle()
 {
-    setWindowTitle(FromUtf8(qtr::RefreshTitle(app_.state, app_.catalog, app_.document.Name() + "[*]")));
-    setWindowModified(app_.document.IsModified());
+    setWindowTitle(FromUtf8(qtr::RefreshTitle(App().state, App().catalog, App().document.Name() + "[*]")));
+    setWindowModified(App().document.IsModified());
 }
 
 // The multiple-document area clears the mark when a maximized window goes (Close All
 // Windows); the document alone says whether it has unsaved changes.
 void MainWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ModifiedChange && isWindowModified() != app_.document.IsModified())
-        setWindowModified(app_.document.IsModified());
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != App().document.IsModified())
+        setWindowModified(App().document.IsModified());
     QMainWindow::changeEvent(event);
 }
 
@@ -297,19 +297,19 @@ void MainWindow::CommitFocusedField()
 
 void MainWindow::ShowPortInStatusBar()
 {
-    panes_->ShowPort(app_.comPort);
+    panes_->ShowPort(App().comPort);
 }
 
 // The menus stay and only their items change: a screen reader keeps the item of an action
 // under the menu it first saw it in, so a menu made anew would leave its items unreachable.
 void MainWindow::RebuildMenus()
 {
-    const MenuContext context{.lineLetter = app_.state.LineLetter(),
+    const MenuContext context{.lineLetter = App().state.LineLetter(),
                               .childWindowsOpen = !openEditors_.empty(),
                               .toolbarVisible = !toolBar_->isHidden(),
                               .statusBarVisible = !statusBar()->isHidden(),
-                              .verifyAfterWrite = app_.safety.verifyAfterWrite,
-                              .backupBeforeWrite = app_.safety.backupBeforeWrite};
+                              .verifyAfterWrite = App().safety.verifyAfterWrite,
+                              .backupBeforeWrite = App().safety.backupBeforeWrite};
     QList<QAction*> shownMenus;
     for (const Menu& menu : qtr::RebuildMenus(context))
         shownMenus << ShowMenu(menu).menuAction();
@@ -320,7 +320,7 @@ void MainWindow::RebuildMenus()
     }
     for (const ToolbarButton& button : ToolbarButtons())
         if (button.commandId != 0)
-            actions_.at(button.commandId)->setToolTip(CatalogText(app_.catalog, button.tipId, 1));
+            actions_.at(button.commandId)->setToolTip(CatalogText(App().catalog, button.tipId, 1));
     UpdateActionStates();
     emit MenusRebuilt();
 }
@@ -343,7 +343,7 @@ QMenu& MainWindow::ShowMenu(const Menu& menu)
         if (listsWindows)
             connect(shown, &QMenu::aboutToShow, this, [this, shown] { FillWindowList(*shown); });
     }
-    shown->setTitle(CatalogText(app_.catalog, menu.titleId));
+    shown->setTitle(CatalogText(App().catalog, menu.titleId));
     if (ItemsShown(*shown) != ItemsOf(menu)) {
         if (listsWindows)
             DropWindowList(); // before the menu deletes the entries it owns
@@ -390,7 +390,7 @@ QList<QAction*> MainWindow::ItemsShown(const QMenu& menu) const
 void MainWindow::ShowCommandItem(const MenuItem& item)
 {
     QAction* action = actions_.at(item.commandId);
-    action->setText(CatalogText(app_.catalog, item.messageId));
+    action->setText(CatalogText(App().catalog, item.messageId));
     action->setCheckable(item.checkable);
     action->setChecked(item.checked);
 }
@@ -470,7 +470,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     const QAction* item = menu->activeAction();
     const int id = item ? item->property(kCommandProperty).toInt() : 0;
     menu->close();
-    help_.ShowContextHelp(id != 0 ? id : command::kMainFrame);
+    Help().ShowContextHelp(id != 0 ? id : command::kMainFrame);
     return true;
 }
 
@@ -507,7 +507,7 @@ void MainWindow::StorePlacement()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     CommitFocusedField();
-    if (!RunCloseSequence(app_)) {
+    if (!RunCloseSequence(App())) {
         event->ignore();
         return;
     }

@@ -3,8 +3,7 @@
 #include "core/app/RebuildMenus.h"
 #include "core/app/WindowArrangement.h"
 #include "core/base/ImageNotifier.h"
-
-#include <QMainWindow>
+#include "gui/widgets/CommandWindow.h"
 
 #include <functional>
 #include <map>
@@ -32,12 +31,11 @@ class StatusPanes;
 // area, and the routing of every command. Editors and dialogs of the other parts of
 // the program register here by command; until then their commands are shown disabled.
 // The title shows the document and whether it has unsaved changes.
-class MainWindow : public QMainWindow {
+class MainWindow : public CommandWindow {
     Q_OBJECT
 public:
     // Makes the editor's view; the main window puts it in a window of its own.
     using WindowFactory = std::function<QWidget*(MainWindow&)>;
-    using CommandAction = std::function<void(MainWindow&)>;
 
     MainWindow(Workspace& app, HelpViewer& help, SettingsStore& settings, const Clock& clock);
     ~MainWindow() override;
@@ -45,47 +43,36 @@ public:
     // An editor of the editor table in a child window of its own, at most one at a time.
     // A command that is not an editor (a dialog, a transfer) registers an action.
     void RegisterEditor(int commandId, WindowFactory factory);
-    void RegisterCommand(int commandId, CommandAction action);
+    void RegisterCommand(int commandId, CommandAction action) override;
 
     // Activates the editor's window when it is open, otherwise opens it beside the window
     // the user works in; nothing for a command without a registered editor. Returns the
     // editor's view.
-    QWidget* OpenEditorWindow(int commandId);
+    QWidget* OpenEditorWindow(int commandId) override;
     // The widget of the open editor's window, which scrolls the view; null when closed.
     QWidget* EditorWindow(int commandId) const;
     // The open editor's view; null when closed.
-    QWidget* EditorView(int commandId) const;
+    QWidget* EditorView(int commandId) const override;
     int ChildWindowCount() const { return static_cast<int>(openEditors_.size()); }
 
-    void OnCommand(int commandId);
+    void OnCommand(int commandId) override;
     // Carried out once the events waiting now have been handled.
     void PostCommand(int commandId);
 
-    Workspace& App() { return app_; }
-    HelpViewer& Help() { return help_; }
-    const Clock& TimeOfDay() const { return clock_; }
-
-    void ShowPortInStatusBar();
+    void ShowPortInStatusBar() override;
     // Start-up: the stored placement when it is usable, otherwise maximized.
     void ShowWithPlacement(const std::optional<std::string>& lastWinPos);
 
     void CloseAllEditors();
     void RefreshTitle();
-    void RebuildMenus();
+    void RebuildMenus() override;
     void PostChannelInformation();
 
     QAction* Action(int commandId) const { return actions_.at(commandId); }
     QToolBar* ToolBar() const { return toolBar_; }
-    MdiClientArea* ClientArea() const { return client_; }
+    MdiClientArea* ClientArea() const override { return client_; }
     const StatusPanes& Panes() const { return *panes_; }
     StatusPanes& Panes() { return *panes_; }
-
-signals:
-    void CommandHandled(int commandId);
-    // Close All Windows and every replacement of the image closed the editors.
-    void AllEditorsClosed();
-    // The menus were made anew: texts and states that follow the document must be set again.
-    void MenusRebuilt();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,10 +105,7 @@ private:
     std::set<int> RegisteredCommands() const;
     template <class Dialog, class... Arguments> void RunDialog(Arguments&... arguments);
 
-    Workspace& app_;
-    HelpViewer& help_;
     SettingsStore& settings_;
-    const Clock& clock_;
     std::map<int, QAction*> actions_;
     std::map<int, std::function<void()>> shellCommands_;
     std::map<int, WindowFactory> editors_;

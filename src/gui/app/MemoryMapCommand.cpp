@@ -25,7 +25,7 @@ void RunMemoryMap(MainWindow& frame)
 
 void RegisterMemoryMap(MainWindow& frame)
 {
-    frame.RegisterCommand(command::kMemoryMap, RunMemoryMap);
+    frame.RegisterCommand(command::kMemoryMap, [&frame](CommandWindow&) { RunMemoryMap(frame); });
 }
 
 } // namespace qtr::gui

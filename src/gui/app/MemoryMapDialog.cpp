@@ -2,8 +2,8 @@
 
 #include "core/app/MemoryMap.h"
 #include "core/base/CommonMessages.h"
-#include "gui/app/CatalogText.h"
-#include "gui/app/FixedPitchFont.h"
+#include "gui/widgets/CatalogText.h"
+#include "gui/widgets/FixedPitchFont.h"
 #include "gui/app/MemoryMapModel.h"
 #include "gui/widgets/FocusLeaveWatcher.h"
 #include "gui/widgets/TypedCharacterFilter.h"

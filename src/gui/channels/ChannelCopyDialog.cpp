@@ -1,6 +1,6 @@
 #include "gui/channels/ChannelCopyDialog.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 #include "core/app/Workspace.h"

@@ -1,7 +1,7 @@
 #include "gui/channels/ChannelGridView.h"
 
-#include "gui/app/CatalogText.h"
-#include "gui/app/EditorSubWindow.h"
+#include "gui/widgets/CatalogText.h"
+#include "gui/widgets/EditorSubWindow.h"
 #include "core/base/HelpViewer.h"
 #include "core/app/Workspace.h"
 #include "core/channels/ChannelGridText.h"

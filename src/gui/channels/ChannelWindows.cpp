@@ -1,9 +1,9 @@
 #include "gui/channels/ChannelWindows.h"
 
-#include "gui/app/MainWindow.h"
+#include "gui/widgets/CommandWindow.h"
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"
-#include "gui/app/EditorSubWindow.h"
+#include "gui/widgets/EditorSubWindow.h"
 #include "gui/channels/ChannelFormView.h"
 #include "gui/channels/ChannelGridView.h"
 #include "gui/channels/ChannelCopyDialog.h"
@@ -20,7 +20,7 @@ ChannelCommand ChannelWindows::CommandForKey(const QKeyEvent& key, ChannelWindow
     return ChannelCommandForKey(portable.toStdString(), window);
 }
 
-ChannelWindows::ChannelWindows(Workspace& app, HelpViewer& help, MainWindow& frame)
+ChannelWindows::ChannelWindows(Workspace& app, HelpViewer& help, CommandWindow& frame)
     : QObject(&frame), app_(app), help_(help), frame_(frame), commits_(app.channels, app.codec, app.prompter)
 {
     // Another window changed the channels' records or a value their windows show.

@@ -18,7 +18,7 @@ namespace qtr::gui {
 
 class ChannelFormView;
 class ChannelGridView;
-class MainWindow;
+class CommandWindow;
 
 // What the channel windows share: the current channel (the grid and the edit form always
 // show the same one), the way to each other through the main window, and the copy
@@ -28,7 +28,7 @@ class ChannelWindows : public QObject {
 public:
     static ChannelCommand CommandForKey(const QKeyEvent& key, ChannelWindow window);
 
-    ChannelWindows(Workspace& app, HelpViewer& help, MainWindow& frame);
+    ChannelWindows(Workspace& app, HelpViewer& help, CommandWindow& frame);
 
     // The views of the channel information grid and the channel edit form.
     ChannelGridView* MakeGrid();
@@ -62,7 +62,7 @@ public:
 private:
     Workspace& app_;
     HelpViewer& help_;
-    MainWindow& frame_;
+    CommandWindow& frame_;
     ChannelCommits commits_;
     int slot_ = 0;
     // Kept here rather than asked of the main window, which may be going already when

@@ -1,6 +1,6 @@
 #include "gui/channels/FrequencyCopyDialog.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/app/Workspace.h"
 #include "core/channels/ChannelCommits.h"
 #include "gui/widgets/FrequencyEdit.h"

@@ -1,7 +1,7 @@
 #include "gui/channels/TestFrequencyView.h"
 
-#include "gui/app/CatalogText.h"
-#include "gui/app/EditorSubWindow.h"
+#include "gui/widgets/CatalogText.h"
+#include "gui/widgets/EditorSubWindow.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 #include "core/base/Prompter.h"

@@ -1,6 +1,6 @@
 #include "gui/channels/ToneCopyDialog.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/app/Workspace.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/channels/ChannelListEntries.h"

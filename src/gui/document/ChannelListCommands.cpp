@@ -10,7 +10,7 @@
 #include "core/channels/ChannelCsv.h"
 #include "core/document/DataFile.h"
 #include "core/report/ImageComparison.h"
-#include "gui/app/MainWindow.h"
+#include "gui/widgets/CommandWindow.h"
 #include "gui/document/ComparisonDialog.h"
 #include "gui/widgets/StatusReport.h"
 
@@ -28,15 +28,15 @@ constexpr int kClearAllQuestionId = 3900870;
 
 } // namespace
 
-void ChannelListCommands::Register(MainWindow& frame)
+void ChannelListCommands::Register(CommandWindow& frame)
 {
     auto* commands = new ChannelListCommands(frame);
-    frame.RegisterCommand(command::kExportChannels, [commands](MainWindow&) { commands->ExportChannels(); });
-    frame.RegisterCommand(command::kImportChannels, [commands](MainWindow&) { commands->ImportChannels(); });
-    frame.RegisterCommand(command::kCompareWithFile, [commands](MainWindow&) { commands->CompareWithFile(); });
+    frame.RegisterCommand(command::kExportChannels, [commands](CommandWindow&) { commands->ExportChannels(); });
+    frame.RegisterCommand(command::kImportChannels, [commands](CommandWindow&) { commands->ImportChannels(); });
+    frame.RegisterCommand(command::kCompareWithFile, [commands](CommandWindow&) { commands->CompareWithFile(); });
 }
 
-ChannelListCommands::ChannelListCommands(MainWindow& frame) : QObject(&frame), frame_(frame), app_(frame.App()) {}
+ChannelListCommands::ChannelListCommands(CommandWindow& frame) : QObject(&frame), frame_(frame), app_(frame.App()) {}
 
 void ChannelListCommands::Tell(int messageId, const std::string& detail, bool error)
 {

@@ -10,16 +10,16 @@ class Workspace;
 
 namespace qtr::gui {
 
-class MainWindow;
+class CommandWindow;
 
 // File > Export Channels, Import Channels and Compare with File: the channel list as a CSV
 // file, and the settings that differ between the document and a data file.
 class ChannelListCommands : public QObject {
     Q_OBJECT
 public:
-    static void Register(MainWindow& frame);
+    static void Register(CommandWindow& frame);
 
-    explicit ChannelListCommands(MainWindow& frame);
+    explicit ChannelListCommands(CommandWindow& frame);
 
     void ExportChannels();
     void ImportChannels();
@@ -28,7 +28,7 @@ public:
 private:
     void Tell(int messageId, const std::string& detail, bool error);
 
-    MainWindow& frame_;
+    CommandWindow& frame_;
     Workspace& app_;
 };
 

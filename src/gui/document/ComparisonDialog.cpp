@@ -2,7 +2,7 @@
 
 #include "core/base/CommonMessages.h"
 #include "core/report/ImageComparison.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "gui/document/DataFileDialog.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/base/SafeSave.h"
 #include "core/document/DataFile.h"
 #include "core/document/DataFileFilter.h"

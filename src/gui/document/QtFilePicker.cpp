@@ -1,7 +1,7 @@
 #include "gui/document/QtFilePicker.h"
 
-#include "gui/app/CatalogText.h"
-#include "gui/app/FixedPitchFont.h"
+#include "gui/widgets/CatalogText.h"
+#include "gui/widgets/FixedPitchFont.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -2,7 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"
-#include "gui/app/MainWindow.h"
+#include "gui/widgets/CommandWindow.h"
 #include "gui/features/RadioKeysPicture.h"
 #include "gui/widgets/SettingsFormWidget.h"
 
@@ -12,7 +12,7 @@
 
 namespace qtr::gui {
 
-KeyAssignmentView::KeyAssignmentView(Workspace& app, HelpViewer& help, const MainWindow& frame, QWidget* parent)
+KeyAssignmentView::KeyAssignmentView(Workspace& app, HelpViewer& help, const CommandWindow& frame, QWidget* parent)
     : QWidget(parent),
       form_(app.state, app.catalog, [&frame] { return frame.EditorView(command::kScanInformation) != nullptr; })
 {

@@ -11,7 +11,7 @@ class Workspace;
 
 namespace qtr::gui {
 
-class MainWindow;
+class CommandWindow;
 class RadioKeysPicture;
 class SettingsFormWidget;
 
@@ -21,7 +21,7 @@ class KeyAssignmentView : public QWidget {
     Q_OBJECT
 public:
     // `frame` tells whether the Scan window is open when S-Selector changes.
-    KeyAssignmentView(Workspace& app, HelpViewer& help, const MainWindow& frame, QWidget* parent = nullptr);
+    KeyAssignmentView(Workspace& app, HelpViewer& help, const CommandWindow& frame, QWidget* parent = nullptr);
 
     SettingsFormWidget& FormWidget() const { return *formWidget_; }
     const RadioKeysPicture& Picture() const { return *picture_; }

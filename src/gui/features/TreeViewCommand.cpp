@@ -1,8 +1,8 @@
 #include "gui/features/TreeViewCommand.h"
 
 #include "core/app/CommandIds.h"
-#include "gui/app/MainWindow.h"
-#include "gui/app/MdiClientArea.h"
+#include "gui/widgets/CommandWindow.h"
+#include "gui/widgets/MdiClientArea.h"
 #include "gui/features/TreeViewWindow.h"
 
 namespace qtr::gui {
@@ -14,14 +14,14 @@ constexpr int kOffsetDown = 26;
 
 } // namespace
 
-void TreeViewCommand::Register(MainWindow& frame)
+void TreeViewCommand::Register(CommandWindow& frame)
 {
     auto* command = new TreeViewCommand(frame);
-    frame.RegisterCommand(command::kTreeView, [command](MainWindow&) { command->Open(); });
-    connect(&frame, &MainWindow::AllEditorsClosed, command, &TreeViewCommand::Close);
+    frame.RegisterCommand(command::kTreeView, [command](CommandWindow&) { command->Open(); });
+    connect(&frame, &CommandWindow::AllEditorsClosed, command, &TreeViewCommand::Close);
 }
 
-TreeViewCommand::TreeViewCommand(MainWindow& frame) : QObject(&frame), frame_(frame) {}
+TreeViewCommand::TreeViewCommand(CommandWindow& frame) : QObject(&frame), frame_(frame) {}
 
 TreeViewWindow* TreeViewCommand::Window() const
 {

@@ -5,7 +5,7 @@
 
 namespace qtr::gui {
 
-class MainWindow;
+class CommandWindow;
 class TreeViewWindow;
 
 // View, Tree View: opens the tree view unless it is open. The tree goes with the editor
@@ -13,9 +13,9 @@ class TreeViewWindow;
 class TreeViewCommand : public QObject {
     Q_OBJECT
 public:
-    static void Register(MainWindow& frame);
+    static void Register(CommandWindow& frame);
 
-    explicit TreeViewCommand(MainWindow& frame);
+    explicit TreeViewCommand(CommandWindow& frame);
 
     // Null while the tree view is closed.
     TreeViewWindow* Window() const;
@@ -25,7 +25,7 @@ private:
     void Close();
     void Place();
 
-    MainWindow& frame_;
+    CommandWindow& frame_;
     QPointer<TreeViewWindow> window_;
 };
 

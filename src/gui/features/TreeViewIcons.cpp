@@ -1,6 +1,6 @@
 #include "gui/features/TreeViewIcons.h"
 
-#include "gui/app/ToolbarIcons.h"
+#include "gui/widgets/ToolbarIcons.h"
 
 #include <QPainter>
 

@@ -4,8 +4,8 @@
 #include "core/app/Workspace.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
-#include "gui/app/CatalogText.h"
-#include "gui/app/MainWindow.h"
+#include "gui/widgets/CatalogText.h"
+#include "gui/widgets/CommandWindow.h"
 #include "gui/features/TreeViewIcons.h"
 
 #include <QHBoxLayout>
@@ -26,7 +26,7 @@ constexpr int kCommandRole = Qt::UserRole;
 
 } // namespace
 
-TreeViewWindow::TreeViewWindow(MainWindow& frame, HelpViewer& help)
+TreeViewWindow::TreeViewWindow(CommandWindow& frame, HelpViewer& help)
     : QDialog(&frame), frame_(frame), tree_(new QTreeWidget(this)),
       close_(new QPushButton(CatalogText(frame.App().catalog, msg::kClose), this)),
       help_(new QPushButton(CatalogText(frame.App().catalog, msg::kHelp), this))

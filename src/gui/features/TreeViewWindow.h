@@ -12,7 +12,7 @@ class HelpViewer;
 
 namespace qtr::gui {
 
-class MainWindow;
+class CommandWindow;
 
 // The Tree View: a small modeless window listing the model's editors under the model's
 // name. A double click or Enter on an editor opens it (or brings it to the front) through
@@ -20,7 +20,7 @@ class MainWindow;
 class TreeViewWindow : public QDialog {
     Q_OBJECT
 public:
-    TreeViewWindow(MainWindow& frame, HelpViewer& help);
+    TreeViewWindow(CommandWindow& frame, HelpViewer& help);
 
     QTreeWidget& Tree() const { return *tree_; }
     QPushButton& CloseButton() const { return *close_; }
@@ -33,7 +33,7 @@ private:
     void Fill();
     void Activate(QTreeWidgetItem* item);
 
-    MainWindow& frame_;
+    CommandWindow& frame_;
     QTreeWidget* tree_;
     QPushButton* close_;
     QPushButton* help_;

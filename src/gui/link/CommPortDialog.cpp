@@ -1,7 +1,7 @@
 #include "gui/link/CommPortDialog.h"
 
-#include "gui/app/CatalogButtonBox.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogButtonBox.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/app/Workspace.h"
 #include "core/link/LinkTexts.h"
 #include "core/link/PortProbe.h"

@@ -3,7 +3,7 @@
 #include "core/app/Workspace.h"
 #include "core/link/LinkTexts.h"
 #include "core/link/PortDirectory.h"
-#include "gui/app/StatusPanes.h"
+#include "gui/widgets/StatusPanes.h"
 #include "core/link/RadioLink.h"
 
 namespace qtr::gui {

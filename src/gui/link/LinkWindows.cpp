@@ -1,9 +1,9 @@
 #include "gui/link/LinkWindows.h"
 
-#include "gui/app/MainWindow.h"
+#include "gui/widgets/CommandWindow.h"
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/link/LinkTexts.h"
 #include "gui/link/CommPortDialog.h"
 #include "gui/link/RadioInformationDialog.h"
@@ -14,17 +14,17 @@
 
 namespace qtr::gui {
 
-void LinkWindows::Register(MainWindow& frame, RadioLink& link)
+void LinkWindows::Register(CommandWindow& frame, RadioLink& link)
 {
     auto* windows = new LinkWindows(frame, link);
     frame.RegisterCommand(command::kReadFromRadio,
-                          [windows](MainWindow&) { windows->Transfer(TransferDialogModel::Direction::Read); });
-    frame.RegisterCommand(command::kWriteToRadio, [windows](MainWindow&) { windows->WriteToRadio(); });
-    frame.RegisterCommand(command::kRadioInformation, [windows](MainWindow&) { windows->ShowRadioInformation(); });
-    frame.RegisterCommand(command::kCommunicationPort, [windows](MainWindow&) { windows->ChoosePort(); });
+                          [windows](CommandWindow&) { windows->Transfer(TransferDialogModel::Direction::Read); });
+    frame.RegisterCommand(command::kWriteToRadio, [windows](CommandWindow&) { windows->WriteToRadio(); });
+    frame.RegisterCommand(command::kRadioInformation, [windows](CommandWindow&) { windows->ShowRadioInformation(); });
+    frame.RegisterCommand(command::kCommunicationPort, [windows](CommandWindow&) { windows->ChoosePort(); });
 }
 
-LinkWindows::LinkWindows(MainWindow& frame, RadioLink& link) : QObject(&frame), frame_(frame), link_(link) {}
+LinkWindows::LinkWindows(CommandWindow& frame, RadioLink& link) : QObject(&frame), frame_(frame), link_(link) {}
 
 void LinkWindows::Transfer(TransferDialogModel::Direction direction)
 {

@@ -10,16 +10,16 @@ class RadioLink;
 
 namespace qtr::gui {
 
-class MainWindow;
+class CommandWindow;
 
 // The commands of the radio link in the main window: Read from Radio, Write to Radio,
 // Radio Information and Communication Port, all on the program's one link.
 class LinkWindows : public QObject {
     Q_OBJECT
 public:
-    static void Register(MainWindow& frame, RadioLink& link);
+    static void Register(CommandWindow& frame, RadioLink& link);
 
-    LinkWindows(MainWindow& frame, RadioLink& link);
+    LinkWindows(CommandWindow& frame, RadioLink& link);
 
 private:
     void Transfer(TransferDialogModel::Direction direction);
@@ -30,7 +30,7 @@ private:
     QString SimulatedNote() const;
     void ChoosePort();
 
-    MainWindow& frame_;
+    CommandWindow& frame_;
     RadioLink& link_;
 };
 

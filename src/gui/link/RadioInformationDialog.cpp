@@ -1,8 +1,8 @@
 #include "gui/link/RadioInformationDialog.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/base/CommonMessages.h"
-#include "gui/app/FixedPitchFont.h"
+#include "gui/widgets/FixedPitchFont.h"
 #include "core/base/HelpViewer.h"
 #include "core/link/RadioInformation.h"
 

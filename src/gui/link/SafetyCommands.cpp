@@ -3,14 +3,14 @@
 #include "core/app/CommandIds.h"
 #include "core/app/SafetyOptions.h"
 #include "core/app/Workspace.h"
-#include "gui/app/MainWindow.h"
+#include "gui/widgets/CommandWindow.h"
 
 namespace qtr::gui {
 
-void SafetyCommands::Register(MainWindow& frame, SettingsStore& settings)
+void SafetyCommands::Register(CommandWindow& frame, SettingsStore& settings)
 {
     const auto toggle = [&settings](bool SafetyOptions::*option) {
-        return [&settings, option](MainWindow& window) {
+        return [&settings, option](CommandWindow& window) {
             SafetyOptions& safety = window.App().safety;
             safety.*option = !(safety.*option);
             WriteSafetySettings(settings, safety);

@@ -1,6 +1,6 @@
 #include "gui/link/TransferProgressBar.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/link/TransferProgress.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "gui/model/ModelInformationDialog.h"
 
-#include "gui/app/CatalogButtonBox.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogButtonBox.h"
+#include "gui/widgets/CatalogText.h"
 #include "gui/widgets/WidePopupCombo.h"
 #include "core/app/Workspace.h"
 

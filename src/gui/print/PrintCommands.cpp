@@ -8,9 +8,9 @@
 #include "core/base/CommonMessages.h"
 #include "core/base/FilePicker.h"
 #include "core/base/Prompter.h"
-#include "gui/app/MainWindow.h"
+#include "gui/widgets/CommandWindow.h"
 #include "gui/print/PrintListDialog.h"
-#include "gui/print/ReportPainter.h"
+#include "pages/ReportPainter.h"
 #include "gui/widgets/StatusReport.h"
 
 #include <QAction>
@@ -51,15 +51,15 @@ void FitToWidthAndScreen(QPrintPreviewDialog& preview)
 
 } // namespace
 
-void PrintCommands::Register(MainWindow& frame)
+void PrintCommands::Register(CommandWindow& frame)
 {
     auto* commands = new PrintCommands(frame);
-    frame.RegisterCommand(command::kPrint, [commands](MainWindow&) { commands->Print(); });
-    frame.RegisterCommand(command::kPrintPreview, [commands](MainWindow&) { commands->ShowPreview(); });
-    frame.RegisterCommand(command::kExportPdf, [commands](MainWindow&) { commands->ExportPdf(); });
+    frame.RegisterCommand(command::kPrint, [commands](CommandWindow&) { commands->Print(); });
+    frame.RegisterCommand(command::kPrintPreview, [commands](CommandWindow&) { commands->ShowPreview(); });
+    frame.RegisterCommand(command::kExportPdf, [commands](CommandWindow&) { commands->ExportPdf(); });
 }
 
-PrintCommands::PrintCommands(MainWindow& frame) : QObject(&frame), frame_(frame)
+PrintCommands::PrintCommands(CommandWindow& frame) : QObject(&frame), frame_(frame)
 {
     setObjectName(kObjectName);
     frame.installEventFilter(this);
@@ -84,7 +84,7 @@ bool PrintCommands::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-PrintCommands& PrintCommands::Of(MainWindow& frame)
+PrintCommands& PrintCommands::Of(CommandWindow& frame)
 {
     return *frame.findChild<PrintCommands*>(kObjectName, Qt::FindDirectChildrenOnly);
 }
@@ -114,7 +114,7 @@ bool PrintCommands::PrintOnPrinter(const std::function<report::Report(bool, cons
         Tell(kPrintCancelledId, {}, false);
         return false;
     }
-    if (!PaintReport(build(PrinterIsLandscape(Printer()), frame_.TimeOfDay().Now()), Printer())) {
+    if (!pages::PaintReport(build(PrinterIsLandscape(Printer()), frame_.TimeOfDay().Now()), Printer())) {
         Tell(kPrinterFailedId, "\n\n" + PrinterTarget(Printer()), true);
         return false;
     }
@@ -134,7 +134,7 @@ void PrintCommands::ShowPreview()
     preview_->setAttribute(Qt::WA_DeleteOnClose);
     // The preview redraws on every change of its page set-up; the time stays the one taken here.
     connect(preview_, &QPrintPreviewDialog::paintRequested, this, [this, all, printedAt](QPrinter* printer) {
-        PaintReport(BuildFor(all, PrinterIsLandscape(*printer), printedAt), *printer);
+        pages::PaintReport(BuildFor(all, PrinterIsLandscape(*printer), printedAt), *printer);
     });
     FitToWidthAndScreen(*preview_);
     preview_->show();
@@ -152,7 +152,7 @@ void PrintCommands::ExportPdf()
         return;
     const bool landscape = PrinterIsLandscape(Printer());
     const report::Report pages = BuildFor(*sections, landscape, frame_.TimeOfDay().Now());
-    if (const auto failure = WriteReportPdf(pages, *path, landscape))
+    if (const auto failure = pages::WriteReportPdf(pages, *path, landscape))
         return Tell(kPdfFailedId, "\n\n" + *path + ":\n" + *failure, true);
     const int pageCount = static_cast<int>(pages.pages.size());
     ShowInStatusBar(frame_, FileReportText(app.catalog, filereport::kPdfWritten, *path, pageCount));

@@ -12,7 +12,7 @@
 
 namespace qtr::gui {
 
-class MainWindow;
+class CommandWindow;
 
 // File > Print, Print Preview and Export PDF: the chosen sections drawn by the one report
 // painter on the printer, in Qt's preview or into a PDF file. None of them changes the
@@ -23,11 +23,11 @@ public:
     // The name print queues show for the job.
     static constexpr const char* kJobName = "RTW QTR-31X";
 
-    static void Register(MainWindow& frame);
+    static void Register(CommandWindow& frame);
     // The print commands of the main window (registered with it).
-    static PrintCommands& Of(MainWindow& frame);
+    static PrintCommands& Of(CommandWindow& frame);
 
-    explicit PrintCommands(MainWindow& frame);
+    explicit PrintCommands(CommandWindow& frame);
 
     // The test-mode panel's Print, once the adjustment values are read: the printer dialog,
     // then the one-page adjustment-value sheet (the panel says that it was printed). False
@@ -54,7 +54,7 @@ private:
     bool PrintOnPrinter(const std::function<report::Report(bool landscape, const std::tm& printedAt)>& build);
     void Tell(int messageId, const std::string& detail, bool error);
 
-    MainWindow& frame_;
+    CommandWindow& frame_;
     std::unique_ptr<QPrinter> printer_;
     QPointer<QPrintPreviewDialog> preview_;
 };

@@ -3,7 +3,7 @@
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 #include "core/report/PrintListButtons.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "gui/testmode/TuningIndicatorLamp.h"
 #include "gui/testmode/TuningValueControls.h"
 

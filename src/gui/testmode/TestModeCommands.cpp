@@ -4,18 +4,18 @@
 #include "core/app/Workspace.h"
 #include "core/link/RadioSession.h"
 #include "core/app/TestModeEntry.h"
-#include "gui/app/MainWindow.h"
+#include "gui/widgets/CommandWindow.h"
 #include "gui/testmode/TestModePanel.h"
 
 namespace qtr::gui {
 
-void TestModeCommands::Register(MainWindow& frame, RadioLink& link, const TestModeSeams& seams)
+void TestModeCommands::Register(CommandWindow& frame, RadioLink& link, const TestModeSeams& seams)
 {
     auto* commands = new TestModeCommands(frame, link, seams);
-    frame.RegisterCommand(command::kTestMode, [commands](MainWindow&) { commands->Run(); });
+    frame.RegisterCommand(command::kTestMode, [commands](CommandWindow&) { commands->Run(); });
 }
 
-TestModeCommands::TestModeCommands(MainWindow& frame, RadioLink& link, const TestModeSeams& seams)
+TestModeCommands::TestModeCommands(CommandWindow& frame, RadioLink& link, const TestModeSeams& seams)
     : QObject(&frame), frame_(frame), link_(link), seams_(seams)
 {
 }

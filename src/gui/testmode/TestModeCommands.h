@@ -10,21 +10,21 @@ class RadioLink;
 
 namespace qtr::gui {
 
-class MainWindow;
+class CommandWindow;
 
 // Test Mode (Ctrl+T): puts the radio into test mode and shows the panel until it closes;
 // the port is closed afterwards.
 class TestModeCommands : public QObject {
     Q_OBJECT
 public:
-    static void Register(MainWindow& frame, RadioLink& link, const TestModeSeams& seams = {});
+    static void Register(CommandWindow& frame, RadioLink& link, const TestModeSeams& seams = {});
 
-    TestModeCommands(MainWindow& frame, RadioLink& link, const TestModeSeams& seams);
+    TestModeCommands(CommandWindow& frame, RadioLink& link, const TestModeSeams& seams);
 
 private:
     void Run();
 
-    MainWindow& frame_;
+    CommandWindow& frame_;
     RadioLink& link_;
     TestModeSeams seams_;
 };

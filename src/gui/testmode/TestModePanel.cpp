@@ -3,7 +3,7 @@
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 #include "core/testmode/TuningItems.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 
 #include <QComboBox>
 #include <QGridLayout>

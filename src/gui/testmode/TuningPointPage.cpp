@@ -1,6 +1,6 @@
 #include "gui/testmode/TuningPointPage.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "gui/testmode/TuningValueControls.h"
 
 #include <QGridLayout>

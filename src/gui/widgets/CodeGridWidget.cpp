@@ -2,8 +2,8 @@
 
 #include "core/app/Workspace.h"
 #include "core/base/HelpViewer.h"
-#include "gui/app/CatalogText.h"
-#include "gui/app/FixedPitchFont.h"
+#include "gui/widgets/CatalogText.h"
+#include "gui/widgets/FixedPitchFont.h"
 #include "gui/widgets/TypedCharacterFilter.h"
 
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "gui/widgets/EditorButtonRow.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
-#include "gui/app/EditorSubWindow.h"
+#include "gui/widgets/EditorSubWindow.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
 #include "gui/widgets/ToneCombo.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "gui/widgets/TypedCharacterFilter.h"
 #include "core/model/FrequencyCodec.h"
 

@@ -1,6 +1,6 @@
 #include "gui/widgets/ValueCombo.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/channels/ChannelListEntries.h"
 
 namespace qtr::gui {

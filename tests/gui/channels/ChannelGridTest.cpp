@@ -1,7 +1,7 @@
 #include "ChannelWindowTest.h"
 
-#include "gui/app/HelpWindow.h"
-#include "gui/app/QtHelpViewer.h"
+#include "gui/program/HelpWindow.h"
+#include "gui/program/QtHelpViewer.h"
 #include "core/channels/ChannelTable.h"
 
 #include <QAbstractItemView>

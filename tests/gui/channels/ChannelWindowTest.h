@@ -3,7 +3,7 @@
 #include "GuiHarness.h"
 #include "TestImages.h"
 #include "core/app/CommandIds.h"
-#include "gui/app/MdiClientArea.h"
+#include "gui/widgets/MdiClientArea.h"
 #include "gui/channels/ChannelFormView.h"
 #include "gui/channels/ChannelGridView.h"
 #include "gui/channels/ChannelWindows.h"

@@ -72,7 +72,7 @@ TEST_F(EditorWindowTest, NoCommandKeyIsClaimedTwiceWithEditorsOpen)
 TEST_F(EditorWindowTest, CtrlWInAnEditorStartsWriteToRadio)
 {
     int writes = 0;
-    Frame().RegisterCommand(command::kWriteToRadio, [&writes](gui::MainWindow&) { ++writes; });
+    Frame().RegisterCommand(command::kWriteToRadio, [&writes](gui::CommandWindow&) { ++writes; });
     QSignalSpy handled(&Frame(), &gui::MainWindow::CommandHandled);
     OpenGrid();
     Press(Qt::Key_W, Qt::ControlModifier);

@@ -1,6 +1,6 @@
 #include "ChannelWindowTest.h"
 
-#include "gui/app/HelpWindow.h"
+#include "gui/program/HelpWindow.h"
 #include "gui/app/MemoryMapDialog.h"
 
 #include <QClipboard>

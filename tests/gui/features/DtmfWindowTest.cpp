@@ -2,7 +2,7 @@
 
 #include "core/features/DtmfForm.h"
 #include "core/features/VantalinkForm.h"
-#include "gui/app/FixedPitchFont.h"
+#include "gui/widgets/FixedPitchFont.h"
 #include "gui/features/GridPageSettingsView.h"
 #include "gui/widgets/CodeGridWidget.h"
 

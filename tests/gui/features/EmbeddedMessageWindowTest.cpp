@@ -1,7 +1,7 @@
 #include "FeatureWindowTest.h"
 
 #include "TempFolder.h"
-#include "gui/app/FixedPitchFont.h"
+#include "gui/widgets/FixedPitchFont.h"
 #include "gui/document/DataFileDialog.h"
 #include "core/features/EmbeddedMessage.h"
 #include "gui/features/EmbeddedMessageView.h"

@@ -3,7 +3,7 @@
 #include "GuiHarness.h"
 #include "TestImages.h"
 #include "core/app/CommandIds.h"
-#include "gui/app/HelpWindow.h"
+#include "gui/program/HelpWindow.h"
 #include "gui/widgets/SettingsFormWidget.h"
 #include "gui/widgets/StepEdit.h"
 

@@ -1,7 +1,7 @@
 #include "FeatureWindowTest.h"
 
-#include "gui/app/EditorSubWindow.h"
-#include "gui/app/MdiClientArea.h"
+#include "gui/widgets/EditorSubWindow.h"
+#include "gui/widgets/MdiClientArea.h"
 #include "gui/features/TreeViewWindow.h"
 
 #include <QMdiSubWindow>

@@ -1,7 +1,7 @@
 #include "FeatureWindowTest.h"
 
 #include "core/features/VantalinkForm.h"
-#include "gui/app/FixedPitchFont.h"
+#include "gui/widgets/FixedPitchFont.h"
 #include "gui/features/GridPageSettingsView.h"
 #include "gui/widgets/CodeGridWidget.h"
 

@@ -1,6 +1,6 @@
 #include "LinkWindowTest.h"
 
-#include "gui/app/StatusPanes.h"
+#include "gui/widgets/StatusPanes.h"
 #include "gui/link/CommPortDialog.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "LinkWindowTest.h"
 
 #include "core/app/ModelSelection.h"
-#include "gui/app/StatusPanes.h"
+#include "gui/widgets/StatusPanes.h"
 #include "gui/link/DemoRadio.h"
 #include "gui/link/RadioInformationDialog.h"
 

@@ -2,8 +2,8 @@
 
 #include "core/base/IniSettingsFile.h"
 #include "core/link/RadioSession.h"
-#include "gui/app/QtSettingsStore.h"
-#include "gui/app/StatusPanes.h"
+#include "gui/program/QtSettingsStore.h"
+#include "gui/widgets/StatusPanes.h"
 #include "gui/link/CommPortDialog.h"
 #include "gui/link/DemoRadio.h"
 #include "gui/link/MessagesClearOf.h"

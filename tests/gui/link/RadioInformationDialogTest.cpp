@@ -1,8 +1,8 @@
 #include "LinkWindowTest.h"
 
-#include "gui/app/FixedPitchFont.h"
-#include "gui/app/HelpWindow.h"
-#include "gui/app/QtHelpViewer.h"
+#include "gui/widgets/FixedPitchFont.h"
+#include "gui/program/HelpWindow.h"
+#include "gui/program/QtHelpViewer.h"
 #include "gui/link/RadioInformationDialog.h"
 
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 
 #include "core/testmode/TestModeValues.h"
 #include "core/testmode/TuningItems.h"
-#include "gui/app/HelpWindow.h"
-#include "gui/app/QtHelpViewer.h"
+#include "gui/program/HelpWindow.h"
+#include "gui/program/QtHelpViewer.h"
 #include "gui/testmode/TestModeCommands.h"
 #include "gui/testmode/PointAdjustmentDialog.h"
 #include "gui/testmode/TestModePanel.h"

@@ -3,8 +3,8 @@
 #include "core/app/Workspace.h"
 #include "core/base/ShellHooks.h"
 #include "core/link/RadioLink.h"
-#include "gui/app/QtHelpViewer.h"
-#include "gui/app/QtTranslations.h"
+#include "gui/program/QtHelpViewer.h"
+#include "gui/program/QtTranslations.h"
 
 #include <QSocketNotifier>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "gui/app/WindowRegistry.h"
+#include "gui/program/WindowRegistry.h"
 
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"

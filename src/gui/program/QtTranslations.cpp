@@ -1,4 +1,4 @@
-#include "gui/app/QtTranslations.h"
+#include "gui/program/QtTranslations.h"
 
 #include "core/app/Workspace.h"
 #include "core/base/TranslationLocale.h"

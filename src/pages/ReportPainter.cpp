@@ -1,4 +1,4 @@
-#include "gui/print/ReportPainter.h"
+#include "pages/ReportPainter.h"
 
 #include "core/base/SafeSave.h"
 #include "core/report/ColumnStarts.h"
@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-namespace qtr::gui {
+namespace qtr::pages {
 
 namespace {
 
@@ -168,4 +168,4 @@ std::optional<std::string> WriteReportPdf(const report::Report& report, const st
     return SaveFile(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
-} // namespace qtr::gui
+} // namespace qtr::pages

@@ -1,6 +1,6 @@
-#include "gui/app/QtPrompter.h"
+#include "gui/program/QtPrompter.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/base/MessageCatalog.h"
 #include "core/base/PromptButtons.h"
 

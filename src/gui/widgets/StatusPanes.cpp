@@ -1,4 +1,4 @@
-#include "gui/app/StatusPanes.h"
+#include "gui/widgets/StatusPanes.h"
 
 #include "core/base/Clock.h"
 #include "core/base/MessageCatalog.h"

@@ -1,4 +1,4 @@
-#include "gui/app/SoundModulePlayer.h"
+#include "gui/program/SoundModulePlayer.h"
 
 #include "gui/sound/SoundModule.h"
 

@@ -1,4 +1,4 @@
-#include "gui/app/QtSettingsStore.h"
+#include "gui/program/QtSettingsStore.h"
 
 #include "core/base/SafeSave.h"
 

@@ -1,4 +1,4 @@
-#include "gui/app/QtHelpViewer.h"
+#include "gui/program/QtHelpViewer.h"
 
 #include "core/base/HelpFile.h"
 #include "core/base/Prompter.h"

@@ -2,7 +2,7 @@
 
 #include "core/app/HelpLookup.h"
 #include "core/base/HelpViewer.h"
-#include "gui/app/HelpWindow.h"
+#include "gui/program/HelpWindow.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #include "core/base/ProgramVersion.h"
-#include "gui/app/DesktopApplication.h"
-#include "gui/app/DesktopSeams.h"
+#include "gui/program/DesktopApplication.h"
+#include "gui/program/DesktopSeams.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "gui/app/CatalogButtonBox.h"
+#include "gui/widgets/CatalogButtonBox.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 

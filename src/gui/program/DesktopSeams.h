@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/base/SystemClock.h"
-#include "gui/app/QtPrompter.h"
-#include "gui/app/QtSettingsStore.h"
-#include "gui/app/SoundModulePlayer.h"
+#include "gui/program/QtPrompter.h"
+#include "gui/program/QtSettingsStore.h"
+#include "gui/program/SoundModulePlayer.h"
 #include "gui/document/QtFilePicker.h"
 
 namespace qtr::gui {

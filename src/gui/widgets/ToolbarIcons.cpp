@@ -1,4 +1,4 @@
-#include "gui/app/ToolbarIcons.h"
+#include "gui/widgets/ToolbarIcons.h"
 
 #include "core/app/CommandIds.h"
 

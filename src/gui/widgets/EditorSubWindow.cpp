@@ -1,7 +1,7 @@
-#include "gui/app/EditorSubWindow.h"
+#include "gui/widgets/EditorSubWindow.h"
 
 #include "core/app/CommandTable.h"
-#include "gui/app/EditorScrollArea.h"
+#include "gui/widgets/EditorScrollArea.h"
 
 #include <QCloseEvent>
 #include <QMenu>

@@ -1,6 +1,6 @@
-#include "gui/app/HelpWindow.h"
+#include "gui/program/HelpWindow.h"
 
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "core/base/CommonMessages.h"
 
 #include <QEvent>

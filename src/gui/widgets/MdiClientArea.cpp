@@ -1,4 +1,4 @@
-#include "gui/app/MdiClientArea.h"
+#include "gui/widgets/MdiClientArea.h"
 
 #include "core/base/SettingsStore.h"
 

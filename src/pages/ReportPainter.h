@@ -7,7 +7,7 @@
 
 class QPagedPaintDevice;
 
-namespace qtr::gui {
+namespace qtr::pages {
 
 // Draws every page of a report, frame and body, on a printer, the print preview or a PDF
 // writer: the one drawing the three share. False when the device refused a page.
@@ -18,4 +18,4 @@ bool PaintReport(const report::Report& report, QPagedPaintDevice& device);
 // when it cannot be written.
 std::optional<std::string> WriteReportPdf(const report::Report& report, const std::string& path, bool landscape);
 
-} // namespace qtr::gui
+} // namespace qtr::pages

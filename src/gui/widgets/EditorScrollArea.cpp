@@ -1,4 +1,4 @@
-#include "gui/app/EditorScrollArea.h"
+#include "gui/widgets/EditorScrollArea.h"
 
 namespace qtr::gui {
 
