@@ -3,7 +3,7 @@
 # Order, lowest first; folders on one line sit side by side and may not include each other.
 set -euo pipefail
 core="$(cd "$(dirname "$0")/.." && pwd)/src/core"
-levels=("base" "model" "channels document features" "link testmode report" "app")
+levels=("base" "model" "channels document features" "link report" "testmode" "app")
 rank() { local i; for i in "${!levels[@]}"; do for f in ${levels[$i]}; do [ "$f" = "$1" ] && { echo "$i"; return; }; done; done; echo 99; }
 status=0
 for dir in "$core"/*/; do

@@ -2,7 +2,7 @@
 
 #include "core/link/RadioSession.h"
 #include "core/testmode/AdjustmentSheet.h"
-#include "core/app/TestModeEntry.h"
+#include "core/testmode/TestModeEntry.h"
 
 #include <algorithm>
 #include <ostream>

@@ -4,6 +4,7 @@
 #include "core/document/DataFile.h"
 #include "core/link/PortDirectory.h"
 #include "core/link/SerialPort.h"
+#include "core/testmode/TestModeLink.h"
 
 #include <gtest/gtest.h>
 
@@ -199,7 +200,7 @@ TEST_F(CliLinkTest, PrintsTheAdjustmentValuesAndLeavesTestMode)
         link.UseDeviceSettings(&ports);
         link.SetPort(1);
         ASSERT_EQ(link.SetOpen(1), 1);
-        ASSERT_EQ(link.EnterTuning(), 0);
+        ASSERT_EQ(testmode::TestModeLink(link).EnterTuning(), 0);
         const std::uint8_t set[] = {12, 0x20, 77};
         link.WriteBytes(set, sizeof set);
         ASSERT_TRUE(link.WaitConfirmation());

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "RadioPair.h"
-#include "core/link/TestModeBytes.h"
-#include "core/app/TestModeEntry.h"
-#include "core/app/TestModePanelModel.h"
 #include "core/model/TestFrequencyFields.h"
+#include "core/testmode/TestModeBytes.h"
+#include "core/testmode/TestModeEntry.h"
+#include "core/testmode/TestModePanelModel.h"
 
 #include <memory>
 

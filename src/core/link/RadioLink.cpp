@@ -1,7 +1,6 @@
 #include "core/link/RadioLink.h"
 
 #include "core/link/LineSettings.h"
-#include "core/link/TestModeBytes.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,16 +12,6 @@ namespace qtr {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-using wire::kTestChannelCommand;
-using wire::kTestSignallingCommand;
-using wire::kWideCommand;
-using wire::kNarrowCommand;
-using wire::kTransmitCommand;
-constexpr std::uint8_t kTestDataCommand = wire::kTestDataRequest;
-constexpr std::uint8_t kTransmitOn = wire::kEnter;
-constexpr std::uint8_t kTransmitOff = wire::kLeave;
-using wire::kEnter;
 
 } // namespace
 
@@ -102,57 +91,6 @@ int RadioLink::ReadSerial(RadioSerial& data)
 int RadioLink::EndProgramming()
 {
     return SendExpectingAck(&wire::kEnd, 1);
-}
-
-int RadioLink::SelectTestChannel(std::uint8_t channel, TestChannelRecord& record)
-{
-    const std::uint8_t command[] = {kTestChannelCommand, channel};
-    if (WriteBytes(command, sizeof command) == 0)
-        return 1;
-    return ReceiveData(record.data(), static_cast<std::uint16_t>(record.size()), true);
-}
-
-int RadioLink::SetTestSignalling(std::uint8_t number)
-{
-    const std::uint8_t command[] = {kTestSignallingCommand, number};
-    return SendExpectingAck(command, sizeof command);
-}
-
-int RadioLink::SetWide(bool wide)
-{
-    const std::uint8_t command = wide ? kWideCommand : kNarrowCommand;
-    return SendExpectingAck(&command, 1);
-}
-
-int RadioLink::EnterTuning()
-{
-    if (WriteText(wire::kTuningCommand) == 0)
-        return 1;
-    return ExpectAck();
-}
-
-int RadioLink::ReadTestData(std::uint8_t* buffer, std::uint16_t count)
-{
-    if (WriteByte(kTestDataCommand) == 0)
-        return 1;
-    return ReceiveData(buffer, count, false);
-}
-
-int RadioLink::SetTransmit(bool on)
-{
-    const std::uint8_t command[] = {kTransmitCommand, on ? kTransmitOn : kTransmitOff};
-    if (WriteBytes(command, sizeof command) == 0)
-        return 1;
-    std::uint8_t answer = 0;
-    const bool acknowledged = ReadByteWithin(timing_.transmitAckMs, answer) && answer == wire::kAck;
-    SetReadTimeout(timing_.afterTransmitMs);
-    return acknowledged ? 0 : 1;
-}
-
-int RadioLink::SendCodeEnter(std::uint8_t code)
-{
-    const std::uint8_t command[] = {code, kEnter};
-    return SendExpectingAck(command, sizeof command);
 }
 
 int RadioLink::SendExpectingAck(const std::uint8_t* bytes, std::uint16_t count)

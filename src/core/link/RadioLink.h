@@ -15,7 +15,6 @@ namespace qtr {
 using RadioIdentity = ModelRecord;
 using RadioSerial = std::array<std::uint8_t, wire::kSerialDataSize>;
 using RadioVersion = std::array<std::uint8_t, wire::kInfoSize>;
-using TestChannelRecord = std::array<std::uint8_t, 8>;
 
 // The serial port with the radio's command primitives. Primitives return 0 on success
 // and 1 on failure; the program has one link, shared by every radio operation.
@@ -39,14 +38,11 @@ public:
     int ReadSerial(RadioSerial& data);
     int EndProgramming();
 
-    // Test mode and tuning.
-    int SelectTestChannel(std::uint8_t channel, TestChannelRecord& record);
-    int SetTestSignalling(std::uint8_t number);
-    int SetWide(bool wide);
-    int EnterTuning();
-    int ReadTestData(std::uint8_t* buffer, std::uint16_t count);
-    int SetTransmit(bool on);
-    int SendCodeEnter(std::uint8_t code);
+    // The building blocks of the commands.
+    int SendExpectingAck(const std::uint8_t* bytes, std::uint16_t count);
+    int ExpectAck();
+    // The data, our ACK, and the radio's confirmation (also NAK when `nakConfirms`).
+    int ReceiveData(std::uint8_t* buffer, std::uint16_t count, bool nakConfirms);
 
     // Polls the receive queue until it holds exactly `count` bytes; sets DataReady or TimedOut.
     bool WaitForBytes(int count);
@@ -56,10 +52,6 @@ public:
 private:
     bool AnswerAt(std::size_t rateIndex);
     bool ReadByteWithin(std::uint32_t milliseconds, std::uint8_t& byte);
-    int SendExpectingAck(const std::uint8_t* bytes, std::uint16_t count);
-    int ExpectAck();
-    // The data, our ACK, and the radio's confirmation.
-    int ReceiveData(std::uint8_t* buffer, std::uint16_t count, bool nakConfirms);
     std::uint32_t WireTimeMs(int bytes) const;
     void PauseBeforeNextPoll(int waiting, int count, std::uint32_t leftMs) const;
 

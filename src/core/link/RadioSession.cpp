@@ -39,9 +39,6 @@ bool RadioSession::OpenRadioPort()
 Answer RadioSession::Ask(int captionId, int messageId, Buttons buttons, Icon icon, Answer defaultAnswer,
                          const std::string& detail)
 {
-    // Asked to stop, the operation tries nothing again and asks nobody.
-    if (buttons == Buttons::RetryCancel && link_.StopRequested())
-        return Answer::Cancel;
     Prompt prompt;
     prompt.captionId = captionId;
     prompt.messageId = messageId;
@@ -52,6 +49,14 @@ Answer RadioSession::Ask(int captionId, int messageId, Buttons buttons, Icon ico
         prompt.detail = detail;
         prompt.form = PromptForm::MessageThenDetail;
     }
+    return Ask(prompt);
+}
+
+Answer RadioSession::Ask(const Prompt& prompt)
+{
+    // Asked to stop, the operation tries nothing again and asks nobody.
+    if (prompt.buttons == Buttons::RetryCancel && link_.StopRequested())
+        return Answer::Cancel;
     return prompter_.Ask(prompt);
 }
 
@@ -62,23 +67,24 @@ std::string RadioSession::ModelsDetail(const RadioIdentity& radio, const RadioId
 
 bool RadioSession::AskRetry()
 {
-    return Ask(kErrorCaptionId, kCommunicationFailedId, Buttons::RetryCancel, Icon::Error, Answer::Retry) ==
-           Answer::Retry;
+    return Ask(CommunicationFailedQuestion()) == Answer::Retry;
+}
+
+bool RadioSession::RetryOrFinish()
+{
+    if (AskRetry())
+        return true;
+    FinishTransfer();
+    return false;
 }
 
 bool RadioSession::Connect()
 {
-    for (;;) {
+    const auto handshake = [this] {
         BeginStep({LinkStep::Phase::Connecting});
-        if (link_.Handshake() == 0)
-            return true;
-        if (!AskRetry()) {
-            FinishTransfer();
-            return false;
-        }
-        if (!OpenRadioPort())
-            return false;
-    }
+        return link_.Handshake() == 0;
+    };
+    return RetryUntilDone(handshake, [this] { return RetryOrFinish() && OpenRadioPort(); });
 }
 
 void RadioSession::ClearDirection()

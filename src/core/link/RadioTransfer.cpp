@@ -2,6 +2,7 @@
 
 #include "core/link/IdentityCheck.h"
 #include "core/link/RadioSession.h"
+#include "core/link/Retry.h"
 #include "core/link/TransferProgress.h"
 
 #include <algorithm>
@@ -47,15 +48,8 @@ bool RadioTransfer::Run(Direction direction, RadioIdentity& identity)
         return false;
     IdentityCheck check(session_, state_.image);
     for (;;) {
-        session_.BeginStep({LinkStep::Phase::Identifying});
-        if (session_.Link().Identify(identity) != 0) {
-            if (!session_.AskRetry()) {
-                session_.FinishTransfer();
-                return false;
-            }
-            bits.retrying = true;
-            continue;
-        }
+        if (!Identify(identity))
+            return false;
         if (!Admit(identity))
             return false;
         const IdentityCheck::Verdict verdict = check.Check(identity);
@@ -83,6 +77,21 @@ bool RadioTransfer::Run(Direction direction, RadioIdentity& identity)
         progress_.SetPosition(0);
         bits.retrying = true;
     }
+}
+
+bool RadioTransfer::Identify(RadioIdentity& identity)
+{
+    const auto identify = [&] {
+        session_.BeginStep({LinkStep::Phase::Identifying});
+        return session_.Link().Identify(identity) == 0;
+    };
+    const auto again = [this] {
+        if (!session_.RetryOrFinish())
+            return false;
+        session_.Link().State().retrying = true;
+        return true;
+    };
+    return RetryUntilDone(identify, again);
 }
 
 bool RadioTransfer::Admit(const RadioIdentity& identity)

@@ -1,6 +1,8 @@
-#include "core/app/RadioTuningLine.h"
+#include "core/testmode/RadioTuningLine.h"
 
-namespace qtr {
+#include "core/testmode/TestModeLink.h"
+
+namespace qtr::testmode {
 
 bool RadioTuningLine::Send(std::span<const std::uint8_t> bytes)
 {
@@ -39,7 +41,7 @@ void RadioTuningLine::LeaveTestMode()
 
 bool RadioTuningLine::SetTransmit(bool on)
 {
-    return link_.SetTransmit(on) == 0;
+    return TestModeLink(link_).SetTransmit(on) == 0;
 }
 
-} // namespace qtr
+} // namespace qtr::testmode

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ImageView.h"
+#include "core/testmode/TestModeLink.h"
 #include "core/testmode/TestModeValues.h"
 
 #include <functional>
@@ -71,6 +72,7 @@ private:
     // The transmitter off if keyed; false when it failed and the panel closes.
     bool Unkey();
     PanelStep Failed();
+    TestModeLink Link();
     // ReadTestData into both tables of adjustment values; 0 on success.
     int ReadAdjustments();
     void StoreFrequencyTexts(int channel, const MessageCatalog& catalog);

@@ -1,11 +1,13 @@
-#include "core/app/TestModeEntry.h"
+#include "core/testmode/TestModeEntry.h"
 
 #include "core/link/IdentityCheck.h"
 #include "core/link/RadioSession.h"
-#include "core/link/TestModeBytes.h"
+#include "core/link/Retry.h"
 #include "core/model/IdentityFields.h"
 #include "core/model/ModelRecordText.h"
 #include "core/model/TestFrequencyFields.h"
+#include "core/testmode/TestModeBytes.h"
+#include "core/testmode/TestModeLink.h"
 
 #include <algorithm>
 
@@ -32,21 +34,8 @@ bool TestModeEntry::Run()
     if (!session_.OpenRadioPort())
         return false;
     ImageBytes radioChannels{};
-    for (;;) {
-        RestartIfPending();
-        session_.BeginStep({});
-        const Attempt attempt = TryToEnter(radioChannels);
-        if (attempt == Attempt::Refused)
-            return false;
-        if (attempt == Attempt::Entered)
-            break;
-        if (!session_.AskRetry()) {
-            SendEndOfTestMode(session_);
-            link.SetOpen(0);
-            return false;
-        }
-        link.State().retryPending = true;
-    }
+    if (!Enter(radioChannels))
+        return false;
     if (image_ == nullptr)
         return true;
     const auto& range = testfreq::kEntries;
@@ -57,6 +46,30 @@ bool TestModeEntry::Run()
     }
     TakeModelFromImage(*image_, values_);
     return true;
+}
+
+// Tries again after a failed attempt while the user answers Retry; false when the radio was
+// refused or the user cancelled (test mode ended and the port closed).
+bool TestModeEntry::Enter(ImageBytes& radioChannels)
+{
+    RadioLink& link = session_.Link();
+    Attempt attempt = Attempt::Failed;
+    const auto enter = [&] {
+        RestartIfPending();
+        session_.BeginStep({});
+        attempt = TryToEnter(radioChannels);
+        return attempt != Attempt::Failed;
+    };
+    const auto again = [&] {
+        if (!session_.AskRetry()) {
+            SendEndOfTestMode(session_);
+            link.SetOpen(0);
+            return false;
+        }
+        link.State().retryPending = true;
+        return true;
+    };
+    return RetryUntilDone(enter, again) && attempt == Attempt::Entered;
 }
 
 // A radio that may still be in test mode from the failed attempt is taken out of it first.
@@ -73,7 +86,7 @@ void TestModeEntry::RestartIfPending()
 
 TestModeEntry::Attempt TestModeEntry::TryToEnter(ImageBytes& radioChannels)
 {
-    RadioLink& link = session_.Link();
+    TestModeLink link(session_.Link());
     if (link.EnterTuning() != 0)
         return Attempt::Failed;
     Attempt refusal = Attempt::Failed;
@@ -116,7 +129,7 @@ bool TestModeEntry::ReadTestChannels(ImageBytes& radioChannels)
     bool complete = true;
     for (int channel = 1; channel <= wire::kTestChannelCount && complete && !link.StopRequested(); ++channel) {
         TestChannelRecord record{};
-        complete = link.SelectTestChannel(static_cast<std::uint8_t>(channel), record) == 0;
+        complete = TestModeLink(link).SelectTestChannel(static_cast<std::uint8_t>(channel), record) == 0;
         std::copy(record.begin(), record.end(), radioChannels.begin() + testfreq::EntryOf(channel - 1).offset);
     }
     link.State().acceptNak = false;
