@@ -68,7 +68,7 @@ int CliProgram::Adjustments(const CliArguments& arguments)
     if (!testmode::TestModeEntry(session, nullptr, values).Run())
         return Stopped() ? Interrupted(kStopped) : 1;
     testmode::SendEndOfTestMode(session);
-    link_.SetOpen(0);
+    link_.Port().SetOpen(0);
     if (Stopped())
         return Interrupted(kStopped);
 

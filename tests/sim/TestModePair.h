@@ -33,7 +33,7 @@ public:
         pair.StartWith(programModel);
         const auto& range = testfreq::kEntries;
         std::copy_n(profile.memory.begin() + range.offset, range.length, pair.app.state.image.begin() + range.offset);
-        pair.link.SetReadTimeout(kReadTimeoutMs);
+        pair.link.Port().SetReadTimeout(kReadTimeoutMs);
     }
 
     bool Enter() { return testmode::TestModeEntry(session, &pair.app.state.image, values).Run(); }

@@ -17,8 +17,8 @@ std::optional<RadioInformation> RadioInformationQuery::Run()
     RadioSerial serial{};
     RadioVersion version{};
     // A garbled reply fails as a missing one does.
-    const auto readSerial = [&] { return link.ReadSerial(serial) == 0 && RadioInformation::SerialIsText(serial); };
-    const auto readVersion = [&] { return link.ReadInfo(version) == 0 && RadioInformation::VersionIsText(version); };
+    const auto readSerial = [&] { return link.ReadSerial(serial) == LinkResult::Done && RadioInformation::SerialIsText(serial); };
+    const auto readVersion = [&] { return link.ReadInfo(version) == LinkResult::Done && RadioInformation::VersionIsText(version); };
     if (!Identify(identity) || !Exchange(LinkStep::Phase::ReadingSerial, readSerial) ||
         !Exchange(LinkStep::Phase::ReadingVersion, readVersion))
         return std::nullopt;
@@ -36,7 +36,7 @@ bool RadioInformationQuery::Identify(RadioIdentity& identity)
             return false;
         for (;;) {
             session_.BeginStep({LinkStep::Phase::Identifying});
-            if (session_.Link().Identify(identity) != 0) {
+            if (session_.Link().Identify(identity) != LinkResult::Done) {
                 if (!session_.RetryOrFinish())
                     return false;
                 break;

@@ -18,18 +18,18 @@ void RadioSession::BeginStep(const LinkStep& step)
 
 bool RadioSession::OpenRadioPort()
 {
-    BeginStep({LinkStep::Phase::Opening, link_.Port(), 0});
+    BeginStep({LinkStep::Phase::Opening, link_.Port().Port(), 0});
     link_.State().cancelled = false;
-    if (link_.SetOpen(1) != 0)
+    if (link_.Port().SetOpen(1) == LinkResult::Done)
         return true;
-    link_.SetOpen(0);
+    link_.Port().SetOpen(0);
     link_.State().cancelled = true;
     Prompt failure;
     failure.captionId = kErrorCaptionId;
     failure.messageId = kCannotOpenPortId;
     failure.icon = Icon::Error;
-    failure.detail = "\n\n" + PortFailureText(link_.OpenFailure(), catalog_);
-    if (const std::string hint = link_.OpenFailureHint(); !hint.empty())
+    failure.detail = "\n\n" + PortFailureText(link_.Port().OpenFailure(), catalog_);
+    if (const std::string hint = link_.Port().OpenFailureHint(); !hint.empty())
         failure.detail += "\n\n" + hint;
     failure.form = PromptForm::MessageThenDetail;
     prompter_.Ask(failure);
@@ -82,7 +82,7 @@ bool RadioSession::Connect()
 {
     const auto handshake = [this] {
         BeginStep({LinkStep::Phase::Connecting});
-        return link_.Handshake() == 0;
+        return link_.Handshake() == LinkResult::Done;
     };
     return RetryUntilDone(handshake, [this] { return RetryOrFinish() && OpenRadioPort(); });
 }
@@ -97,14 +97,14 @@ void RadioSession::FinishTransfer()
 {
     ClearDirection();
     link_.EndProgramming();
-    link_.SetOpen(0);
+    link_.Port().SetOpen(0);
 }
 
 void RadioSession::Abandon()
 {
     ClearDirection();
-    link_.WriteByte(wire::kEnd);
-    link_.SetOpen(0);
+    link_.Port().WriteByte(wire::kEnd);
+    link_.Port().SetOpen(0);
 }
 
 } // namespace qtr

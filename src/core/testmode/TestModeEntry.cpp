@@ -15,8 +15,8 @@ namespace qtr::testmode {
 
 void SendEndOfTestMode(RadioSession& session)
 {
-    session.Link().PurgeReceive();
-    session.Link().WriteByte(wire::kEnd);
+    session.Link().Port().PurgeReceive();
+    session.Link().Port().WriteByte(wire::kEnd);
 }
 
 void TakeModelFromImage(const ImageBytes& image, TestModeValues& values)
@@ -63,7 +63,7 @@ bool TestModeEntry::Enter(ImageBytes& radioChannels)
     const auto again = [&] {
         if (!session_.AskRetry()) {
             SendEndOfTestMode(session_);
-            link.SetOpen(0);
+            link.Port().SetOpen(0);
             return false;
         }
         link.State().retryPending = true;
@@ -78,22 +78,22 @@ void TestModeEntry::RestartIfPending()
     RadioLink& link = session_.Link();
     if (!link.State().retryPending)
         return;
-    link.WriteByte(wire::kEnd);
-    link.WriteByte(wire::kEnd);
-    link.DelayMs(link.Timing().testModeRestartMs);
+    link.Port().WriteByte(wire::kEnd);
+    link.Port().WriteByte(wire::kEnd);
+    SerialPort::DelayMs(link.Timing().testModeRestartMs);
     link.State().retryPending = false;
 }
 
 TestModeEntry::Attempt TestModeEntry::TryToEnter(ImageBytes& radioChannels)
 {
     TestModeLink link(session_.Link());
-    if (link.EnterTuning() != 0)
+    if (link.EnterTuning() != LinkResult::Done)
         return Attempt::Failed;
     Attempt refusal = Attempt::Failed;
     if (!Identify(refusal))
         return refusal;
     TestData data{};
-    if (link.ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())) != 0)
+    if (link.ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())) != LinkResult::Done)
         return Attempt::Failed;
     values_.StoreTestData(data);
     return ReadTestChannels(radioChannels) ? Attempt::Entered : Attempt::Failed;
@@ -106,7 +106,7 @@ bool TestModeEntry::Identify(Attempt& refusal)
     IdentityCheck check(session_, noImage);
     for (;;) {
         RadioIdentity identity{};
-        if (session_.Link().Identify(identity) != 0)
+        if (session_.Link().Identify(identity) != LinkResult::Done)
             return false;
         switch (check.Check(identity)) {
         case IdentityCheck::Verdict::Accepted:
@@ -129,7 +129,7 @@ bool TestModeEntry::ReadTestChannels(ImageBytes& radioChannels)
     bool complete = true;
     for (int channel = 1; channel <= wire::kTestChannelCount && complete && !link.StopRequested(); ++channel) {
         TestChannelRecord record{};
-        complete = TestModeLink(link).SelectTestChannel(static_cast<std::uint8_t>(channel), record) == 0;
+        complete = TestModeLink(link).SelectTestChannel(static_cast<std::uint8_t>(channel), record) == LinkResult::Done;
         std::copy(record.begin(), record.end(), radioChannels.begin() + testfreq::EntryOf(channel - 1).offset);
     }
     link.State().acceptNak = false;
@@ -141,7 +141,7 @@ void TestModeEntry::RefuseOtherTestChannels()
     SendEndOfTestMode(session_);
     session_.Ask(RadioSession::kErrorCaptionId, kTestChannelsDifferId, Buttons::Ok, Icon::Error, Answer::Ok,
                  session_.ModelsDetail(radioIdentity_, ModelRecordOf(*image_)));
-    session_.Link().SetOpen(0);
+    session_.Link().Port().SetOpen(0);
 }
 
 } // namespace qtr::testmode

@@ -9,23 +9,22 @@ namespace qtr::testmode {
 
 using TestChannelRecord = std::array<std::uint8_t, 8>;
 
-// The radio's test-mode commands over the program's link. Commands return 0 on success
-// and 1 on failure, as the link's own do.
+// The radio's test-mode commands over the program's link.
 class TestModeLink {
 public:
     explicit TestModeLink(RadioLink& link) : link_(link) {}
 
     // "TUNING ": the radio answers ACK and is in test mode.
-    int EnterTuning();
+    LinkResult EnterTuning();
     // A test channel's record; a channel that is not set is confirmed by NAK.
-    int SelectTestChannel(std::uint8_t channel, TestChannelRecord& record);
-    int SetTestSignalling(std::uint8_t number);
-    int SetWide(bool wide);
-    int ReadTestData(std::uint8_t* buffer, std::uint16_t count);
+    LinkResult SelectTestChannel(std::uint8_t channel, TestChannelRecord& record);
+    LinkResult SetTestSignalling(std::uint8_t number);
+    LinkResult SetWide(bool wide);
+    LinkResult ReadTestData(std::uint8_t* buffer, std::uint16_t count);
     // Keys or unkeys the transmitter, with its own longer wait for the acknowledgement.
-    int SetTransmit(bool on);
+    LinkResult SetTransmit(bool on);
     // A tuning code and Enter: the radio selects the item or point.
-    int SendCodeEnter(std::uint8_t code);
+    LinkResult SendCodeEnter(std::uint8_t code);
 
 private:
     RadioLink& link_;

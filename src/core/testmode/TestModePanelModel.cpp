@@ -70,7 +70,7 @@ void TestModePanelModel::StoreFrequencyTexts(int channel, const MessageCatalog& 
     values_.txText = TransmitText(channel, catalog);
 }
 
-bool TestModePanelModel::Exchange(const std::function<int()>& exchange, OnCancel onCancel)
+bool TestModePanelModel::Exchange(const std::function<LinkResult()>& exchange, OnCancel onCancel)
 {
     const auto again = [&] {
         if (session_.AskRetry())
@@ -80,7 +80,7 @@ bool TestModePanelModel::Exchange(const std::function<int()>& exchange, OnCancel
         closing_ = closing_ || onCancel != OnCancel::Skip;
         return false;
     };
-    return RetryUntilDone([&] { return exchange() == 0; }, again);
+    return RetryUntilDone([&] { return exchange() == LinkResult::Done; }, again);
 }
 
 TestModeLink TestModePanelModel::Link()
@@ -103,13 +103,13 @@ bool TestModePanelModel::Unkey()
     return true;
 }
 
-int TestModePanelModel::ReadAdjustments()
+LinkResult TestModePanelModel::ReadAdjustments()
 {
     TestData data{};
-    if (Link().ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())) != 0)
-        return 1;
+    if (Link().ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())) != LinkResult::Done)
+        return LinkResult::Failed;
     values_.StoreTestData(data);
-    return 0;
+    return LinkResult::Done;
 }
 
 PanelStep TestModePanelModel::Open(const MessageCatalog& catalog)
@@ -173,8 +173,8 @@ PanelStep TestModePanelModel::StartTuning(int itemIndex)
         return Failed();
     const std::uint8_t code = TuningItems()[static_cast<std::size_t>(itemIndex)].code;
     const auto readAndSelect = [&] {
-        if (ReadAdjustments() != 0)
-            return 1;
+        if (ReadAdjustments() != LinkResult::Done)
+            return LinkResult::Failed;
         values_.currentItemCode = code;
         return Link().SendCodeEnter(code);
     };
@@ -218,7 +218,7 @@ void TestModePanelModel::CloseFromWindowManager()
 void TestModePanelModel::Finish()
 {
     closing_ = true;
-    session_.Link().SetOpen(0);
+    session_.Link().Port().SetOpen(0);
 }
 
 } // namespace qtr::testmode
