@@ -59,7 +59,7 @@ Measurement Measure(Transfer kind)
     qtr::MemorySettingsStore store;
     store.WriteText(qtr::PortDirectory::kSection, qtr::PortDirectory::SettingName(1), radio.Start());
     qtr::RadioLink link;
-    link.UseDeviceSettings(&store);
+    link.Port().UseDeviceSettings(&store);
     NoQuestions prompter;
     NoProgress progress;
     qtr::RadioState state;

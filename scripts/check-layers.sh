@@ -5,7 +5,7 @@
 # Order, lowest first; folders in one string sit side by side and may not include each other.
 set -euo pipefail
 src="$(cd "$(dirname "$0")/.." && pwd)/src"
-core_levels=("base" "model" "channels document features" "link testmode report" "app")
+core_levels=("base" "model" "channels document features" "link report" "testmode" "app")
 gui_levels=("widgets" "channels features testmode link document model print sound" "app" "program")
 status=0
 

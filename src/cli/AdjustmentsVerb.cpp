@@ -3,7 +3,7 @@
 
 #include "core/link/RadioSession.h"
 #include "core/testmode/AdjustmentSheet.h"
-#include "core/app/TestModeEntry.h"
+#include "core/testmode/TestModeEntry.h"
 
 #include <algorithm>
 #include <ostream>
@@ -93,7 +93,7 @@ int PrintAdjustments(CliContext& context, const CliArguments& arguments)
     if (!testmode::TestModeEntry(session, nullptr, values).Run())
         return context.Stopped() ? context.Interrupted(kStopped) : 1;
     testmode::SendEndOfTestMode(session);
-    context.Link().SetOpen(0);
+    context.Link().Port().SetOpen(0);
     if (context.Stopped())
         return context.Interrupted(kStopped);
 

@@ -78,8 +78,8 @@ std::optional<std::string> CliContext::PrepareLink(const CliArguments& arguments
         return "there is no port " + *port;
     if (!number)
         ports_.WriteText(PortDirectory::kSection, PortDirectory::SettingName(1), *port);
-    link_.UseDeviceSettings(&ports_);
-    link_.SetPort(static_cast<std::uint8_t>(number.value_or(1)));
+    link_.Port().UseDeviceSettings(&ports_);
+    link_.Port().SetPort(static_cast<std::uint8_t>(number.value_or(1)));
     return std::nullopt;
 }
 
@@ -113,8 +113,8 @@ void CliContext::Line(const std::string& label, const std::string& value) const
 std::optional<std::string> CliContext::RadioWording(const Prompt& prompt) const
 {
     if (prompt.messageId == RadioSession::kCannotOpenPortId) {
-        const std::string hint = link_.OpenFailureHint();
-        return "cannot open " + PortFailureText(link_.OpenFailure(), app_.catalog) + (hint.empty() ? "" : "\n" + hint);
+        const std::string hint = link_.Port().OpenFailureHint();
+        return "cannot open " + PortFailureText(link_.Port().OpenFailure(), app_.catalog) + (hint.empty() ? "" : "\n" + hint);
     }
     if (prompt.buttons == Buttons::RetryCancel)
         return FailedExchangeText(prompt);

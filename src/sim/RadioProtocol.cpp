@@ -1,6 +1,7 @@
 #include "sim/RadioProtocol.h"
 
 #include "core/link/WireBytes.h"
+#include "core/testmode/TestModeBytes.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,8 +1,8 @@
 #include "sim/TestModeRadio.h"
 
-#include "core/link/TestModeBytes.h"
 #include "core/link/WireBytes.h"
 #include "core/model/TestFrequencyFields.h"
+#include "core/testmode/TestModeBytes.h"
 #include "core/testmode/TuningItems.h"
 
 #include <algorithm>

@@ -4,6 +4,7 @@
 #include "core/document/DataFile.h"
 #include "core/link/PortDirectory.h"
 #include "core/link/SerialPort.h"
+#include "core/testmode/TestModeLink.h"
 
 #include <gtest/gtest.h>
 
@@ -128,7 +129,7 @@ TEST_F(CliLinkTest, ASecondProgramIsToldInOneLineThatThePortIsBusy)
     MemorySettingsStore ports;
     ports.WriteText(PortDirectory::kSection, "COM1", radio.SlavePath());
     running.UseDeviceSettings(&ports);
-    ASSERT_EQ(running.SetOpen(1), 1);
+    ASSERT_EQ(running.SetOpen(1), LinkResult::Done);
     const Outcome second = Cli("info " + Port(radio));
     EXPECT_NE(second.status, 0);
     EXPECT_EQ(second.err, "qtr31x-cli: cannot open " + radio.SlavePath() +
@@ -196,15 +197,15 @@ TEST_F(CliLinkTest, PrintsTheAdjustmentValuesAndLeavesTestMode)
         MemorySettingsStore ports;
         ports.WriteText(PortDirectory::kSection, PortDirectory::SettingName(1), radio.SlavePath());
         RadioLink link;
-        link.UseDeviceSettings(&ports);
-        link.SetPort(1);
-        ASSERT_EQ(link.SetOpen(1), 1);
-        ASSERT_EQ(link.EnterTuning(), 0);
+        link.Port().UseDeviceSettings(&ports);
+        link.Port().SetPort(1);
+        ASSERT_EQ(link.Port().SetOpen(1), LinkResult::Done);
+        ASSERT_EQ(testmode::TestModeLink(link).EnterTuning(), LinkResult::Done);
         const std::uint8_t set[] = {12, 0x20, 77};
-        link.WriteBytes(set, sizeof set);
+        link.Port().WriteBytes(set, sizeof set);
         ASSERT_TRUE(link.WaitConfirmation());
-        ASSERT_EQ(link.EndProgramming(), 0);
-        link.SetOpen(0);
+        ASSERT_EQ(link.EndProgramming(), LinkResult::Done);
+        link.Port().SetOpen(0);
     }
     const Outcome text = Cli("adjustments " + Port(radio));
     ASSERT_EQ(text.status, 0) << text.err;

@@ -76,7 +76,7 @@ void Run(FaultCase& c, TransferDialogModel::Direction direction)
     c.imageUnchanged = pair.app.state.image == before;
     c.imageIsRadios = pair.app.state.image == profile.memory;
     c.memoryUnchanged = pair.radio.Memory() == profile.memory;
-    c.portOpen = pair.link.IsOpen();
+    c.portOpen = pair.link.Port().IsOpen();
     c.heardEndLast = pair.RadioHeardEndLast();
     c.hungUp = pair.radio.HungUp();
 }

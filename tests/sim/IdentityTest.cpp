@@ -72,7 +72,7 @@ TEST(IdentityTest, AnUnknownModelIsRefusedAndRetryIdentifiesAgain)
     EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{3003031});
     EXPECT_EQ(pair.app.state.image, before);
     EXPECT_TRUE(pair.RadioHeardEndLast());
-    EXPECT_FALSE(pair.link.IsOpen());
+    EXPECT_FALSE(pair.link.Port().IsOpen());
 }
 
 struct WriteRefusal {
@@ -105,7 +105,7 @@ TEST(IdentityTest, AWriteToARadioOfAnotherKindIsRefusedBeforeAnyBlock)
                                                           "\nThe data: " + ModelRecordText(c.image));
         EXPECT_EQ(pair.radio.Memory(), c.radio.memory);
         EXPECT_TRUE(pair.RadioHeardEndLast());
-        EXPECT_FALSE(pair.link.IsOpen());
+        EXPECT_FALSE(pair.link.Port().IsOpen());
     }
 }
 

@@ -18,7 +18,7 @@ TEST(InformationTest, ShowsWhatTheRadioSaysAboutItself)
     EXPECT_EQ(info->SerialNumberText(), " 12345678ABCD 0042 SIM-01");
     EXPECT_EQ(info->VersionText(), " V1.00");
     EXPECT_TRUE(business.prompter.asked.empty());
-    EXPECT_FALSE(business.link.IsOpen());
+    EXPECT_FALSE(business.link.Port().IsOpen());
     EXPECT_FALSE(business.radio.InProgrammingMode());
 
     RadioPair lVariant(Radio("P71L0"));
@@ -48,7 +48,7 @@ TEST(InformationTest, ABadSerialSumOrAGarbledReplyCountsAsNoAnswer)
         EXPECT_FALSE(cancelled.Information());
         EXPECT_EQ(cancelled.prompter.AskedIds(), std::vector<int>{3003005});
         EXPECT_TRUE(cancelled.RadioHeardEndLast());
-        EXPECT_FALSE(cancelled.link.IsOpen());
+        EXPECT_FALSE(cancelled.link.Port().IsOpen());
     }
 }
 

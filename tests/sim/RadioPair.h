@@ -101,8 +101,8 @@ public:
         auto ids = MessageCatalog::ProgramMessages();
         app.catalog.LoadLanguage(ids, MessageCatalog::kEnglish);
         store.WriteText(PortDirectory::kSection, PortDirectory::SettingName(1), radio.Start());
-        link.UseDeviceSettings(&store);
-        link.SetPort(1);
+        link.Port().UseDeviceSettings(&store);
+        link.Port().SetPort(1);
         notices = app.state.notices.Subscribe([this](const ImageNotice& notice) { shell.Heard(notice); });
     }
 

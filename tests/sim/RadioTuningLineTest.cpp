@@ -1,6 +1,6 @@
 #include "ScriptedPrompter.h"
 #include "ScriptedPtyRadio.h"
-#include "core/app/RadioTuningLine.h"
+#include "core/testmode/RadioTuningLine.h"
 #include "core/testmode/TuningCommands.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ protected:
 
     test::ScriptedPtyRadio radio_;
     RadioLink& link_ = radio_.link;
-    RadioTuningLine line_{link_};
+    testmode::RadioTuningLine line_{link_};
     test::ScriptedPrompter prompter_;
     testmode::TuningCommands commands_{line_, prompter_};
 };
@@ -31,8 +31,8 @@ TEST_F(RadioTuningLineTest, EachCommandGoesOutWholeAndItsAnswerIsTaken)
     EXPECT_TRUE(commands_.SetValue(101, 200));
     EXPECT_EQ(commands_.ReadPointValues(4), (Bytes{9, 8, 7, 6}));
     EXPECT_EQ(commands_.ReadMeasured(33), std::optional<std::uint8_t>(77));
-    EXPECT_EQ(link_.ReadTimeout(), 300u);
-    EXPECT_TRUE(commands_.End(116, testmode::TuningCommands::kEndRestored));
+    EXPECT_EQ(link_.Port().ReadTimeout(), 300u);
+    EXPECT_TRUE(commands_.End(116, wire::kLeaveRestoring));
     EXPECT_TRUE(commands_.TransmitterOff());
     EXPECT_EQ(Heard(), (Bytes{101, 0x0D, 101, 0x20, 200, 0x07, kAck, 33, 0x0A, kAck, 116, 0x0F, 0x08, 0x0E}));
     EXPECT_TRUE(prompter_.asked.empty());

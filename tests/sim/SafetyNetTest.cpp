@@ -113,7 +113,7 @@ TEST_F(SafetyNetTest, AFaultDuringTheReadBackIsAFailedWriteThatMayHaveLeftAParti
     ASSERT_EQ(pair.prompter.AskedIds(), std::vector<int>{RadioTransfer::kCheckFailedId});
     EXPECT_EQ(pair.prompter.asked[0].buttons, Buttons::RetryCancel);
     EXPECT_NE(PromptText(pair.prompter.asked[0], pair.app.catalog).find("partial image"), std::string::npos);
-    EXPECT_FALSE(pair.link.IsOpen());
+    EXPECT_FALSE(pair.link.Port().IsOpen());
 
     // Retry writes and checks again, and then succeeds.
     auto once = test::Radio("P7100");

@@ -22,14 +22,14 @@ public:
 
     ScriptedPtyRadio()
     {
-        link.UseDeviceSettings(&pty_.Settings());
-        EXPECT_EQ(link.SetOpen(1), 1);
+        link.Port().UseDeviceSettings(&pty_.Settings());
+        EXPECT_EQ(link.Port().SetOpen(1), LinkResult::Done);
     }
     ~ScriptedPtyRadio()
     {
         if (radio_.joinable())
             radio_.join();
-        link.SetOpen(0);
+        link.Port().SetOpen(0);
     }
 
     // Plays the script on its own thread; a command that does not come within `waitMs` ends it.

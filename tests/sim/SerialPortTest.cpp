@@ -46,7 +46,7 @@ protected:
 TEST_F(SerialPortTest, OpensWithTheRadiosLineSettings)
 {
     EXPECT_EQ(port_.BytesWaiting(), -1);
-    ASSERT_EQ(port_.SetOpen(1), 1);
+    ASSERT_EQ(port_.SetOpen(1), LinkResult::Done);
     const termios tio = SeenSettings();
     EXPECT_EQ(cfgetospeed(&tio), static_cast<speed_t>(B9600));
     EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
@@ -54,23 +54,23 @@ TEST_F(SerialPortTest, OpensWithTheRadiosLineSettings)
     EXPECT_EQ(tio.c_cflag & (PARENB | CRTSCTS), 0u);
     EXPECT_EQ(tio.c_iflag & (IXON | IXOFF), 0u);
     EXPECT_EQ(port_.BytesWaiting(), 0);
-    EXPECT_EQ(port_.IsRs232(), 1);
+    EXPECT_EQ(port_.IsRs232(), true);
 
-    EXPECT_EQ(port_.SetSettings(" 2400 , N , 8 , 2 "), 1);
+    EXPECT_EQ(port_.SetSettings(" 2400 , N , 8 , 2 "), LinkResult::Done);
     EXPECT_EQ(port_.Settings(), "2400,N,8,2");
     const termios changed = SeenSettings();
     EXPECT_EQ(cfgetospeed(&changed), static_cast<speed_t>(B2400));
-    EXPECT_EQ(port_.SetSettings("2400,N,9,2"), 0);
+    EXPECT_EQ(port_.SetSettings("2400,N,9,2"), LinkResult::Failed);
 }
 
 TEST_F(SerialPortTest, AReadSucceedsOnlyWithTheFullCountWithinItsTotalTime)
 {
-    ASSERT_EQ(port_.SetOpen(1), 1);
-    ASSERT_EQ(port_.SetReadTimeout(150), 1);
+    ASSERT_EQ(port_.SetOpen(1), LinkResult::Done);
+    ASSERT_EQ(port_.SetReadTimeout(150), LinkResult::Done);
     std::uint8_t buffer[8] = {};
     Send("abc");
     const auto start = SteadyClock::now();
-    EXPECT_EQ(port_.ReadBytes(buffer, 5), 0);
+    EXPECT_EQ(port_.ReadBytes(buffer, 5), LinkResult::Failed);
     EXPECT_GE(SteadyClock::now() - start, std::chrono::milliseconds(150));
 
     // Bytes that keep trickling in do not stretch the deadline.
@@ -81,23 +81,23 @@ TEST_F(SerialPortTest, AReadSucceedsOnlyWithTheFullCountWithinItsTotalTime)
         }
     });
     const auto second = SteadyClock::now();
-    EXPECT_EQ(port_.ReadBytes(buffer, 8), 0);
+    EXPECT_EQ(port_.ReadBytes(buffer, 8), LinkResult::Failed);
     EXPECT_LT(SteadyClock::now() - second, std::chrono::milliseconds(250));
     trickle.join();
 
     port_.PurgeReceive();
     Send("12345");
-    EXPECT_EQ(port_.ReadBytes(buffer, 5), 1);
+    EXPECT_EQ(port_.ReadBytes(buffer, 5), LinkResult::Done);
     EXPECT_EQ(std::string(buffer, buffer + 5), "12345");
 }
 
 TEST_F(SerialPortTest, WritingFirstDiscardsWhatWasReceived)
 {
-    ASSERT_EQ(port_.SetOpen(1), 1);
+    ASSERT_EQ(port_.SetOpen(1), LinkResult::Done);
     Send("stale");
     WaitForBytes(5);
     ASSERT_EQ(port_.BytesWaiting(), 5);
-    EXPECT_EQ(port_.WriteText("PROGRAM"), 1);
+    EXPECT_EQ(port_.WriteText("PROGRAM"), LinkResult::Done);
     EXPECT_EQ(port_.BytesWaiting(), 0);
     char heard[8] = {};
     EXPECT_EQ(read(master_, heard, 7), 7);
@@ -106,37 +106,37 @@ TEST_F(SerialPortTest, WritingFirstDiscardsWhatWasReceived)
 
 TEST_F(SerialPortTest, ChangingThePortNumberReopensAnOpenPort)
 {
-    EXPECT_EQ(port_.SetPort(2), 1); // closed: only the number changes
+    EXPECT_EQ(port_.SetPort(2), LinkResult::Done); // closed: only the number changes
     EXPECT_FALSE(port_.IsOpen());
-    EXPECT_EQ(port_.SetPort(1), 1);
-    ASSERT_EQ(port_.SetOpen(1), 1);
-    EXPECT_EQ(port_.SetPort(0), 1); // same number, still closed and opened again
+    EXPECT_EQ(port_.SetPort(1), LinkResult::Done);
+    ASSERT_EQ(port_.SetOpen(1), LinkResult::Done);
+    EXPECT_EQ(port_.SetPort(0), LinkResult::Done); // same number, still closed and opened again
     EXPECT_TRUE(port_.IsOpen());
     EXPECT_EQ(port_.Port(), 1);
-    EXPECT_EQ(port_.SetOpen(1), 1); // already open
-    EXPECT_EQ(port_.SetOpen(0), 1);
-    EXPECT_EQ(port_.SetOpen(0), 1); // already closed
+    EXPECT_EQ(port_.SetOpen(1), LinkResult::Done); // already open
+    EXPECT_EQ(port_.SetOpen(0), LinkResult::Done);
+    EXPECT_EQ(port_.SetOpen(0), LinkResult::Done); // already closed
 }
 
 TEST_F(SerialPortTest, AFailedOpenStillCountsAsOpenUntilClosed)
 {
     port_.SetPort(3);
-    EXPECT_EQ(port_.SetOpen(1), 0);
+    EXPECT_EQ(port_.SetOpen(1), LinkResult::Failed);
     EXPECT_TRUE(port_.IsOpen());
     EXPECT_EQ(port_.BytesWaiting(), -1);
     EXPECT_TRUE(port_.OpenFailureHint().empty()); // missing, not forbidden
     std::uint8_t byte = 0;
-    EXPECT_EQ(port_.ReadBytes(&byte, 1), 0);
-    EXPECT_EQ(port_.WriteByte(1), 0);
-    EXPECT_EQ(port_.SetOpen(0), 0); // closing no handle fails, as the system's close does
+    EXPECT_EQ(port_.ReadBytes(&byte, 1), LinkResult::Failed);
+    EXPECT_EQ(port_.WriteByte(1), LinkResult::Failed);
+    EXPECT_EQ(port_.SetOpen(0), LinkResult::Failed); // closing no handle fails, as the system's close does
     EXPECT_FALSE(port_.IsOpen());
 }
 
 TEST_F(SerialPortTest, OnlyATerminalThatTakesTheSettingsCountsAsASerialPort)
 {
     port_.SetPort(2);
-    EXPECT_EQ(port_.SetOpen(1), 0); // /dev/null opens but takes no line settings
-    EXPECT_EQ(port_.IsRs232(), 0);
+    EXPECT_EQ(port_.SetOpen(1), LinkResult::Failed); // /dev/null opens but takes no line settings
+    EXPECT_EQ(port_.IsRs232(), false);
     port_.SetOpen(0);
 }
 
@@ -144,27 +144,27 @@ TEST_F(SerialPortTest, OnlyATerminalThatTakesTheSettingsCountsAsASerialPort)
 // as root, is refused as a second program would be.
 TEST_F(SerialPortTest, APortInUseIsRefusedAsBusyAndTheTransferOnItGoesOn)
 {
-    ASSERT_EQ(port_.SetOpen(1), 1);
+    ASSERT_EQ(port_.SetOpen(1), LinkResult::Done);
     SerialPort second;
     second.UseDeviceSettings(&pty_.Settings());
-    EXPECT_EQ(second.SetOpen(1), 0);
+    EXPECT_EQ(second.SetOpen(1), LinkResult::Failed);
     EXPECT_EQ(second.OpenFailure().problem, PortProblem::Busy);
     EXPECT_EQ(second.OpenFailure().device, port_.DeviceName());
-    EXPECT_EQ(second.SetOpen(0), 0);
+    EXPECT_EQ(second.SetOpen(0), LinkResult::Failed);
 
-    EXPECT_EQ(port_.WriteText("PROGRAM"), 1);
+    EXPECT_EQ(port_.WriteText("PROGRAM"), LinkResult::Done);
     char heard[8] = {};
     EXPECT_EQ(read(master_, heard, 7), 7);
     EXPECT_STREQ(heard, "PROGRAM");
     Send("\x06");
     std::uint8_t ack = 0;
-    EXPECT_EQ(port_.ReadBytes(&ack, 1), 1);
+    EXPECT_EQ(port_.ReadBytes(&ack, 1), LinkResult::Done);
     EXPECT_EQ(ack, 0x06);
     const termios tio = SeenSettings();
     EXPECT_EQ(cfgetospeed(&tio), static_cast<speed_t>(B9600));
 
     port_.SetOpen(0);
-    EXPECT_EQ(second.SetOpen(1), 1);
+    EXPECT_EQ(second.SetOpen(1), LinkResult::Done);
     EXPECT_EQ(second.OpenFailure().problem, PortProblem::None);
 }
 
@@ -176,7 +176,7 @@ TEST_F(SerialPortTest, TheProbeSaysWhyEachUnusablePortCannotBeUsed)
     test::PseudoTerminal busy;
     SerialPort holder;
     holder.UseDeviceSettings(&busy.Settings());
-    ASSERT_EQ(holder.SetOpen(1), 1);
+    ASSERT_EQ(holder.SetOpen(1), LinkResult::Done);
     pty_.Settings().WriteText(PortDirectory::kSection, "COM5", holder.DeviceName());
 
     const auto ports = ProbePorts(port_);

@@ -24,7 +24,7 @@ TEST(TestModeEntryTest, ARadioWithTheImagesTestChannelsEntersTestMode)
     TestModePair radio(test::Radio("BRS08"));
     ASSERT_TRUE(radio.Enter());
     EXPECT_TRUE(radio.pair.prompter.asked.empty());
-    EXPECT_TRUE(radio.pair.link.IsOpen());
+    EXPECT_TRUE(radio.pair.link.Port().IsOpen());
     EXPECT_TRUE(radio.pair.radio.TestMode().active);
     EXPECT_EQ(radio.pair.radio.Received(), EntryBytes());
     const auto factory = sim::TestModeRadio::FactoryAdjustments();
@@ -50,7 +50,7 @@ TEST(TestModeEntryTest, ARadioWithOtherTestChannelsIsRefusedAndLeavesTestMode)
                                "\nThe data: " + ModelRecordText(ModelRecordOf(radio.pair.app.state.image));
     EXPECT_EQ(radio.pair.prompter.asked.front().detail, models);
     EXPECT_TRUE(radio.pair.RadioHeardEndLast());
-    EXPECT_FALSE(radio.pair.link.IsOpen());
+    EXPECT_FALSE(radio.pair.link.Port().IsOpen());
     EXPECT_TRUE(test::LeftTestMode(radio.pair.radio));
 }
 
@@ -65,7 +65,7 @@ TEST(TestModeEntryTest, AnUnknownModelIsAskedAboutAndIdentifiedAgain)
     const auto heard = radio.pair.radio.Received();
     EXPECT_EQ(std::count(heard.begin(), heard.end(), 0x02), 2) << "identified twice, one TUNING";
     EXPECT_TRUE(radio.pair.RadioHeardEndLast());
-    EXPECT_FALSE(radio.pair.link.IsOpen());
+    EXPECT_FALSE(radio.pair.link.Port().IsOpen());
 }
 
 TEST(TestModeEntryTest, APortThatCannotBeOpenedSendsNothing)
@@ -125,13 +125,13 @@ TEST(TestModeEntryTest, EveryFailedStepCanBeRetriedOrCancelled)
                 const auto heard = radio.pair.radio.Received();
                 const std::vector<std::uint8_t> restart{wire::kEnd, wire::kEnd, 'T', 'U', 'N', 'I', 'N', 'G', ' '};
                 EXPECT_NE(std::search(heard.begin(), heard.end(), restart.begin(), restart.end()), heard.end()) << name;
-                EXPECT_TRUE(radio.pair.link.IsOpen()) << name;
+                EXPECT_TRUE(radio.pair.link.Port().IsOpen()) << name;
                 EXPECT_FALSE(radio.pair.link.State().retryPending) << name;
                 return;
             }
             EXPECT_FALSE(entered) << name;
             if (!c.retry) {
-                EXPECT_FALSE(radio.pair.link.IsOpen()) << name;
+                EXPECT_FALSE(radio.pair.link.Port().IsOpen()) << name;
                 EXPECT_TRUE(hungUp || radio.pair.RadioHeardEndLast()) << name;
             }
         });

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "RadioPair.h"
-#include "core/link/TestModeBytes.h"
-#include "core/app/TestModeEntry.h"
-#include "core/app/TestModePanelModel.h"
 #include "core/model/TestFrequencyFields.h"
+#include "core/testmode/TestModeBytes.h"
+#include "core/testmode/TestModeEntry.h"
+#include "core/testmode/TestModePanelModel.h"
 
 #include <memory>
 
@@ -33,7 +33,7 @@ public:
         pair.StartWith(programModel);
         const auto& range = testfreq::kEntries;
         std::copy_n(profile.memory.begin() + range.offset, range.length, pair.app.state.image.begin() + range.offset);
-        pair.link.SetReadTimeout(kReadTimeoutMs);
+        pair.link.Port().SetReadTimeout(kReadTimeoutMs);
     }
 
     bool Enter() { return testmode::TestModeEntry(session, &pair.app.state.image, values).Run(); }

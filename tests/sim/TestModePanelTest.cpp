@@ -106,7 +106,7 @@ TEST_F(TestModePanelTest, TheValuesStartedWithAreWhatTheRadioHasNow)
 {
     panel_.StartTuning(0);
     const std::uint8_t set[] = {18, 0x20, 99};
-    radio_.pair.link.WriteBytes(set, sizeof set);
+    radio_.pair.link.Port().WriteBytes(set, sizeof set);
     ASSERT_TRUE(radio_.pair.link.WaitConfirmation());
     panel_.StartTuning(0);
     EXPECT_EQ(radio_.values.tuningValuesAtStart[10], 99);
@@ -133,7 +133,7 @@ TEST_F(TestModePanelTest, CloseSendsTheSignallingAndEndsTestMode)
     EXPECT_EQ(Heard([&] { panel_.Close(); }, 3), Bytes({0x11, 5, wire::kEnd}));
     EXPECT_TRUE(panel_.Closing());
     panel_.Finish();
-    EXPECT_FALSE(radio_.pair.link.IsOpen());
+    EXPECT_FALSE(radio_.pair.link.Port().IsOpen());
     EXPECT_FALSE(Radio().active);
 }
 
@@ -209,7 +209,7 @@ TEST(TestModePanelFaultTest, CancelEndsTestModeOnlyWhereItShould)
                     EXPECT_EQ(step, PanelStep::ClosePanel) << name;
                     EXPECT_TRUE(panel.Closing()) << name;
                     panel.Finish();
-                    EXPECT_FALSE(radio.pair.link.IsOpen()) << name;
+                    EXPECT_FALSE(radio.pair.link.Port().IsOpen()) << name;
                     if (hungUp)
                         return;
                     EXPECT_EQ(radio.HeardCount() > before && radio.pair.RadioHeardEndLast(), c.endsTestMode) << name;

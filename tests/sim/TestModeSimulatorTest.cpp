@@ -16,27 +16,28 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_EQ(Link().SetOpen(1), 1);
-        ASSERT_EQ(Link().EnterTuning(), 0);
+        ASSERT_EQ(Link().Port().SetOpen(1), LinkResult::Done);
+        ASSERT_EQ(TestLink().EnterTuning(), LinkResult::Done);
     }
     RadioLink& Link() { return radio_.pair.link; }
+    testmode::TestModeLink TestLink() { return testmode::TestModeLink(Link()); }
     sim::TestModeState Radio() const { return radio_.pair.radio.TestMode(); }
     int Adjustment(int entry) const { return Radio().adjustments[static_cast<std::size_t>(entry)]; }
     // A tuning command and the radio's one-byte confirmation.
     bool Confirmed(std::initializer_list<int> command)
     {
         const auto bytes = Bytes(command);
-        Link().WriteBytes(bytes.data(), static_cast<std::uint16_t>(bytes.size()));
+        Link().Port().WriteBytes(bytes.data(), static_cast<std::uint16_t>(bytes.size()));
         return Link().WaitConfirmation();
     }
     std::vector<std::uint8_t> Reply(std::initializer_list<int> command, int count)
     {
         const auto bytes = Bytes(command);
-        Link().WriteBytes(bytes.data(), static_cast<std::uint16_t>(bytes.size()));
+        Link().Port().WriteBytes(bytes.data(), static_cast<std::uint16_t>(bytes.size()));
         std::vector<std::uint8_t> reply(static_cast<std::size_t>(count));
-        if (!Link().WaitForBytes(count) || Link().ReadBytes(reply.data(), static_cast<std::uint16_t>(count)) == 0)
+        if (!Link().WaitForBytes(count) || Link().Port().ReadBytes(reply.data(), static_cast<std::uint16_t>(count)) != LinkResult::Done)
             return {};
-        Link().WriteByte(wire::kAck);
+        Link().Port().WriteByte(wire::kAck);
         return reply;
     }
 
@@ -47,29 +48,29 @@ TEST_F(TestModeSimulatorTest, AnswersTheTestChannelsSignallingSpacingAndTransmit
 {
     EXPECT_TRUE(Radio().active);
     testmode::TestData data{};
-    ASSERT_EQ(Link().ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())), 0);
+    ASSERT_EQ(TestLink().ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())), LinkResult::Done);
     EXPECT_EQ(data, sim::TestModeRadio::FactoryAdjustments());
 
     const auto memory = radio_.pair.radio.Memory();
-    TestChannelRecord record{};
+    testmode::TestChannelRecord record{};
     Link().State().acceptNak = true;
-    ASSERT_EQ(Link().SelectTestChannel(2, record), 0);
+    ASSERT_EQ(TestLink().SelectTestChannel(2, record), LinkResult::Done);
     EXPECT_TRUE(std::equal(record.begin(), record.end(), memory.begin() + 648));
-    EXPECT_EQ(Link().SelectTestChannel(16, record), 0) << "a channel that is not set is confirmed by NAK";
+    EXPECT_EQ(TestLink().SelectTestChannel(16, record), LinkResult::Done) << "a channel that is not set is confirmed by NAK";
     EXPECT_TRUE(std::all_of(record.begin(), record.end(), [](std::uint8_t b) { return b == 0xFF; }));
     EXPECT_EQ(Radio().channel, 16);
 
-    EXPECT_EQ(Link().SetTestSignalling(4), 0);
-    EXPECT_EQ(Link().SetTestSignalling(10), 1) << "there are nine test signallings";
+    EXPECT_EQ(TestLink().SetTestSignalling(4), LinkResult::Done);
+    EXPECT_EQ(TestLink().SetTestSignalling(10), LinkResult::Failed) << "there are nine test signallings";
     EXPECT_EQ(Radio().signalling, 4);
-    EXPECT_EQ(Link().SetWide(false), 0);
+    EXPECT_EQ(TestLink().SetWide(false), LinkResult::Done);
     EXPECT_FALSE(Radio().wide);
-    EXPECT_EQ(Link().SetTransmit(true), 0);
+    EXPECT_EQ(TestLink().SetTransmit(true), LinkResult::Done);
     EXPECT_TRUE(Radio().transmitting);
-    EXPECT_EQ(Link().SetTransmit(false), 0);
+    EXPECT_EQ(TestLink().SetTransmit(false), LinkResult::Done);
     EXPECT_FALSE(Radio().transmitting);
 
-    EXPECT_EQ(Link().EndProgramming(), 0);
+    EXPECT_EQ(Link().EndProgramming(), LinkResult::Done);
     EXPECT_FALSE(Radio().active);
     EXPECT_FALSE(radio_.pair.radio.InProgrammingMode());
 }
@@ -94,7 +95,7 @@ TEST_F(TestModeSimulatorTest, TheMasterPointCarriesTheOtherPointsAndTheMiddlePoi
 
 TEST_F(TestModeSimulatorTest, NarrowSpacingAdjustsTheNarrowValueAlone)
 {
-    ASSERT_EQ(Link().SetWide(false), 0);
+    ASSERT_EQ(TestLink().SetWide(false), LinkResult::Done);
     // Squelch Open: wide entries 0 to 3, narrow entry 4.
     const int wideMaster = Adjustment(0);
     ASSERT_TRUE(Confirmed({12, 0x0D}));
@@ -154,13 +155,14 @@ TEST(TestModeSimulatorFaultTest, TestModeStepsHaveFaultsOfTheirOwn)
     profile.faults = {{sim::Step::TestData, sim::FaultKind::ShortReply}, {sim::Step::CodeEnter, sim::FaultKind::Nak}};
     test::TestModePair radio(profile);
     RadioLink& link = radio.pair.link;
-    ASSERT_EQ(link.SetOpen(1), 1);
-    ASSERT_EQ(link.EnterTuning(), 0);
+    testmode::TestModeLink commands(link);
+    ASSERT_EQ(link.Port().SetOpen(1), LinkResult::Done);
+    ASSERT_EQ(commands.EnterTuning(), LinkResult::Done);
     testmode::TestData data{};
-    EXPECT_EQ(link.ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())), 1);
-    EXPECT_EQ(link.ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())), 0);
-    EXPECT_EQ(link.SendCodeEnter(18), 1);
-    EXPECT_EQ(link.SendCodeEnter(18), 0);
+    EXPECT_EQ(commands.ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())), LinkResult::Failed);
+    EXPECT_EQ(commands.ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())), LinkResult::Done);
+    EXPECT_EQ(commands.SendCodeEnter(18), LinkResult::Failed);
+    EXPECT_EQ(commands.SendCodeEnter(18), LinkResult::Done);
 }
 
 TEST(TestModeSimulatorPaceTest, AnswersAtTheLineRate)
@@ -169,11 +171,12 @@ TEST(TestModeSimulatorPaceTest, AnswersAtTheLineRate)
     profile.paced = true;
     test::TestModePair radio(profile);
     RadioLink& link = radio.pair.link;
-    ASSERT_EQ(link.SetOpen(1), 1);
-    ASSERT_EQ(link.EnterTuning(), 0);
+    testmode::TestModeLink commands(link);
+    ASSERT_EQ(link.Port().SetOpen(1), LinkResult::Done);
+    ASSERT_EQ(commands.EnterTuning(), LinkResult::Done);
     testmode::TestData data{};
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(link.ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())), 0);
+    ASSERT_EQ(commands.ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())), LinkResult::Done);
     // 62 bytes, our ACK and the radio's, 11 bit times each at 9600 baud.
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(70));
 }

@@ -134,7 +134,7 @@ TEST(TransferTest, ReadMakesTheRadioTheUnchangedUntitledDocument)
     EXPECT_EQ(pair.shell.calls[1], "CloseAllEditors");
     EXPECT_EQ(pair.shell.calls.back(), "PostChannelInformation");
     EXPECT_NE(std::find(pair.shell.calls.begin(), pair.shell.calls.end(), "RebuildMenus"), pair.shell.calls.end());
-    EXPECT_FALSE(pair.link.IsOpen());
+    EXPECT_FALSE(pair.link.Port().IsOpen());
     EXPECT_FALSE(pair.radio.InProgrammingMode());
     EXPECT_FALSE(pair.link.State().reading);
 }
@@ -153,7 +153,7 @@ TEST(TransferTest, CancelInTheSaveQuestionBeforeAReadLeavesImageAndRadioAlone)
     EXPECT_EQ(pair.app.state.image, before);
     EXPECT_TRUE(pair.radio.Received().empty());
     EXPECT_TRUE(pair.shell.calls.empty());
-    EXPECT_FALSE(pair.link.IsOpen());
+    EXPECT_FALSE(pair.link.Port().IsOpen());
 }
 
 TEST(TransferTest, RetryAfterAFailedBlockReadsTheWholeImageAgain)
@@ -191,11 +191,11 @@ TEST(TransferTest, TheRadioAnswersOnlyAtItsOwnRateAndTheLinkStaysThere)
     RadioPair pair(profile, LinkTiming{});
     RadioSession session(pair.link, pair.prompter);
     ASSERT_TRUE(session.OpenRadioPort());
-    ASSERT_EQ(pair.link.Handshake(), 0);
-    EXPECT_EQ(pair.link.Settings(), "2400,N,8,2");
-    EXPECT_EQ(pair.link.ReadTimeout(), 2200u);
+    ASSERT_EQ(pair.link.Handshake(), LinkResult::Done);
+    EXPECT_EQ(pair.link.Port().Settings(), "2400,N,8,2");
+    EXPECT_EQ(pair.link.Port().ReadTimeout(), 2200u);
     RadioIdentity identity{};
-    EXPECT_EQ(pair.link.Identify(identity), 0);
+    EXPECT_EQ(pair.link.Identify(identity), LinkResult::Done);
     EXPECT_EQ(identity, profile.identity);
     session.FinishTransfer();
     const auto heard = pair.radio.Received();
@@ -210,8 +210,8 @@ TEST(TransferTest, AtFullRateAnOtherByteBeforeTheAckIsAccepted)
     RadioPair pair(profile);
     RadioSession session(pair.link, pair.prompter);
     ASSERT_TRUE(session.OpenRadioPort());
-    EXPECT_EQ(pair.link.Handshake(), 0);
-    EXPECT_EQ(pair.link.Settings(), "9600,N,8,2");
+    EXPECT_EQ(pair.link.Handshake(), LinkResult::Done);
+    EXPECT_EQ(pair.link.Port().Settings(), "9600,N,8,2");
     session.FinishTransfer();
 }
 
@@ -223,7 +223,7 @@ TEST(TransferTest, APortThatCannotBeOpenedIsReportedOnce)
     EXPECT_FALSE(pair.Read());
     EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{3380007});
     EXPECT_TRUE(pair.link.State().cancelled);
-    EXPECT_FALSE(pair.link.IsOpen());
+    EXPECT_FALSE(pair.link.Port().IsOpen());
 }
 
 } // namespace

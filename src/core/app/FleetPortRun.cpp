@@ -81,12 +81,12 @@ void FleetPortRun::Go()
 bool FleetPortRun::PortOpens()
 {
     FleetReason problem{fleetmsg::kNoSuchPort, {state_.port}};
-    if (link_ && link_->SetOpen(1) != 0)
+    if (link_ && link_->Port().SetOpen(1) == LinkResult::Done)
         problem = {};
     else if (link_)
-        problem = {fleetmsg::kCannotOpenPort, {PortFailureText(link_->OpenFailure(), run_.Catalog())}};
+        problem = {fleetmsg::kCannotOpenPort, {PortFailureText(link_->Port().OpenFailure(), run_.Catalog())}};
     if (link_)
-        link_->SetOpen(0);
+        link_->Port().SetOpen(0);
     if (!problem)
         return true;
     state_.reason = problem;
@@ -112,16 +112,16 @@ bool FleetPortRun::WaitForRadio()
 
 bool FleetPortRun::RadioAnswers()
 {
-    if (link_->SetOpen(1) == 0) {
-        link_->SetOpen(0);
+    if (link_->Port().SetOpen(1) == LinkResult::Failed) {
+        link_->Port().SetOpen(0);
         return false;
     }
     RadioIdentity identity{};
-    const bool programming = link_->Handshake() == 0;
-    const bool answered = programming && link_->Identify(identity) == 0;
+    const bool programming = link_->Handshake() == LinkResult::Done;
+    const bool answered = programming && link_->Identify(identity) == LinkResult::Done;
     if (programming)
         link_->EndProgramming();
-    link_->SetOpen(0);
+    link_->Port().SetOpen(0);
     return answered;
 }
 

@@ -17,8 +17,8 @@ public:
         : RadioLink(timing), devices_(settings)
     {
         devices_.WriteText(PortDirectory::kSection, PortDirectory::SettingName(1), device);
-        UseDeviceSettings(&devices_);
-        SetPort(1);
+        Port().UseDeviceSettings(&devices_);
+        Port().SetPort(1);
     }
 
 private:
@@ -79,8 +79,8 @@ FleetLinkOpener FleetStation::DevicePorts(const SettingsStore& settings, const L
         if (!number)
             return std::make_unique<DevicePathLink>(settings, port, timing);
         auto link = std::make_unique<RadioLink>(timing);
-        link->UseDeviceSettings(&settings);
-        link->SetPort(static_cast<std::uint8_t>(*number));
+        link->Port().UseDeviceSettings(&settings);
+        link->Port().SetPort(static_cast<std::uint8_t>(*number));
         return link;
     };
 }

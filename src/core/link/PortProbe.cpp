@@ -43,8 +43,8 @@ std::vector<ProbedPort> ProbePorts(SerialPort& port)
     for (unsigned number = kFirstPort; number <= kLastPort; ++number) {
         port.SetPort(static_cast<std::uint8_t>(number));
         SerialPort::DelayMs(kSettleMs);
-        const bool opened = port.SetOpen(1) != 0;
-        const bool serial = opened && port.IsRs232() != 0;
+        const bool opened = port.SetOpen(1) == LinkResult::Done;
+        const bool serial = opened && port.IsRs232();
         const PortProblem problem = opened ? PortProblem::NotSerial : port.OpenFailure().problem;
         ports.push_back({number, port.DeviceName(), serial, serial ? PortProblem::None : problem,
                          StableDeviceName(port.DeviceName())});

@@ -2,6 +2,7 @@
 
 #include "core/link/IdentityCheck.h"
 #include "core/link/RadioSession.h"
+#include "core/link/Retry.h"
 
 namespace qtr {
 
@@ -16,8 +17,8 @@ std::optional<RadioInformation> RadioInformationQuery::Run()
     RadioSerial serial{};
     RadioVersion version{};
     // A garbled reply fails as a missing one does.
-    const auto readSerial = [&] { return link.ReadSerial(serial) != 0 || !RadioInformation::SerialIsText(serial) ? 1 : 0; };
-    const auto readVersion = [&] { return link.ReadInfo(version) != 0 || !RadioInformation::VersionIsText(version) ? 1 : 0; };
+    const auto readSerial = [&] { return link.ReadSerial(serial) == LinkResult::Done && RadioInformation::SerialIsText(serial); };
+    const auto readVersion = [&] { return link.ReadInfo(version) == LinkResult::Done && RadioInformation::VersionIsText(version); };
     if (!Identify(identity) || !Exchange(LinkStep::Phase::ReadingSerial, readSerial) ||
         !Exchange(LinkStep::Phase::ReadingVersion, readVersion))
         return std::nullopt;
@@ -35,11 +36,9 @@ bool RadioInformationQuery::Identify(RadioIdentity& identity)
             return false;
         for (;;) {
             session_.BeginStep({LinkStep::Phase::Identifying});
-            if (session_.Link().Identify(identity) != 0) {
-                if (!session_.AskRetry()) {
-                    session_.FinishTransfer();
+            if (session_.Link().Identify(identity) != LinkResult::Done) {
+                if (!session_.RetryOrFinish())
                     return false;
-                }
                 break;
             }
             const IdentityCheck::Verdict verdict = check.Check(identity);
@@ -49,16 +48,10 @@ bool RadioInformationQuery::Identify(RadioIdentity& identity)
     }
 }
 
-bool RadioInformationQuery::Exchange(LinkStep::Phase phase, const std::function<int()>& exchange)
+bool RadioInformationQuery::Exchange(LinkStep::Phase phase, const std::function<bool()>& exchange)
 {
     session_.BeginStep({phase});
-    while (exchange() != 0) {
-        if (!session_.AskRetry()) {
-            session_.FinishTransfer();
-            return false;
-        }
-    }
-    return true;
+    return RetryUntilDone(exchange, [this] { return session_.RetryOrFinish(); });
 }
 
 } // namespace qtr

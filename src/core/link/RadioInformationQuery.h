@@ -22,7 +22,7 @@ private:
     // Handshake and identity; a failed identity starts again with the handshake.
     bool Identify(RadioIdentity& identity);
     // The exchange, a step of its own, until it succeeds or the user cancels.
-    bool Exchange(LinkStep::Phase phase, const std::function<int()>& exchange);
+    bool Exchange(LinkStep::Phase phase, const std::function<bool()>& exchange);
 
     RadioSession& session_;
 };

@@ -1,7 +1,6 @@
 #include "core/link/RadioLink.h"
 
 #include "core/link/LineSettings.h"
-#include "core/link/TestModeBytes.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,39 +13,29 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-using wire::kTestChannelCommand;
-using wire::kTestSignallingCommand;
-using wire::kWideCommand;
-using wire::kNarrowCommand;
-using wire::kTransmitCommand;
-constexpr std::uint8_t kTestDataCommand = wire::kTestDataRequest;
-constexpr std::uint8_t kTransmitOn = wire::kEnter;
-constexpr std::uint8_t kTransmitOff = wire::kLeave;
-using wire::kEnter;
-
 } // namespace
 
 unsigned RadioLink::LineRate() const
 {
-    const auto line = LineSettings::Parse(Settings());
+    const auto line = LineSettings::Parse(port_.Settings());
     return line ? line->baud : kHandshakeRates.front();
 }
 
-int RadioLink::Handshake()
+LinkResult RadioLink::Handshake()
 {
-    const std::uint32_t remembered = ReadTimeout();
-    const std::string settings = Settings();
+    const std::uint32_t remembered = port_.ReadTimeout();
+    const std::string settings = port_.Settings();
     for (std::size_t index = 0; index < kHandshakeRates.size(); ++index) {
-        SetSettings(LineSettings::WithRate(settings, kHandshakeRates[index]));
-        if (WriteText(wire::kProgramCommand) == 0)
+        port_.SetSettings(LineSettings::WithRate(settings, kHandshakeRates[index]));
+        if (port_.WriteText(wire::kProgramCommand) != LinkResult::Done)
             break;
         if (AnswerAt(index)) {
-            SetReadTimeout(timing_.rateTimeoutMs[index]);
-            return 0;
+            port_.SetReadTimeout(timing_.rateTimeoutMs[index]);
+            return LinkResult::Done;
         }
     }
-    SetReadTimeout(remembered);
-    return 1;
+    port_.SetReadTimeout(remembered);
+    return LinkResult::Failed;
 }
 
 // At 9600 the radio may send one other byte before its ACK; at the other rates it
@@ -67,115 +56,65 @@ bool RadioLink::AnswerAt(std::size_t rateIndex)
 
 bool RadioLink::ReadByteWithin(std::uint32_t milliseconds, std::uint8_t& byte)
 {
-    SetReadTimeout(milliseconds);
-    return ReadBytes(&byte, 1) != 0;
+    port_.SetReadTimeout(milliseconds);
+    return port_.ReadBytes(&byte, 1) == LinkResult::Done;
 }
 
-int RadioLink::Identify(RadioIdentity& identity)
+LinkResult RadioLink::Identify(RadioIdentity& identity)
 {
-    DelayMs(timing_.identifyDelayMs);
-    if (WriteByte(wire::kIdentityRequest) == 0)
-        return 1;
+    SerialPort::DelayMs(timing_.identifyDelayMs);
+    if (port_.WriteByte(wire::kIdentityRequest) != LinkResult::Done)
+        return LinkResult::Failed;
     return ReceiveData(identity.data(), static_cast<std::uint16_t>(identity.size()), false);
 }
 
-int RadioLink::ReadInfo(RadioVersion& version)
+LinkResult RadioLink::ReadInfo(RadioVersion& version)
 {
-    if (WriteByte(wire::kInfoRequest) == 0)
-        return 1;
+    if (port_.WriteByte(wire::kInfoRequest) != LinkResult::Done)
+        return LinkResult::Failed;
     return ReceiveData(version.data(), static_cast<std::uint16_t>(version.size()), false);
 }
 
-int RadioLink::ReadSerial(RadioSerial& data)
+LinkResult RadioLink::ReadSerial(RadioSerial& data)
 {
     std::array<std::uint8_t, wire::kSerialReplySize> reply{};
-    if (WriteText(wire::kSerialCommand) == 0 || ReceiveData(reply.data(), reply.size(), false) != 0)
-        return 1;
+    if (port_.WriteText(wire::kSerialCommand) != LinkResult::Done ||
+        ReceiveData(reply.data(), reply.size(), false) != LinkResult::Done)
+        return LinkResult::Failed;
     const auto first = reply.begin() + 1;
     const auto sum = std::accumulate(first, first + wire::kSerialDataSize, 0U) & 0xFFU;
     if (reply.front() != wire::kSerialReply || sum != reply.back())
-        return 1;
+        return LinkResult::Failed;
     std::copy_n(first, data.size(), data.begin());
-    return 0;
+    return LinkResult::Done;
 }
 
-int RadioLink::EndProgramming()
+LinkResult RadioLink::EndProgramming()
 {
     return SendExpectingAck(&wire::kEnd, 1);
 }
 
-int RadioLink::SelectTestChannel(std::uint8_t channel, TestChannelRecord& record)
+LinkResult RadioLink::SendExpectingAck(const std::uint8_t* bytes, std::uint16_t count)
 {
-    const std::uint8_t command[] = {kTestChannelCommand, channel};
-    if (WriteBytes(command, sizeof command) == 0)
-        return 1;
-    return ReceiveData(record.data(), static_cast<std::uint16_t>(record.size()), true);
-}
-
-int RadioLink::SetTestSignalling(std::uint8_t number)
-{
-    const std::uint8_t command[] = {kTestSignallingCommand, number};
-    return SendExpectingAck(command, sizeof command);
-}
-
-int RadioLink::SetWide(bool wide)
-{
-    const std::uint8_t command = wide ? kWideCommand : kNarrowCommand;
-    return SendExpectingAck(&command, 1);
-}
-
-int RadioLink::EnterTuning()
-{
-    if (WriteText(wire::kTuningCommand) == 0)
-        return 1;
+    if (port_.WriteBytes(bytes, count) != LinkResult::Done)
+        return LinkResult::Failed;
     return ExpectAck();
 }
 
-int RadioLink::ReadTestData(std::uint8_t* buffer, std::uint16_t count)
-{
-    if (WriteByte(kTestDataCommand) == 0)
-        return 1;
-    return ReceiveData(buffer, count, false);
-}
-
-int RadioLink::SetTransmit(bool on)
-{
-    const std::uint8_t command[] = {kTransmitCommand, on ? kTransmitOn : kTransmitOff};
-    if (WriteBytes(command, sizeof command) == 0)
-        return 1;
-    std::uint8_t answer = 0;
-    const bool acknowledged = ReadByteWithin(timing_.transmitAckMs, answer) && answer == wire::kAck;
-    SetReadTimeout(timing_.afterTransmitMs);
-    return acknowledged ? 0 : 1;
-}
-
-int RadioLink::SendCodeEnter(std::uint8_t code)
-{
-    const std::uint8_t command[] = {code, kEnter};
-    return SendExpectingAck(command, sizeof command);
-}
-
-int RadioLink::SendExpectingAck(const std::uint8_t* bytes, std::uint16_t count)
-{
-    if (WriteBytes(bytes, count) == 0)
-        return 1;
-    return ExpectAck();
-}
-
-int RadioLink::ExpectAck()
+LinkResult RadioLink::ExpectAck()
 {
     std::uint8_t answer = 0;
-    return ReadBytes(&answer, 1) != 0 && answer == wire::kAck ? 0 : 1;
+    return ResultOf(port_.ReadBytes(&answer, 1) == LinkResult::Done && answer == wire::kAck);
 }
 
-int RadioLink::ReceiveData(std::uint8_t* buffer, std::uint16_t count, bool nakConfirms)
+LinkResult RadioLink::ReceiveData(std::uint8_t* buffer, std::uint16_t count, bool nakConfirms)
 {
-    if (ReadBytes(buffer, count) == 0 || WriteByte(wire::kAck) == 0)
-        return 1;
+    if (port_.ReadBytes(buffer, count) != LinkResult::Done || port_.WriteByte(wire::kAck) != LinkResult::Done)
+        return LinkResult::Failed;
     std::uint8_t answer = 0;
-    if (ReadBytes(&answer, 1) == 0)
-        return 1;
-    return answer == wire::kAck || (nakConfirms && answer == wire::kNak) ? 0 : 1;
+    if (port_.ReadBytes(&answer, 1) != LinkResult::Done)
+        return LinkResult::Failed;
+    return ResultOf(answer == wire::kAck || (nakConfirms && answer == wire::kNak));
 }
 
 // The radio gets the same time to start its answer at every rate; the time the answer
@@ -184,7 +123,7 @@ bool RadioLink::WaitForBytes(int count)
 {
     const auto deadline = Clock::now() + std::chrono::milliseconds(timing_.pollWindowMs + WireTimeMs(count));
     for (;;) {
-        const int waiting = BytesWaiting();
+        const int waiting = port_.BytesWaiting();
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
         state_.dataReady = waiting == count;
         state_.timedOut = !state_.dataReady && left <= 0;
@@ -200,7 +139,7 @@ void RadioLink::PauseBeforeNextPoll(int waiting, int count, std::uint32_t leftMs
 {
     const auto limit = std::chrono::milliseconds(std::min(timing_.pollIntervalMs, leftMs));
     if (waiting == 0) {
-        WaitForInput(static_cast<std::uint32_t>(limit.count()));
+        port_.WaitForInput(static_cast<std::uint32_t>(limit.count()));
         return;
     }
     if (waiting > 0 && waiting < count) {
@@ -222,7 +161,7 @@ bool RadioLink::WaitConfirmation()
     if (!WaitForBytes(1))
         return false;
     std::uint8_t answer = 0;
-    const bool confirmed = ReadBytes(&answer, 1) != 0 &&
+    const bool confirmed = port_.ReadBytes(&answer, 1) == LinkResult::Done &&
                            (answer == wire::kAck || (answer == wire::kNak && state_.acceptNak));
     state_.dataReady = confirmed;
     return confirmed;

@@ -15,13 +15,15 @@ namespace qtr {
 using RadioIdentity = ModelRecord;
 using RadioSerial = std::array<std::uint8_t, wire::kSerialDataSize>;
 using RadioVersion = std::array<std::uint8_t, wire::kInfoSize>;
-using TestChannelRecord = std::array<std::uint8_t, 8>;
 
-// The serial port with the radio's command primitives. Primitives return 0 on success
-// and 1 on failure; the program has one link, shared by every radio operation.
-class RadioLink : public SerialPort {
+// The radio's command primitives over a serial port; the program has one link, shared by
+// every radio operation.
+class RadioLink {
 public:
     explicit RadioLink(const LinkTiming& timing = LinkTiming{}) : timing_(timing) {}
+
+    SerialPort& Port() { return port_; }
+    const SerialPort& Port() const { return port_; }
 
     LinkState& State() { return state_; }
     const LinkState& State() const { return state_; }
@@ -33,20 +35,17 @@ public:
     unsigned LineRate() const;
 
     // "PROGRAM" at each rate until the radio acknowledges; keeps the rate found.
-    int Handshake();
-    int Identify(RadioIdentity& identity);
-    int ReadInfo(RadioVersion& version);
-    int ReadSerial(RadioSerial& data);
-    int EndProgramming();
+    LinkResult Handshake();
+    LinkResult Identify(RadioIdentity& identity);
+    LinkResult ReadInfo(RadioVersion& version);
+    LinkResult ReadSerial(RadioSerial& data);
+    LinkResult EndProgramming();
 
-    // Test mode and tuning.
-    int SelectTestChannel(std::uint8_t channel, TestChannelRecord& record);
-    int SetTestSignalling(std::uint8_t number);
-    int SetWide(bool wide);
-    int EnterTuning();
-    int ReadTestData(std::uint8_t* buffer, std::uint16_t count);
-    int SetTransmit(bool on);
-    int SendCodeEnter(std::uint8_t code);
+    // The building blocks of the commands.
+    LinkResult SendExpectingAck(const std::uint8_t* bytes, std::uint16_t count);
+    LinkResult ExpectAck();
+    // The data, our ACK, and the radio's confirmation (also NAK when `nakConfirms`).
+    LinkResult ReceiveData(std::uint8_t* buffer, std::uint16_t count, bool nakConfirms);
 
     // Polls the receive queue until it holds exactly `count` bytes; sets DataReady or TimedOut.
     bool WaitForBytes(int count);
@@ -56,13 +55,10 @@ public:
 private:
     bool AnswerAt(std::size_t rateIndex);
     bool ReadByteWithin(std::uint32_t milliseconds, std::uint8_t& byte);
-    int SendExpectingAck(const std::uint8_t* bytes, std::uint16_t count);
-    int ExpectAck();
-    // The data, our ACK, and the radio's confirmation.
-    int ReceiveData(std::uint8_t* buffer, std::uint16_t count, bool nakConfirms);
     std::uint32_t WireTimeMs(int bytes) const;
     void PauseBeforeNextPoll(int waiting, int count, std::uint32_t leftMs) const;
 
+    SerialPort port_;
     LinkState state_;
     LinkTiming timing_;
     const StopRequest* stop_ = nullptr;

@@ -18,18 +18,18 @@ void RadioSession::BeginStep(const LinkStep& step)
 
 bool RadioSession::OpenRadioPort()
 {
-    BeginStep({LinkStep::Phase::Opening, link_.Port(), 0});
+    BeginStep({LinkStep::Phase::Opening, link_.Port().Port(), 0});
     link_.State().cancelled = false;
-    if (link_.SetOpen(1) != 0)
+    if (link_.Port().SetOpen(1) == LinkResult::Done)
         return true;
-    link_.SetOpen(0);
+    link_.Port().SetOpen(0);
     link_.State().cancelled = true;
     Prompt failure;
     failure.captionId = kErrorCaptionId;
     failure.messageId = kCannotOpenPortId;
     failure.icon = Icon::Error;
-    failure.detail = "\n\n" + PortFailureText(link_.OpenFailure(), catalog_);
-    if (const std::string hint = link_.OpenFailureHint(); !hint.empty())
+    failure.detail = "\n\n" + PortFailureText(link_.Port().OpenFailure(), catalog_);
+    if (const std::string hint = link_.Port().OpenFailureHint(); !hint.empty())
         failure.detail += "\n\n" + hint;
     failure.form = PromptForm::MessageThenDetail;
     prompter_.Ask(failure);
@@ -39,9 +39,6 @@ bool RadioSession::OpenRadioPort()
 Answer RadioSession::Ask(int captionId, int messageId, Buttons buttons, Icon icon, Answer defaultAnswer,
                          const std::string& detail)
 {
-    // Asked to stop, the operation tries nothing again and asks nobody.
-    if (buttons == Buttons::RetryCancel && link_.StopRequested())
-        return Answer::Cancel;
     Prompt prompt;
     prompt.captionId = captionId;
     prompt.messageId = messageId;
@@ -52,6 +49,14 @@ Answer RadioSession::Ask(int captionId, int messageId, Buttons buttons, Icon ico
         prompt.detail = detail;
         prompt.form = PromptForm::MessageThenDetail;
     }
+    return Ask(prompt);
+}
+
+Answer RadioSession::Ask(const Prompt& prompt)
+{
+    // Asked to stop, the operation tries nothing again and asks nobody.
+    if (prompt.buttons == Buttons::RetryCancel && link_.StopRequested())
+        return Answer::Cancel;
     return prompter_.Ask(prompt);
 }
 
@@ -62,23 +67,24 @@ std::string RadioSession::ModelsDetail(const RadioIdentity& radio, const RadioId
 
 bool RadioSession::AskRetry()
 {
-    return Ask(kErrorCaptionId, kCommunicationFailedId, Buttons::RetryCancel, Icon::Error, Answer::Retry) ==
-           Answer::Retry;
+    return Ask(CommunicationFailedQuestion()) == Answer::Retry;
+}
+
+bool RadioSession::RetryOrFinish()
+{
+    if (AskRetry())
+        return true;
+    FinishTransfer();
+    return false;
 }
 
 bool RadioSession::Connect()
 {
-    for (;;) {
+    const auto handshake = [this] {
         BeginStep({LinkStep::Phase::Connecting});
-        if (link_.Handshake() == 0)
-            return true;
-        if (!AskRetry()) {
-            FinishTransfer();
-            return false;
-        }
-        if (!OpenRadioPort())
-            return false;
-    }
+        return link_.Handshake() == LinkResult::Done;
+    };
+    return RetryUntilDone(handshake, [this] { return RetryOrFinish() && OpenRadioPort(); });
 }
 
 void RadioSession::ClearDirection()
@@ -91,14 +97,14 @@ void RadioSession::FinishTransfer()
 {
     ClearDirection();
     link_.EndProgramming();
-    link_.SetOpen(0);
+    link_.Port().SetOpen(0);
 }
 
 void RadioSession::Abandon()
 {
     ClearDirection();
-    link_.WriteByte(wire::kEnd);
-    link_.SetOpen(0);
+    link_.Port().WriteByte(wire::kEnd);
+    link_.Port().SetOpen(0);
 }
 
 } // namespace qtr

@@ -5,6 +5,7 @@
 #include "core/base/MessageCatalog.h"
 #include "core/link/LinkStep.h"
 #include "core/link/RadioLink.h"
+#include "core/link/Retry.h"
 
 namespace qtr {
 
@@ -15,7 +16,7 @@ public:
     static constexpr int kErrorCaptionId = msg::kErrorCaption;
     static constexpr int kWarningCaptionId = msg::kWarningCaption;
     static constexpr int kCannotOpenPortId = 3380007;
-    static constexpr int kCommunicationFailedId = 3003005;
+    static constexpr int kCommunicationFailedId = qtr::kCommunicationFailedId;
     static constexpr int kTwoModelsId = 3900901;
 
     // The catalogue words the reason a port cannot be opened; `steps`, when given, is told
@@ -34,6 +35,7 @@ public:
     // Puts a message of the radio operations to the user, the detail (when any) below it.
     Answer Ask(int captionId, int messageId, Buttons buttons, Icon icon, Answer defaultAnswer = Answer::Ok,
                const std::string& detail = {});
+    Answer Ask(const Prompt& prompt);
     // The detail of a message about a radio of another model: both models named.
     std::string ModelsDetail(const RadioIdentity& radio, const RadioIdentity& data) const;
 
@@ -41,6 +43,8 @@ public:
     bool OpenRadioPort();
     // The question after a failed exchange; true for Retry.
     bool AskRetry();
+    // The same question; Cancel finishes the transfer. True for Retry.
+    bool RetryOrFinish();
     // The handshake, repeated while the user answers Retry; Cancel finishes the transfer.
     bool Connect();
     // Ends programming mode (waiting for the radio's ACK) and closes the port.

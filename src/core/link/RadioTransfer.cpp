@@ -2,6 +2,7 @@
 
 #include "core/link/IdentityCheck.h"
 #include "core/link/RadioSession.h"
+#include "core/link/Retry.h"
 #include "core/link/TransferProgress.h"
 
 #include <algorithm>
@@ -47,15 +48,8 @@ bool RadioTransfer::Run(Direction direction, RadioIdentity& identity)
         return false;
     IdentityCheck check(session_, state_.image);
     for (;;) {
-        session_.BeginStep({LinkStep::Phase::Identifying});
-        if (session_.Link().Identify(identity) != 0) {
-            if (!session_.AskRetry()) {
-                session_.FinishTransfer();
-                return false;
-            }
-            bits.retrying = true;
-            continue;
-        }
+        if (!Identify(identity))
+            return false;
         if (!Admit(identity))
             return false;
         const IdentityCheck::Verdict verdict = check.Check(identity);
@@ -85,6 +79,21 @@ bool RadioTransfer::Run(Direction direction, RadioIdentity& identity)
     }
 }
 
+bool RadioTransfer::Identify(RadioIdentity& identity)
+{
+    const auto identify = [&] {
+        session_.BeginStep({LinkStep::Phase::Identifying});
+        return session_.Link().Identify(identity) == LinkResult::Done;
+    };
+    const auto again = [this] {
+        if (!session_.RetryOrFinish())
+            return false;
+        session_.Link().State().retrying = true;
+        return true;
+    };
+    return RetryUntilDone(identify, again);
+}
+
 bool RadioTransfer::Admit(const RadioIdentity& identity)
 {
     if (guards_.readSerial)
@@ -101,7 +110,7 @@ void RadioTransfer::ReadSerial()
 {
     session_.BeginStep({LinkStep::Phase::ReadingSerial});
     RadioSerial serial{};
-    if (session_.Link().ReadSerial(serial) == 0)
+    if (session_.Link().ReadSerial(serial) == LinkResult::Done)
         serial_ = serial;
 }
 
@@ -223,17 +232,18 @@ bool RadioTransfer::ReadMemory(LinkStep::Phase phase, const std::vector<Block>& 
 bool RadioTransfer::ReadBlock(const Block& block, std::uint8_t* data)
 {
     RadioLink& link = session_.Link();
-    link.PurgeReceive();
+    SerialPort& port = link.Port();
+    port.PurgeReceive();
     const std::uint8_t request[] = {wire::kReadBlock, High(block.address), Low(block.address), block.length};
-    if (link.WriteBytes(request, sizeof request) == 0 || !link.WaitForBytes(wire::kReadReplySize))
+    if (port.WriteBytes(request, sizeof request) != LinkResult::Done || !link.WaitForBytes(wire::kReadReplySize))
         return false;
     std::array<std::uint8_t, wire::kReadReplySize> reply{};
-    if (link.ReadBytes(reply.data(), reply.size()) == 0 || reply[0] != wire::kDataBlock ||
+    if (port.ReadBytes(reply.data(), reply.size()) != LinkResult::Done || reply[0] != wire::kDataBlock ||
         reply[3] != wire::kReadBlockLength)
         return false;
     std::copy_n(reply.begin() + wire::kBlockHeaderSize, wire::kReadBlockLength, data);
-    link.PurgeReceive();
-    return link.WriteByte(wire::kAck) != 0 && link.WaitConfirmation();
+    port.PurgeReceive();
+    return port.WriteByte(wire::kAck) == LinkResult::Done && link.WaitConfirmation();
 }
 
 bool RadioTransfer::WriteBlocks()
@@ -256,7 +266,8 @@ bool RadioTransfer::WriteBlock(const Block& block)
     const auto first = state_.image.begin() + block.address;
     bytes.insert(bytes.end(), first, first + block.length);
     RadioLink& link = session_.Link();
-    return link.WriteBytes(bytes.data(), static_cast<std::uint16_t>(bytes.size())) != 0 && link.WaitConfirmation();
+    return link.Port().WriteBytes(bytes.data(), static_cast<std::uint16_t>(bytes.size())) == LinkResult::Done &&
+           link.WaitConfirmation();
 }
 
 } // namespace qtr

@@ -47,6 +47,8 @@ private:
     enum class Direction { Read, Write };
 
     bool Run(Direction direction, RadioIdentity& identity);
+    // The radio's identity, asked again while the user answers Retry; false has ended programming mode.
+    bool Identify(RadioIdentity& identity);
     // The serial number when asked for, then the admit guard; false has ended programming mode.
     bool Admit(const RadioIdentity& identity);
     void ReadSerial();

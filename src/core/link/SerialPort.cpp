@@ -93,25 +93,25 @@ SerialPort::~SerialPort()
         ::close(handle_);
 }
 
-int SerialPort::SetPort(std::uint8_t port)
+LinkResult SerialPort::SetPort(std::uint8_t port)
 {
     if (port != 0)
         port_ = port;
     if (!open_)
-        return 1;
-    const int closed = SetOpen(0);
-    const int opened = SetOpen(1);
-    return closed != 0 && opened != 0 ? 1 : 0;
+        return LinkResult::Done;
+    const LinkResult closed = SetOpen(0);
+    const LinkResult opened = SetOpen(1);
+    return ResultOf(closed == LinkResult::Done && opened == LinkResult::Done);
 }
 
-int SerialPort::SetOpen(int wanted)
+LinkResult SerialPort::SetOpen(int wanted)
 {
     if ((wanted != 0) == open_)
-        return 1;
+        return LinkResult::Done;
     return wanted != 0 ? Open() : Close();
 }
 
-int SerialPort::Open()
+LinkResult SerialPort::Open()
 {
     openFailure_ = {};
     const std::string device = DeviceName();
@@ -128,123 +128,123 @@ int SerialPort::Open()
         return RefuseOpen(device, error);
     }
     static_cast<void>(ioctl(handle_, TIOCEXCL));
-    if (Configure() != 0)
-        return 1;
+    if (Configure())
+        return LinkResult::Done;
     const int error = errno;
     return RefuseOpen(device, isatty(handle_) ? error : ENOTTY);
 }
 
 // Non-blocking only so that the open does not wait for a carrier; writes block.
-int SerialPort::Configure()
+bool SerialPort::Configure()
 {
     const int flags = fcntl(handle_, F_GETFL);
     if (flags < 0 || fcntl(handle_, F_SETFL, flags & ~O_NONBLOCK) != 0)
-        return 0;
-    return ApplyQueueSizes() && ApplySettings() && ApplyTimeouts() && SetModemLine(TIOCMBIC, TIOCM_RTS) ? 1 : 0;
+        return false;
+    return ApplyQueueSizes() && ApplySettings() && ApplyTimeouts() && SetModemLine(TIOCMBIC, TIOCM_RTS);
 }
 
-int SerialPort::RefuseOpen(const std::string& device, int error)
+LinkResult SerialPort::RefuseOpen(const std::string& device, int error)
 {
     openFailure_ = FailureOf(device, error);
-    return 0;
+    return LinkResult::Failed;
 }
 
-int SerialPort::Close()
+LinkResult SerialPort::Close()
 {
     open_ = false;
     const int result = ::close(handle_);
     handle_ = -1;
-    return result == 0 ? 1 : 0;
+    return ResultOf(result == 0);
 }
 
-int SerialPort::SetSettings(const std::string& text)
+LinkResult SerialPort::SetSettings(const std::string& text)
 {
     settings_ = LineSettings::WithoutBlanks(text);
-    return open_ ? ApplySettings() : 1;
+    return ResultOf(!open_ || ApplySettings());
 }
 
-int SerialPort::ApplySettings()
+bool SerialPort::ApplySettings()
 {
     const auto line = LineSettings::Parse(settings_);
     termios tio{};
     if (!line || tcgetattr(handle_, &tio) != 0 || !BuildTermios(*line, tio))
-        return 0;
+        return false;
     if (tcsetattr(handle_, TCSANOW, &tio) != 0)
-        return 0;
-    return SetModemLine(TIOCMBIS, TIOCM_DTR) && SetModemLine(TIOCMBIC, TIOCM_RTS) ? 1 : 0;
+        return false;
+    return SetModemLine(TIOCMBIS, TIOCM_DTR) && SetModemLine(TIOCMBIC, TIOCM_RTS);
 }
 
 // Pseudo-terminals have no modem lines; there the request counts as done.
-int SerialPort::SetModemLine(unsigned long request, int line) const
+bool SerialPort::SetModemLine(unsigned long request, int line) const
 {
     if (ioctl(handle_, request, &line) == 0)
-        return 1;
-    return errno == ENOTTY || errno == EINVAL ? 1 : 0;
+        return true;
+    return errno == ENOTTY || errno == EINVAL;
 }
 
-int SerialPort::SetReadTimeout(std::uint32_t milliseconds)
+LinkResult SerialPort::SetReadTimeout(std::uint32_t milliseconds)
 {
     readTimeoutMs_ = milliseconds;
-    return open_ ? ApplyTimeouts() : 1;
+    return ResultOf(!open_ || ApplyTimeouts());
 }
 
 // Reads wait on their own deadline, so the time-outs need only a working handle.
-int SerialPort::ApplyTimeouts() const
+bool SerialPort::ApplyTimeouts() const
 {
     termios tio{};
-    return tcgetattr(handle_, &tio) == 0 ? 1 : 0;
+    return tcgetattr(handle_, &tio) == 0;
 }
 
-int SerialPort::SetInputQueueSize(std::uint16_t size)
+LinkResult SerialPort::SetInputQueueSize(std::uint16_t size)
 {
     inputQueueSize_ = size;
-    return open_ ? ApplyQueueSizes() : 1;
+    return ResultOf(!open_ || ApplyQueueSizes());
 }
 
-int SerialPort::SetOutputQueueSize(std::uint16_t size)
+LinkResult SerialPort::SetOutputQueueSize(std::uint16_t size)
 {
     outputQueueSize_ = size;
-    return open_ ? ApplyQueueSizes() : 1;
+    return ResultOf(!open_ || ApplyQueueSizes());
 }
 
-int SerialPort::ApplyQueueSizes() const
+bool SerialPort::ApplyQueueSizes() const
 {
-    return BytesWaiting() >= 0 ? 1 : 0;
+    return BytesWaiting() >= 0;
 }
 
-int SerialPort::WriteBytes(const std::uint8_t* bytes, std::uint16_t count)
+LinkResult SerialPort::WriteBytes(const std::uint8_t* bytes, std::uint16_t count)
 {
     if (handle_ < 0)
-        return 0;
+        return LinkResult::Failed;
     PurgeReceive();
     if (!WriteAll(handle_, bytes, count))
-        return 0;
+        return LinkResult::Failed;
     // Return once the bytes are on the line, so that waits for the answer start then.
     int drained = 0;
     do {
         drained = tcdrain(handle_);
     } while (drained != 0 && errno == EINTR);
-    return drained == 0 ? 1 : 0;
+    return ResultOf(drained == 0);
 }
 
-int SerialPort::WriteText(const std::string& text)
+LinkResult SerialPort::WriteText(const std::string& text)
 {
     return WriteBytes(reinterpret_cast<const std::uint8_t*>(text.data()), static_cast<std::uint16_t>(text.size()));
 }
 
-int SerialPort::WriteByte(std::uint8_t byte)
+LinkResult SerialPort::WriteByte(std::uint8_t byte)
 {
     return WriteBytes(&byte, 1);
 }
 
-int SerialPort::ReadBytes(std::uint8_t* buffer, std::uint16_t count)
+LinkResult SerialPort::ReadBytes(std::uint8_t* buffer, std::uint16_t count)
 {
     if (handle_ < 0)
-        return 0;
+        return LinkResult::Failed;
     RaisePriority();
     const std::uint16_t received = ReadUntilDeadline(buffer, count);
     RestorePriority();
-    return received >= count ? 1 : 0;
+    return ResultOf(received >= count);
 }
 
 std::uint16_t SerialPort::ReadUntilDeadline(std::uint8_t* buffer, std::uint16_t count) const
@@ -282,11 +282,11 @@ bool SerialPort::WaitForInput(std::uint32_t milliseconds) const
     return false;
 }
 
-int SerialPort::PurgeReceive()
+LinkResult SerialPort::PurgeReceive()
 {
     if (handle_ >= 0)
         tcflush(handle_, TCIFLUSH);
-    return 1;
+    return LinkResult::Done;
 }
 
 int SerialPort::BytesWaiting() const
@@ -309,10 +309,10 @@ void SerialPort::DelayMs(std::uint32_t milliseconds)
     }
 }
 
-int SerialPort::IsRs232()
+bool SerialPort::IsRs232()
 {
     DelayMs(kProbeWaitMs);
-    const int result = handle_ >= 0 && isatty(handle_) && ApplySettings() ? 1 : 0;
+    const bool result = handle_ >= 0 && isatty(handle_) && ApplySettings();
     DelayMs(kProbeWaitMs);
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/link/LinkResult.h"
 #include "core/link/PortDirectory.h"
 #include "core/link/PortFailure.h"
 
@@ -11,8 +12,7 @@ namespace qtr {
 class SettingsStore;
 
 // One serial port of the system with the few blocking byte operations the radio
-// protocol is built on. Results follow the serial layer's rule: nonzero is success.
-// The port opens at the start of a radio operation and closes at its end.
+// protocol is built on. The port opens at the start of a radio operation and closes at its end.
 class SerialPort {
 public:
     static constexpr char kDefaultSettings[] = "9600,N,8,2";
@@ -20,7 +20,7 @@ public:
     static constexpr std::uint16_t kDefaultQueueSize = 512;
 
     SerialPort() = default;
-    virtual ~SerialPort();
+    ~SerialPort();
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
@@ -36,52 +36,52 @@ public:
     bool IsSimulated(unsigned port) const { return simulatedPort_ != 0 && port == simulatedPort_; }
 
     // 0 keeps the number; an open port is closed and opened again.
-    int SetPort(std::uint8_t port);
+    LinkResult SetPort(std::uint8_t port);
     std::uint8_t Port() const { return port_; }
     // An open attempt counts the port as open even when it fails; the caller closes it.
-    int SetOpen(int wanted);
+    LinkResult SetOpen(int wanted);
     bool IsOpen() const { return open_; }
     // Why the last open failed; no problem after an open that succeeded.
     const PortFailure& OpenFailure() const { return openFailure_; }
     // How to get access, for the user; empty unless the system refused access.
     std::string OpenFailureHint() const { return PermissionHint(openFailure_); }
 
-    int SetSettings(const std::string& text);
+    LinkResult SetSettings(const std::string& text);
     std::string Settings() const { return settings_; }
     // The whole time a read may take, from its start.
-    int SetReadTimeout(std::uint32_t milliseconds);
+    LinkResult SetReadTimeout(std::uint32_t milliseconds);
     std::uint32_t ReadTimeout() const { return readTimeoutMs_; }
     // The system sizes its own queues; the sizes are kept for whoever asks.
-    int SetInputQueueSize(std::uint16_t size);
-    int SetOutputQueueSize(std::uint16_t size);
+    LinkResult SetInputQueueSize(std::uint16_t size);
+    LinkResult SetOutputQueueSize(std::uint16_t size);
     std::uint16_t InputQueueSize() const { return inputQueueSize_; }
     std::uint16_t OutputQueueSize() const { return outputQueueSize_; }
 
     // Writing first discards whatever was received and not yet read.
-    int WriteBytes(const std::uint8_t* bytes, std::uint16_t count);
-    int WriteText(const std::string& text);
-    int WriteByte(std::uint8_t byte);
+    LinkResult WriteBytes(const std::uint8_t* bytes, std::uint16_t count);
+    LinkResult WriteText(const std::string& text);
+    LinkResult WriteByte(std::uint8_t byte);
     // Succeeds only when all `count` bytes arrived within the read time-out.
-    int ReadBytes(std::uint8_t* buffer, std::uint16_t count);
-    int PurgeReceive();
+    LinkResult ReadBytes(std::uint8_t* buffer, std::uint16_t count);
+    LinkResult PurgeReceive();
     // Bytes in the receive queue; -1 without a handle.
     int BytesWaiting() const;
     // Waits until a byte can be read or the time is up; true when one can.
     bool WaitForInput(std::uint32_t milliseconds) const;
     static void DelayMs(std::uint32_t milliseconds);
     // A terminal device that takes the line settings.
-    int IsRs232();
+    bool IsRs232();
 
 private:
-    int Open();
-    int Close();
-    int ApplySettings();
-    int ApplyTimeouts() const;
-    int ApplyQueueSizes() const;
-    int SetModemLine(unsigned long request, int line) const;
+    LinkResult Open();
+    LinkResult Close();
+    bool ApplySettings();
+    bool ApplyTimeouts() const;
+    bool ApplyQueueSizes() const;
+    bool SetModemLine(unsigned long request, int line) const;
     std::uint16_t ReadUntilDeadline(std::uint8_t* buffer, std::uint16_t count) const;
-    int Configure();
-    int RefuseOpen(const std::string& device, int error);
+    bool Configure();
+    LinkResult RefuseOpen(const std::string& device, int error);
 
     PortDirectory directory_;
     int handle_ = -1;

@@ -18,7 +18,6 @@ inline constexpr std::uint8_t kInfoRequest = 'P';
 inline constexpr std::uint8_t kSerialReply = 'N';
 inline constexpr char kProgramCommand[] = "PROGRAM";
 inline constexpr char kSerialCommand[] = "NRK";
-inline constexpr char kTuningCommand[] = "TUNING ";
 
 inline constexpr std::size_t kIdentitySize = 8;
 inline constexpr std::size_t kBlockHeaderSize = 4; // 'W', address high, address low, length

@@ -1,10 +1,17 @@
 #pragma once
 
+#include "core/report/Report.h"
 #include "core/testmode/TestModeValues.h"
 
 #include <array>
+#include <ctime>
 #include <string>
 #include <vector>
+
+namespace qtr {
+class MessageCatalog;
+class RadioState;
+} // namespace qtr
 
 namespace qtr::testmode {
 
@@ -27,5 +34,12 @@ struct Row {
 std::vector<Row> Rows();
 
 } // namespace sheet
+
+// The sheet the test-mode panel prints. Its body: the title, the column headers and the
+// fifteen rows, a dash for an empty cell.
+report::ReportPage AdjustmentSheetPage(const MessageCatalog& catalog, const TuningValueTable& values);
+// The sheet as a one-page printout with the page frame of the image.
+report::Report AdjustmentReport(const RadioState& state, const MessageCatalog& catalog, const TuningValueTable& values,
+                                const std::string& documentName, const std::tm& printedAt);
 
 } // namespace qtr::testmode

@@ -1,7 +1,7 @@
 #include "core/testmode/TuningCommands.h"
 
-#include "core/base/CommonMessages.h"
 #include "core/base/Prompter.h"
+#include "core/link/Retry.h"
 
 #include <algorithm>
 #include <array>
@@ -10,13 +10,13 @@ namespace qtr::testmode {
 
 bool TuningCommands::Select(std::uint8_t code)
 {
-    const std::array<std::uint8_t, 2> command{code, kSelect};
+    const std::array<std::uint8_t, 2> command{code, wire::kEnter};
     return Confirmed(command);
 }
 
 bool TuningCommands::SetValue(std::uint8_t code, int value)
 {
-    const std::array<std::uint8_t, 3> command{code, kValue, static_cast<std::uint8_t>(std::clamp(value, 0, 255))};
+    const std::array<std::uint8_t, 3> command{code, wire::kSetValue, static_cast<std::uint8_t>(std::clamp(value, 0, 255))};
     return Confirmed(command);
 }
 
@@ -28,34 +28,28 @@ bool TuningCommands::End(std::uint8_t code, std::uint8_t endByte)
 
 bool TuningCommands::TransmitterOff()
 {
-    const std::array<std::uint8_t, 2> command{kTransmitter, kEnd};
+    const std::array<std::uint8_t, 2> command{wire::kTransmitCommand, wire::kLeave};
     return Confirmed(command);
 }
 
 bool TuningCommands::SetTransmit(bool on)
 {
-    while (!line_.SetTransmit(on)) {
-        if (!AskRetry())
-            return false;
-    }
-    return true;
+    return Retried([&] { return line_.SetTransmit(on); });
 }
 
 std::optional<std::vector<std::uint8_t>> TuningCommands::ReadPointValues(std::size_t count)
 {
-    const std::array<std::uint8_t, 1> command{kPointValues};
+    const std::array<std::uint8_t, 1> command{wire::kPointValuesRequest};
     std::vector<std::uint8_t> reply(count);
-    while (!line_.Send(command) || !line_.Receive(reply)) {
-        if (!AskRetry())
-            return std::nullopt;
-    }
+    if (!Retried([&] { return line_.Send(command) && line_.Receive(reply); }))
+        return std::nullopt;
     line_.Acknowledge();
     return reply;
 }
 
 std::optional<std::uint8_t> TuningCommands::ReadMeasured(std::uint8_t code)
 {
-    const std::array<std::uint8_t, 2> command{code, kMeasure};
+    const std::array<std::uint8_t, 2> command{code, wire::kMeasure};
     if (!line_.Send(command))
         return std::nullopt;
     const auto value = line_.ReadByte(kMeasureReplyMs);
@@ -66,13 +60,7 @@ std::optional<std::uint8_t> TuningCommands::ReadMeasured(std::uint8_t code)
 
 bool TuningCommands::AskRetry()
 {
-    Prompt prompt;
-    prompt.captionId = msg::kErrorCaption;
-    prompt.messageId = kCommunicationFailedId;
-    prompt.buttons = Buttons::RetryCancel;
-    prompt.icon = Icon::Error;
-    prompt.defaultAnswer = Answer::Retry;
-    if (prompter_.Ask(prompt) == Answer::Retry)
+    if (prompter_.Ask(CommunicationFailedQuestion()) == Answer::Retry)
         return true;
     line_.LeaveTestMode();
     return false;
@@ -80,18 +68,19 @@ bool TuningCommands::AskRetry()
 
 bool TuningCommands::Confirmed(std::span<const std::uint8_t> command)
 {
-    while (!line_.Send(command) || !line_.WaitConfirmation()) {
-        if (!AskRetry())
-            return false;
-    }
-    return true;
+    return Retried([&] { return line_.Send(command) && line_.WaitConfirmation(); });
+}
+
+bool TuningCommands::Retried(const std::function<bool()>& exchange)
+{
+    return RetryUntilDone(exchange, [this] { return AskRetry(); });
 }
 
 std::uint8_t EndByteAfterRestore(std::uint8_t code, bool wide)
 {
     constexpr std::array<std::uint8_t, 4> kSquelchPoints{12, 114, 115, 116};
     const bool squelchPoint = std::ranges::find(kSquelchPoints, code) != kSquelchPoints.end();
-    return wide && squelchPoint ? TuningCommands::kEndRestored : TuningCommands::kEnd;
+    return wide && squelchPoint ? wire::kLeaveRestoring : wire::kLeave;
 }
 
 } // namespace qtr::testmode

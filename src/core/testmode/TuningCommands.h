@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/testmode/TestModeBytes.h"
 #include "core/testmode/TuningLine.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -21,21 +23,13 @@ enum class TuningOutcome { Kept, Restored, Failed };
 // answers Retry to the communication failure; Cancel ends test mode and the command fails.
 class TuningCommands {
 public:
-    static constexpr int kCommunicationFailedId = 3003005;
-    static constexpr std::uint8_t kSelect = 0x0D;
-    static constexpr std::uint8_t kValue = 0x20;
-    static constexpr std::uint8_t kPointValues = 0x07;
-    static constexpr std::uint8_t kMeasure = 0x0A;
-    static constexpr std::uint8_t kEnd = 0x0E;
-    static constexpr std::uint8_t kEndRestored = 0x0F;
-    static constexpr std::uint8_t kTransmitter = 0x08;
     static constexpr std::uint32_t kMeasureReplyMs = 300;
 
     TuningCommands(TuningLine& line, Prompter& prompter) : line_(line), prompter_(prompter) {}
 
     bool Select(std::uint8_t code);
     bool SetValue(std::uint8_t code, int value);
-    bool End(std::uint8_t code, std::uint8_t endByte = kEnd);
+    bool End(std::uint8_t code, std::uint8_t endByte = wire::kLeave);
     // The transmitter off as a tuning command (0x08, 0x0E), confirmed like the others.
     bool TransmitterOff();
     // Keys or unkeys the transmitter with its own longer wait for the acknowledgement.
@@ -50,12 +44,14 @@ public:
 
 private:
     bool Confirmed(std::span<const std::uint8_t> command);
+    // Runs the exchange until it succeeds; false when the user cancelled.
+    bool Retried(const std::function<bool()>& exchange);
 
     TuningLine& line_;
     Prompter& prompter_;
 };
 
-// The end command of a cancelled procedure: the squelch points end with 0x0F while wide.
+// The end command of a cancelled procedure: the squelch points end restoring while wide.
 std::uint8_t EndByteAfterRestore(std::uint8_t code, bool wide);
 
 } // namespace qtr::testmode

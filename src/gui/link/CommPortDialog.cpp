@@ -40,8 +40,8 @@ QWidget* CommPortDialog::BuildPortList()
 {
     auto* frame = new QGroupBox(CatalogText(app_.catalog, kTitleId, 1), this);
     auto* grid = new QGridLayout(frame);
-    const int selected = link_.Port();
-    for (const ProbedPort& port : ProbePorts(link_)) {
+    const int selected = link_.Port().Port();
+    for (const ProbedPort& port : ProbePorts(link_.Port())) {
         const int number = static_cast<int>(port.number);
         auto* button = new QRadioButton(CatalogText(app_.catalog, PortLabelId(port.number)), frame);
         auto* device = new QLabel(DeviceText(port), frame);
@@ -71,7 +71,7 @@ QString CommPortDialog::DeviceText(const ProbedPort& port)
 
 QString CommPortDialog::ReasonText(const ProbedPort& port) const
 {
-    if (link_.IsSimulated(port.number))
+    if (link_.Port().IsSimulated(port.number))
         return CatalogText(app_.catalog, kSimulatedRadioTextId, 1);
     if (port.usable)
         return {};
@@ -97,7 +97,7 @@ void CommPortDialog::accept()
 {
     const int chosen = ports_->checkedId();
     if (chosen > 0) {
-        link_.SetPort(static_cast<std::uint8_t>(chosen));
+        link_.Port().SetPort(static_cast<std::uint8_t>(chosen));
         app_.comPort = chosen;
     }
     QDialog::accept();

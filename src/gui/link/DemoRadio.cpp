@@ -29,8 +29,8 @@ DemoRadio::DemoRadio(Workspace& app, RadioLink& link, const SettingsStore& setti
     : app_(app), link_(link), settings_(settings), ports_(settings), usersPort_(app.comPort)
 {
     StartRadio();
-    link_.UseDeviceSettings(&ports_, kPort);
-    link_.SetPort(kPort);
+    link_.Port().UseDeviceSettings(&ports_, kPort);
+    link_.Port().SetPort(kPort);
     app_.comPort = kPort;
     imageNotices_ = app_.state.notices.Subscribe([this](const ImageNotice& notice) { FollowTheModel(notice); });
 }
@@ -60,8 +60,8 @@ DemoRadio::~DemoRadio()
 {
     if (app_.comPort == kPort)
         app_.comPort = usersPort_;
-    link_.UseDeviceSettings(&settings_);
-    link_.SetPort(static_cast<std::uint8_t>(app_.comPort));
+    link_.Port().UseDeviceSettings(&settings_);
+    link_.Port().SetPort(static_cast<std::uint8_t>(app_.comPort));
 }
 
 } // namespace qtr::gui

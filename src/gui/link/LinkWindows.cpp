@@ -50,9 +50,9 @@ void LinkWindows::ShowRadioInformation()
 
 QString LinkWindows::SimulatedNote() const
 {
-    if (!link_.IsSimulated(link_.Port()))
+    if (!link_.Port().IsSimulated(link_.Port().Port()))
         return {};
-    return FromUtf8(PortDescription(link_, frame_.App().catalog));
+    return FromUtf8(PortDescription(link_.Port(), frame_.App().catalog));
 }
 
 void LinkWindows::ChoosePort()

@@ -33,7 +33,7 @@ constexpr int kTextWidth = 320;
 TransferDialog::TransferDialog(Workspace& app, HelpViewer& help, RadioLink& link,
                                TransferDialogModel::Direction direction, QWidget* parent)
     : QDialog(parent), catalog_(app.catalog), model_(app, link, *this, direction),
-      instructions_(new QLabel(FromUtf8(TransferInstructions(link, app.catalog)), this)), step_(new QLabel(this)),
+      instructions_(new QLabel(FromUtf8(TransferInstructions(link.Port(), app.catalog)), this)), step_(new QLabel(this)),
       bar_(new TransferProgressBar(this)), buttons_(new CatalogButtonBox(*this, app.catalog, help, model_.HelpTopic()))
 {
     setWindowTitle(CatalogText(app.catalog, model_.TitleId(), 1));

@@ -1,6 +1,5 @@
 #include "gui/print/PrintCommands.h"
 
-#include "core/app/AdjustmentSheet.h"
 #include "core/app/CommandIds.h"
 #include "core/app/FileReport.h"
 #include "core/app/Workspace.h"
@@ -8,6 +7,7 @@
 #include "core/base/CommonMessages.h"
 #include "core/base/FilePicker.h"
 #include "core/base/Prompter.h"
+#include "core/testmode/AdjustmentSheet.h"
 #include "gui/widgets/CommandWindow.h"
 #include "gui/print/PrintListDialog.h"
 #include "pages/ReportPainter.h"
@@ -103,7 +103,7 @@ bool PrintCommands::PrintAdjustmentSheet(const testmode::TuningValueTable& value
 {
     Workspace& app = frame_.App();
     return PrintOnPrinter([&app, &values](bool, const std::tm& printedAt) {
-        return AdjustmentReport(app.state, app.catalog, values, app.document.Name(), printedAt);
+        return testmode::AdjustmentReport(app.state, app.catalog, values, app.document.Name(), printedAt);
     });
 }
 

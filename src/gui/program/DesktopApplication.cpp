@@ -103,8 +103,8 @@ std::optional<int> DesktopApplication::Start(const std::string& executablePath,
     qtTranslations_.FollowLanguage();
     app_.safety = ReadSafetySettings(settings_, BackupFolder());
     // The port stays closed until a radio operation opens it.
-    link_.UseDeviceSettings(&settings_);
-    link_.SetPort(static_cast<std::uint8_t>(app_.comPort));
+    link_.Port().UseDeviceSettings(&settings_);
+    link_.Port().SetPort(static_cast<std::uint8_t>(app_.comPort));
     window_ = std::make_unique<MainWindow>(app_, help_, settings_, clock_);
     window_->ShowWithPlacement(settings_.ReadText(settings::kBackupSection, settings::kLastWinPos));
     window_->CloseAllEditors();

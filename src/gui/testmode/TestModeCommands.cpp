@@ -3,7 +3,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"
 #include "core/link/RadioSession.h"
-#include "core/app/TestModeEntry.h"
+#include "core/testmode/TestModeEntry.h"
 #include "gui/widgets/CommandWindow.h"
 #include "gui/testmode/TestModePanel.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/TestModePanelModel.h"
+#include "core/testmode/TestModePanelModel.h"
 #include "gui/testmode/IndicatorIcons.h"
 #include "gui/testmode/TestModeSeams.h"
 

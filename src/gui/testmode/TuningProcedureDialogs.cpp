@@ -1,6 +1,6 @@
 #include "gui/testmode/TuningProcedureDialogs.h"
 
-#include "core/app/RadioTuningLine.h"
+#include "core/testmode/RadioTuningLine.h"
 #include "gui/testmode/MeasuringDialog.h"
 #include "gui/testmode/PointAdjustmentDialog.h"
 
@@ -23,7 +23,7 @@ testmode::TuningOutcome RunTuningProcedure(QWidget* parent, RadioLink& link, Pro
                                            const MessageCatalog& catalog, HelpViewer& help,
                                            testmode::TestModeValues& values, int itemIndex)
 {
-    RadioTuningLine line(link);
+    testmode::RadioTuningLine line(link);
     testmode::TuningCommands commands(line, prompter);
     return RunTuningProcedure(parent, commands, catalog, help, values, itemIndex);
 }

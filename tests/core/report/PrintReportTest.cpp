@@ -1,6 +1,4 @@
 #include "ReportTestRadio.h"
-#include "core/app/AdjustmentSheet.h"
-#include "core/testmode/AdjustmentSheet.h"
 #include "core/features/DtmfForm.h"
 #include "core/features/KeyAssignmentForm.h"
 #include "core/features/OptionalFeaturesForm.h"
@@ -8,6 +6,7 @@
 #include "core/model/MessageFields.h"
 #include "core/report/ColumnStarts.h"
 #include "core/report/PrintReport.h"
+#include "core/testmode/AdjustmentSheet.h"
 #include "core/testmode/TuningItems.h"
 
 #include <gtest/gtest.h>
@@ -263,7 +262,7 @@ TEST_F(PrintReportTest, AdjustmentSheetCellsAndDashes)
     testmode::TuningValueTable values{};
     for (int i = 0; i < testmode::kTuningValueCount; ++i)
         values[static_cast<std::size_t>(i)] = 100 + i;
-    const ReportPage page = AdjustmentSheetPage(catalog, values);
+    const ReportPage page = testmode::AdjustmentSheetPage(catalog, values);
     EXPECT_EQ(Row(page, 0), "Adjustment Values");
     EXPECT_EQ(Row(page, 2), "Master | Low | Low-Mid | Middle | High-Mid | High | Narrow");
     const std::string item2 = catalog.MessageText(3012005, 1);
@@ -272,7 +271,7 @@ TEST_F(PrintReportTest, AdjustmentSheetCellsAndDashes)
     const auto columns = std::ranges::count_if(page.texts, [](const PlacedText& text) { return text.row == 9; });
     EXPECT_EQ(columns, 8) << "every row has its name and seven cells, on the B line too";
 
-    const Report sheet = AdjustmentReport(state, catalog, values, "shop.dat", {});
+    const Report sheet = testmode::AdjustmentReport(state, catalog, values, "shop.dat", {});
     EXPECT_EQ(sheet.pages.size(), 1u);
     EXPECT_EQ(sheet.frame.lines[3].value, "shop.dat");
 }

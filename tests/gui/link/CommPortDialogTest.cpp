@@ -51,9 +51,9 @@ TEST_F(CommPortDialogTest, OffersTheSerialPortsWithTheirDevicesAndOkSelectsOne)
     EXPECT_TRUE(usable[0] && usable[4]);
     EXPECT_TRUE(firstChecked);
     EXPECT_EQ(Frame().Panes().PortText(), "COM5");
-    EXPECT_EQ(Link().Port(), 5);
-    EXPECT_EQ(Link().DeviceName(), fifth);
-    EXPECT_FALSE(Link().IsOpen());
+    EXPECT_EQ(Link().Port().Port(), 5);
+    EXPECT_EQ(Link().Port().DeviceName(), fifth);
+    EXPECT_FALSE(Link().Port().IsOpen());
 
     harness.Program().Exit();
     EXPECT_EQ(harness.settings.ReadInteger("Backup", "ComPort"), 5);

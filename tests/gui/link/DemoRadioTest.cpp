@@ -15,7 +15,7 @@ protected:
     void StartDemo()
     {
         App().comPort = 4;
-        Link().SetPort(4);
+        Link().Port().SetPort(4);
         demo = std::make_unique<gui::DemoRadio>(App(), Link(), harness.settings);
         Frame().ShowPortInStatusBar();
     }
@@ -27,7 +27,7 @@ TEST_F(DemoRadioTest, AFactoryRadioOfTheModelAnswersOnPortOneForThisRunOnly)
 {
     StartDemo();
     EXPECT_EQ(Frame().Panes().PortText(), "COM1");
-    EXPECT_EQ(Link().DeviceName(), demo->Radio().SlavePath());
+    EXPECT_EQ(Link().Port().DeviceName(), demo->Radio().SlavePath());
     EXPECT_FALSE(harness.settings.ReadText("Ports", "COM1"));
 
     QString model;
@@ -41,8 +41,8 @@ TEST_F(DemoRadioTest, AFactoryRadioOfTheModelAnswersOnPortOneForThisRunOnly)
 
     demo.reset();
     EXPECT_EQ(App().comPort, 4);
-    EXPECT_EQ(Link().Port(), 4);
-    EXPECT_EQ(Link().DeviceName(), "/dev/ttyUSB3");
+    EXPECT_EQ(Link().Port().Port(), 4);
+    EXPECT_EQ(Link().Port().DeviceName(), "/dev/ttyUSB3");
     harness.Program().Exit();
     EXPECT_EQ(harness.settings.ReadInteger("Backup", "ComPort"), 4);
     EXPECT_FALSE(harness.settings.ReadText("Ports", "COM1"));
@@ -58,7 +58,7 @@ TEST_F(DemoRadioTest, AModelChangeBringsAFactoryRadioOfTheNewModel)
     ASSERT_EQ(App().state.ImageModelCode(), "P81L0");
     const auto radioMemory = demo->Radio().Memory();
     EXPECT_TRUE(std::equal(radioMemory.begin() + 440, radioMemory.begin() + 448, App().state.image.begin() + 440));
-    EXPECT_EQ(Link().DeviceName(), demo->Radio().SlavePath());
+    EXPECT_EQ(Link().Port().DeviceName(), demo->Radio().SlavePath());
 }
 
 TEST_F(DemoRadioTest, APortChosenDuringTheDemoIsKept)
@@ -67,7 +67,7 @@ TEST_F(DemoRadioTest, APortChosenDuringTheDemoIsKept)
     App().comPort = 7;
     demo.reset();
     EXPECT_EQ(App().comPort, 7);
-    EXPECT_EQ(Link().Port(), 7);
+    EXPECT_EQ(Link().Port().Port(), 7);
 }
 
 TEST(DemoSwitchTest, IsTakenOutOfTheCommandLine)

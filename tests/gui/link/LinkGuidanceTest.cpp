@@ -30,7 +30,7 @@ TEST_F(LinkGuidanceTest, WithoutASerialDeviceTheChosenPortStaysMarkedAndEachSays
     NamePorts("/nonexistent/tty");
     harness.settings.WriteText("Ports", "COM2", "/dev/null");
     App().comPort = 3;
-    Link().SetPort(3);
+    Link().Port().SetPort(3);
     bool checked = false;
     bool enabled = true;
     QStringList reasons;

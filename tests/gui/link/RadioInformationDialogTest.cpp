@@ -48,7 +48,7 @@ TEST_F(RadioInformationDialogTest, ShowsTheRadiosModelFrequencySerialNumberAndVe
     EXPECT_EQ(helpPage, "143.html");
     EXPECT_TRUE(harness.prompter.asked.empty());
     EXPECT_EQ(App().state.image, before);
-    EXPECT_FALSE(Link().IsOpen());
+    EXPECT_FALSE(Link().Port().IsOpen());
 }
 
 TEST_F(RadioInformationDialogTest, NothingIsShownWhenTheUserCancelsAFailedExchange)
@@ -60,7 +60,7 @@ TEST_F(RadioInformationDialogTest, NothingIsShownWhenTheUserCancelsAFailedExchan
     EXPECT_TRUE(OpensNoDialog(command::kRadioInformation));
     EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003005});
     EXPECT_EQ(radio.Received().back(), 'E');
-    EXPECT_FALSE(Link().IsOpen());
+    EXPECT_FALSE(Link().Port().IsOpen());
 }
 
 } // namespace

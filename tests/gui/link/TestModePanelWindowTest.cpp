@@ -104,7 +104,7 @@ TEST_F(TestModePanelWindowTest, ShowsTheRadiosTestChannelSignallingAndTuningItem
     EXPECT_EQ(std::vector<std::uint8_t>(heard.end() - 8, heard.end()),
               Bytes({0x10, 1, wire::kAck, 0x11, 1, 0x11, 1, wire::kEnd}))
         << "the first channel and signalling when opening, the signalling and 'E' when closing";
-    EXPECT_FALSE(Link().IsOpen());
+    EXPECT_FALSE(Link().Port().IsOpen());
     EXPECT_TRUE(test::LeftTestMode(radio));
     EXPECT_TRUE(harness.prompter.asked.empty());
 }
@@ -154,7 +154,7 @@ TEST_F(TestModePanelWindowTest, ClosingTheWindowWhileTransmittingUnkeysAndEndsTe
     EXPECT_TRUE(HeardEndLast(radio));
     EXPECT_EQ(HeardSince(radio, before), Bytes({0x08, 0x0E, 0x11, 1, wire::kEnd}));
     EXPECT_FALSE(radio.TestMode().transmitting);
-    EXPECT_FALSE(Link().IsOpen());
+    EXPECT_FALSE(Link().Port().IsOpen());
 }
 
 TEST_F(TestModePanelWindowTest, TheBusinessLineListsThirteenItemsAndStartsTheChosenOne)
@@ -276,7 +276,7 @@ TEST_F(TestModePanelWindowTest, AFailedSwitchThatIsCancelledEndsTestModeAndClose
     EXPECT_TRUE(closed);
     EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003005});
     EXPECT_TRUE(HeardEndLast(radio));
-    EXPECT_FALSE(Link().IsOpen());
+    EXPECT_FALSE(Link().Port().IsOpen());
 }
 
 TEST_F(TestModePanelWindowTest, ARadioWithOtherTestChannelsOpensNoPanel)
@@ -285,7 +285,7 @@ TEST_F(TestModePanelWindowTest, ARadioWithOtherTestChannelsOpensNoPanel)
     App().state.image[640] = 0x55;
     EXPECT_TRUE(OpensNoDialog(command::kTestMode));
     EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003009});
-    EXPECT_FALSE(Link().IsOpen());
+    EXPECT_FALSE(Link().Port().IsOpen());
 }
 
 } // namespace

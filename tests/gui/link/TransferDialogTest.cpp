@@ -107,7 +107,7 @@ TEST_F(TransferDialogTest, CancelAfterAFailedBlockLeavesTheImageAsItWas)
     EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{kCommunicationFailed});
     EXPECT_EQ(App().state.image, before);
     EXPECT_EQ(Frame().windowTitle(), titleBefore);
-    EXPECT_FALSE(Link().IsOpen());
+    EXPECT_FALSE(Link().Port().IsOpen());
     EXPECT_EQ(radio.Received().back(), 'E');
 }
 

@@ -3,10 +3,10 @@
 #include "core/link/RadioLink.h"
 #include "core/testmode/TuningLine.h"
 
-namespace qtr {
+namespace qtr::testmode {
 
 // The tuning procedures' exchanges over the program's serial link.
-class RadioTuningLine : public testmode::TuningLine {
+class RadioTuningLine : public TuningLine {
 public:
     explicit RadioTuningLine(RadioLink& link) : link_(link) {}
 
@@ -22,4 +22,4 @@ private:
     RadioLink& link_;
 };
 
-} // namespace qtr
+} // namespace qtr::testmode

@@ -1,11 +1,13 @@
-#include "core/app/TestModeEntry.h"
+#include "core/testmode/TestModeEntry.h"
 
 #include "core/link/IdentityCheck.h"
 #include "core/link/RadioSession.h"
-#include "core/link/TestModeBytes.h"
+#include "core/link/Retry.h"
 #include "core/model/IdentityFields.h"
 #include "core/model/ModelRecordText.h"
 #include "core/model/TestFrequencyFields.h"
+#include "core/testmode/TestModeBytes.h"
+#include "core/testmode/TestModeLink.h"
 
 #include <algorithm>
 
@@ -13,8 +15,8 @@ namespace qtr::testmode {
 
 void SendEndOfTestMode(RadioSession& session)
 {
-    session.Link().PurgeReceive();
-    session.Link().WriteByte(wire::kEnd);
+    session.Link().Port().PurgeReceive();
+    session.Link().Port().WriteByte(wire::kEnd);
 }
 
 void TakeModelFromImage(const ImageBytes& image, TestModeValues& values)
@@ -32,21 +34,8 @@ bool TestModeEntry::Run()
     if (!session_.OpenRadioPort())
         return false;
     ImageBytes radioChannels{};
-    for (;;) {
-        RestartIfPending();
-        session_.BeginStep({});
-        const Attempt attempt = TryToEnter(radioChannels);
-        if (attempt == Attempt::Refused)
-            return false;
-        if (attempt == Attempt::Entered)
-            break;
-        if (!session_.AskRetry()) {
-            SendEndOfTestMode(session_);
-            link.SetOpen(0);
-            return false;
-        }
-        link.State().retryPending = true;
-    }
+    if (!Enter(radioChannels))
+        return false;
     if (image_ == nullptr)
         return true;
     const auto& range = testfreq::kEntries;
@@ -59,28 +48,52 @@ bool TestModeEntry::Run()
     return true;
 }
 
+// Tries again after a failed attempt while the user answers Retry; false when the radio was
+// refused or the user cancelled (test mode ended and the port closed).
+bool TestModeEntry::Enter(ImageBytes& radioChannels)
+{
+    RadioLink& link = session_.Link();
+    Attempt attempt = Attempt::Failed;
+    const auto enter = [&] {
+        RestartIfPending();
+        session_.BeginStep({});
+        attempt = TryToEnter(radioChannels);
+        return attempt != Attempt::Failed;
+    };
+    const auto again = [&] {
+        if (!session_.AskRetry()) {
+            SendEndOfTestMode(session_);
+            link.Port().SetOpen(0);
+            return false;
+        }
+        link.State().retryPending = true;
+        return true;
+    };
+    return RetryUntilDone(enter, again) && attempt == Attempt::Entered;
+}
+
 // A radio that may still be in test mode from the failed attempt is taken out of it first.
 void TestModeEntry::RestartIfPending()
 {
     RadioLink& link = session_.Link();
     if (!link.State().retryPending)
         return;
-    link.WriteByte(wire::kEnd);
-    link.WriteByte(wire::kEnd);
-    link.DelayMs(link.Timing().testModeRestartMs);
+    link.Port().WriteByte(wire::kEnd);
+    link.Port().WriteByte(wire::kEnd);
+    SerialPort::DelayMs(link.Timing().testModeRestartMs);
     link.State().retryPending = false;
 }
 
 TestModeEntry::Attempt TestModeEntry::TryToEnter(ImageBytes& radioChannels)
 {
-    RadioLink& link = session_.Link();
-    if (link.EnterTuning() != 0)
+    TestModeLink link(session_.Link());
+    if (link.EnterTuning() != LinkResult::Done)
         return Attempt::Failed;
     Attempt refusal = Attempt::Failed;
     if (!Identify(refusal))
         return refusal;
     TestData data{};
-    if (link.ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())) != 0)
+    if (link.ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())) != LinkResult::Done)
         return Attempt::Failed;
     values_.StoreTestData(data);
     return ReadTestChannels(radioChannels) ? Attempt::Entered : Attempt::Failed;
@@ -93,7 +106,7 @@ bool TestModeEntry::Identify(Attempt& refusal)
     IdentityCheck check(session_, noImage);
     for (;;) {
         RadioIdentity identity{};
-        if (session_.Link().Identify(identity) != 0)
+        if (session_.Link().Identify(identity) != LinkResult::Done)
             return false;
         switch (check.Check(identity)) {
         case IdentityCheck::Verdict::Accepted:
@@ -116,7 +129,7 @@ bool TestModeEntry::ReadTestChannels(ImageBytes& radioChannels)
     bool complete = true;
     for (int channel = 1; channel <= wire::kTestChannelCount && complete && !link.StopRequested(); ++channel) {
         TestChannelRecord record{};
-        complete = link.SelectTestChannel(static_cast<std::uint8_t>(channel), record) == 0;
+        complete = TestModeLink(link).SelectTestChannel(static_cast<std::uint8_t>(channel), record) == LinkResult::Done;
         std::copy(record.begin(), record.end(), radioChannels.begin() + testfreq::EntryOf(channel - 1).offset);
     }
     link.State().acceptNak = false;
@@ -128,7 +141,7 @@ void TestModeEntry::RefuseOtherTestChannels()
     SendEndOfTestMode(session_);
     session_.Ask(RadioSession::kErrorCaptionId, kTestChannelsDifferId, Buttons::Ok, Icon::Error, Answer::Ok,
                  session_.ModelsDetail(radioIdentity_, ModelRecordOf(*image_)));
-    session_.Link().SetOpen(0);
+    session_.Link().Port().SetOpen(0);
 }
 
 } // namespace qtr::testmode

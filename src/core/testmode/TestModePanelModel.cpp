@@ -1,11 +1,12 @@
-#include "core/app/TestModePanelModel.h"
+#include "core/testmode/TestModePanelModel.h"
 
 #include "core/base/MessageCatalog.h"
 #include "core/link/RadioSession.h"
-#include "core/link/TestModeBytes.h"
+#include "core/link/Retry.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/TestFrequencyFields.h"
-#include "core/app/TestModeEntry.h"
+#include "core/testmode/TestModeEntry.h"
+#include "core/testmode/TestModeLink.h"
 #include "core/testmode/TuningItems.h"
 
 namespace qtr::testmode {
@@ -69,17 +70,22 @@ void TestModePanelModel::StoreFrequencyTexts(int channel, const MessageCatalog& 
     values_.txText = TransmitText(channel, catalog);
 }
 
-bool TestModePanelModel::Exchange(const std::function<int()>& exchange, OnCancel onCancel)
+bool TestModePanelModel::Exchange(const std::function<LinkResult()>& exchange, OnCancel onCancel)
 {
-    while (exchange() != 0) {
+    const auto again = [&] {
         if (session_.AskRetry())
-            continue;
+            return true;
         if (onCancel == OnCancel::EndTestMode)
             SendEndOfTestMode(session_);
         closing_ = closing_ || onCancel != OnCancel::Skip;
         return false;
-    }
-    return true;
+    };
+    return RetryUntilDone([&] { return exchange() == LinkResult::Done; }, again);
+}
+
+TestModeLink TestModePanelModel::Link()
+{
+    return TestModeLink(session_.Link());
 }
 
 PanelStep TestModePanelModel::Failed()
@@ -91,19 +97,19 @@ bool TestModePanelModel::Unkey()
 {
     if (!values_.transmitting)
         return true;
-    if (!Exchange([this] { return session_.Link().SetTransmit(false); }, OnCancel::ClosePanel))
+    if (!Exchange([this] { return Link().SetTransmit(false); }, OnCancel::ClosePanel))
         return false;
     values_.transmitting = false;
     return true;
 }
 
-int TestModePanelModel::ReadAdjustments()
+LinkResult TestModePanelModel::ReadAdjustments()
 {
     TestData data{};
-    if (session_.Link().ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())) != 0)
-        return 1;
+    if (Link().ReadTestData(data.data(), static_cast<std::uint16_t>(data.size())) != LinkResult::Done)
+        return LinkResult::Failed;
     values_.StoreTestData(data);
-    return 0;
+    return LinkResult::Done;
 }
 
 PanelStep TestModePanelModel::Open(const MessageCatalog& catalog)
@@ -124,7 +130,7 @@ PanelStep TestModePanelModel::SelectChannel(int channel, const MessageCatalog& c
     if (!Unkey())
         return Failed();
     TestChannelRecord record{};
-    const auto select = [&] { return session_.Link().SelectTestChannel(static_cast<std::uint8_t>(channel), record); };
+    const auto select = [&] { return Link().SelectTestChannel(static_cast<std::uint8_t>(channel), record); };
     if (!Exchange(select, OnCancel::ClosePanel))
         return Failed();
     StoreFrequencyTexts(channel, catalog);
@@ -136,7 +142,7 @@ PanelStep TestModePanelModel::SelectSignalling(int signalling)
     values_.selectedSignalling = signalling;
     if (!Unkey())
         return Failed();
-    const auto select = [&] { return session_.Link().SetTestSignalling(static_cast<std::uint8_t>(signalling)); };
+    const auto select = [&] { return Link().SetTestSignalling(static_cast<std::uint8_t>(signalling)); };
     return Exchange(select, OnCancel::ClosePanel) ? PanelStep::Done : Failed();
 }
 
@@ -144,7 +150,7 @@ PanelStep TestModePanelModel::SetWide(bool wide)
 {
     if (!Unkey())
         return Failed();
-    if (!Exchange([&] { return session_.Link().SetWide(wide); }, OnCancel::EndTestMode))
+    if (!Exchange([&] { return Link().SetWide(wide); }, OnCancel::EndTestMode))
         return Failed();
     values_.wide = wide;
     return PanelStep::Done;
@@ -153,7 +159,7 @@ PanelStep TestModePanelModel::SetWide(bool wide)
 PanelStep TestModePanelModel::TogglePtt()
 {
     const bool on = !values_.transmitting;
-    if (!Exchange([&] { return session_.Link().SetTransmit(on); }, OnCancel::ClosePanel))
+    if (!Exchange([&] { return Link().SetTransmit(on); }, OnCancel::ClosePanel))
         return Failed();
     values_.transmitting = on;
     return PanelStep::Done;
@@ -167,10 +173,10 @@ PanelStep TestModePanelModel::StartTuning(int itemIndex)
         return Failed();
     const std::uint8_t code = TuningItems()[static_cast<std::size_t>(itemIndex)].code;
     const auto readAndSelect = [&] {
-        if (ReadAdjustments() != 0)
-            return 1;
+        if (ReadAdjustments() != LinkResult::Done)
+            return LinkResult::Failed;
         values_.currentItemCode = code;
-        return session_.Link().SendCodeEnter(code);
+        return Link().SendCodeEnter(code);
     };
     return Exchange(readAndSelect, OnCancel::EndTestMode) ? PanelStep::Done : Failed();
 }
@@ -193,10 +199,10 @@ void TestModePanelModel::ReportPrinted()
 void TestModePanelModel::Close()
 {
     if (values_.transmitting)
-        Exchange([this] { return session_.Link().SetTransmit(false); }, OnCancel::Skip);
+        Exchange([this] { return Link().SetTransmit(false); }, OnCancel::Skip);
     values_.transmitting = false;
     const auto signalling = [this] {
-        return session_.Link().SetTestSignalling(static_cast<std::uint8_t>(values_.selectedSignalling));
+        return Link().SetTestSignalling(static_cast<std::uint8_t>(values_.selectedSignalling));
     };
     Exchange(signalling, OnCancel::Skip);
     SendEndOfTestMode(session_);
@@ -212,7 +218,7 @@ void TestModePanelModel::CloseFromWindowManager()
 void TestModePanelModel::Finish()
 {
     closing_ = true;
-    session_.Link().SetOpen(0);
+    session_.Link().Port().SetOpen(0);
 }
 
 } // namespace qtr::testmode

@@ -29,6 +29,7 @@ public:
 
 private:
     enum class Attempt { Entered, Failed, Refused };
+    bool Enter(ImageBytes& radioChannels);
     Attempt TryToEnter(ImageBytes& radioChannels);
     // Identifies until the model code is accepted; false when an exchange failed.
     bool Identify(Attempt& refusal);

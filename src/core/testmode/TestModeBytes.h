@@ -5,6 +5,7 @@
 namespace qtr::wire {
 
 // The commands of the radio's test mode, shared by the program and the radio simulator.
+inline constexpr char kTuningCommand[] = "TUNING ";
 inline constexpr std::uint8_t kTestDataRequest = 0x05;
 inline constexpr std::uint8_t kPointValuesRequest = 0x07;
 inline constexpr std::uint8_t kTransmitCommand = 0x08;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ImageView.h"
+#include "core/testmode/TestModeLink.h"
 #include "core/testmode/TestModeValues.h"
 
 #include <functional>
@@ -67,12 +68,13 @@ public:
 private:
     enum class OnCancel { EndTestMode, ClosePanel, Skip };
     // Runs the exchange until it succeeds; false when the user cancelled.
-    bool Exchange(const std::function<int()>& exchange, OnCancel onCancel);
+    bool Exchange(const std::function<LinkResult()>& exchange, OnCancel onCancel);
     // The transmitter off if keyed; false when it failed and the panel closes.
     bool Unkey();
     PanelStep Failed();
-    // ReadTestData into both tables of adjustment values; 0 on success.
-    int ReadAdjustments();
+    TestModeLink Link();
+    // ReadTestData into both tables of adjustment values.
+    LinkResult ReadAdjustments();
     void StoreFrequencyTexts(int channel, const MessageCatalog& catalog);
     const std::uint8_t* Record(int channel) const;
 

@@ -1,0 +1,27 @@
+#include "core/link/Retry.h"
+
+#include "core/base/CommonMessages.h"
+
+namespace qtr {
+
+Prompt CommunicationFailedQuestion()
+{
+    Prompt prompt;
+    prompt.captionId = msg::kErrorCaption;
+    prompt.messageId = kCommunicationFailedId;
+    prompt.buttons = Buttons::RetryCancel;
+    prompt.icon = Icon::Error;
+    prompt.defaultAnswer = Answer::Retry;
+    return prompt;
+}
+
+bool RetryUntilDone(const std::function<bool()>& exchange, const std::function<bool()>& again)
+{
+    while (!exchange()) {
+        if (!again())
+            return false;
+    }
+    return true;
+}
+
+} // namespace qtr
