@@ -1,9 +1,11 @@
 #include "core/channels/ChannelCommits.h"
 
 #include "core/base/Prompter.h"
+#include "core/channels/ChannelCommand.h"
 #include "core/channels/ChannelTable.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/ParlaneLists.h"
+#include "core/model/RadioState.h"
 
 namespace qtr {
 
@@ -29,6 +31,7 @@ int ChannelCommits::StoreFrequency(int slot, ChannelField which, const std::stri
     if (receive)
         AfterReceiveStore(slot);
     channels_.ResetPttIdWithoutTransmit(slot);
+    Announce();
     return result;
 }
 
@@ -36,6 +39,7 @@ int ChannelCommits::StoreParlaneFrequency(int slot, const std::string& entry)
 {
     const int result = channels_.SetParlaneFrequency(slot, entry);
     AfterReceiveStore(slot);
+    Announce();
     return result;
 }
 
@@ -46,11 +50,33 @@ void ChannelCommits::StoreParlaneTone(int slot, int entry)
     channels_.SetTone(slot, ChannelField::DecodeTone, text);
     channels_.SetTone(slot, ChannelField::EncodeTone, text);
     channels_.SetToneNumber(slot, entry);
+    Announce();
 }
 
 void ChannelCommits::StoreToneText(int slot, ChannelField which, const std::string& listText)
 {
     channels_.SetTone(slot, which, ToneToStore(listText));
+    Announce();
+}
+
+void ChannelCommits::StoreListField(int slot, ChannelField field, int value)
+{
+    channels_.SetListField(slot, field, value);
+    Announce();
+}
+
+void ChannelCommits::StoreCheckField(int slot, ChannelField field, bool checked)
+{
+    channels_.SetCheckField(slot, field, checked);
+    Announce();
+}
+
+int ChannelCommits::CopyChannel(int source, int target)
+{
+    const int result = channels_.CopyChannel(source, target);
+    if (result == ChannelTable::kStored)
+        Announce();
+    return result;
 }
 
 std::string ChannelCommits::ToneToStore(const std::string& listText) const
@@ -63,12 +89,14 @@ std::string ChannelCommits::ToneToStore(const std::string& listText) const
     return listText.substr(0, kLmrToneLength);
 }
 
+// A full table moves nothing, and the windows hear of that too.
 bool ChannelCommits::InsertChannel(int slot)
 {
-    if (!channels_.InsertChannel(slot))
-        return false;
-    channels_.ClearPriorityChannel();
-    return true;
+    const bool inserted = channels_.InsertChannel(slot);
+    if (inserted)
+        channels_.ClearPriorityChannel();
+    Announce(ChannelCommandNameId(ChannelCommand::Insert));
+    return inserted;
 }
 
 bool ChannelCommits::DeleteChannel(int slot)
@@ -84,6 +112,7 @@ bool ChannelCommits::DeleteChannel(int slot)
         return false;
     channels_.DeleteChannel(slot);
     channels_.ClearPriorityChannel();
+    Announce(ChannelCommandNameId(ChannelCommand::Delete));
     return true;
 }
 
@@ -93,6 +122,13 @@ void ChannelCommits::AfterReceiveStore(int slot)
         channels_.AssignFixedChannelWhenNone();
     else
         channels_.ReleaseReferences(slot);
+}
+
+void ChannelCommits::Announce(int commandNameId) const
+{
+    const ImageNotifier& notices = codec_.State().notices;
+    notices.Notify({ImageNotice::Kind::Changed, ImageReason::ChannelSettingsChanged});
+    notices.Edited(commandNameId);
 }
 
 } // namespace qtr
