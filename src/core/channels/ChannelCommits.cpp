@@ -15,6 +15,13 @@ constexpr std::size_t kLmrToneLength = 6;
 
 } // namespace
 
+int StoreWithBandWarning(ChannelTable& channels, Prompter& prompter, int slot, ChannelField which, std::string& text)
+{
+    if (channels.WarnsOutOfBand(slot, which, text))
+        prompter.Ask({.captionId = msg::kOutOfBandCaption, .messageId = msg::kOutOfBandWarning, .icon = Icon::Warning});
+    return channels.SetFrequency(slot, which, text);
+}
+
 ChannelCommits::ChannelCommits(ChannelTable& channels, FrequencyCodec& codec, Prompter& prompter)
     : channels_(channels), codec_(codec), prompter_(prompter)
 {
@@ -25,9 +32,9 @@ int ChannelCommits::StoreFrequency(int slot, ChannelField which, const std::stri
     const bool receive = which == ChannelField::ReceiveFrequency;
     const bool wasEmpty = !channels_.IsProgrammed(slot);
     std::string stored = text;
-    const int result = channels_.SetFrequency(slot, which, stored);
+    const int result = StoreWithBandWarning(channels_, prompter_, slot, which, stored);
     if (receive && wasEmpty && simplexWhenNew && result == ChannelTable::kStored)
-        channels_.SetFrequency(slot, ChannelField::TransmitFrequency, stored);
+        StoreWithBandWarning(channels_, prompter_, slot, ChannelField::TransmitFrequency, stored);
     if (receive)
         AfterReceiveStore(slot);
     channels_.ResetPttIdWithoutTransmit(slot);
@@ -94,7 +101,7 @@ bool ChannelCommits::InsertChannel(int slot)
 {
     const bool inserted = channels_.InsertChannel(slot);
     if (inserted)
-        channels_.ClearPriorityChannel();
+        channels_.References().ClearPriorityChannel();
     Announce(ChannelCommandNameId(ChannelCommand::Insert));
     return inserted;
 }
@@ -111,7 +118,7 @@ bool ChannelCommits::DeleteChannel(int slot)
     if (prompter_.Ask(question) != Answer::Ok)
         return false;
     channels_.DeleteChannel(slot);
-    channels_.ClearPriorityChannel();
+    channels_.References().ClearPriorityChannel();
     Announce(ChannelCommandNameId(ChannelCommand::Delete));
     return true;
 }
@@ -119,9 +126,9 @@ bool ChannelCommits::DeleteChannel(int slot)
 void ChannelCommits::AfterReceiveStore(int slot)
 {
     if (channels_.IsProgrammed(slot))
-        channels_.AssignFixedChannelWhenNone();
+        channels_.References().AssignFixedChannelWhenNone();
     else
-        channels_.ReleaseReferences(slot);
+        channels_.References().ReleaseReferences(slot);
 }
 
 void ChannelCommits::Announce(int commandNameId) const

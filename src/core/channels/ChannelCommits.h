@@ -11,6 +11,10 @@ class ChannelTable;
 class FrequencyCodec;
 class Prompter;
 
+// Stores a typed frequency as ChannelTable::SetFrequency does, after warning the user when
+// it lies outside the model's band.
+int StoreWithBandWarning(ChannelTable& channels, Prompter& prompter, int slot, ChannelField which, std::string& text);
+
 // What the channel windows (grid, edit form, copy dialogs) store when the user commits a
 // value, with the rules that keep the channel and the references to it consistent. Where
 // the windows commit the same thing, they commit it here. Every commit tells the windows
@@ -26,7 +30,8 @@ public:
     // A typed frequency. With `simplexWhenNew`, a receive frequency that creates the channel
     // is its transmit frequency too. Gives SetFrequency's result for the typed field.
     int StoreFrequency(int slot, ChannelField which, const std::string& text, bool simplexWhenNew);
-    // An entry of a Parlane frequency list: receive and transmit frequency.
+    // An entry of a Parlane frequency list (all of them inside the model's band): receive
+    // and transmit frequency.
     int StoreParlaneFrequency(int slot, const std::string& entry);
     // Entry `entry` of a Parlane tone list: decode and encode tone and the tone number.
     void StoreParlaneTone(int slot, int entry);

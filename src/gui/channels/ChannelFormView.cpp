@@ -185,7 +185,7 @@ void ChannelFormView::ShowChannel()
 
 void ChannelFormView::ShowRow(int row, int slot)
 {
-    const FormattedField shown = app_.channels.FormatField(slot, FieldOf(row));
+    const FormattedField shown = app_.channelTexts.FormatField(slot, FieldOf(row));
     QWidget* control = Control(row);
     switch (rules_.ControlOf(row)) {
     case Control::FrequencyEdit:
@@ -246,7 +246,7 @@ void ChannelFormView::ShowTxPower(int slot)
     const bool fixed = app_.channels.HasRestrictedPower(slot);
     Control(kTxPowerRow)->setVisible(!fixed);
     txPowerText_->setVisible(fixed);
-    txPowerText_->setText(fixed ? CatalogText(app_.catalog, app_.channels.FormatField(slot, ChannelField::TxPower).messageId, 1)
+    txPowerText_->setText(fixed ? CatalogText(app_.catalog, app_.channelTexts.FormatField(slot, ChannelField::TxPower).messageId, 1)
                                 : QString());
 }
 

@@ -165,10 +165,10 @@ QWidget* ChannelGridView::FillEditor(GridEditor editor, GridCell cell)
         return parlaneFrequencyList_;
     case GridEditor::FieldList:
         fieldList_->Fill(app_.channels.ValueList(field, slot), app_.catalog);
-        fieldList_->SelectValue(app_.channels.FormatField(slot, field).value);
+        fieldList_->SelectValue(app_.channelTexts.FormatField(slot, field).value);
         return fieldList_;
     default: {
-        const std::string tone = app_.channels.FormatField(slot, field).text;
+        const std::string tone = app_.channelTexts.FormatField(slot, field).text;
         toneList_->ShowTone(entries_.ToneEntry(tone), FromUtf8(tone));
         if (toneList_->isEditable())
             toneList_->lineEdit()->selectAll();
