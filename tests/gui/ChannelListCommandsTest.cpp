@@ -31,6 +31,7 @@ protected:
         commits.StoreFrequency(0, ChannelField::ReceiveFrequency, "151.5", true);
         App().state.MarkSaved();
         App().history.Clear();
+        App().state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Saved}); // the menus hear of both
     }
     Workspace& App() { return harness.App(); }
     void Write(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }

@@ -3,7 +3,9 @@
 #include "ScriptedPrompter.h"
 #include "TestImages.h"
 #include "core/base/MessageCatalog.h"
+#include "core/channels/ChannelCommits.h"
 #include "core/channels/ChannelTable.h"
+#include "core/channels/ChannelTexts.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/ModelDefaults.h"
 
@@ -47,9 +49,15 @@ struct ChannelTestRadio {
     {
         state.image[16 + 16 * static_cast<std::size_t>(slot) + position] = value;
     }
+    // As a channel window stores a typed frequency: out of band it is warned of; `text`
+    // becomes what is stored.
+    int StoreTyped(int slot, ChannelField which, std::string& text)
+    {
+        return StoreWithBandWarning(table, prompter, slot, which, text);
+    }
     int Store(int slot, std::string text, ChannelField which = ChannelField::ReceiveFrequency)
     {
-        return table.SetFrequency(slot, which, text);
+        return StoreTyped(slot, which, text);
     }
     // A simplex channel on a frequency that tells the slots apart: the band's lower edge plus slot MHz.
     void Program(int slot)
@@ -58,13 +66,14 @@ struct ChannelTestRadio {
         Store(slot, text);
         Store(slot, text, ChannelField::TransmitFrequency);
     }
-    std::string Text(int slot, ChannelField field) { return table.FormatField(slot, field).text; }
+    std::string Text(int slot, ChannelField field) { return texts.FormatField(slot, field).text; }
 
     MessageCatalog catalog;
     RadioState state;
     FrequencyCodec codec{state, catalog};
     ScriptedPrompter prompter;
-    ChannelTable table{state, codec, prompter};
+    ChannelTable table{state, codec};
+    ChannelTexts texts{table, codec};
 };
 
 } // namespace qtr::test

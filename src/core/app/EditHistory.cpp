@@ -13,7 +13,7 @@ namespace qtr {
 
 namespace {
 
-// Cues that a window sends in the middle of a commit; the commit's own notice follows.
+// Cues sent in the middle of a commit; the commit's own notice follows.
 bool IsRefreshCue(ImageReason reason)
 {
     return reason == ImageReason::ChannelSettingsChanged || reason == ImageReason::ScanChannelsMoved ||

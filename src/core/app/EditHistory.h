@@ -13,7 +13,7 @@ class ImageReplacer;
 class MessageCatalog;
 class RadioState;
 
-// Undo and redo for every editor at once. Each commit an editor announces (any change
+// Undo and redo for every editor at once. Each commit the core announces (any change
 // notice that is not only a window's cue to refresh) becomes one step holding the image
 // before and after it, named after the command that made it (Import Channels, Insert
 // Channel) or else after the first setting it changed; a model change is a step

@@ -87,7 +87,7 @@ bool WriteImage(RadioState& state, const ImageBytes& edited)
         return false;
     state.image = edited;
     const int commandNameId = FindCommand(command::kMemoryMap)->menuTextId;
-    state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited, commandNameId});
+    state.notices.Edited(commandNameId);
     return true;
 }
 

@@ -21,8 +21,8 @@ const char* const kDamagedLanguageText = "Language file has been damaged.\nPleas
 } // namespace
 
 Workspace::Workspace(Prompter& prompterSeam, FilePicker& picker, ShellHooks& shellHooks)
-    : prompter(prompterSeam), picker(picker), shell(shellHooks), codec(state, catalog), channels(state, codec, prompterSeam),
-      replacement(state, shellHooks, help, language), document(state, catalog, prompterSeam, picker, replacement),
+    : prompter(prompterSeam), picker(picker), shell(shellHooks), codec(state, catalog), channels(state, codec),
+      channelTexts(channels, codec), replacement(state, shellHooks, help, language), document(state, catalog, prompterSeam, picker, replacement),
       history(state, catalog, replacement)
 {
 }

@@ -6,6 +6,7 @@
 #include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
 #include "core/channels/ChannelTable.h"
+#include "core/channels/ChannelTexts.h"
 #include "core/document/Document.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/RadioState.h"
@@ -44,6 +45,7 @@ public:
     MessageCatalog catalog;
     FrequencyCodec codec;
     ChannelTable channels;
+    ChannelTexts channelTexts;
     HelpFile help;
     int comPort = 1;
     int language = MessageCatalog::kEnglish;

@@ -26,6 +26,18 @@ void ImageNotifier::Subscription::Cancel()
     listeners_.reset();
 }
 
+ImageNotifier::CommandEdits::CommandEdits(ImageNotifier& notifier, int commandNameId)
+    : notifier_(notifier), commandNameId_(commandNameId)
+{
+    ++notifier_.openGroups_;
+}
+
+ImageNotifier::CommandEdits::~CommandEdits()
+{
+    --notifier_.openGroups_;
+    notifier_.Edited(commandNameId_);
+}
+
 ImageNotifier::Subscription ImageNotifier::Subscribe(Listener listener)
 {
     const int id = nextId_++;
@@ -45,6 +57,12 @@ void ImageNotifier::Notify(const ImageNotice& notice) const
         const Listener call = listener->second; // the listener may unsubscribe itself
         call(notice);
     }
+}
+
+void ImageNotifier::Edited(int commandNameId) const
+{
+    if (openGroups_ == 0)
+        Notify({ImageNotice::Kind::Changed, ImageReason::Edited, commandNameId});
 }
 
 } // namespace qtr

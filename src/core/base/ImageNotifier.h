@@ -64,13 +64,35 @@ public:
     ImageNotifier(const ImageNotifier&) : ImageNotifier() {}
     ImageNotifier& operator=(const ImageNotifier&) { return *this; }
 
+    // Holds back the edit notices of the commits made while it lives; when it goes, they
+    // are heard as one edit named after the command.
+    class CommandEdits {
+    public:
+        CommandEdits(const CommandEdits&) = delete;
+        CommandEdits& operator=(const CommandEdits&) = delete;
+        ~CommandEdits();
+
+    private:
+        friend class ImageNotifier;
+        CommandEdits(ImageNotifier& notifier, int commandNameId);
+
+        ImageNotifier& notifier_;
+        int commandNameId_;
+    };
+
     [[nodiscard]] Subscription Subscribe(Listener listener);
     // Every listener subscribed now hears it, unless an earlier one unsubscribed it.
     void Notify(const ImageNotice& notice) const;
+    // A commit is over: the windows show the image again and the edit history keeps the
+    // change as one step, named after the command `commandNameId` or else after the setting.
+    // Held back while a command's edits are grouped.
+    void Edited(int commandNameId = 0) const;
+    [[nodiscard]] CommandEdits GroupEdits(int commandNameId) { return CommandEdits(*this, commandNameId); }
 
 private:
     std::shared_ptr<std::map<int, Listener>> listeners_ = std::make_shared<std::map<int, Listener>>();
     int nextId_ = 1;
+    int openGroups_ = 0;
 };
 
 } // namespace qtr

@@ -1,9 +1,11 @@
 #include "core/channels/ChannelCommits.h"
 
 #include "core/base/Prompter.h"
+#include "core/channels/ChannelCommand.h"
 #include "core/channels/ChannelTable.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/ParlaneLists.h"
+#include "core/model/RadioState.h"
 
 namespace qtr {
 
@@ -12,6 +14,13 @@ namespace {
 constexpr std::size_t kLmrToneLength = 6;
 
 } // namespace
+
+int StoreWithBandWarning(ChannelTable& channels, Prompter& prompter, int slot, ChannelField which, std::string& text)
+{
+    if (channels.WarnsOutOfBand(slot, which, text))
+        prompter.Ask({.captionId = msg::kOutOfBandCaption, .messageId = msg::kOutOfBandWarning, .icon = Icon::Warning});
+    return channels.SetFrequency(slot, which, text);
+}
 
 ChannelCommits::ChannelCommits(ChannelTable& channels, FrequencyCodec& codec, Prompter& prompter)
     : channels_(channels), codec_(codec), prompter_(prompter)
@@ -23,12 +32,13 @@ int ChannelCommits::StoreFrequency(int slot, ChannelField which, const std::stri
     const bool receive = which == ChannelField::ReceiveFrequency;
     const bool wasEmpty = !channels_.IsProgrammed(slot);
     std::string stored = text;
-    const int result = channels_.SetFrequency(slot, which, stored);
+    const int result = StoreWithBandWarning(channels_, prompter_, slot, which, stored);
     if (receive && wasEmpty && simplexWhenNew && result == ChannelTable::kStored)
-        channels_.SetFrequency(slot, ChannelField::TransmitFrequency, stored);
+        StoreWithBandWarning(channels_, prompter_, slot, ChannelField::TransmitFrequency, stored);
     if (receive)
         AfterReceiveStore(slot);
     channels_.ResetPttIdWithoutTransmit(slot);
+    Announce();
     return result;
 }
 
@@ -36,6 +46,7 @@ int ChannelCommits::StoreParlaneFrequency(int slot, const std::string& entry)
 {
     const int result = channels_.SetParlaneFrequency(slot, entry);
     AfterReceiveStore(slot);
+    Announce();
     return result;
 }
 
@@ -46,11 +57,33 @@ void ChannelCommits::StoreParlaneTone(int slot, int entry)
     channels_.SetTone(slot, ChannelField::DecodeTone, text);
     channels_.SetTone(slot, ChannelField::EncodeTone, text);
     channels_.SetToneNumber(slot, entry);
+    Announce();
 }
 
 void ChannelCommits::StoreToneText(int slot, ChannelField which, const std::string& listText)
 {
     channels_.SetTone(slot, which, ToneToStore(listText));
+    Announce();
+}
+
+void ChannelCommits::StoreListField(int slot, ChannelField field, int value)
+{
+    channels_.SetListField(slot, field, value);
+    Announce();
+}
+
+void ChannelCommits::StoreCheckField(int slot, ChannelField field, bool checked)
+{
+    channels_.SetCheckField(slot, field, checked);
+    Announce();
+}
+
+int ChannelCommits::CopyChannel(int source, int target)
+{
+    const int result = channels_.CopyChannel(source, target);
+    if (result == ChannelTable::kStored)
+        Announce();
+    return result;
 }
 
 std::string ChannelCommits::ToneToStore(const std::string& listText) const
@@ -63,12 +96,14 @@ std::string ChannelCommits::ToneToStore(const std::string& listText) const
     return listText.substr(0, kLmrToneLength);
 }
 
+// A full table moves nothing, and the windows hear of that too.
 bool ChannelCommits::InsertChannel(int slot)
 {
-    if (!channels_.InsertChannel(slot))
-        return false;
-    channels_.ClearPriorityChannel();
-    return true;
+    const bool inserted = channels_.InsertChannel(slot);
+    if (inserted)
+        channels_.References().ClearPriorityChannel();
+    Announce(ChannelCommandNameId(ChannelCommand::Insert));
+    return inserted;
 }
 
 bool ChannelCommits::DeleteChannel(int slot)
@@ -83,16 +118,24 @@ bool ChannelCommits::DeleteChannel(int slot)
     if (prompter_.Ask(question) != Answer::Ok)
         return false;
     channels_.DeleteChannel(slot);
-    channels_.ClearPriorityChannel();
+    channels_.References().ClearPriorityChannel();
+    Announce(ChannelCommandNameId(ChannelCommand::Delete));
     return true;
 }
 
 void ChannelCommits::AfterReceiveStore(int slot)
 {
     if (channels_.IsProgrammed(slot))
-        channels_.AssignFixedChannelWhenNone();
+        channels_.References().AssignFixedChannelWhenNone();
     else
-        channels_.ReleaseReferences(slot);
+        channels_.References().ReleaseReferences(slot);
+}
+
+void ChannelCommits::Announce(int commandNameId) const
+{
+    const ImageNotifier& notices = codec_.State().notices;
+    notices.Notify({ImageNotice::Kind::Changed, ImageReason::ChannelSettingsChanged});
+    notices.Edited(commandNameId);
 }
 
 } // namespace qtr

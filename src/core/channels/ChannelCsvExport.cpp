@@ -88,7 +88,7 @@ private:
         if (!parlane)
             comment += Key(csv::kAutodialMemory, record_.Get(kAutodialMemory));
         comment += Key(csv::kBeatShift, record_.Get(kBeatShift)) + Key(csv::kCompander, record_.Get(kCompander));
-        if (parlane && bench_.channels.DecoratedFrequency(slot_, ChannelField::ReceiveFrequency) ==
+        if (parlane && bench_.texts.DecoratedFrequency(slot_, ChannelField::ReceiveFrequency) ==
                            NumberedEntry(csvvalue::kSecondDuplicateEntry, receive))
             comment += Key(csv::kParlaneEntry, csvvalue::kSecondDuplicateEntry);
         const int band = bench_.state.band.flag;

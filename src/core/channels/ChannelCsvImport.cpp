@@ -380,7 +380,7 @@ private:
 
     void NoteStepCorrection(const ChannelRow& row, ChannelField which, long long hertz, const char* column)
     {
-        const std::string stored = bench_.channels.FormatField(row.slot, which).text;
+        const std::string stored = bench_.texts.FormatField(row.slot, which).text;
         if (csvvalue::TenHertzUnits(stored) * 10 != hertz)
             Correction(row.line, column, csvmsg::kCorrectedToStep, csvvalue::Megahertz(hertz / 10) + " -> " + stored);
     }
@@ -392,7 +392,7 @@ private:
             channels.SetCheckField(row.slot, field, value != 0);
         else
             channels.SetListField(row.slot, field, value);
-        if (channels.FormatField(row.slot, field).value != value)
+        if (bench_.texts.FormatField(row.slot, field).value != value)
             Problem(row.line, column, csvmsg::kNotOffered, std::to_string(value));
     }
 
@@ -433,7 +433,7 @@ private:
             bench_.state.Set(scan::kFixedChannel, before.Get(scan::kFixedChannel));
         for (int slot = 0; slot < ChannelRecord::kSlotCount; ++slot)
             if (!bench_.channels.IsProgrammed(slot))
-                bench_.channels.ReleaseReferences(slot);
+                bench_.channels.References().ReleaseReferences(slot);
         NoteReferenceChange(before, scan::kPriorityChannel, kPriorityChannelLabelId);
         NoteReferenceChange(before, scan::kFixedChannel, kFixedChannelLabelId);
     }

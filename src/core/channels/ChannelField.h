@@ -22,4 +22,14 @@ enum class ChannelField {
     Compander = 15,
 };
 
+constexpr bool IsFrequencyField(ChannelField field)
+{
+    return field == ChannelField::ReceiveFrequency || field == ChannelField::TransmitFrequency;
+}
+
+constexpr bool IsToneField(ChannelField field)
+{
+    return field == ChannelField::DecodeTone || field == ChannelField::EncodeTone;
+}
+
 } // namespace qtr

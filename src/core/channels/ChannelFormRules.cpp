@@ -76,7 +76,7 @@ bool ChannelFormRules::RowEnabled(int row, int slot) const
     if (row == kChannelRow || IsRow(row, ChannelField::ReceiveFrequency))
         return true;
     if (IsRow(row, ChannelField::PriorityChannel))
-        return channels_.CanBePriorityChannel(slot);
+        return channels_.References().CanBePriorityChannel(slot);
     if (!channels_.IsProgrammed(slot))
         return false;
     return !NeedsTransmit(row) || channels_.HasTransmit(slot);

@@ -2,6 +2,7 @@
 
 #include "core/base/MessageCatalog.h"
 #include "core/channels/ChannelTable.h"
+#include "core/channels/ChannelTexts.h"
 #include "core/model/FrequencyCodec.h"
 
 namespace qtr {
@@ -55,9 +56,10 @@ std::string GridCellText(ChannelTable& channels, FrequencyCodec& codec, const Me
     const bool parlane = codec.State().IsParlane();
     if (!channels.IsProgrammed(slot))
         return parlane && IsFrequency(field) ? "(0) " + codec.OffText() : std::string();
+    ChannelTexts texts(channels, codec);
     if (parlane && IsFrequency(field))
-        return channels.DecoratedFrequency(slot, field);
-    const FormattedField shown = channels.FormatField(slot, field);
+        return texts.DecoratedFrequency(slot, field);
+    const FormattedField shown = texts.FormatField(slot, field);
     if (IsFrequency(field))
         return shown.text;
     if (IsTone(field)) {

@@ -8,8 +8,8 @@
 
 namespace qtr {
 
-ChannelListEntries::ChannelListEntries(const ChannelTable& channels, FrequencyCodec& codec)
-    : channels_(channels), codec_(codec)
+ChannelListEntries::ChannelListEntries(ChannelTable& channels, FrequencyCodec& codec)
+    : texts_(channels, codec), codec_(codec)
 {
 }
 
@@ -27,7 +27,7 @@ int ChannelListEntries::ParlaneFrequencyEntry(int slot) const
 {
     const std::vector<std::string> entries = ParlaneFrequencyEntries();
     const auto found =
-        std::find(entries.begin(), entries.end(), channels_.DecoratedFrequency(slot, ChannelField::ReceiveFrequency));
+        std::find(entries.begin(), entries.end(), texts_.DecoratedFrequency(slot, ChannelField::ReceiveFrequency));
     return found == entries.end() ? kNoEntry : static_cast<int>(found - entries.begin());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/channels/ChannelTexts.h"
 #include "core/model/FieldRoutines.h"
 
 #include <string>
@@ -15,7 +16,7 @@ class ChannelListEntries {
 public:
     static constexpr int kNoEntry = -1;
 
-    ChannelListEntries(const ChannelTable& channels, FrequencyCodec& codec);
+    ChannelListEntries(ChannelTable& channels, FrequencyCodec& codec);
 
     // "(0) " and the off text, then "(NN) " and each frequency of the model's Parlane list.
     std::vector<std::string> ParlaneFrequencyEntries() const;
@@ -29,7 +30,7 @@ public:
     static int ValueEntry(const ValueList& list, int value);
 
 private:
-    const ChannelTable& channels_;
+    ChannelTexts texts_;
     FrequencyCodec& codec_;
 };
 

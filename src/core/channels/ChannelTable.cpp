@@ -1,8 +1,5 @@
 #include "core/channels/ChannelTable.h"
 
-#include "core/base/CommonMessages.h"
-
-#include "core/base/Prompter.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/ParlaneLists.h"
 #include "core/model/ToneList.h"
@@ -14,32 +11,8 @@ namespace qtr {
 namespace {
 
 constexpr unsigned kVhfBandCode = 1;
-constexpr std::uint8_t kPriorityModeOn = 1;
 constexpr std::uint8_t kParlaneToneOff = 0;
-constexpr int kNoSlot = -1;
-
-constexpr int kEmptyChannelMessage = 3003051;
-
-// The one frequency that is two entries (04 and 24) of the VHF Parlane list.
-const char* const kDuplicateFrequency = "154.60000";
-constexpr int kFirstDuplicateEntry = 4;
-constexpr int kSecondDuplicateEntry = 24;
 const char* const kOffEntryPrefix = "(0) ";
-
-std::uint8_t ChannelNumber(int slot)
-{
-    return static_cast<std::uint8_t>(slot + 1);
-}
-
-bool IsFrequencyField(ChannelField field)
-{
-    return field == ChannelField::ReceiveFrequency || field == ChannelField::TransmitFrequency;
-}
-
-bool IsToneField(ChannelField field)
-{
-    return field == ChannelField::DecodeTone || field == ChannelField::EncodeTone;
-}
 
 ImageRange FrequencyPosition(ChannelField which)
 {
@@ -92,15 +65,10 @@ ParsedFrequency UnsetFrequency()
     return unset;
 }
 
-bool IsListed(int value, const ValueList& list)
-{
-    return LookupLabel(value, list) != FormattedField::kNoMessage;
-}
-
 } // namespace
 
-ChannelTable::ChannelTable(RadioState& state, FrequencyCodec& codec, Prompter& prompter)
-    : state_(state), codec_(codec), prompter_(prompter)
+ChannelTable::ChannelTable(RadioState& state, FrequencyCodec& codec)
+    : state_(state), codec_(codec), references_(state)
 {
 }
 
@@ -129,27 +97,10 @@ bool ChannelTable::HasTransmit(int slot) const
     return ChannelRecord::IsSlot(slot) && Record(slot).HasTransmit();
 }
 
-bool ChannelTable::RequireProgrammed(int slot)
-{
-    if (IsProgrammed(slot))
-        return true;
-    Prompt prompt;
-    prompt.captionId = msg::kErrorCaption;
-    prompt.messageId = kEmptyChannelMessage;
-    prompt.icon = Icon::Error;
-    prompter_.Ask(prompt);
-    return false;
-}
-
 bool ChannelTable::HasRestrictedPower(int slot) const
 {
     return state_.IsParlane() &&
            IsRestrictedPowerFrequency(FrequencyText(slot, ChannelField::ReceiveFrequency));
-}
-
-bool ChannelTable::CanBePriorityChannel(int slot) const
-{
-    return IsProgrammed(slot) && ImageByte(scan::kPriority) == kPriorityModeOn;
 }
 
 ValueList ChannelTable::ValueList(ChannelField field, int slot) const
@@ -157,24 +108,12 @@ ValueList ChannelTable::ValueList(ChannelField field, int slot) const
     return ChannelValueLists::For(field, ListConditions(slot));
 }
 
-FormattedField ChannelTable::FormatField(int slot, ChannelField field)
+bool ChannelTable::WarnsOutOfBand(int slot, ChannelField which, const std::string& text) const
 {
-    if (!IsProgrammed(slot))
-        return {};
-    if (IsFrequencyField(field) || IsToneField(field))
-        return FormatTextField(slot, field);
-    return FormatListField(slot, field);
-}
-
-std::string ChannelTable::DecoratedFrequency(int slot, ChannelField which) const
-{
-    std::string text = FrequencyText(slot, which);
-    codec_.DecorateFrequencyText(text);
-    if (text == NumberedEntry(kFirstDuplicateEntry, kDuplicateFrequency)) {
-        const bool second = Record(slot).Get(channels::record::kDuplicateEntry) != 0;
-        text = NumberedEntry(second ? kSecondDuplicateEntry : kFirstDuplicateEntry, kDuplicateFrequency);
-    }
-    return text;
+    std::string snapped = text;
+    const bool outOfBand = codec_.CheckBand(snapped) == 0;
+    return outOfBand && TakesFrequency(slot, which) &&
+           (which == ChannelField::ReceiveFrequency || HasTransmit(slot));
 }
 
 int ChannelTable::SetFrequency(int slot, ChannelField which, std::string& text)
@@ -186,10 +125,9 @@ int ChannelTable::SetFrequency(int slot, ChannelField which, std::string& text)
         EmptyChannel(slot);
         return kCleared;
     }
-    // A transmit frequency needs a channel, and channels exist only in the model's slots.
-    if (!IsProgrammed(slot) && (!receive || slot >= state_.SlotCount()))
+    if (!TakesFrequency(slot, which))
         return kRefused;
-    WarnWhenOutOfBand(slot, which, text);
+    codec_.CheckBand(text); // far off the band, the text moves onto its edge
     const auto parsed = FrequencyCodec::ParseFrequency(text, state_.band.flag);
     if (!parsed) {
         if (receive)
@@ -224,7 +162,7 @@ void ChannelTable::SetTone(int slot, ChannelField which, const std::string& text
 
 void ChannelTable::SetListField(int slot, ChannelField field, int value)
 {
-    if (!IsProgrammed(slot) || !IsListed(value, ValueList(field, slot)))
+    if (!IsProgrammed(slot) || !ChannelValueLists::Offers(ValueList(field, slot), value))
         return;
     // On Parlane models the autodial bits belong to the tone number.
     if (field == ChannelField::AutodialMemory && state_.IsParlane())
@@ -243,7 +181,7 @@ void ChannelTable::SetCheckField(int slot, ChannelField field, bool checked)
         StoreValue(slot, field, checked ? 1 : 0);
         break;
     case ChannelField::PriorityChannel:
-        SetPriorityChannel(slot, checked);
+        references_.SetPriorityChannel(slot, checked);
         break;
     default:
         break;
@@ -279,28 +217,6 @@ void ChannelTable::ResetPttIdWithoutTransmit(int slot)
         Record(slot).Set(channels::record::kPttId, 0);
 }
 
-void ChannelTable::ReleaseReferences(int slot)
-{
-    if (!ChannelRecord::IsSlot(slot))
-        return;
-    if (ImageByte(scan::kPriorityChannel) == ChannelNumber(slot))
-        SetReference(scan::kPriorityChannel, kNoChannel);
-    if (ImageByte(scan::kFixedChannel) == ChannelNumber(slot))
-        SetReference(scan::kFixedChannel, LowestProgrammedChannel());
-}
-
-void ChannelTable::AssignFixedChannelWhenNone()
-{
-    constexpr int kFifteenChannels = 15;
-    if (state_.ChannelCount() == kFifteenChannels && ImageByte(scan::kFixedChannel) == kNoChannel)
-        SetReference(scan::kFixedChannel, LowestProgrammedChannel());
-}
-
-void ChannelTable::ClearPriorityChannel()
-{
-    SetReference(scan::kPriorityChannel, kNoChannel);
-}
-
 void ChannelTable::ClearChannel(int slot)
 {
     if (!ChannelRecord::IsSlot(slot))
@@ -331,11 +247,11 @@ bool ChannelTable::InsertChannel(int slot)
     const int last = HighestProgrammedFrom(slot);
     if (last < 0 || last >= state_.SlotCount() - 1)
         return false;
-    const int fixedSlot = ProgrammedFixedSlot();
+    const int fixedSlot = references_.ProgrammedFixedSlot();
     for (int target = ChannelRecord::kSlotCount - 1; target > slot; --target)
         MoveChannel(target - 1, target);
     ClearChannel(slot);
-    FollowFixedChannel(fixedSlot >= slot ? fixedSlot + 1 : fixedSlot);
+    references_.FollowFixedChannel(fixedSlot >= slot ? fixedSlot + 1 : fixedSlot);
     return true;
 }
 
@@ -343,14 +259,14 @@ void ChannelTable::DeleteChannel(int slot)
 {
     if (!ChannelRecord::IsSlot(slot))
         return;
-    const int fixedSlot = ProgrammedFixedSlot();
+    const int fixedSlot = references_.ProgrammedFixedSlot();
     for (int target = slot; target < ChannelRecord::kSlotCount - 1; ++target)
         MoveChannel(target + 1, target);
     ClearChannel(ChannelRecord::kSlotCount - 1);
     if (fixedSlot == slot)
-        FollowFixedChannel(kNoSlot);
+        references_.FollowFixedChannel(ChannelReferences::kNoSlot);
     else
-        FollowFixedChannel(fixedSlot > slot ? fixedSlot - 1 : fixedSlot);
+        references_.FollowFixedChannel(fixedSlot > slot ? fixedSlot - 1 : fixedSlot);
 }
 
 void ChannelTable::SetChannelBits(int slot, bool on)
@@ -403,58 +319,12 @@ std::string ChannelTable::FrequencyText(int slot, ChannelField which) const
     return FrequencyCodec::FormatFrequency(Record(slot).Frequency(FrequencyPosition(which)));
 }
 
-FormattedField ChannelTable::FormatTextField(int slot, ChannelField field)
+// A transmit frequency needs a channel, and channels exist only in the model's slots.
+bool ChannelTable::TakesFrequency(int slot, ChannelField which) const
 {
-    FormattedField shown;
-    shown.value = 0;
-    if (IsFrequencyField(field))
-        shown.text = FrequencyText(slot, field);
-    else if (field == ChannelField::EncodeTone)
-        shown.text = EncodeToneText(slot);
-    else
-        shown.text = codec_.FormatTone(Record(slot).Get(channels::record::kDecodeTone), state_.LineLetter());
-    return shown;
-}
-
-std::string ChannelTable::EncodeToneText(int slot)
-{
-    ChannelRecord record = Record(slot);
-    // An encode tone never survives without a transmit frequency.
-    if (!record.HasTransmit())
-        record.Set(channels::record::kEncodeTone, kToneOff);
-    return codec_.FormatTone(record.Get(channels::record::kEncodeTone), state_.LineLetter());
-}
-
-FormattedField ChannelTable::FormatListField(int slot, ChannelField field)
-{
-    FormattedField shown;
-    const qtr::ValueList list = ValueList(field, slot);
-    shown.value = ShownListValue(slot, field, list);
-    shown.messageId = LookupLabel(shown.value, list);
-    return shown;
-}
-
-int ChannelTable::ShownListValue(int slot, ChannelField field, const qtr::ValueList& list)
-{
-    const int stored = StoredValue(slot, field);
-    const bool listed = IsListed(stored, list);
-    switch (field) {
-    case ChannelField::SpUnmute:
-        if (list.size() == 1 && stored != 0) {
-            StoreValue(slot, field, 0);
-            return 0;
-        }
-        return stored;
-    case ChannelField::BusyChannelLockout:
-        if (!listed)
-            StoreValue(slot, field, 0);
-        return listed ? stored : 0;
-    case ChannelField::PttId:
-        // Shown as none, but kept: the PTT ID type may come back.
-        return listed || list.empty() ? stored : 0;
-    default:
-        return stored;
-    }
+    if (!ChannelRecord::IsSlot(slot) || !IsFrequencyField(which))
+        return false;
+    return IsProgrammed(slot) || (which == ChannelField::ReceiveFrequency && slot < state_.SlotCount());
 }
 
 int ChannelTable::StoredValue(int slot, ChannelField field) const
@@ -462,7 +332,7 @@ int ChannelTable::StoredValue(int slot, ChannelField field) const
     if (field == ChannelField::ScanAdd)
         return ScanAdd(slot) ? 1 : 0;
     if (field == ChannelField::PriorityChannel)
-        return ImageByte(scan::kPriorityChannel) == ChannelNumber(slot) ? 1 : 0;
+        return references_.IsPriorityChannel(slot) ? 1 : 0;
     const ImageField* bits = RecordBits(field);
     return bits != nullptr ? static_cast<int>(Record(slot).Get(*bits)) : 0;
 }
@@ -475,20 +345,6 @@ void ChannelTable::StoreValue(int slot, ChannelField field, int value)
     }
     if (const ImageField* bits = RecordBits(field))
         Record(slot).Set(*bits, static_cast<unsigned>(value));
-}
-
-void ChannelTable::WarnWhenOutOfBand(int slot, ChannelField which, std::string& text)
-{
-    const bool outOfBand = codec_.CheckBand(text) == 0;
-    // A channel's first transmit frequency is the receive one just warned about.
-    const bool warn = which == ChannelField::ReceiveFrequency || HasTransmit(slot);
-    if (!outOfBand || !warn)
-        return;
-    Prompt prompt;
-    prompt.captionId = msg::kOutOfBandCaption;
-    prompt.messageId = msg::kOutOfBandWarning;
-    prompt.icon = Icon::Warning;
-    prompter_.Ask(prompt);
 }
 
 void ChannelTable::CreateChannel(int slot)
@@ -514,7 +370,7 @@ void ChannelTable::EmptyChannel(int slot)
     if (!IsProgrammed(slot))
         return;
     ClearChannel(slot);
-    ReleaseReferences(slot);
+    references_.ReleaseReferences(slot);
 }
 
 void ChannelTable::StoreFrequency(int slot, ChannelField which, const ParsedFrequency& frequency)
@@ -522,47 +378,6 @@ void ChannelTable::StoreFrequency(int slot, ChannelField which, const ParsedFreq
     ChannelRecord record = Record(slot);
     record.SetFrequency(FrequencyPosition(which), frequency.field);
     record.Set(StepBits(which), frequency.stepCode);
-}
-
-void ChannelTable::SetPriorityChannel(int slot, bool checked)
-{
-    if (checked && CanBePriorityChannel(slot))
-        SetReference(scan::kPriorityChannel, ChannelNumber(slot));
-    else if (!checked && ImageByte(scan::kPriorityChannel) == ChannelNumber(slot))
-        SetReference(scan::kPriorityChannel, kNoChannel);
-}
-
-void ChannelTable::SetReference(const ImageField& reference, std::uint8_t channel)
-{
-    if (ImageByte(reference) == channel)
-        return;
-    state_.Set(reference, channel);
-    // An open Scan window shows the priority and the fixed channel.
-    state_.notices.Notify({ImageNotice::Kind::Changed, ImageReason::ScanChannelsMoved});
-}
-
-std::uint8_t ChannelTable::LowestProgrammedChannel() const
-{
-    for (int slot = 0; slot < state_.SlotCount(); ++slot)
-        if (IsProgrammed(slot))
-            return ChannelNumber(slot);
-    return kNoChannel;
-}
-
-int ChannelTable::ProgrammedFixedSlot() const
-{
-    const int slot = ImageByte(scan::kFixedChannel) - 1;
-    return ChannelRecord::IsSlot(slot) && IsProgrammed(slot) ? slot : kNoSlot;
-}
-
-// When the fixed channel named an empty slot or its own channel was deleted, the lowest
-// programmed channel takes over; "none" stays none.
-void ChannelTable::FollowFixedChannel(int slotAfter)
-{
-    if (slotAfter != kNoSlot)
-        SetReference(scan::kFixedChannel, ChannelNumber(slotAfter));
-    else if (ChannelRecord::IsSlot(ImageByte(scan::kFixedChannel) - 1))
-        SetReference(scan::kFixedChannel, LowestProgrammedChannel());
 }
 
 int ChannelTable::HighestProgrammedFrom(int slot) const

@@ -1,6 +1,7 @@
 #include "core/channels/ChannelValueLists.h"
 
 #include "core/base/CommonMessages.h"
+#include "core/channels/FormattedField.h"
 
 namespace qtr {
 
@@ -25,6 +26,11 @@ void AppendNumbered(ValueList& list, int firstMessage, int firstValue, int count
 }
 
 } // namespace
+
+bool ChannelValueLists::Offers(const ValueList& list, int value)
+{
+    return LookupLabel(value, list) != FormattedField::kNoMessage;
+}
 
 ValueList ChannelValueLists::For(ChannelField field, const Conditions& channel)
 {

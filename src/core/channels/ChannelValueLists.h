@@ -22,6 +22,8 @@ public:
 
     // Fields that are not list fields have an empty list.
     static ValueList For(ChannelField field, const Conditions& channel);
+    // Whether a list has an entry that carries the value.
+    static bool Offers(const ValueList& list, int value);
 
 private:
     static ValueList SpUnmute(const Conditions& channel);

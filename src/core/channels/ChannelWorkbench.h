@@ -3,6 +3,7 @@
 #include "core/base/SilentPrompter.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/channels/ChannelTable.h"
+#include "core/channels/ChannelTexts.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/RadioState.h"
 
@@ -14,7 +15,8 @@ class MessageCatalog;
 // program's image until it is complete (an import) or at all (an export that shows fields).
 struct ChannelWorkbench {
     ChannelWorkbench(const RadioState& original, const MessageCatalog& catalog)
-        : state(original), codec(state, catalog), channels(state, codec, prompter), commits(channels, codec, prompter)
+        : state(original), codec(state, catalog), channels(state, codec), texts(channels, codec),
+          commits(channels, codec, prompter)
     {
     }
 
@@ -22,6 +24,7 @@ struct ChannelWorkbench {
     SilentPrompter prompter;
     FrequencyCodec codec;
     ChannelTable channels;
+    ChannelTexts texts;
     ChannelCommits commits;
 };
 

@@ -134,6 +134,7 @@ TestFrequencyTable::CommitResult TestFrequencyTable::Commit(int entry, Column co
         ApplyTestFrequencyDefaults(state_);
         result.defaultsRestored = true;
     }
+    state_.notices.Edited();
     return result;
 }
 

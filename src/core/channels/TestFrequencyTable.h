@@ -37,7 +37,8 @@ public:
     bool AnySet() const;
     std::uint8_t StepByte(int entry) const;
 
-    // Stores an edited cell (entry 0 to 15); `startText` is what the cell showed when the edit began.
+    // Stores an edited cell (entry 0 to 15) and tells the windows; `startText` is what the
+    // cell showed when the edit began.
     CommitResult Commit(int entry, Column column, std::string text, const std::string& startText);
 
     // The step that fits a frequency best, and the frequency moved onto it.

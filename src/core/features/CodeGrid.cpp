@@ -3,6 +3,7 @@
 #include "core/base/GridCursor.h"
 #include "core/base/MessageCatalog.h"
 #include "core/model/InputFilter.h"
+#include "core/model/RadioState.h"
 
 namespace qtr::form {
 
@@ -31,6 +32,7 @@ std::string CodeGrid::Text(GridCell cell) const
 void CodeGrid::Commit(GridCell cell, const std::string& text)
 {
     description_.commit(state_, cell, text);
+    state_.notices.Edited();
 }
 
 bool CodeGrid::StartsEditing(GridCell cell, char typed) const

@@ -50,6 +50,7 @@ public:
     std::string Text(GridCell cell) const;
     // The cell named for a printout or a comparison: its column's header and its row number.
     std::string CellName(GridCell cell) const;
+    // Stores the text and tells the windows.
     void Commit(GridCell cell, const std::string& text);
     // Whether a typed character opens the cell's editor: one its editor would take.
     bool StartsEditing(GridCell cell, char typed) const;

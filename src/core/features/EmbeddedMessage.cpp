@@ -1,6 +1,7 @@
 #include "core/features/EmbeddedMessage.h"
 
 #include "core/model/MessageFields.h"
+#include "core/model/RadioState.h"
 
 #include <algorithm>
 
@@ -42,6 +43,16 @@ bool StoreLine(ImageBytes& image, int line, const std::string& text)
         return false;
     image = after;
     return true;
+}
+
+void StoreLines(RadioState& state, const std::array<std::optional<std::string>, kLineCount>& changedLines)
+{
+    bool changed = false;
+    for (int line = 0; line < kLineCount; ++line)
+        if (const auto& text = changedLines[static_cast<std::size_t>(line)])
+            changed = StoreLine(state.image, line, *text) || changed;
+    if (changed)
+        state.notices.Edited();
 }
 
 } // namespace qtr::message

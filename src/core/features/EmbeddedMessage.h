@@ -2,7 +2,13 @@
 
 #include "core/model/ImageView.h"
 
+#include <array>
+#include <optional>
 #include <string>
+
+namespace qtr {
+class RadioState;
+}
 
 namespace qtr::message {
 
@@ -16,5 +22,8 @@ std::string ReadLine(const ImageBytes& image, int line);
 // character the radio cannot show (below 0x20, or from 0x80 up) stores an empty line, and a
 // longer text is cut at 32 characters. True when a byte of the image changed.
 bool StoreLine(ImageBytes& image, int line, const std::string& text);
+// One commit of the lines the user changed (no text: a line left as it is); the windows
+// hear of it when a byte changed.
+void StoreLines(RadioState& state, const std::array<std::optional<std::string>, kLineCount>& changedLines);
 
 } // namespace qtr::message

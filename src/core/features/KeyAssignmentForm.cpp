@@ -41,6 +41,7 @@ void KeyAssignmentForm::Open()
     remembered_ = keyrules::RememberScan(state_);
     if (scanmodel::IsSSelectorOn(state_))
         keyrules::ClearKeysTakenBySSelector(state_);
+    form_.Announce(kNoEffect);
 }
 
 FormDescription KeyAssignmentForm::Describe()

@@ -24,7 +24,8 @@ public:
     KeyAssignmentForm(const KeyAssignmentForm&) = delete;
     KeyAssignmentForm& operator=(const KeyAssignmentForm&) = delete;
 
-    // The window opens: keys settled for the line and the S-Selector state, scan remembered.
+    // The window opens: keys settled for the line and the S-Selector state, scan remembered;
+    // the windows hear of it.
     void Open();
 
     form::SettingsForm& Form() { return form_; }

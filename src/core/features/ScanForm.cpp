@@ -64,22 +64,22 @@ ScanForm::ScanForm(RadioState& state, const MessageCatalog& catalog, Prompter& p
 {
 }
 
-Effects ScanForm::Open()
+void ScanForm::Open()
 {
     const Effects effects = scanrules::DropPriorityChannelUnlessUsed(state_);
     scanrules::ApplyModelAdjustments(state_);
     scanrules::SettleFixedChannel(state_);
-    return effects;
+    form_.Announce(effects);
 }
 
-Effects ScanForm::Rebuild()
+void ScanForm::Rebuild()
 {
     // A Parlane model that turned S-Selector on keeps its priority settings as they are.
     const bool settlePriority = !state_.IsParlane() || !scanmodel::IsSSelectorOn(state_);
     const Effects effects = settlePriority ? scanrules::DropPriorityChannelUnlessUsed(state_) : kNoEffect;
     scanrules::ApplyModelAdjustments(state_);
     scanrules::SettleFixedChannel(state_);
-    return effects | kListsChanged;
+    form_.Announce(effects | kListsChanged);
 }
 
 FormDescription ScanForm::Describe(const RadioState& state, Prompter& prompter)

@@ -28,11 +28,12 @@ public:
 
     ScanForm(RadioState& state, const MessageCatalog& catalog, Prompter& prompter);
 
-    // The window opens: what the model and S-Selector allow is settled in the image.
-    form::Effects Open();
+    // The window opens: what the model and S-Selector allow is settled in the image, and
+    // the windows hear of it.
+    void Open();
     // After S-Selector changed while the window is open (kScanMustRebuild): the same
     // settling; the window then shows every row again.
-    form::Effects Rebuild();
+    void Rebuild();
 
     form::SettingsForm& Form() { return form_; }
     const form::SettingsForm& Form() const { return form_; }

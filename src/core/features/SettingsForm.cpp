@@ -67,38 +67,44 @@ int SettingsForm::HelpTopic(int row, int position) const
 
 CommitResult SettingsForm::CommitText(int row, const std::string& text)
 {
+    return Committed(row, StoreText(row, text));
+}
+
+Effects SettingsForm::StoreText(int row, const std::string& text)
+{
     const FormRow& r = Row(row);
     // A field that still shows the text of a message (an off text) was not edited.
     const FieldText shown = Text(row);
     if (shown.messageId != 0 && text == Resolve(shown))
-        return Result(row, kNoEffect);
-    return Result(row, r.commitText ? r.commitText(state_, text) : kNoEffect);
+        return kNoEffect;
+    return r.commitText ? r.commitText(state_, text) : kNoEffect;
 }
 
 CommitResult SettingsForm::CommitEntry(int row, int position)
 {
     const auto entries = Entries(row);
     if (position < 0 || position >= static_cast<int>(entries.size()))
-        return Result(row, kNoEffect);
-    return Result(row, StoreCode(row, entries[static_cast<std::size_t>(position)].code));
+        return Committed(row, kNoEffect);
+    return Committed(row, StoreCode(row, entries[static_cast<std::size_t>(position)].code));
 }
 
 CommitResult SettingsForm::CommitCheck(int row, bool checked)
 {
-    return Result(row, StoreCode(row, checked ? 1U : 0U));
+    return Committed(row, StoreCode(row, checked ? 1U : 0U));
 }
 
+// The typed text and the step are one commit.
 CommitResult SettingsForm::Spin(int row, int direction, const std::string& typedText)
 {
     const FormRow& r = Row(row);
     Effects effects = kNoEffect;
     if (r.commitTextBeforeSpin)
-        effects = CommitText(row, typedText).effects;
+        effects = StoreText(row, typedText);
     if (r.spinStep)
-        return Result(row, effects | r.spinStep(state_, direction));
+        return Committed(row, effects | r.spinStep(state_, direction));
     const int stored = static_cast<int>(state_.Get(r.field));
     state_.Set(r.field, static_cast<unsigned>(SpinWrapped(stored, direction, r.spin)));
-    return Result(row, effects);
+    return Committed(row, effects);
 }
 
 std::string SettingsForm::Resolve(const FieldText& text) const
@@ -109,6 +115,22 @@ std::string SettingsForm::Resolve(const FieldText& text) const
 std::string SettingsForm::EntryText(const ListEntry& entry) const
 {
     return entry.messageId != 0 ? entry.prefix + catalog_.MessageText(entry.messageId) : entry.prefix;
+}
+
+void SettingsForm::Announce(Effects effects) const
+{
+    const ImageNotifier& notices = state_.notices;
+    if (effects & (kChannelRecordsChanged | kChannelFormRefresh))
+        notices.Notify({ImageNotice::Kind::Changed, ImageReason::ChannelSettingsChanged});
+    if (effects & kScanMustRebuild)
+        notices.Notify({ImageNotice::Kind::Changed, ImageReason::ScanLayoutChanged});
+    notices.Edited();
+}
+
+CommitResult SettingsForm::Committed(int row, Effects effects) const
+{
+    Announce(effects);
+    return Result(row, effects);
 }
 
 CommitResult SettingsForm::Result(int row, Effects effects) const

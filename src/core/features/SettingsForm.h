@@ -25,8 +25,9 @@ struct CommitResult {
 };
 
 // A form description bound to the radio: what every row shows, whether it is enabled and
-// shown, and what a commit, a list choice, a click or a spin step stores. The window
-// builds one control per row and asks this object for everything else.
+// shown, and what a commit, a list choice, a click or a spin step stores. Every commit
+// tells the windows through the image's notices, its effects included. The window builds
+// one control per row and asks this object for everything else.
 class SettingsForm {
 public:
     static constexpr int kNoEntry = -1;
@@ -48,6 +49,7 @@ public:
     // A list's help may follow the entry at `position`.
     int HelpTopic(int row, int position = kNoEntry) const;
 
+    // A commit is announced even when it stored nothing.
     CommitResult CommitText(int row, const std::string& text);
     CommitResult CommitEntry(int row, int position);
     CommitResult CommitCheck(int row, bool checked);
@@ -58,7 +60,13 @@ public:
     std::string Resolve(const FieldText& text) const;
     std::string EntryText(const ListEntry& entry) const;
 
+    // Tells the windows what a change did: the channel windows and the Scan window hear the
+    // effects that concern them, then every window and the edit history hear of the edit.
+    void Announce(Effects effects) const;
+
 private:
+    Effects StoreText(int row, const std::string& text);
+    CommitResult Committed(int row, Effects effects) const;
     CommitResult Result(int row, Effects effects) const;
     Effects StoreCode(int row, unsigned code);
 

@@ -16,7 +16,7 @@ namespace report {
 class PrintContext {
 public:
     PrintContext(const RadioState& original, const MessageCatalog& catalogue)
-        : state(original), catalog(catalogue), codec(state, catalog), channels(state, codec, prompter)
+        : state(original), catalog(catalogue), codec(state, catalog), channels(state, codec)
     {
     }
     PrintContext(const PrintContext&) = delete;

@@ -5,6 +5,7 @@
 #include "core/channels/ChannelFormRules.h"
 #include "core/channels/ChannelGridText.h"
 #include "core/channels/ChannelTable.h"
+#include "core/channels/ChannelTexts.h"
 #include "core/channels/TestFrequencyTable.h"
 #include "core/features/DtmfForm.h"
 #include "core/features/KeyAssignmentForm.h"
@@ -38,7 +39,7 @@ constexpr int kTransmitHeaderId = 1001063;
 // stored values while they show them, which must not touch the image compared.
 struct ImageReading {
     ImageReading(const ImageBytes& image, const MessageCatalog& catalogue)
-        : catalog(catalogue), codec(state, catalogue), channels(state, codec, prompter)
+        : catalog(catalogue), codec(state, catalogue), channels(state, codec), texts(channels, codec)
     {
         state.image = image;
         state.AdoptImageModel();
@@ -51,6 +52,7 @@ struct ImageReading {
     SilentPrompter prompter;
     FrequencyCodec codec;
     ChannelTable channels;
+    ChannelTexts texts;
 };
 
 using Settings = std::vector<ShownSetting>;
@@ -96,7 +98,7 @@ std::string ChannelFieldText(ImageReading& reading, int slot, ChannelField field
     if (!inGrid && rules.ControlOf(static_cast<int>(field)) == ChannelFormRules::Control::CheckBox) {
         if (!reading.channels.IsProgrammed(slot))
             return {};
-        return reading.Text(reading.channels.FormatField(slot, field).value != 0 ? kOnText : msg::kOffText);
+        return reading.Text(reading.texts.FormatField(slot, field).value != 0 ? kOnText : msg::kOffText);
     }
     return GridCellText(reading.channels, reading.codec, reading.catalog, slot, field);
 }

@@ -4,6 +4,7 @@
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 #include "core/app/Workspace.h"
+#include "core/channels/ChannelCommits.h"
 #include "gui/channels/ChannelNumberSpin.h"
 
 #include <QDialogButtonBox>
@@ -27,8 +28,9 @@ constexpr int kTargetDigits = 2;
 
 } // namespace
 
-ChannelCopyDialog::ChannelCopyDialog(Workspace& app, HelpViewer& help, int sourceSlot, QWidget* parent)
-    : QDialog(parent), app_(app), source_(sourceSlot),
+ChannelCopyDialog::ChannelCopyDialog(Workspace& app, HelpViewer& help, ChannelCommits& commits, int sourceSlot,
+                                     QWidget* parent)
+    : QDialog(parent), commits_(commits), source_(sourceSlot),
       target_(new ChannelNumberSpin(app.state.SlotCount(), kTargetDigits, this))
 {
     setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
@@ -60,9 +62,7 @@ ChannelCopyDialog::ChannelCopyDialog(Workspace& app, HelpViewer& help, int sourc
 
 void ChannelCopyDialog::Copy()
 {
-    const int target = target_->TakeTypedNumber();
-    if (app_.channels.CopyChannel(source_, target) == ChannelTable::kStored)
-        emit Copied();
+    commits_.CopyChannel(source_, target_->TakeTypedNumber());
 }
 
 } // namespace qtr::gui

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 namespace qtr {
+class ChannelCommits;
 class HelpViewer;
 class Workspace;
 } // namespace qtr
@@ -16,17 +17,15 @@ class ChannelNumberSpin;
 class ChannelCopyDialog : public QDialog {
     Q_OBJECT
 public:
-    ChannelCopyDialog(Workspace& app, HelpViewer& help, int sourceSlot, QWidget* parent = nullptr);
+    ChannelCopyDialog(Workspace& app, HelpViewer& help, ChannelCommits& commits, int sourceSlot,
+                      QWidget* parent = nullptr);
 
     ChannelNumberSpin& Target() const { return *target_; }
-
-signals:
-    void Copied();
 
 private:
     void Copy();
 
-    Workspace& app_;
+    ChannelCommits& commits_;
     int source_;
     ChannelNumberSpin* target_;
 };

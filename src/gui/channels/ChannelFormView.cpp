@@ -185,7 +185,7 @@ void ChannelFormView::ShowChannel()
 
 void ChannelFormView::ShowRow(int row, int slot)
 {
-    const FormattedField shown = app_.channels.FormatField(slot, FieldOf(row));
+    const FormattedField shown = app_.channelTexts.FormatField(slot, FieldOf(row));
     QWidget* control = Control(row);
     switch (rules_.ControlOf(row)) {
     case Control::FrequencyEdit:
@@ -246,7 +246,7 @@ void ChannelFormView::ShowTxPower(int slot)
     const bool fixed = app_.channels.HasRestrictedPower(slot);
     Control(kTxPowerRow)->setVisible(!fixed);
     txPowerText_->setVisible(fixed);
-    txPowerText_->setText(fixed ? CatalogText(app_.catalog, app_.channels.FormatField(slot, ChannelField::TxPower).messageId, 1)
+    txPowerText_->setText(fixed ? CatalogText(app_.catalog, app_.channelTexts.FormatField(slot, ChannelField::TxPower).messageId, 1)
                                 : QString());
 }
 
@@ -263,27 +263,23 @@ void ChannelFormView::ToneChosen(int row, int entry)
     else
         windows_.Commits().StoreToneText(Slot(), FieldOf(row),
                                          static_cast<QComboBox*>(Control(row))->itemText(entry).toStdString());
-    Stored();
 }
 
 void ChannelFormView::ListChosen(int row)
 {
     if (const auto value = static_cast<ValueCombo*>(Control(row))->Value())
-        app_.channels.SetListField(Slot(), FieldOf(row), *value);
-    Stored();
+        windows_.Commits().StoreListField(Slot(), FieldOf(row), *value);
 }
 
 void ChannelFormView::CheckClicked(int row, bool checked)
 {
-    app_.channels.SetCheckField(Slot(), FieldOf(row), checked);
-    Stored();
+    windows_.Commits().StoreCheckField(Slot(), FieldOf(row), checked);
 }
 
 void ChannelFormView::ParlaneFrequencyChosen(int entry)
 {
     const QString text = static_cast<QComboBox*>(Control(1))->itemText(entry);
     windows_.Commits().StoreParlaneFrequency(Slot(), text.toStdString());
-    Stored();
 }
 
 bool ChannelFormView::IsModified(int row) const
@@ -307,14 +303,6 @@ void ChannelFormView::CommitEdit(int row)
         toneEdit->setModified(false);
         windows_.Commits().StoreToneText(slot, FieldOf(row), toneEdit->text().toStdString());
     }
-    Stored();
-}
-
-void ChannelFormView::Stored()
-{
-    ShowChannel();
-    windows_.RefreshGridRow(Slot());
-    windows_.Edited();
 }
 
 void ChannelFormView::closeEvent(QCloseEvent* event)

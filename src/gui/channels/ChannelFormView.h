@@ -58,7 +58,6 @@ private:
     void ParlaneFrequencyChosen(int entry);
     bool IsModified(int row) const;
     void CommitEdit(int row);
-    void Stored();
     bool ControlKey(QObject* control, const QKeyEvent& key);
     void EnterOn(QObject* control);
 

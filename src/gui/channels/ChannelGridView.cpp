@@ -165,10 +165,10 @@ QWidget* ChannelGridView::FillEditor(GridEditor editor, GridCell cell)
         return parlaneFrequencyList_;
     case GridEditor::FieldList:
         fieldList_->Fill(app_.channels.ValueList(field, slot), app_.catalog);
-        fieldList_->SelectValue(app_.channels.FormatField(slot, field).value);
+        fieldList_->SelectValue(app_.channelTexts.FormatField(slot, field).value);
         return fieldList_;
     default: {
-        const std::string tone = app_.channels.FormatField(slot, field).text;
+        const std::string tone = app_.channelTexts.FormatField(slot, field).text;
         toneList_->ShowTone(entries_.ToneEntry(tone), FromUtf8(tone));
         if (toneList_->isEditable())
             toneList_->lineEdit()->selectAll();
@@ -207,7 +207,7 @@ void ChannelGridView::Chosen(int entry)
         return;
     }
     Commit(editor_, editCell_);
-    Stored(editCell_);
+    RefreshRow(editCell_.row - 1);
 }
 
 void ChannelGridView::EditEnded(GridCell cell, EditingGrid::EditEnd how)
@@ -216,7 +216,7 @@ void ChannelGridView::EditEnded(GridCell cell, EditingGrid::EditEnd how)
     editor_ = GridEditor::None;
     if (how != EditingGrid::EditEnd::Escape)
         Commit(editor, cell);
-    Stored(cell);
+    RefreshRow(cell.row - 1);
     if (how == EditingGrid::EditEnd::Enter)
         grid_->SetCurrent(rules_.AfterEnter(editor, cell));
 }
@@ -239,7 +239,7 @@ void ChannelGridView::Commit(GridEditor editor, GridCell cell)
         break;
     case GridEditor::FieldList:
         if (const auto value = fieldList_->Value())
-            app_.channels.SetListField(slot, field, *value);
+            commits.StoreListField(slot, field, *value);
         break;
     case GridEditor::ParlaneFrequencyList:
         // Without a chosen entry (a frequency not in the list) there is nothing to store.
@@ -249,13 +249,6 @@ void ChannelGridView::Commit(GridEditor editor, GridCell cell)
     case GridEditor::None:
         break;
     }
-}
-
-void ChannelGridView::Stored(GridCell cell)
-{
-    RefreshRow(cell.row - 1);
-    windows_.RefreshForm();
-    windows_.Edited();
 }
 
 // The edit form closes with the grid.
@@ -307,11 +300,9 @@ void ChannelGridView::RunCommand(ChannelCommand command, GridCell cell)
         break;
     case ChannelCommand::Insert:
         windows_.Commits().InsertChannel(slot);
-        ChannelsMoved(command);
         break;
     case ChannelCommand::Delete:
-        if (windows_.Commits().DeleteChannel(slot))
-            ChannelsMoved(command);
+        windows_.Commits().DeleteChannel(slot);
         break;
     case ChannelCommand::ChannelCopy:
     case ChannelCommand::FrequencyCopy:
@@ -321,13 +312,6 @@ void ChannelGridView::RunCommand(ChannelCommand command, GridCell cell)
     default:
         break;
     }
-}
-
-void ChannelGridView::ChannelsMoved(ChannelCommand command)
-{
-    RefreshAllRows();
-    windows_.RefreshForm();
-    windows_.Edited(ChannelCommandNameId(command));
 }
 
 void ChannelGridView::DoubleClicked(GridCell cell)

@@ -57,9 +57,7 @@ private:
     void Chosen(int entry);
     void EditEnded(GridCell cell, EditingGrid::EditEnd how);
     void Commit(GridEditor editor, GridCell cell);
-    void Stored(GridCell cell);
     void RunCommand(ChannelCommand command, GridCell cell);
-    void ChannelsMoved(ChannelCommand command);
     void DoubleClicked(GridCell cell);
     void RowChanged(int row);
     void RefreshTitle();

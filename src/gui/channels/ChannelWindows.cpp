@@ -87,12 +87,6 @@ void ChannelWindows::CloseForm()
         EditorSubWindow::CloseWindowOf(*form_);
 }
 
-void ChannelWindows::RefreshGridRow(int slot)
-{
-    if (ChannelGridView* grid = Grid())
-        grid->RefreshRow(slot);
-}
-
 void ChannelWindows::RefreshAllGridRows()
 {
     if (ChannelGridView* grid = Grid())
@@ -105,35 +99,29 @@ void ChannelWindows::RefreshForm()
         form->ShowChannel();
 }
 
-void ChannelWindows::Edited(int commandNameId)
-{
-    app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited, commandNameId});
-}
-
 void ChannelWindows::RunCopyCommand(ChannelCommand command, ChannelWindow from, QWidget& parent)
 {
-    Workspace& app = App();
-    if (!ChannelCommandApplies(command, from, app.channels, app.state, slot_))
+    if (!ChannelCommandApplies(command, from, app_.channels, app_.state, slot_))
         return;
+    const std::unique_ptr<QDialog> dialog = MakeCopyDialog(command, parent);
+    if (!dialog)
+        return;
+    const auto edits = app_.state.notices.GroupEdits(ChannelCommandNameId(command));
+    dialog->exec();
+}
+
+std::unique_ptr<QDialog> ChannelWindows::MakeCopyDialog(ChannelCommand command, QWidget& parent)
+{
     switch (command) {
-    case ChannelCommand::ChannelCopy: {
-        ChannelCopyDialog dialog(app, Help(), slot_, &parent);
-        connect(&dialog, &ChannelCopyDialog::Copied, this, &ChannelWindows::RefreshAllGridRows);
-        dialog.exec();
-        break;
-    }
+    case ChannelCommand::ChannelCopy:
+        return std::make_unique<ChannelCopyDialog>(app_, help_, commits_, slot_, &parent);
     case ChannelCommand::FrequencyCopy:
-        FrequencyCopyDialog(app, Help(), commits_, slot_, &parent).exec();
-        break;
+        return std::make_unique<FrequencyCopyDialog>(app_, help_, commits_, slot_, &parent);
     case ChannelCommand::ToneCopy:
-        ToneCopyDialog(app, Help(), commits_, slot_, &parent).exec();
-        break;
+        return std::make_unique<ToneCopyDialog>(app_, help_, commits_, slot_, &parent);
     default:
-        return;
+        return nullptr;
     }
-    RefreshAllGridRows();
-    RefreshForm();
-    Edited(ChannelCommandNameId(command));
 }
 
 } // namespace qtr::gui

@@ -7,6 +7,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
+class QDialog;
 class QKeyEvent;
 
 namespace qtr {
@@ -21,8 +24,9 @@ class ChannelGridView;
 class CommandWindow;
 
 // What the channel windows share: the current channel (the grid and the edit form always
-// show the same one), the way to each other through the main window, and the copy
-// dialogs both of them open.
+// show the same one), the way to each other through the main window, the copy dialogs
+// both of them open, and showing the channels again whenever the image notices say they
+// changed.
 class ChannelWindows : public QObject {
     Q_OBJECT
 public:
@@ -46,20 +50,19 @@ public:
     ChannelFormView* Form() const;
     void OpenForm();
     void CloseForm();
-    void RefreshGridRow(int slot);
-    void RefreshAllGridRows();
-    void RefreshForm();
-    // A window stored a change: the main window's title shows it.
-    // A commit is over; `commandNameId` names the command that made it, if one did.
-    void Edited(int commandNameId = 0);
     // The windows agreed to close: they must not be asked to show anything any more.
     void GridClosed();
     void FormClosed();
 
-    // A copy dialog on the current channel, when the command applies to it.
+    // A copy dialog on the current channel, when the command applies to it; what it stores
+    // is one edit named after the command.
     void RunCopyCommand(ChannelCommand command, ChannelWindow from, QWidget& parent);
 
 private:
+    std::unique_ptr<QDialog> MakeCopyDialog(ChannelCommand command, QWidget& parent);
+    void RefreshAllGridRows();
+    void RefreshForm();
+
     Workspace& app_;
     HelpViewer& help_;
     CommandWindow& frame_;

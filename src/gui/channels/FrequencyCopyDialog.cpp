@@ -18,7 +18,7 @@ FrequencyCopyDialog::FrequencyCopyDialog(Workspace& app, HelpViewer& help, Chann
                                          QWidget* parent)
     : FieldCopyDialog(app, help, commits, slot, kTexts, parent), transmit_(new FrequencyEdit(this))
 {
-    const QString receive = FromUtf8(app.channels.FormatField(slot, ChannelField::ReceiveFrequency).text);
+    const QString receive = FromUtf8(app.channelTexts.FormatField(slot, ChannelField::ReceiveFrequency).text);
     transmit_->setText(receive);
     transmit_->selectAll();
     LayOut(receive, *transmit_);

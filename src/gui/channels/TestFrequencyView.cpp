@@ -42,7 +42,7 @@ GridCursor Cursor()
 } // namespace
 
 TestFrequencyView::TestFrequencyView(Workspace& app, HelpViewer& help, QWidget* parent)
-    : QWidget(parent), prompter_(app.prompter), state_(app.state), table_(app.state, app.codec, app.prompter)
+    : QWidget(parent), prompter_(app.prompter), table_(app.state, app.codec, app.prompter)
 {
     setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
     app.state.TakeSnapshot();
@@ -153,8 +153,6 @@ void TestFrequencyView::EditEnded(GridCell cell, EditingGrid::EditEnd how)
         const auto result = table_.Commit(cell.row - 1, ColumnOf(cell), edit_->text().toStdString(),
                                           startText_.toStdString());
         changed_ = changed_ || result.changed;
-        if (result.changed)
-            state_.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
         if (result.defaultsRestored)
             RefreshAll();
         else

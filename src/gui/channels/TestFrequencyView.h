@@ -53,7 +53,6 @@ private:
     void WarnWhenChanged();
 
     Prompter& prompter_;
-    RadioState& state_;
     TestFrequencyTable table_;
     EditingGrid* grid_ = nullptr;
     FrequencyEdit* edit_ = nullptr;

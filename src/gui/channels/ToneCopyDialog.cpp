@@ -20,7 +20,7 @@ ToneCopyDialog::ToneCopyDialog(Workspace& app, HelpViewer& help, ChannelCommits&
     : FieldCopyDialog(app, help, commits, slot, kTexts, parent),
       encode_(new ToneCombo(app.codec.FillToneList(app.state.LineLetter()), this))
 {
-    const std::string decode = app.channels.FormatField(slot, ChannelField::DecodeTone).text;
+    const std::string decode = app.channelTexts.FormatField(slot, ChannelField::DecodeTone).text;
     encode_->ShowTone(ChannelListEntries(app.channels, app.codec).ToneEntry(decode), FromUtf8(decode));
     LayOut(FromUtf8(decode), *encode_);
 }

@@ -1,7 +1,7 @@
 #include "gui/document/ChannelListCommands.h"
 
+#include "core/app/ChannelListImport.h"
 #include "core/app/CommandIds.h"
-#include "core/app/CommandTable.h"
 #include "core/app/FileReport.h"
 #include "core/app/Workspace.h"
 #include "core/base/CommonMessages.h"
@@ -76,11 +76,7 @@ void ChannelListCommands::ImportChannels()
     }
     if (!imported.Imported())
         return Tell(kNotImportedId, *path + "\n" + CsvProblemList(imported.problems, app_.catalog), true);
-    app_.state.image = imported.image;
-    // One commit like any editor's: the channel windows show it, the history keeps it.
-    app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::ChannelSettingsChanged});
-    app_.state.notices.Notify(
-        {ImageNotice::Kind::Changed, ImageReason::Edited, FindCommand(command::kImportChannels)->menuTextId});
+    InstallImportedChannels(app_.state, imported);
     ShowInStatusBar(frame_, FileReportText(app_.catalog, filereport::kChannelsImported, *path, imported.channels));
     if (!imported.corrections.empty())
         Tell(kCorrectedId, CsvProblemList(imported.corrections, app_.catalog), false);

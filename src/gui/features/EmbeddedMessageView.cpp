@@ -96,21 +96,21 @@ void EmbeddedMessageView::ShowLines()
 // A line the user did not change keeps its bytes as they are.
 void EmbeddedMessageView::StoreChangedLines()
 {
-    bool changed = false;
+    std::array<std::optional<std::string>, message::kLineCount> changedLines;
+    for (int line = 0; line < message::kLineCount; ++line)
+        if (lines_[line]->isModified())
+            changedLines[static_cast<std::size_t>(line)] = lines_[line]->text().toStdString();
+    storing_ = true;
+    message::StoreLines(state_, changedLines);
+    storing_ = false;
     for (int line = 0; line < message::kLineCount; ++line) {
-        if (!lines_[line]->isModified())
+        if (!changedLines[static_cast<std::size_t>(line)])
             continue;
-        changed = message::StoreLine(state_.image, line, lines_[line]->text().toStdString()) || changed;
         const QString stored = ShownText(message::ReadLine(state_.image, line));
         if (lines_[line]->text() != stored)
             lines_[line]->setText(stored);
         lines_[line]->setModified(false);
     }
-    if (!changed)
-        return;
-    storing_ = true;
-    state_.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
-    storing_ = false;
 }
 
 // Wrapped, and every sign shown as itself ("<" and "&" are no markup here).

@@ -27,7 +27,6 @@ KeyAssignmentView::KeyAssignmentView(Workspace& app, HelpViewer& help, const Com
     // Installed after the form's own filter, so that it sees the keys first.
     KeyList(KeyAssignmentForm::kPf1)->installEventFilter(this);
     KeyList(KeyAssignmentForm::kPf2)->installEventFilter(this);
-    formWidget_->Announce(form::kNoEffect);
 }
 
 QWidget* KeyAssignmentView::KeyList(int row) const

@@ -10,13 +10,12 @@ namespace qtr::gui {
 ScanView::ScanView(Workspace& app, HelpViewer& help, QWidget* parent)
     : QWidget(parent), form_(app.state, app.catalog, app.prompter)
 {
-    const form::Effects settled = form_.Open();
+    form_.Open();
     formWidget_ = new SettingsFormWidget(form_.Form(), app, help, this);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(formWidget_);
     setFocusProxy(formWidget_);
-    formWidget_->Announce(settled);
     imageNotices_ = app.state.notices.Subscribe([this](const ImageNotice& notice) {
         if (notice.reason == ImageReason::ScanLayoutChanged && !isHidden()) // closed: not rebuilt
             Rebuild();
@@ -25,9 +24,8 @@ ScanView::ScanView(Workspace& app, HelpViewer& help, QWidget* parent)
 
 void ScanView::Rebuild()
 {
-    const form::Effects settled = form_.Rebuild();
+    form_.Rebuild();
     formWidget_->ShowAll();
-    formWidget_->Announce(settled);
 }
 
 } // namespace qtr::gui

@@ -113,7 +113,6 @@ void CodeGridWidget::EditEnded(GridCell cell, EditingGrid::EditEnd how)
     if (how != EditingGrid::EditEnd::Escape && !unchanged) {
         storing_ = true;
         codes_.Commit(cell, Editor(cell.column).text().toStdString());
-        app_.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
         storing_ = false;
     }
     ShowRow(cell.row);

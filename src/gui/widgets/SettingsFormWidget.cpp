@@ -201,7 +201,8 @@ QWidget* SettingsFormWidget::MakeControl(int row)
     }
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(label, this);
-        connect(box, &QCheckBox::clicked, this, [this, row](bool checked) { Apply(row, form_.CommitCheck(row, checked)); });
+        connect(box, &QCheckBox::clicked, this,
+                [this, row](bool checked) { Apply(row, [&] { return form_.CommitCheck(row, checked); }); });
         return box;
     }
     case ControlKind::GroupBox:
@@ -319,9 +320,10 @@ int SettingsFormWidget::RowOf(const QObject* control) const
     return -1;
 }
 
-void SettingsFormWidget::Apply(int row, const form::CommitResult& result)
+form::CommitResult SettingsFormWidget::Apply(int row, const std::function<form::CommitResult()>& commit)
 {
     applying_ = true;
+    const form::CommitResult result = commit();
     if (IsEdit(form_.Row(row).kind))
         ShowText(row, result.text);
     for (const int refreshed : result.refreshRows)
@@ -329,13 +331,13 @@ void SettingsFormWidget::Apply(int row, const form::CommitResult& result)
     if (result.effects & form::kListsChanged)
         ShowAll();
     ApplyStates();
-    Announce(result.effects);
     if (result.refusalMessage != 0)
         Refused(row, result.refusalMessage);
     else if (result.focusRow >= 0)
         Control(result.focusRow)->setFocus(Qt::OtherFocusReason);
     applying_ = false;
     emit Committed(row);
+    return result;
 }
 
 // The field shows the stored value again and keeps the focus, its text selected. Nothing
@@ -353,31 +355,18 @@ void SettingsFormWidget::Refused(int row, int messageId)
     QTimer::singleShot(0, edit, &QLineEdit::selectAll);
 }
 
-void SettingsFormWidget::Announce(form::Effects effects)
-{
-    const bool wasApplying = applying_;
-    applying_ = true;
-    ImageNotifier& notices = app_.state.notices;
-    if (effects & (form::kChannelRecordsChanged | form::kChannelFormRefresh))
-        notices.Notify({ImageNotice::Kind::Changed, ImageReason::ChannelSettingsChanged});
-    if (effects & form::kScanMustRebuild)
-        notices.Notify({ImageNotice::Kind::Changed, ImageReason::ScanLayoutChanged});
-    notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
-    applying_ = wasApplying;
-}
-
 // A spin step stores at once; the field shows the new value, selected.
 void SettingsFormWidget::Stepped(int row, int direction)
 {
     QLineEdit* edit = EditOf(row);
-    Apply(row, form_.Spin(row, direction, edit->text().toStdString()));
+    Apply(row, [&] { return form_.Spin(row, direction, edit->text().toStdString()); });
     edit->selectAll();
 }
 
 void SettingsFormWidget::Chosen(int row, int position)
 {
     if (!form_.Row(row).commitWhenLeft)
-        Apply(row, form_.CommitEntry(row, position));
+        Apply(row, [&] { return form_.CommitEntry(row, position); });
 }
 
 void SettingsFormWidget::Left(QWidget* control)
@@ -388,9 +377,10 @@ void SettingsFormWidget::Left(QWidget* control)
     if (IsEdit(form_.Row(row).kind)) {
         QLineEdit* edit = EditOf(row);
         if (edit->isModified())
-            Apply(row, form_.CommitText(row, edit->text().toStdString()));
+            Apply(row, [&] { return form_.CommitText(row, edit->text().toStdString()); });
     } else if (form_.Row(row).commitWhenLeft) {
-        Apply(row, form_.CommitEntry(row, static_cast<QComboBox*>(control)->currentIndex()));
+        const int position = static_cast<QComboBox*>(control)->currentIndex();
+        Apply(row, [&] { return form_.CommitEntry(row, position); });
     }
 }
 
@@ -451,8 +441,8 @@ bool SettingsFormWidget::MoveOn(int row, const QKeyEvent& key)
 {
     QLineEdit* edit = EditOf(row);
     if (edit->isModified()) {
-        const form::CommitResult result = form_.CommitText(row, edit->text().toStdString());
-        Apply(row, result);
+        const form::CommitResult result =
+            Apply(row, [&] { return form_.CommitText(row, edit->text().toStdString()); });
         if (result.refusalMessage != 0 || result.focusRow >= 0)
             return true;
     }

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -30,11 +31,11 @@ class FocusLeaveWatcher;
 // column of their own), and a Close and Help button row. It stores what the user commits
 // (leaving an edit, a spin step, a list choice or, for lists that say so, leaving the
 // list, a click on a check box), shows again the rows the commit names, re-applies every
-// enable rule and the model layout, and tells the other windows through the image's
-// notices. Enter moves on as Tab does (buttons are pressed); F1 opens the help of the
-// control that has the focus. A form with pages shows them as tabs; Ctrl+Tab and
-// Ctrl+Shift+Tab step through them. Tab and Enter store a field themselves. A refused commit
-// shows its message, puts the stored value back and keeps the focus in the field.
+// enable rule and the model layout; the form tells the other windows. Enter moves on as
+// Tab does (buttons are pressed); F1 opens the help of the control that has the focus. A
+// form with pages shows them as tabs; Ctrl+Tab and Ctrl+Shift+Tab step through them. Tab
+// and Enter store a field themselves. A refused commit shows its message, puts the stored
+// value back and keeps the focus in the field.
 class SettingsFormWidget : public QWidget {
     Q_OBJECT
 public:
@@ -57,9 +58,6 @@ public:
     void AddBeside(int row, QWidget& widget, int helpTopic);
     // Every row again from the image: entries, values, enable states and the layout.
     void ShowAll();
-    // Tells the other windows what a change outside a commit did (a window that settles
-    // the image when it opens or rebuilds).
-    void Announce(form::Effects effects);
 
 signals:
     // A row was committed and shown again.
@@ -95,7 +93,8 @@ private:
     QLineEdit* EditOf(int row) const;
     int RowOf(const QObject* control) const;
 
-    void Apply(int row, const form::CommitResult& result);
+    // Makes the commit and shows what it did.
+    form::CommitResult Apply(int row, const std::function<form::CommitResult()>& commit);
     void Stepped(int row, int direction);
     void Chosen(int row, int position);
     void Left(QWidget* control);

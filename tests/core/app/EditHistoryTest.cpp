@@ -33,8 +33,6 @@ protected:
     void Commit(const std::string& frequency, int slot = 0)
     {
         commits.StoreFrequency(slot, ChannelField::ReceiveFrequency, frequency, true);
-        app.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::ChannelSettingsChanged});
-        app.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
     }
 
     MemorySettingsStore store;
@@ -91,7 +89,8 @@ TEST_F(EditHistoryTest, CuesAndUnchangedCommitsMakeNoStepAndANewCommitDropsRedo)
 {
     app.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
     EXPECT_FALSE(app.history.CanUndo());
-    commits.StoreFrequency(0, ChannelField::ReceiveFrequency, "151.5", true);
+    std::string typed = "151.5";
+    app.channels.SetFrequency(0, ChannelField::ReceiveFrequency, typed); // not announced yet
     app.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::ScanChannelsMoved});
     EXPECT_FALSE(app.history.CanUndo()); // the commit is not over yet
     app.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited});
@@ -153,8 +152,10 @@ TEST_F(EditHistoryTest, AStepACommandMadeIsNamedAfterTheCommandInEveryLanguage)
                           Case{MessageCatalog::kChinese, 3002043, "存储器映射"}}) {
         app.language = c.language;
         ASSERT_EQ(app.ReloadLanguage(), MessageCatalog::kLoaded);
-        commits.StoreFrequency(0, ChannelField::ReceiveFrequency, std::to_string(++frequency), true);
-        app.state.notices.Notify({ImageNotice::Kind::Changed, ImageReason::Edited, c.commandNameId});
+        {
+            const auto command = app.state.notices.GroupEdits(c.commandNameId);
+            commits.StoreFrequency(0, ChannelField::ReceiveFrequency, std::to_string(++frequency), true);
+        }
         EXPECT_EQ(app.history.UndoName(), c.name);
     }
 }

@@ -14,7 +14,7 @@ protected:
         radio.Program(0);
     }
     ValueList List(ChannelField field) const { return radio.table.ValueList(field, 0); }
-    FormattedField Show(ChannelField field) { return radio.table.FormatField(0, field); }
+    FormattedField Show(ChannelField field) { return radio.texts.FormatField(0, field); }
     void Set(ChannelField field, int value) { radio.table.SetListField(0, field, value); }
     void SetDecode(const std::string& text) { radio.table.SetTone(0, ChannelField::DecodeTone, text); }
 

@@ -57,11 +57,11 @@ TEST(ChannelTableFrequencyTest, RefusesWhatWouldNotBeAChannelOfTheModel)
     ChannelTestRadio radio(ChannelTestRadio::kLmrVhf, 0x15);
     const ImageBytes before = radio.state.image;
     std::string text = "151.8";
-    EXPECT_EQ(radio.table.SetFrequency(3, kTransmit, text), ChannelTable::kRefused); // no channel yet
-    EXPECT_EQ(radio.table.SetFrequency(8, kReceive, text), ChannelTable::kRefused);  // beyond 8 channels
-    EXPECT_EQ(radio.table.SetFrequency(255, kReceive, text), ChannelTable::kRefused); // "no current channel"
-    EXPECT_EQ(radio.table.SetFrequency(-1, kReceive, text), ChannelTable::kRefused);
-    EXPECT_EQ(radio.table.SetFrequency(0, ChannelField::DecodeTone, text), ChannelTable::kRefused);
+    EXPECT_EQ(radio.StoreTyped(3, kTransmit, text), ChannelTable::kRefused); // no channel yet
+    EXPECT_EQ(radio.StoreTyped(8, kReceive, text), ChannelTable::kRefused);  // beyond 8 channels
+    EXPECT_EQ(radio.StoreTyped(255, kReceive, text), ChannelTable::kRefused); // "no current channel"
+    EXPECT_EQ(radio.StoreTyped(-1, kReceive, text), ChannelTable::kRefused);
+    EXPECT_EQ(radio.StoreTyped(0, ChannelField::DecodeTone, text), ChannelTable::kRefused);
     EXPECT_EQ(radio.state.image, before);
     EXPECT_TRUE(radio.prompter.asked.empty());
 }
@@ -70,7 +70,7 @@ TEST(ChannelTableFrequencyTest, OutOfBandIsWarnedAndStoredSnappedWhenFarOff)
 {
     ChannelTestRadio radio(ChannelTestRadio::kLmrVhf, 0x15);
     std::string text = "175";
-    EXPECT_EQ(radio.table.SetFrequency(0, kReceive, text), ChannelTable::kStored);
+    EXPECT_EQ(radio.StoreTyped(0, kReceive, text), ChannelTable::kStored);
     EXPECT_EQ(radio.Text(0, kReceive), "175.00000");
     ASSERT_EQ(radio.prompter.asked.size(), 1U);
     EXPECT_EQ(radio.prompter.asked[0].messageId, 3003043);
@@ -79,7 +79,7 @@ TEST(ChannelTableFrequencyTest, OutOfBandIsWarnedAndStoredSnappedWhenFarOff)
     EXPECT_EQ(radio.prompter.asked[0].buttons, Buttons::Ok);
 
     text = "300";
-    radio.table.SetFrequency(0, kReceive, text);
+    radio.StoreTyped(0, kReceive, text);
     EXPECT_EQ(text, "174.00000");
     EXPECT_EQ(radio.prompter.asked.size(), 2U);
 }
@@ -128,19 +128,6 @@ TEST(ChannelTableFrequencyTest, FreeBytesCountsTheModelsEmptySlots)
     radio.Program(1);
     EXPECT_EQ(radio.table.ProgrammedCount(), 3);
     EXPECT_EQ(radio.table.FreeBytes(), 0);
-}
-
-TEST(ChannelTableFrequencyTest, RequireProgrammedTellsTheUserAboutAnEmptyChannel)
-{
-    ChannelTestRadio radio(ChannelTestRadio::kLmrVhf, 0x15);
-    radio.Program(0);
-    EXPECT_TRUE(radio.table.RequireProgrammed(0));
-    EXPECT_TRUE(radio.prompter.asked.empty());
-    EXPECT_FALSE(radio.table.RequireProgrammed(1));
-    ASSERT_EQ(radio.prompter.asked.size(), 1U);
-    EXPECT_EQ(radio.prompter.asked[0].messageId, 3003051);
-    EXPECT_EQ(radio.prompter.asked[0].captionId, 1001019);
-    EXPECT_EQ(radio.prompter.asked[0].icon, Icon::Error);
 }
 
 } // namespace

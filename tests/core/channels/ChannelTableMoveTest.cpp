@@ -146,14 +146,14 @@ TEST_F(ChannelTableReferenceTest, ReleaseReferencesFreesPriorityAndMovesFixedToL
     radio.state.image[ChannelTable::kFixedChannelOffset] = 1;
 
     radio.table.ClearChannel(0);
-    radio.table.ReleaseReferences(0);
+    radio.table.References().ReleaseReferences(0);
     EXPECT_EQ(Image(ChannelTable::kPriorityChannelOffset), 2);
     EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 2);
     EXPECT_EQ(scanRefreshes, 1);
 
     radio.table.ClearChannel(1);
     radio.table.ClearChannel(2);
-    radio.table.ReleaseReferences(1);
+    radio.table.References().ReleaseReferences(1);
     EXPECT_EQ(Image(ChannelTable::kPriorityChannelOffset), 0xFF);
     EXPECT_EQ(Image(ChannelTable::kFixedChannelOffset), 0xFF);
 }
@@ -163,15 +163,15 @@ TEST(ChannelTableReferenceModelTest, NewChannelOnFifteenChannelModelBecomesFixed
     ChannelTestRadio fifteen(ChannelTestRadio::kLmrUhfL, 0x8B, true);
     fifteen.Program(2);
     fifteen.Program(5);
-    fifteen.table.AssignFixedChannelWhenNone();
+    fifteen.table.References().AssignFixedChannelWhenNone();
     EXPECT_EQ(fifteen.state.image[ChannelTable::kFixedChannelOffset], 3);
     fifteen.Program(0);
-    fifteen.table.AssignFixedChannelWhenNone();
+    fifteen.table.References().AssignFixedChannelWhenNone();
     EXPECT_EQ(fifteen.state.image[ChannelTable::kFixedChannelOffset], 3);
 
     ChannelTestRadio sixteen(ChannelTestRadio::kLmrUhfL, 0x8B);
     sixteen.Program(2);
-    sixteen.table.AssignFixedChannelWhenNone();
+    sixteen.table.References().AssignFixedChannelWhenNone();
     EXPECT_EQ(sixteen.state.image[ChannelTable::kFixedChannelOffset], 0xFF);
 }
 
@@ -189,7 +189,7 @@ TEST_F(ChannelTableReferenceTest, PriorityChannelCheckNeedsPriorityModeAndUnchec
     });
     radio.table.SetCheckField(1, ChannelField::PriorityChannel, true);
     EXPECT_EQ(Image(ChannelTable::kPriorityChannelOffset), 2);
-    EXPECT_EQ(radio.table.FormatField(1, ChannelField::PriorityChannel).value, 1);
+    EXPECT_EQ(radio.texts.FormatField(1, ChannelField::PriorityChannel).value, 1);
     EXPECT_EQ(scanRefreshes, 1);
 
     radio.table.SetCheckField(0, ChannelField::PriorityChannel, false);

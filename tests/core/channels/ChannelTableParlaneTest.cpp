@@ -18,12 +18,12 @@ TEST_F(ChannelTableParlaneTest, SecondDuplicateEntrySurvivesChannelCreation)
     EXPECT_EQ(radio.Text(0, kReceive), "154.60000");
     EXPECT_EQ(radio.Text(0, kTransmit), "154.60000");
     EXPECT_EQ(radio.Byte(0, 13) & 0x80, 0x80);
-    EXPECT_EQ(radio.table.DecoratedFrequency(0, kReceive), "(24) 154.60000");
-    EXPECT_EQ(radio.table.DecoratedFrequency(0, kTransmit), "(24) 154.60000");
+    EXPECT_EQ(radio.texts.DecoratedFrequency(0, kReceive), "(24) 154.60000");
+    EXPECT_EQ(radio.texts.DecoratedFrequency(0, kTransmit), "(24) 154.60000");
 
     radio.table.SetParlaneFrequency(0, "(04) 154.60000");
     EXPECT_EQ(radio.Byte(0, 13) & 0x80, 0x00);
-    EXPECT_EQ(radio.table.DecoratedFrequency(0, kReceive), "(04) 154.60000");
+    EXPECT_EQ(radio.texts.DecoratedFrequency(0, kReceive), "(04) 154.60000");
 }
 
 TEST_F(ChannelTableParlaneTest, NewChannelStartsWithToneNumberOff)
@@ -38,7 +38,7 @@ TEST_F(ChannelTableParlaneTest, OffEntryEmptiesTheChannel)
     EXPECT_EQ(radio.table.SetParlaneFrequency(0, "(0) Off"), ChannelTable::kCleared);
     EXPECT_FALSE(radio.table.IsProgrammed(0));
     EXPECT_EQ(radio.state.image[380], 0x00);
-    EXPECT_EQ(radio.table.DecoratedFrequency(0, kReceive), "(0) Off");
+    EXPECT_EQ(radio.texts.DecoratedFrequency(0, kReceive), "(0) Off");
 }
 
 TEST_F(ChannelTableParlaneTest, RestrictedFrequencyFixesTxPowerLow)
@@ -47,7 +47,7 @@ TEST_F(ChannelTableParlaneTest, RestrictedFrequencyFixesTxPowerLow)
     EXPECT_EQ(radio.Byte(0, 13) & 0x20, 0x00);
     EXPECT_TRUE(radio.table.HasRestrictedPower(0));
     EXPECT_EQ(radio.table.ValueList(ChannelField::TxPower, 0), (ValueList{{3013017, 0}}));
-    EXPECT_EQ(radio.table.FormatField(0, ChannelField::TxPower).messageId, 3013017);
+    EXPECT_EQ(radio.texts.FormatField(0, ChannelField::TxPower).messageId, 3013017);
 
     radio.table.SetParlaneFrequency(0, "(06) 151.76000");
     EXPECT_FALSE(radio.table.HasRestrictedPower(0));
@@ -84,7 +84,7 @@ TEST(ChannelTableParlaneUhfTest, FourthUhfEntryIsNotMistakenForTheDuplicate)
     ChannelTestRadio radio(ChannelTestRadio::kParlaneUhf, 0x85);
     radio.table.SetParlaneFrequency(0, "(04) 467.81250");
     EXPECT_EQ(radio.Byte(0, 13), 0xAF); // a new UHF channel keeps the selector bit set
-    EXPECT_EQ(radio.table.DecoratedFrequency(0, kReceive), "(04) 467.81250");
+    EXPECT_EQ(radio.texts.DecoratedFrequency(0, kReceive), "(04) 467.81250");
 }
 
 } // namespace

@@ -13,7 +13,11 @@ protected:
     Scan& OpenScan()
     {
         scan = std::make_unique<Scan>(state, catalog, prompter);
-        openEffects = scan->Open();
+        channelWindowsTold = false;
+        const auto listening = state.notices.Subscribe([this](const ImageNotice& notice) {
+            channelWindowsTold = channelWindowsTold || notice.reason == ImageReason::ChannelSettingsChanged;
+        });
+        scan->Open();
         return *scan;
     }
     form::SettingsForm& Form() { return scan->Form(); }
@@ -32,7 +36,7 @@ protected:
     }
 
     std::unique_ptr<Scan> scan;
-    form::Effects openEffects = form::kNoEffect;
+    bool channelWindowsTold = false;
 };
 
 TEST_F(ScanFormTest, TimesAreBroughtIntoRangeAndWrittenBack)
@@ -215,7 +219,7 @@ TEST_F(ScanFormTest, OpeningDropsAPriorityChannelThatPriorityModeDoesNotUse)
     state.image[353] = 1;
     OpenScan();
     EXPECT_EQ(state.image[353], 0xFF);
-    EXPECT_TRUE(openEffects & form::kChannelFormRefresh);
+    EXPECT_TRUE(channelWindowsTold);
     EXPECT_EQ(Form().Row(Scan::kPriorityChannel).limit.maxLength, 1u);
     UseSixteenChannelLmr();
     OpenScan();

@@ -43,7 +43,7 @@ protected:
     void ProgramChannels(int count, const std::string& frequency)
     {
         FrequencyCodec codec(state, catalog);
-        ChannelTable table(state, codec, prompter);
+        ChannelTable table(state, codec);
         for (int slot = 0; slot < channels::kSlotCount; ++slot)
             std::fill_n(state.image.begin() + static_cast<long>(channels::RecordOf(slot).offset),
                         channels::kRecordSize, 0xFF);

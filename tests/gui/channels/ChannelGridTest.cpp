@@ -361,7 +361,7 @@ TEST_F(ChannelGridTest, NewClosesTheChannelWindowsAndOpensTheGridAgain)
     QCoreApplication::processEvents();
     EXPECT_EQ(Frame().ChildWindowCount(), 1);
     ASSERT_NE(Frame().EditorWindow(command::kChannelInformation), nullptr);
-    EXPECT_EQ(Cell(1, 1), QString::fromUtf8(App().channels.FormatField(0, ChannelField::ReceiveFrequency).text));
+    EXPECT_EQ(Cell(1, 1), QString::fromUtf8(App().channelTexts.FormatField(0, ChannelField::ReceiveFrequency).text));
     EXPECT_EQ(Grid().windowTitle(), "Channel Information [ Channel - 1 ]");
 }
 
