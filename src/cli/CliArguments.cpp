@@ -20,6 +20,7 @@ std::optional<CliArguments> CliArguments::Parse(const std::vector<std::string>& 
                 return std::nullopt;
             }
             arguments.options_[name] = words[++i];
+            arguments.repeated_[name].push_back(words[i]);
         } else if (arguments.verb_.empty()) {
             arguments.verb_ = word;
         } else {
@@ -35,6 +36,12 @@ std::optional<std::string> CliArguments::Option(const std::string& name) const
     if (it == options_.end())
         return std::nullopt;
     return it->second;
+}
+
+std::vector<std::string> CliArguments::Options(const std::string& name) const
+{
+    const auto it = repeated_.find(name);
+    return it == repeated_.end() ? std::vector<std::string>() : it->second;
 }
 
 std::vector<std::string> CliArguments::Unknown(const std::vector<std::string>& known) const

@@ -1,254 +1,244 @@
 #include "cli/CloneVerb.h"
 
 #include "cli/CliProgram.h"
-#include "cli/StopReport.h"
-#include "core/base/PrintableText.h"
-#include "core/base/SafeSave.h"
-#include "core/base/Sha256.h"
-#include "core/base/SystemClock.h"
-#include "core/link/LinkStep.h"
-#include "core/link/PosixWrite.h"
-#include "core/link/RadioInformation.h"
-#include "core/link/RadioSession.h"
-#include "core/link/RadioTransfer.h"
-#include "core/link/WriteReadiness.h"
-#include "core/model/IdentityFields.h"
+#include "core/app/FleetMessages.h"
+#include "core/app/FleetStation.h"
+#include "core/link/TextFields.h"
 
-#include <cerrno>
-#include <cstring>
+#include <algorithm>
+#include <csignal>
 #include <istream>
-#include <map>
 #include <ostream>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <pthread.h>
 
 namespace qtr::cli {
 
 namespace {
 
-constexpr const char* kLogHeader = "time,port,radio_model,serial,file,sha256,result,reason";
+constexpr auto kServeInterval = std::chrono::milliseconds(100);
 
-// A field with a comma, a quote or a line break goes in quotes, its quotes doubled.
-std::string CsvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-// ISO 8601 local time with the offset written "+01:00".
-std::string LocalTimeStamp()
-{
-    const std::tm now = SystemClock().Now();
-    char text[40];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &now);
-    std::string stamp = text;
-    if (stamp.size() >= 5)
-        stamp.insert(stamp.size() - 2, ":");
-    return stamp;
-}
-
-// What the radio sent goes onto the terminal and into the log only as printable ASCII.
-std::string CodeText(const RadioIdentity& identity)
-{
-    return PrintableText(std::string(identity.begin(), identity.begin() + identity::kCodeLength));
-}
-
-std::string Trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
-
-// A stop signal arriving meanwhile must not lose the row; a log on a terminal or a pipe
-// has no disk to reach.
-bool OnDisk(int fd)
-{
-    while (::fsync(fd) != 0) {
-        if (errno == EINVAL)
-            return true;
-        if (errno != EINTR)
-            return false;
+// While it lives, threads started leave the stop signals to this one, so that a signal
+// ends its wait for Enter.
+class StopSignalsToThisThread {
+public:
+    StopSignalsToThisThread()
+    {
+        sigset_t signals;
+        sigemptyset(&signals);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            sigaddset(&signals, signal);
+        pthread_sigmask(SIG_BLOCK, &signals, &before_);
     }
-    return true;
+    ~StopSignalsToThisThread() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+    StopSignalsToThisThread(const StopSignalsToThisThread&) = delete;
+    StopSignalsToThisThread& operator=(const StopSignalsToThisThread&) = delete;
+
+private:
+    sigset_t before_;
+};
+
+std::optional<VantalinkIdentity> VantalinkStart(const std::string& text)
+{
+    const auto colon = text.find(':');
+    if (colon == std::string::npos)
+        return std::nullopt;
+    const auto fleet = ParseWhole<int>(text.substr(0, colon));
+    const auto id = ParseWhole<int>(text.substr(colon + 1));
+    if (!fleet || !id)
+        return std::nullopt;
+    return VantalinkIdentity{*fleet, *id};
+}
+
+std::string Totals(const FleetPortTotals& totals)
+{
+    return std::to_string(totals.written) + " written, " + std::to_string(totals.verified) + " verified, " +
+           std::to_string(totals.refused) + " refused, " + std::to_string(totals.failed) + " failed";
 }
 
 } // namespace
 
 int CloneVerb::Run(const CliArguments& arguments)
 {
-    if (!program_.Accepts(arguments, {"port", "log", "verify", "retries"}, 1, "exactly one FILE"))
+    if (!program_.Accepts(arguments,
+                          {"port", "log", "verify", "retries", "wait", "backup", "dtmf-id", "vantalink-id", "ids"}, 1,
+                          "exactly one FILE"))
         return 1;
-    if (const auto problem = program_.PrepareLink(arguments))
-        return program_.Fail(*problem);
-    retries_ = program_.prompter_.RetriesLeft();
-    file_ = arguments.Plain().front();
-    if (!program_.LoadImage(file_))
-        return 1;
-    Workspace& app = program_.app_;
-    if (const auto refusal = WriteReadiness::Refusal(app.state.image, app.catalog))
-        return program_.Fail(PromptText(*refusal, app.catalog));
-    const auto log = arguments.Option("log");
-    if (log && !OpenLog(*log))
-        return program_.Fail("cannot open the log " + *log + ": " + std::strerror(errno));
-    port_ = *arguments.Option("port");
-    sha256_ = Sha256Hex(app.state.image);
+    FleetPlan plan;
+    if (const auto problem = MakePlan(arguments, plan))
+        return problem->empty() ? 1 : program_.Fail(*problem);
+    severalPorts_ = plan.ports.size() > 1;
+    const bool enterBetweenRadios = !severalPorts_ && !plan.waitForRadios;
+    FleetStation station(std::move(plan), *this, FleetStation::DevicePorts(program_.ports_), program_.app_.catalog);
+    if (enterBetweenRadios)
+        station.UseNextRadio([this](const FleetPortState&) { return NextRadioWanted(); });
+    std::vector<FleetReason> problems;
+    {
+        const StopSignalsToThisThread signals;
+        problems = station.Start();
+    }
+    if (!problems.empty())
+        return Refuse(problems);
+    Serve(station);
+    station.Wait();
+    return Conclude(station.Summary());
+}
 
-    bool allWritten = true;
-    std::map<std::string, int> seen; // serial, number of the radio that said it first
-    for (int number = 1;; ++number) {
-        Result result = CloneOne(arguments.Flag("verify"));
-        allWritten = allWritten && (result.result == "written" || result.result == "verified");
-        if (const auto first = seen.emplace(result.serial, number); !result.serial.empty() && !first.second)
-            NoteRepeatedSerial(result, first.first->second);
-        allWritten = Record(result, number) && allWritten;
-        // A signal stops the loop; the status the program ends with says which one.
-        if (program_.Stopped())
-            break;
+std::optional<std::string> CloneVerb::MakePlan(const CliArguments& arguments, FleetPlan& plan) const
+{
+    plan.ports = arguments.Options("port");
+    if (plan.ports.empty())
+        return "clone needs --port with a port number or a device";
+    const auto retries = ParseWhole<int>(arguments.Option("retries").value_or("0"));
+    if (!retries || *retries > 999)
+        return "--retries needs a whole number";
+    plan.retries = *retries;
+    plan.fileName = arguments.Plain().front();
+    if (!program_.LoadImage(plan.fileName))
+        return std::string(); // already said
+    plan.image = program_.app_.state.image;
+    plan.verify = arguments.Flag("verify");
+    plan.waitForRadios = arguments.Flag("wait");
+    plan.backupFolder = arguments.Option("backup").value_or("");
+    plan.backup = !plan.backupFolder.empty();
+    plan.logPath = arguments.Option("log").value_or("");
+    return ReadIdRule(arguments, plan);
+}
+
+std::optional<std::string> CloneVerb::ReadIdRule(const CliArguments& arguments, FleetPlan& plan) const
+{
+    const MessageCatalog& catalog = program_.app_.catalog;
+    const auto dtmf = arguments.Option("dtmf-id");
+    const auto vantalink = arguments.Option("vantalink-id");
+    const auto file = arguments.Option("ids");
+    if (file && (dtmf || vantalink))
+        return FleetReasonText({fleetmsg::kSequenceAndFile, {}}, catalog);
+    if (file) {
+        plan.idRule = UnitIdRule::BySerial;
+        plan.idFile = *file;
+    } else if (dtmf || vantalink) {
+        plan.idRule = UnitIdRule::Sequence;
+        plan.idStart.dtmf = dtmf.value_or("");
+        if (dtmf && dtmf->empty())
+            return FleetReasonText({fleetmsg::kBadDtmfId, {*dtmf}}, catalog);
+        if (vantalink && !(plan.idStart.vantalink = VantalinkStart(*vantalink)))
+            return FleetReasonText({fleetmsg::kBadVantalinkId, {*vantalink}}, catalog);
+    }
+    return std::nullopt;
+}
+
+int CloneVerb::Refuse(const std::vector<FleetReason>& problems) const
+{
+    for (const FleetReason& problem : problems)
+        program_.Fail(FleetReasonText(problem, program_.app_.catalog));
+    return 1;
+}
+
+bool CloneVerb::NextRadioWanted()
+{
+    std::unique_lock lock(mutex_);
+    asked_ = true;
+    changed_.notify_all();
+    changed_.wait(lock, [this] { return answer_.has_value(); });
+    const bool wanted = *answer_;
+    answer_.reset();
+    return wanted;
+}
+
+void CloneVerb::AnswerNextRadio(bool wanted)
+{
+    std::lock_guard lock(mutex_);
+    asked_ = false;
+    answer_ = wanted;
+    changed_.notify_all();
+}
+
+void CloneVerb::Serve(FleetStation& station)
+{
+    for (;;) {
+        bool asked = false;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait_for(lock, kServeInterval, [this] { return finished_ || asked_; });
+            if (finished_)
+                return;
+            asked = asked_;
+        }
+        if (program_.Stopped()) {
+            station.RequestStop();
+            if (asked)
+                AnswerNextRadio(false);
+            continue;
+        }
+        if (!asked)
+            continue;
         program_.out_ << "Connect the next radio and press Enter, or end the input to stop." << std::endl;
         std::string line;
-        if (!std::getline(program_.in_, line)) {
-            if (program_.Stopped())
-                program_.Fail("stopped between two radios: none was being written");
-            break;
-        }
+        const bool wanted = static_cast<bool>(std::getline(program_.in_, line));
+        if (!wanted && program_.Stopped())
+            program_.Fail("stopped between two radios: none was being written");
+        AnswerNextRadio(wanted);
     }
-    return allWritten ? 0 : 1;
 }
 
-CloneVerb::~CloneVerb()
+int CloneVerb::Conclude(const FleetSummary& summary)
 {
-    if (log_ >= 0)
-        ::close(log_);
-}
-
-bool CloneVerb::OpenLog(const std::string& path)
-{
-    logPath_ = path;
-    log_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, kNewFileMode);
-    struct stat status {};
-    if (log_ < 0 || ::fstat(log_, &status) != 0)
-        return false;
-    needsHeader_ = status.st_size == 0;
-    return true;
-}
-
-bool CloneVerb::AppendToLog(const std::string& text)
-{
-    if (WriteAll(log_, reinterpret_cast<const std::uint8_t*>(text.data()), text.size()) && OnDisk(log_))
-        return true;
-    program_.Fail("cannot write the log " + logPath_ + ": " + std::strerror(errno));
-    return false;
-}
-
-CloneVerb::Result CloneVerb::CloneOne(bool verify)
-{
-    Workspace& app = program_.app_;
-    program_.prompter_.SetRetries(retries_);
-    RadioSession session(program_.link_, program_.prompter_, app.catalog, &program_.progress_);
-    RadioTransfer transfer(session, app.state, program_.progress_);
-    Result result;
-    CloneRefusal refusal = CloneRefusal::None;
-    TransferGuards guards;
-    guards.readSerial = true;
-    guards.verify = verify;
-    guards.admit = [&](const RadioIdentity& radio) {
-        result.model = CodeText(radio);
-        if (transfer.Serial())
-            result.serial =
-                PrintableText(Trimmed(RadioInformation(radio, *transfer.Serial(), RadioVersion{}).SerialNumberText()));
-        refusal = CheckCloneTarget(radio, app.state.image);
-        if (refusal != CloneRefusal::None)
-            result.reason = RefusalReason(refusal, radio);
-        return refusal == CloneRefusal::None;
-    };
-    transfer.UseGuards(guards);
-    RadioIdentity identity{};
-    if (transfer.WriteToRadio(identity)) {
-        result.result = verify ? "verified" : "written";
-        return result;
-    }
-    if (program_.Stopped()) {
-        result.result = "interrupted";
-        result.reason = StopReport(program_.progress_.Step(), true);
-        return result;
-    }
-    result.result = transfer.Outcome() == TransferOutcome::TurnedAway ? "refused" : "failed";
-    if (result.reason.empty())
-        result.reason = transfer.Mismatch() ? "the radio holds other bytes than were written: " +
-                                                  std::to_string(transfer.Mismatch()->count) + " differ, the first at " +
-                                                  HexAddress(transfer.Mismatch()->firstAddress)
-                                            : FailureReason(static_cast<int>(transfer.Outcome()));
-    return result;
-}
-
-std::string CloneVerb::RefusalReason(CloneRefusal refusal, const RadioIdentity& radio) const
-{
-    const ImageBytes& image = program_.app_.state.image;
-    const auto code = image.begin() + identity::kModelCode.offset;
-    const std::string fileCode(code, code + identity::kCodeLength);
-    switch (refusal) {
-    case CloneRefusal::UnknownModel:
-        return "unknown model code " + CodeText(radio);
-    case CloneRefusal::OtherModel:
-        return "another model: the radio is " + CodeText(radio) + ", the file is for " + fileCode;
-    case CloneRefusal::OtherLine:
-        return "another model line";
-    case CloneRefusal::OtherChannelClass:
-        return "another channel class";
-    case CloneRefusal::OtherBand:
-        return "another frequency band";
-    case CloneRefusal::None:
-        break;
-    }
-    return {};
-}
-
-std::string CloneVerb::FailureReason(int outcome) const
-{
-    if (outcome == static_cast<int>(TransferOutcome::CheckFailed))
-        return "the read-back failed: the radio may hold a partial image";
-    const LinkStep& step = program_.progress_.Step();
-    const std::string text = LinkStepText(step, program_.app_.catalog);
-    const bool writing = step.phase == LinkStep::Phase::WritingBlock;
-    return "communication with the radio failed" + (text.empty() ? std::string() : " (" + text + ")") +
-           (writing ? "; the radio may hold a partial image" : "");
-}
-
-// The same radio twice, or two radios with one serial: either is worth a look.
-void CloneVerb::NoteRepeatedSerial(Result& result, int firstNumber)
-{
-    constexpr const char* kSeenBefore = "serial seen before in this run";
-    result.reason += (result.reason.empty() ? "" : "; ") + std::string(kSeenBefore);
-    program_.err_ << "qtr31x-cli: warning: " << kSeenBefore << ": " << result.serial << " (radio " << firstNumber
-                  << ")" << std::endl;
-}
-
-bool CloneVerb::Record(const Result& result, int number)
-{
+    const MessageCatalog& catalog = program_.app_.catalog;
     std::ostream& out = program_.out_;
-    out << "radio " << number << ": " << (result.model.empty() ? "?" : result.model)
-        << (result.serial.empty() ? "" : " " + result.serial) << ": " << result.result
-        << (result.reason.empty() ? "" : " (" + result.reason + ")") << std::endl;
-    if (log_ < 0)
-        return true;
-    std::string row;
-    for (const std::string& field : {LocalTimeStamp(), port_, result.model, result.serial, file_, sha256_,
-                                     result.result})
-        row += CsvField(field) + ',';
-    row += CsvField(result.reason) + '\n';
-    // The header goes with the first row, so a log that cannot be written fails where a row does.
-    if (needsHeader_)
-        row.insert(0, std::string(kLogHeader).append("\n"));
-    const bool written = AppendToLog(row);
-    needsHeader_ = needsHeader_ && !written;
-    return written;
+    for (const FleetPortTotals& port : summary.ports)
+        out << PortPrefix(port.port)
+            << (port.unusable ? "not used: " + FleetReasonText(port.unusable, catalog) : Totals(port)) << '\n';
+    const FleetPortTotals total = summary.Total();
+    if (severalPorts_)
+        out << "all ports: " << Totals(total) << '\n';
+    out.flush();
+    if (summary.logFailure)
+        program_.Fail(FleetReasonText(summary.logFailure, catalog));
+    const bool unusablePort = std::any_of(summary.ports.begin(), summary.ports.end(),
+                                          [](const FleetPortTotals& port) { return bool(port.unusable); });
+    return total.refused == 0 && total.failed == 0 && !unusablePort && !summary.logFailure ? 0 : 1;
+}
+
+std::string CloneVerb::PortPrefix(const std::string& port) const
+{
+    return severalPorts_ ? port + ": " : std::string();
+}
+
+void CloneVerb::PortChanged(const FleetPortState& state)
+{
+    if (state.phase != FleetPortState::Phase::Unusable)
+        return;
+    std::lock_guard lock(mutex_);
+    program_.Fail(PortPrefix(state.port) + FleetReasonText(state.reason, program_.app_.catalog));
+}
+
+void CloneVerb::RadioDone(const FleetRecord& record)
+{
+    std::string ids;
+    if (!record.dtmfId.empty())
+        ids += ", DTMF ID " + record.dtmfId;
+    if (!record.vantalinkId.empty())
+        ids += ", Vantalink " + record.vantalinkFleet + ":" + record.vantalinkId;
+    const std::string reason = FleetReasonText(record.reason, program_.app_.catalog);
+    std::lock_guard lock(mutex_);
+    program_.out_ << PortPrefix(record.port) << "radio " << record.number << ": "
+                  << (record.radioModel.empty() ? "?" : record.radioModel)
+                  << (record.serial.empty() ? "" : " " + record.serial) << ": " << FleetResultWord(record.result)
+                  << ids << (reason.empty() ? "" : " (" + reason + ")") << std::endl;
+}
+
+void CloneVerb::RadioSkipped(const FleetPortState& state, const std::string& serial)
+{
+    std::lock_guard lock(mutex_);
+    program_.out_ << PortPrefix(state.port) << "skipped: " << (serial.empty() ? "a radio without serial number" : serial)
+                  << " was handled already in this run; connect the next radio" << std::endl;
+}
+
+void CloneVerb::Finished(const FleetSummary&)
+{
+    std::lock_guard lock(mutex_);
+    finished_ = true;
+    changed_.notify_all();
 }
 
 } // namespace qtr::cli

@@ -96,4 +96,22 @@ RadioProfile RadioProfile::Factory(const RadioIdentity& identity)
     return profile;
 }
 
+std::vector<RadioProfile> RadioProfile::Series(std::size_t count) const
+{
+    std::vector<RadioProfile> radios;
+    RadioProfile radio = *this;
+    for (std::size_t i = 0; i < count; ++i) {
+        radios.push_back(radio);
+        auto digit = std::find_if(radio.serial.rbegin(), radio.serial.rend(),
+                                  [](std::uint8_t byte) { return byte >= '0' && byte <= '9'; });
+        for (; digit != radio.serial.rend() && *digit >= '0' && *digit <= '9'; ++digit) {
+            const bool carry = *digit == '9';
+            *digit = carry ? '0' : static_cast<std::uint8_t>(*digit + 1);
+            if (!carry)
+                break;
+        }
+    }
+    return radios;
+}
+
 } // namespace qtr::sim

@@ -30,6 +30,9 @@ struct RadioProfile {
                                                    std::optional<std::uint8_t> lineLetter = {});
     // The pattern of the radio's own ranges, so tests can see that nothing wrote them.
     static std::uint8_t OwnByte(std::size_t offset);
+    // `count` radios like this one, one after another on a cable: the last digits of the
+    // serial number count up from this radio's.
+    std::vector<RadioProfile> Series(std::size_t count) const;
 };
 
 } // namespace qtr::sim

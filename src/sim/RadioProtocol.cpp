@@ -54,10 +54,29 @@ void ApplyFault(const Fault& fault, Step step, Reply& reply)
 
 } // namespace
 
-RadioProtocol::RadioProtocol(const RadioProfile& profile)
+RadioProtocol::RadioProtocol(const RadioProfile& profile, std::vector<RadioProfile> following)
     : identity_(profile.identity), rate_(profile.rate), memory_(profile.memory), serial_(profile.serial),
-      version_(profile.version), faults_(profile.faults)
+      version_(profile.version), faults_(profile.faults), following_(following.begin(), following.end())
 {
+}
+
+// Every radio of one cable listens at the first one's rate.
+void RadioProtocol::TakeOn(const RadioProfile& profile)
+{
+    takenOff_.push_back(memory_);
+    identity_ = profile.identity;
+    memory_ = profile.memory;
+    serial_ = profile.serial;
+    version_ = profile.version;
+    faults_ = FaultPlan(profile.faults);
+    serialTold_ = false;
+}
+
+std::vector<ImageBytes> RadioProtocol::Memories() const
+{
+    std::vector<ImageBytes> memories = takenOff_;
+    memories.push_back(memory_);
+    return memories;
 }
 
 void RadioProtocol::Receive(const std::uint8_t* bytes, std::size_t count)
@@ -116,6 +135,10 @@ std::optional<Reply> RadioProtocol::Next(bool lineQuiet)
 
 Reply RadioProtocol::Handshake()
 {
+    if (serialTold_ && !following_.empty()) {
+        TakeOn(following_.front());
+        following_.pop_front();
+    }
     programming_ = true;
     confirmStep_.reset();
     std::vector<std::uint8_t> bytes;
@@ -214,6 +237,7 @@ std::optional<Reply> RadioProtocol::SerialRequest()
     bytes.insert(bytes.end(), serial_.begin(), serial_.end());
     bytes.push_back(static_cast<std::uint8_t>(std::accumulate(serial_.begin(), serial_.end(), 0U) & 0xFF));
     confirmStep_ = Step::SerialConfirm;
+    serialTold_ = true;
     return Answer(Step::Serial, std::move(bytes));
 }
 

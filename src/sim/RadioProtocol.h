@@ -20,10 +20,13 @@ struct Reply {
 };
 
 // The radio's side of the programming protocol, without any line: bytes in, answers
-// out. Outside programming and test mode only "PROGRAM" and "TUNING " are heard.
+// out. Outside programming and test mode only "PROGRAM" and "TUNING " are heard. Radios
+// given to follow take the first one's place in turn, as on a cable at a fleet station:
+// a radio that has told its serial number is taken off, and the next "PROGRAM" meets the
+// next radio.
 class RadioProtocol {
 public:
-    explicit RadioProtocol(const RadioProfile& profile);
+    explicit RadioProtocol(const RadioProfile& profile, std::vector<RadioProfile> following = {});
     // The test mode refers to the memory of this very radio.
     RadioProtocol(const RadioProtocol&) = delete;
     RadioProtocol& operator=(const RadioProtocol&) = delete;
@@ -36,6 +39,8 @@ public:
     bool AwaitsMore() const { return !pending_.empty() && waitingForMore_; }
 
     const ImageBytes& Memory() const { return memory_; }
+    // The memory of every radio so far, those taken off first, the one on the cable last.
+    std::vector<ImageBytes> Memories() const;
     bool InProgrammingMode() const { return programming_; }
     const TestModeRadio& TestMode() const { return testMode_; }
 
@@ -53,6 +58,7 @@ private:
     // The received bytes are a beginning of `text`, not yet all of it.
     bool IsStartOf(const std::string& text) const;
     void Consume(std::size_t count);
+    void TakeOn(const RadioProfile& profile);
 
     RadioIdentity identity_;
     unsigned rate_;
@@ -65,6 +71,9 @@ private:
     bool programming_ = false;
     bool waitingForMore_ = false;
     std::optional<Step> confirmStep_; // the answer to the program's ACK, when one is due
+    std::deque<RadioProfile> following_;
+    std::vector<ImageBytes> takenOff_;
+    bool serialTold_ = false;
 };
 
 } // namespace qtr::sim

@@ -27,8 +27,8 @@ void CloseIfOpen(int& fd)
 
 } // namespace
 
-RadioSimulator::RadioSimulator(const RadioProfile& profile)
-    : protocol_(profile), pacer_(profile.rate, profile.paced), rate_(profile.rate)
+RadioSimulator::RadioSimulator(const RadioProfile& profile, std::vector<RadioProfile> following)
+    : protocol_(profile, std::move(following)), pacer_(profile.rate, profile.paced), rate_(profile.rate)
 {
 }
 
@@ -77,6 +77,12 @@ ImageBytes RadioSimulator::Memory() const
 {
     std::lock_guard lock(mutex_);
     return protocol_.Memory();
+}
+
+std::vector<ImageBytes> RadioSimulator::Memories() const
+{
+    std::lock_guard lock(mutex_);
+    return protocol_.Memories();
 }
 
 bool RadioSimulator::InProgrammingMode() const

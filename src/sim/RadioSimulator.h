@@ -20,7 +20,8 @@ namespace qtr::sim {
 // program's line rate is its own.
 class RadioSimulator {
 public:
-    explicit RadioSimulator(const RadioProfile& profile);
+    // `following` radios take the first one's place in turn (see RadioProtocol).
+    explicit RadioSimulator(const RadioProfile& profile, std::vector<RadioProfile> following = {});
     ~RadioSimulator();
     RadioSimulator(const RadioSimulator&) = delete;
     RadioSimulator& operator=(const RadioSimulator&) = delete;
@@ -33,6 +34,7 @@ public:
     const std::string& SlavePath() const { return slavePath_; }
 
     ImageBytes Memory() const;
+    std::vector<ImageBytes> Memories() const;
     bool InProgrammingMode() const;
     TestModeState TestMode() const;
     // Every byte the program sent, at any rate, in order.

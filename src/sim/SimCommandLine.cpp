@@ -23,7 +23,8 @@ struct Choices {
     std::string model = "P7100";
     std::optional<std::uint8_t> typeByte;
     std::optional<std::uint8_t> lineLetter;
-    std::optional<std::string> image;
+    std::vector<std::string> images;
+    std::size_t radios = 0;
     unsigned rate = 9600;
     bool paced = false;
     std::vector<Fault> faults;
@@ -61,7 +62,12 @@ const std::map<std::string, Handler>& Handlers()
              c.rate = rate.value_or(0);
              return rate && std::ranges::find(kHandshakeRates, *rate) != kHandshakeRates.end();
          }},
-        {"--image", [](Choices& c, const std::string& v) { c.image = v; return true; }},
+        {"--image", [](Choices& c, const std::string& v) { c.images.push_back(v); return true; }},
+        {"--radios",
+         [](Choices& c, const std::string& v) {
+             c.radios = ParseWhole<std::size_t>(v).value_or(0);
+             return c.radios > 0;
+         }},
         {"--fault",
          [](Choices& c, const std::string& v) {
              const auto fault = ParseFault(v);
@@ -79,7 +85,8 @@ const std::map<std::string, Handler>& Handlers()
 const char* SimCommandLine::Usage()
 {
     return "Usage: qtr31x-sim [--model CODE] [--type HEX] [--line B|L] [--rate RATE] [--pace]\n"
-           "                  [--image FILE] [--fault STEP:KIND[:SKIP[:COUNT[:BYTES]]]]... [--save FILE]\n"
+           "                  [--image FILE]... [--radios N] [--fault STEP:KIND[:SKIP[:COUNT[:BYTES]]]]...\n"
+           "                  [--save FILE]\n"
            "       qtr31x-sim --help | --version\n"
            "Plays a radio on a pseudo-terminal and prints the path of its slave side; point the\n"
            "program's port at it (setting Ports/COMn, or qtr31x-cli --port PATH). Stops on Ctrl+C.\n"
@@ -89,7 +96,12 @@ const char* SimCommandLine::Usage()
            "  --type   the identity's type byte, e.g. 15 for VHF 8 channels (default: the model's)\n"
            "  --rate   9600 19200 4800 2400 1200: the only rate the radio answers at (default 9600)\n"
            "  --pace   bytes take their real time on the line (11 bit times each)\n"
-           "  --image  a data file whose image is the radio's memory\n"
+           "  --image  a data file whose image is the radio's memory; given again, the next radio's\n"
+           "           (the last one serves the radios beyond them)\n"
+           "  --radios the radios that answer in turn, as on a cable at a fleet station: once a radio\n"
+           "           has told its serial number, the next \"PROGRAM\" meets the next radio, whose\n"
+           "           serial number ends one higher (default: one per --image, else 1); each radio\n"
+           "           has the faults of --fault\n"
            "  --fault  steps: handshake identity identity-confirm read-block read-confirm write-block end\n"
            "           serial serial-confirm info info-confirm, in test mode tuning test-data\n"
            "           test-data-confirm test-channel test-channel-confirm test-signalling wide transmit\n"
@@ -122,18 +134,22 @@ std::optional<SimCommandLine> SimCommandLine::Parse(const std::vector<std::strin
         error = "no such model code " + choices.model;
         return std::nullopt;
     }
-    SimCommandLine line{RadioProfile::Factory(*identity), choices.saveFile, choices.help, choices.version};
+    SimCommandLine line{RadioProfile::Factory(*identity), {}, choices.saveFile, choices.help, choices.version};
     line.profile.rate = choices.rate;
     line.profile.paced = choices.paced;
     line.profile.faults = choices.faults;
-    if (choices.image) {
-        const auto file = datafile::Read(*choices.image);
+    auto radios = line.profile.Series(std::max(choices.radios, std::max<std::size_t>(choices.images.size(), 1)));
+    for (std::size_t i = 0; i < choices.images.size(); ++i) {
+        const auto file = datafile::Read(choices.images[i]);
         if (file.error != datafile::ReadError::None) {
-            error = "cannot read the data file " + *choices.image;
+            error = "cannot read the data file " + choices.images[i];
             return std::nullopt;
         }
-        line.profile.memory = file.image;
+        for (std::size_t radio = i; radio < radios.size(); ++radio)
+            radios[radio].memory = file.image;
     }
+    line.profile = radios.front();
+    line.following.assign(radios.begin() + 1, radios.end());
     return line;
 }
 

@@ -11,6 +11,7 @@ namespace qtr::sim {
 // The simulator program's options, turned into the radio it plays.
 struct SimCommandLine {
     RadioProfile profile;
+    std::vector<RadioProfile> following; // the radios that take its place in turn
     std::string saveFile; // where the memory goes when the simulator stops
     bool help = false;
     bool version = false;

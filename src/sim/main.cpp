@@ -48,7 +48,7 @@ int main(int argc, char** argv)
         return 0;
     }
     BlockStopSignals(); // before the radio's thread starts, so that it inherits the mask
-    qtr::sim::RadioSimulator radio(options->profile);
+    qtr::sim::RadioSimulator radio(options->profile, options->following);
     try {
         std::cout << radio.Start() << std::endl;
     } catch (const std::runtime_error& failure) {
