@@ -34,6 +34,11 @@ void FleetCommand::Open()
     window_->activateWindow();
 }
 
+FleetWindow* FleetCommand::Window() const
+{
+    return window_;
+}
+
 void FleetCommand::Close()
 {
     delete window_;

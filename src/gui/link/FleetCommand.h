@@ -27,7 +27,7 @@ public:
     void Open();
     // At once, with the run it holds: before the ports it was given go.
     void Close();
-    FleetWindow* Window() const { return window_; }
+    FleetWindow* Window() const;
 
 private:
     MainWindow& frame_;

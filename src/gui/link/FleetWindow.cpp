@@ -5,6 +5,7 @@
 #include "core/app/Workspace.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
+#include "core/base/Prompter.h"
 #include "core/base/SettingsStore.h"
 #include "core/link/LinkTexts.h"
 #include "core/link/PortProbe.h"
@@ -282,7 +283,8 @@ void FleetWindow::Start()
     FleetPlanDraft draft = MakeFleetPlan(choices, app_.state.image, app_.document.Name(), app_.safety.backupFolder);
     if (!draft.reasons.empty())
         return Refuse(draft.reasons);
-    auto station = std::make_unique<FleetStation>(std::move(draft.plan), *this, FleetStation::DevicePorts(devices_),
+    FleetObserver& observer = *this;
+    auto station = std::make_unique<FleetStation>(std::move(draft.plan), observer, FleetStation::DevicePorts(devices_),
                                                   app_.catalog);
     PrepareWork(choices.ports);
     if (const auto reasons = station->Start(); !reasons.empty())
