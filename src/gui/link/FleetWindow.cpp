@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -37,9 +38,17 @@ namespace text = fleetwindowmsg;
 
 constexpr int kPortNumberRole = Qt::UserRole;
 constexpr int kPortListColumns = 3;
-constexpr int kVisibleRows = 4;
+constexpr int kVisibleRows = 3;
 constexpr int kLongestDtmfId = 10;
 constexpr char kLogName[] = "fleet-log.csv";
+
+// At its smallest a table still shows a few rows, below its header and above a scroll bar.
+void ShowRows(QTableWidget& table)
+{
+    table.setMinimumHeight(2 * table.frameWidth() + table.horizontalHeader()->sizeHint().height() +
+                           kVisibleRows * table.verticalHeader()->defaultSectionSize() +
+                           table.horizontalScrollBar()->sizeHint().height());
+}
 
 } // namespace
 
@@ -88,8 +97,12 @@ QWidget* FleetWindow::BuildPorts()
     probe.UseDeviceSettings(&devices_);
     for (const ProbedPort& port : ProbePorts(probe))
         AddPort(port);
-    for (int column = 0; column < kPortListColumns; ++column)
+    int width = 2 * ports_->frameWidth() + ports_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kPortListColumns; ++column) {
         ports_->resizeColumnToContents(column);
+        width += ports_->columnWidth(column);
+    }
+    ports_->setMinimumWidth(width);
     connect(ports_, &QTreeWidget::itemChanged, this, &FleetWindow::UpdateControls);
     (new QVBoxLayout(box))->addWidget(ports_);
     return box;
@@ -172,7 +185,7 @@ QWidget* FleetWindow::BuildWork()
     work_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     work_->setSelectionMode(QAbstractItemView::NoSelection);
     work_->horizontalHeader()->setSectionResizeMode(kStateColumn, QHeaderView::Stretch);
-    work_->setMinimumHeight(work_->horizontalHeader()->sizeHint().height() + kVisibleRows * work_->verticalHeader()->defaultSectionSize());
+    ShowRows(*work_);
     (new QVBoxLayout(box))->addWidget(work_);
     return box;
 }
@@ -188,7 +201,8 @@ QWidget* FleetWindow::BuildRadios()
     radios_->setHorizontalHeaderLabels(titles);
     radios_->verticalHeader()->hide();
     radios_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    radios_->setMinimumHeight(radios_->horizontalHeader()->sizeHint().height() + kVisibleRows * radios_->verticalHeader()->defaultSectionSize());
+    radios_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ShowRows(*radios_);
     (new QVBoxLayout(box))->addWidget(radios_);
     return box;
 }
