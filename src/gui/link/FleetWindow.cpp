@@ -300,9 +300,9 @@ void FleetWindow::Start()
     FleetObserver& observer = *this;
     auto station = std::make_unique<FleetStation>(std::move(draft.plan), observer, FleetStation::DevicePorts(devices_),
                                                   app_.catalog);
-    PrepareWork(choices.ports);
     if (const auto reasons = station->Start(); !reasons.empty())
         return Refuse(reasons);
+    PrepareWork(choices.ports); // before any report of the run is shown: they wait in the queue
     station_ = std::move(station);
     run_ = FleetRunState::Running;
     status_->setText(Text(text::kRunning));
