@@ -1,5 +1,6 @@
 #include "RadioPair.h"
 #include "TempFolder.h"
+#include "core/app/FleetLog.h"
 #include "core/base/Sha256.h"
 #include "core/document/DataFile.h"
 #include "core/link/TextFields.h"
@@ -13,6 +14,7 @@
 #include <functional>
 #include <poll.h>
 #include <regex>
+#include <set>
 #include <thread>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -113,10 +115,15 @@ private:
     std::string seen_;
 };
 
+// The log's lines, without their line ends.
 std::vector<std::string> Lines(const std::string& path)
 {
     const auto bytes = test::TempFolder::ReadBytes(path);
-    return SplitFields(std::string(bytes.begin(), bytes.end()), '\n');
+    auto lines = SplitFields(std::string(bytes.begin(), bytes.end()), '\n');
+    for (std::string& line : lines)
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+    return lines;
 }
 
 // The command-line tool's guards: --verify, --backup and the clone verb.
@@ -158,10 +165,10 @@ protected:
     std::string log = folder.File("fleet.csv");
 };
 
-TEST_F(CliSafetyTest, ProgramsAFleetRadioByRadioRefusingAnotherModelAndSurvivingAHangUp)
+TEST_F(CliSafetyTest, ProgramsAFleetRadioByRadioRefusingAnotherModelSkippingARepeatAndSurvivingAHangUp)
 {
-    const auto fleet = test::Radio("P8100", {}, 'B');
-    sim::RadioSimulator first(fleet);
+    const auto fleet = test::Radio("P8100", {}, 'B').Series(3);
+    sim::RadioSimulator first(fleet[0]);
     first.Start();
     Connect(first);
     ASSERT_EQ(Run("read --port " + port + " " + file), 0);
@@ -171,67 +178,64 @@ TEST_F(CliSafetyTest, ProgramsAFleetRadioByRadioRefusingAnotherModelAndSurviving
     test::TempFolder::WriteBytes(file, bytes);
     const std::vector<std::uint8_t> image(bytes.begin() + datafile::kHeaderSize, bytes.end());
 
-    sim::RadioSimulator other(test::Radio("P7100", {}, 'B'));
+    const auto otherProfile = test::Radio("P7100", {}, 'B').Series(2)[1];
+    sim::RadioSimulator other(otherProfile);
     other.Start();
-    auto hangingProfile = fleet;
+    auto hangingProfile = fleet[2];
     hangingProfile.faults.push_back({sim::Step::WriteBlock, sim::FaultKind::HangUp, 5});
     sim::RadioSimulator hanging(hangingProfile);
     hanging.Start();
 
     Conversation tool({"clone", "--port", port, file, "--log", log, "--verify"}, folder.File("err.txt"));
-    const std::string firstResult = tool.ReadUntil(kNextRadio);
-    EXPECT_EQ(firstResult, "radio 1: P8100 12345678ABCD 0042 SIM-01: verified\n" + std::string(kNextRadio));
+    EXPECT_EQ(tool.ReadUntil(kNextRadio), "radio 1: P8100 12345678ABCD 0042 SIM-01: verified\n" + std::string(kNextRadio));
     const ImageBytes written = first.Memory();
     EXPECT_EQ(std::string(written.begin() + 768, written.begin() + 775), message);
 
     Connect(other);
     tool.PressEnter();
-    // Every simulated radio says the same serial: from the second on, the tool says so.
-    EXPECT_EQ(tool.ReadUntil(kNextRadio), "radio 2: P7100 12345678ABCD 0042 SIM-01: refused (another model: the "
-                                          "radio is P7100, the file is for P8100; serial seen before in this run)\n" +
+    EXPECT_EQ(tool.ReadUntil(kNextRadio), "radio 2: P7100 12345678ABCD 0042 SIM-02: refused (another model: the "
+                                          "radio is P7100, the file is for P8100)\n" +
                                               std::string(kNextRadio));
     const auto heard = other.Received();
     EXPECT_EQ(std::count(heard.begin(), heard.end(), wire::kDataBlock), 0);
     EXPECT_NE(std::string(heard.begin(), heard.end()).find("NRK"), std::string::npos);
-    EXPECT_EQ(other.Memory(), test::Radio("P7100", {}, 'B').memory);
+    EXPECT_EQ(other.Memory(), otherProfile.memory);
+
+    Connect(first);
+    tool.PressEnter();
+    EXPECT_EQ(tool.ReadUntil(kNextRadio), "skipped: 12345678ABCD 0042 SIM-01 was handled already in this run; connect "
+                                          "the next radio\n" + std::string(kNextRadio));
 
     Connect(hanging);
     tool.PressEnter();
-    const std::string third = tool.ReadUntil(kNextRadio);
-    EXPECT_EQ(third.rfind("radio 3: P8100 12345678ABCD 0042 SIM-01: failed (communication with the radio failed "
-                          "(Writing block 6 of 49); the radio may hold a partial image; serial seen before in this "
-                          "run)\n",
-                          0),
-              0u)
-        << third;
+    EXPECT_EQ(tool.ReadUntil(kNextRadio), "radio 3: P8100 12345678ABCD 0042 SIM-03: failed (communication with the "
+                                          "radio failed (Writing block 6 of 49); the radio may hold a partial image)\n" +
+                                              std::string(kNextRadio));
     EXPECT_TRUE(hanging.HungUp());
     tool.EndInput();
+    EXPECT_EQ(tool.Rest(), "1 written, 1 verified, 1 refused, 1 failed\n");
     EXPECT_EQ(tool.Status(), 1);
 
     const auto rows = Lines(log);
     ASSERT_EQ(rows.size(), 5u); // the header, three radios and the end of the last line
-    EXPECT_EQ(rows[0], "time,port,radio_model,serial,file,sha256,result,reason");
+    EXPECT_EQ(rows[0], FleetLog::kHeader);
     const std::string sha = Sha256Hex(image);
     const std::vector<std::string> results{"verified", "refused", "failed"};
     for (std::size_t i = 0; i < 3; ++i) {
         const auto fields = SplitFields(rows[i + 1], ',');
-        ASSERT_GE(fields.size(), 8u) << rows[i + 1];
+        ASSERT_GE(fields.size(), 13u) << rows[i + 1];
         EXPECT_EQ(fields[0].size(), std::string("2026-12-07T14:40:14+00:00").size()) << fields[0];
         EXPECT_EQ(fields[0][10], 'T');
         EXPECT_EQ(fields[0][22], ':');
         EXPECT_EQ(fields[1], port);
         EXPECT_EQ(fields[2], i == 1 ? "P7100" : "P8100");
-        EXPECT_EQ(fields[3], "12345678ABCD 0042 SIM-01");
+        EXPECT_EQ(fields[3], "12345678ABCD 0042 SIM-0" + std::to_string(i + 1));
         EXPECT_EQ(fields[4], file);
-        EXPECT_EQ(fields[5], sha);
+        EXPECT_EQ(fields[5], i == 1 ? "" : sha); // nothing was written to the refused radio
         EXPECT_EQ(fields[6], results[i]);
-        EXPECT_EQ(rows[i + 1].find("serial seen before in this run") != std::string::npos, i > 0) << rows[i + 1];
+        EXPECT_EQ(fields[7].empty(), i == 0); // a verified radio has no reason
+        EXPECT_EQ(fields[fields.size() - 2], i == 0 ? "yes" : "no");
     }
-    const auto err = test::TempFolder::ReadBytes(folder.File("err.txt"));
-    EXPECT_NE(std::string(err.begin(), err.end()).find("qtr31x-cli: warning: serial seen before in this run: "
-                                                       "12345678ABCD 0042 SIM-01 (radio 1)\n"),
-              std::string::npos);
-    EXPECT_EQ(rows[1].back(), ','); // a verified radio has no reason
     EXPECT_EQ(rows[4], "");
 }
 
@@ -263,9 +267,9 @@ TEST_F(CliSafetyTest, ASignalStopsATransferAfterItsBlockAndSaysWhatTheRadioHolds
         {"read --force " + file, sent(300), SIGINT,
          "^qtr31x-cli: stopped after block [0-9]+ of 16: nothing was saved from this read; the radio is unchanged\n$",
          true},
+        // A fleet's radio is finished, and no other one taken.
         {"clone --log " + log + " " + file, heard(300), SIGTERM,
-         "^radio 1: P7100 12345678ABCD 0042 SIM-01: interrupted \\(" + partial.substr(0, partial.size() - 1) + "\\)\n$",
-         false},
+         "^radio 1: P7100 12345678ABCD 0042 SIM-01: written\n1 written, 0 verified, 0 refused, 0 failed\n$", false},
         {"adjustments", heard(20), SIGINT,
          "^qtr31x-cli: stopped while reading the adjustment values: test mode ended; the radio is unchanged\n$", true},
     };
@@ -301,7 +305,7 @@ TEST_F(CliSafetyTest, ASignalStopsATransferAfterItsBlockAndSaysWhatTheRadioHolds
     }
     const auto rows = Lines(log);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_NE(rows[1].find(",interrupted,stopped after block "), std::string::npos) << rows[1];
+    EXPECT_NE(rows[1].find(",written,"), std::string::npos) << rows[1];
 }
 
 // A log row that cannot be written is an error of its own; the radio's result is still told.
@@ -324,7 +328,7 @@ TEST_F(CliSafetyTest, AppendsToTheLogAndSucceedsWhenEveryRadioWasWritten)
     radio.Start();
     Connect(radio);
     ASSERT_EQ(Run("read --port " + port + " " + file), 0);
-    const std::string earlier = "time,port,radio_model,serial,file,sha256,result,reason\nearlier,row\n";
+    const std::string earlier = std::string(FleetLog::kHeader) + "\nearlier,row\n";
     test::TempFolder::WriteBytes(log, {earlier.begin(), earlier.end()});
     EXPECT_EQ(Run("clone --port " + port + " " + file + " --log " + log + " </dev/null"), 0);
     const auto rows = Lines(log);
@@ -407,6 +411,65 @@ TEST_F(CliSafetyTest, ABackupThatCannotBeWrittenStopsTheWriteWithOneLineNamingTh
     EXPECT_NE(said.find("Not a directory. Nothing was written to the radio.\n"), std::string::npos) << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
     EXPECT_EQ(radio.Memory(), profile.memory);
+}
+
+// Ports at once, each looking for its radios by itself: a radio that fails midway gets its row
+// and its port goes on, a port that cannot be opened is reported and the others go on, every
+// radio gets IDs of its own, and the radio left on each cable is skipped with one line.
+TEST_F(CliSafetyTest, ProgramsRadiosOnSeveralPortsAtOnceEachWithItsOwnIds)
+{
+    const auto radios = test::Radio("P7100").Series(6);
+    sim::RadioSimulator source(radios[0]);
+    source.Start();
+    Connect(source);
+    ASSERT_EQ(Run("read --port " + port + " " + file), 0);
+    auto failing = radios[4];
+    failing.faults.push_back({sim::Step::WriteBlock, sim::FaultKind::Silence, 5, 0});
+    sim::RadioSimulator one(radios[0], {radios[1], radios[2]});
+    sim::RadioSimulator two(radios[3], {failing, radios[5]});
+    one.Start();
+    two.Start();
+    const std::string missing = folder.File("no-such-port");
+    Conversation tool({"clone", "--wait", "--port", one.SlavePath(), "--port", two.SlavePath(), "--port", missing, file,
+                       "--log", log, "--verify", "--dtmf-id", "0101", "--vantalink-id", "120:1000"},
+                      folder.File("err.txt"));
+    const std::string skipped = " was handled already in this run; connect the next radio\n";
+    std::string said = tool.ReadUntil(skipped);
+    said += tool.ReadUntil(skipped);
+    tool.Signal(SIGTERM);
+    said += tool.Rest();
+    EXPECT_EQ(tool.Status(), 128 + SIGTERM);
+    EXPECT_NE(said.find("all ports: 5 written, 5 verified, 0 refused, 1 failed\n"), std::string::npos) << said;
+    EXPECT_NE(said.find(missing + ": not used: cannot open " + missing), std::string::npos) << said;
+
+    const auto rows = Lines(log);
+    ASSERT_EQ(rows.size(), 8u) << said;
+    std::set<std::string> serials;
+    std::set<std::string> dtmfIds;
+    std::set<std::string> vantalinkIds;
+    std::vector<ImageBytes> memories = one.Memories();
+    const auto more = two.Memories();
+    memories.insert(memories.end(), more.begin(), more.end());
+    for (std::size_t i = 1; i < 7; ++i) {
+        const auto fields = SplitFields(rows[i], ',');
+        ASSERT_EQ(fields.size(), 13u) << rows[i];
+        serials.insert(fields[3]);
+        dtmfIds.insert(fields[8]);
+        vantalinkIds.insert(fields[9] + ":" + fields[10]);
+        const bool fails = fields[3] == "12345678ABCD 0042 SIM-05";
+        EXPECT_EQ(fields[6], fails ? "failed" : "verified") << rows[i];
+        EXPECT_EQ(fields[7].find("partial image") != std::string::npos, fails) << rows[i];
+        const std::size_t radio = static_cast<std::size_t>(fields[3].back() - '1');
+        const ImageBytes& memory = memories[radio];
+        if (!fails) {
+            EXPECT_EQ(std::string(memory.begin() + 288, memory.begin() + 292), fields[8]) << rows[i];
+        }
+        EXPECT_EQ(fields[5] == Sha256Hex(memory), !fails) << rows[i];
+    }
+    EXPECT_EQ(serials.size(), 6u);
+    EXPECT_EQ(dtmfIds, (std::set<std::string>{"0101", "0102", "0103", "0104", "0105", "0106"}));
+    EXPECT_EQ(vantalinkIds.size(), 6u);
+    EXPECT_EQ(vantalinkIds.count("120:1000"), 1u);
 }
 
 } // namespace

@@ -32,6 +32,14 @@ TEST(SimulatorTest, FaultsAreNamedOnTheCommandLine)
     const auto version = SimCommandLine::Parse({"--version"}, error);
     ASSERT_TRUE(version) << error;
     EXPECT_TRUE(version->version);
+    EXPECT_FALSE(SimCommandLine::Parse({"--radios", "0"}, error));
+    const auto fleet = SimCommandLine::Parse({"--radios", "10"}, error);
+    ASSERT_TRUE(fleet) << error;
+    ASSERT_EQ(fleet->following.size(), 9u);
+    const auto serial = [](const RadioProfile& radio) { return std::string(radio.serial.begin(), radio.serial.begin() + 22); };
+    EXPECT_EQ(serial(fleet->profile), "12345678ABCD0042SIM-01");
+    EXPECT_EQ(serial(fleet->following[7]), "12345678ABCD0042SIM-09");
+    EXPECT_EQ(serial(fleet->following[8]), "12345678ABCD0042SIM-10");
 }
 
 TEST(SimulatorTest, AFaultHitsOnlyTheOccurrencesItNames)

@@ -20,8 +20,8 @@ namespace qtr {
 
 namespace {
 
-// A log of years of fleets stays far below this.
-constexpr std::size_t kLogLimit = 256 * 1024 * 1024;
+// Some fifty thousand radios; reading takes a buffer of this size.
+constexpr std::size_t kLogLimit = 16 * 1024 * 1024;
 constexpr std::size_t kMostLogRows = 10000000;
 
 // A stop signal arriving meanwhile must not lose the row; a log on a terminal or a pipe
@@ -75,12 +75,17 @@ FleetReason FleetLog::Failure() const
     return {fleetmsg::kCannotWriteLog, {path_, std::strerror(errno)}};
 }
 
-FleetReason FleetLog::Open(const std::string& path)
+FleetReason FleetLog::Open(const std::string& path, const MessageCatalog& catalog)
 {
     path_ = path;
     if (path.empty())
         return {};
+    // A new log holds nothing, nor does a terminal or a pipe; a log that cannot be read
+    // might hold IDs that would be given twice.
     const FileContents before = ReadRegularFile(path, kLogLimit);
+    const bool absent = before.fault == FileFault::CannotOpen && before.error == ENOENT;
+    if (before.fault == FileFault::TooLarge || (before.fault == FileFault::CannotOpen && !absent))
+        return {fleetmsg::kCannotReadLog, {path, FileFaultText(before, catalog)}};
     if (before.fault == FileFault::None) {
         if (const FleetReason problem = ReadIssued(before.bytes))
             return problem;

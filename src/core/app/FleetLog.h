@@ -25,7 +25,7 @@ public:
 
     // Reads what the log holds and opens it for appending; the reason when it cannot be
     // used. An empty path is no log.
-    FleetReason Open(const std::string& path);
+    FleetReason Open(const std::string& path, const MessageCatalog& catalog);
     // The unit IDs the rows hold.
     const UnitIdPool::Issued& Issued() const { return issued_; }
     // The row on the disk; the reason when it did not get there. Safe from every port at once.

@@ -34,5 +34,6 @@ inline constexpr int kIdFileTwice = 3900974;       // %s line %s
 inline constexpr int kIdInLogElsewhere = 3900975;  // %s line %s, log %s
 inline constexpr int kCannotWriteLog = 3900976;    // %s: %s
 inline constexpr int kLogOtherColumns = 3900977;   // %s
+inline constexpr int kCannotReadLog = 3900978;     // %s: %s
 
 } // namespace qtr::fleetmsg

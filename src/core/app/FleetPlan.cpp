@@ -67,7 +67,7 @@ std::vector<FleetReason> PrepareFleet(const FleetPlan& plan, const MessageCatalo
     CheckPorts(plan.ports, problems);
     CheckReadiness(plan.image, catalog, problems);
     CheckIdStart(plan, problems);
-    if (const FleetReason problem = log.Open(plan.logPath))
+    if (const FleetReason problem = log.Open(plan.logPath, catalog))
         problems.push_back(problem);
     if (problems.empty())
         ids.Prepare(plan, log.Issued(), catalog, problems);
