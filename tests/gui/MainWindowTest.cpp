@@ -50,7 +50,8 @@ TEST_F(MainWindowTest, MenusHoldTheCommandsInCatalogueTexts)
                            "&Import Channels...", "Co&mpare with File...", "-", "&Print...", "Print Pre&view",
                            "Export P&DF...", "-", "E&xit"}));
     EXPECT_EQ(harness.ItemsOf("&Program"),
-              QStringList({"&Read from Radio...", "&Write to Radio...", "&Test Mode...", "&Memory Map..."}));
+              QStringList({"&Read from Radio...", "&Write to Radio...", "&Test Mode...", "&Memory Map...", "-",
+                           "&Fleet Programming..."}));
     EXPECT_EQ(harness.ItemsOf("&Setup"), QStringList({"&Communication Port...", "-", "&Verify after Writing",
                                                      "&Back Up Radio before Writing"}));
     EXPECT_EQ(harness.ItemsOf("&Help"), QStringList({"&Help Topics", "-", "&About QTR-31X..."}));

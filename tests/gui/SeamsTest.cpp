@@ -154,7 +154,10 @@ TEST(ButtonTextsTest, EveryButtonTextHasItsOwnAccessKeyInEveryLanguage)
 {
     const std::vector<std::vector<int>> together = {{1001001, 1001003, 1001073}, {3900200, 3900201, 1001003},
                                                     {1001005, 1001003}, {1001071, 1001073, 1001077},
-                                                    {1001075, 1001071}, {3900202, 3900203, 1001071}};
+                                                    {1001075, 1001071}, {3900202, 3900203, 1001071},
+                                                    // Fleet Programming
+                                                    {3902015, 3902016, 1001073, 3900757, 3900758, 3902006, 3902007,
+                                                     3902010, 3902011, 3902013}};
     for (const int language : {MessageCatalog::kEnglish, MessageCatalog::kSpanish, MessageCatalog::kChinese}) {
         const MessageCatalog catalog = CatalogOf(language);
         for (const auto& group : together) {

@@ -34,6 +34,8 @@ constexpr int kExportChannels = 33000;
 constexpr int kImportChannels = 33001;
 constexpr int kCompareWithFile = 33002;
 constexpr int kExportPdf = 33010;
+// Many radios on several ports at once.
+constexpr int kFleetProgramming = 33030;
 constexpr int kPrint = 57607;
 constexpr int kPrintPreview = 57609;
 constexpr int kUndo = 57643;

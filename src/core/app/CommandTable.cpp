@@ -1,6 +1,7 @@
 #include "core/app/CommandTable.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/FleetWindowMessages.h"
 
 #include <algorithm>
 
@@ -36,6 +37,7 @@ const std::vector<CommandInfo>& CommandTable()
         {kWriteToRadio, 3002039, "Ctrl+W", false},
         {kTestMode, 3002041, "Ctrl+T", false},
         {kMemoryMap, 3002043, "Ctrl+M", false},
+        {kFleetProgramming, fleetwindowmsg::kMenuText, "", false},
         {kRadioInformation, 3002057, "", false},
         {kCommunicationPort, 3002047, "", false},
         {kVerifyAfterWrite, 3900757, "", false},

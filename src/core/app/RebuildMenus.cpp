@@ -90,7 +90,7 @@ std::vector<Menu> RebuildMenus(const MenuContext& context)
                          kSeparator, kPrint, kPrintPreview, kExportPdf, kSeparator, kExit})},
         {3002015, Items({kModelInformation})},
         {3002019, HistoryItems(context)},
-        {3002035, Items({kReadFromRadio, kWriteToRadio, kTestMode, kMemoryMap})},
+        {3002035, Items({kReadFromRadio, kWriteToRadio, kTestMode, kMemoryMap, kSeparator, kFleetProgramming})},
         {3002055, Items({kRadioInformation})},
         {3002045, SetupItems(context)},
         {3420015, ViewItems(context)},

@@ -17,6 +17,11 @@ public:
     {
         return save ? ChooseSavePath(folder, "channels.csv") : ChooseOpenPath(folder);
     }
+    // A log the program appends to: an existing file is taken as it is, not replaced.
+    virtual std::optional<std::string> ChooseLogPath(const std::string& folder, const std::string& name)
+    {
+        return ChooseSavePath(folder, name);
+    }
     // A file the program exports (a PDF); `extension` without its dot. Where no dialog of
     // its own exists, the Save As dialog answers.
     virtual std::optional<std::string> ChooseExportPath(const std::string& folder, const std::string& name,

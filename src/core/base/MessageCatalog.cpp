@@ -56,6 +56,8 @@ constexpr IdRange kOwnRanges[] = {
     {3900860, 3900870, 1}, // channel list import reports, files that are no files, status bar reports
     {3900900, 3900902, 1}, // call tones without a sound output, the two models of a mismatch, help title
     {3900950, 3900978, 1}, // programming a fleet: refusals, failures, ports and plans
+    {3902001, 3902028, 1}, // the Fleet Programming window and its ports' states
+    {3902030, 3902049, 1}, // the fleet log's columns and results, the fleet run's summary and state
 };
 
 void AppendRanges(std::vector<int>& ids, std::span<const IdRange> ranges)

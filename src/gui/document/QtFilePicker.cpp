@@ -8,6 +8,15 @@
 
 namespace qtr::gui {
 
+namespace {
+
+QString CsvFilter()
+{
+    return QStringLiteral("CSV (*.csv);;* (*)");
+}
+
+} // namespace
+
 QtFilePicker::QtFilePicker() : catalog_(&EmptyCatalog()) {}
 
 std::optional<std::string> QtFilePicker::ChooseOpenPath(const std::string& folder)
@@ -23,9 +32,20 @@ std::optional<std::string> QtFilePicker::ChooseSavePath(const std::string& folde
 std::optional<std::string> QtFilePicker::ChooseChannelListPath(bool save, const std::string& folder)
 {
     const QString start = QFile::decodeName(folder.c_str());
-    const QString filter = QStringLiteral("CSV (*.csv);;* (*)");
+    const QString filter = CsvFilter();
     const QString chosen = save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), {}, start, filter)
                                 : QFileDialog::getOpenFileName(QApplication::activeWindow(), {}, start, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(chosen).toStdString();
+}
+
+std::optional<std::string> QtFilePicker::ChooseLogPath(const std::string& folder, const std::string& name)
+{
+    const QString start = QFile::decodeName((folder + "/" + name).c_str());
+    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), {}, start,
+                                                        CsvFilter(), nullptr,
+                                                        QFileDialog::DontConfirmOverwrite);
     if (chosen.isEmpty())
         return std::nullopt;
     return QFile::encodeName(chosen).toStdString();

@@ -14,6 +14,7 @@ public:
     std::optional<std::string> ChooseOpenPath(const std::string& folder) override;
     std::optional<std::string> ChooseSavePath(const std::string& folder, const std::string& name) override;
     std::optional<std::string> ChooseChannelListPath(bool save, const std::string& folder) override;
+    std::optional<std::string> ChooseLogPath(const std::string& folder, const std::string& name) override;
     std::optional<std::string> ChooseExportPath(const std::string& folder, const std::string& name,
                                                 const std::string& extension) override;
 

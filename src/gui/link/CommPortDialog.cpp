@@ -3,8 +3,8 @@
 #include "gui/widgets/CatalogButtonBox.h"
 #include "gui/widgets/CatalogText.h"
 #include "core/app/Workspace.h"
-#include "core/link/LinkTexts.h"
 #include "core/link/PortProbe.h"
+#include "core/link/ProbedPortText.h"
 #include "core/link/RadioLink.h"
 
 #include <QButtonGroup>
@@ -44,7 +44,7 @@ QWidget* CommPortDialog::BuildPortList()
     for (const ProbedPort& port : ProbePorts(link_.Port())) {
         const int number = static_cast<int>(port.number);
         auto* button = new QRadioButton(CatalogText(app_.catalog, PortLabelId(port.number)), frame);
-        auto* device = new QLabel(DeviceText(port), frame);
+        auto* device = new QLabel(FromUtf8(ProbedPortDevice(port)), frame);
         auto* reason = new QLabel(ReasonText(port), frame);
         device->setEnabled(port.usable);
         button->setEnabled(port.usable);
@@ -61,21 +61,10 @@ QWidget* CommPortDialog::BuildPortList()
     return frame;
 }
 
-// A cable's stable name tells which of several adapters a port is.
-QString CommPortDialog::DeviceText(const ProbedPort& port)
-{
-    if (port.stableName.empty())
-        return FromUtf8(port.device);
-    return FromUtf8(port.device + " (" + port.stableName + ")");
-}
-
 QString CommPortDialog::ReasonText(const ProbedPort& port) const
 {
-    if (link_.Port().IsSimulated(port.number))
-        return CatalogText(app_.catalog, kSimulatedRadioTextId, 1);
-    if (port.usable)
-        return {};
-    return CatalogText(app_.catalog, PortProblemTextId(port.problem), 1);
+    const int note = ProbedPortNoteId(port, link_.Port().IsSimulated(port.number));
+    return note == 0 ? QString() : CatalogText(app_.catalog, note, 1);
 }
 
 QRadioButton* CommPortDialog::PortButton(int port) const

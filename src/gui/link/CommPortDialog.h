@@ -37,7 +37,6 @@ public slots:
 
 private:
     QWidget* BuildPortList();
-    static QString DeviceText(const ProbedPort& port);
     QString ReasonText(const ProbedPort& port) const;
 
     Workspace& app_;

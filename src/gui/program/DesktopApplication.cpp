@@ -7,6 +7,7 @@
 #include "gui/document/DefaultDataFolder.h"
 #include "gui/program/WindowRegistry.h"
 #include "gui/link/DemoRadio.h"
+#include "gui/link/FleetCommand.h"
 #include "gui/document/RecoveryKeeper.h"
 #include "gui/document/SafetyFolders.h"
 #include "gui/link/SafetyCommands.h"
@@ -122,6 +123,7 @@ void DesktopApplication::RegisterWindows()
 {
     RegisterAllWindows(*window_, app_, help_, link_, sound_);
     SafetyCommands::Register(*window_, settings_);
+    fleet_ = &FleetCommand::Register(*window_, settings_);
 }
 
 // Without a pseudo-terminal the program runs on without the simulated radio.
@@ -130,6 +132,8 @@ void DesktopApplication::StartDemoRadio()
     try {
         demo_ = std::make_unique<DemoRadio>(app_, link_, settings_);
         demo_->MarkPortPane(window_->Panes());
+        if (fleet_)
+            fleet_->UsePorts(demo_->Ports(), demo_->FleetPorts());
         window_->ShowPortInStatusBar();
     } catch (const std::runtime_error& failure) {
         std::cerr << "qtr31x: no demo radio: " << failure.what() << '\n';
@@ -140,7 +144,10 @@ void DesktopApplication::Exit()
 {
     if (recovery_ && !stop_.Raised())
         recovery_->Copy().RemoveAtExit(); // a normal exit: nothing to recover
+    if (fleet_)
+        fleet_->Close(); // its radios under way are done while their ports are still there
     demo_.reset(); // before the settings are written: they keep the user's own port
+    fleet_ = nullptr;
     window_.reset();
     app_.WriteSettings(settings_);
 }

@@ -23,6 +23,7 @@ class SoundPlayer;
 namespace qtr::gui {
 
 class DemoRadio;
+class FleetCommand;
 class MainWindow;
 class RecoveryKeeper;
 struct DesktopSeams;
@@ -84,6 +85,7 @@ private:
     RadioLink link_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<DemoRadio> demo_;
+    FleetCommand* fleet_ = nullptr; // owned by the main window
     std::unique_ptr<RecoveryKeeper> recovery_;
     StopRequest stop_;
     int wakePipe_[2] = {-1, -1};

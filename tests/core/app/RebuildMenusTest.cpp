@@ -58,10 +58,11 @@ TEST(RebuildMenusTest, ParlaneModelsLoseDtmfAndVantalinkWithTheirSeparator)
               (std::vector<int>{57643, 57644, 0, 32780, 0, 32781, 32782, 32783, 0, 32786, 32787}));
 }
 
-TEST(RebuildMenusTest, FileOffersTheChannelListAndComparingBesideTheDocumentCommands)
+TEST(RebuildMenusTest, FileOffersTheChannelListAndComparingAndProgramTheFleetBesideTheUsualCommands)
 {
     EXPECT_EQ(IdsOf(RebuildMenus({}), 3002001),
               (std::vector<int>{32788, 32789, 32790, 32791, 0, 33000, 33001, 33002, 0, 57607, 57609, 33010, 0, 32792}));
+    EXPECT_EQ(IdsOf(RebuildMenus({}), 3002035), (std::vector<int>{32772, 32773, 32774, 32775, 0, 33030}));
 }
 
 TEST(RebuildMenusTest, SetupHoldsCommunicationPortAndTheWriteGuardsAndHelpHasTopicsAndAbout)
