@@ -1,19 +1,19 @@
 #include "gui/link/FleetCommand.h"
 
 #include "core/app/CommandIds.h"
-#include "gui/app/MainWindow.h"
+#include "gui/widgets/CommandWindow.h"
 #include "gui/link/FleetWindow.h"
 
 namespace qtr::gui {
 
-FleetCommand& FleetCommand::Register(MainWindow& frame, SettingsStore& settings)
+FleetCommand& FleetCommand::Register(CommandWindow& frame, SettingsStore& settings)
 {
     auto* command = new FleetCommand(frame, settings);
-    frame.RegisterCommand(command::kFleetProgramming, [command](MainWindow&) { command->Open(); });
+    frame.RegisterCommand(command::kFleetProgramming, [command](CommandWindow&) { command->Open(); });
     return *command;
 }
 
-FleetCommand::FleetCommand(MainWindow& frame, SettingsStore& settings)
+FleetCommand::FleetCommand(CommandWindow& frame, SettingsStore& settings)
     : QObject(&frame), frame_(frame), settings_(settings), devices_(&settings)
 {
 }

@@ -12,15 +12,15 @@ class SettingsStore;
 namespace qtr::gui {
 
 class FleetWindow;
-class MainWindow;
+class CommandWindow;
 
 // Program, Fleet Programming: opens the window, or brings the open one to the front.
 class FleetCommand : public QObject {
     Q_OBJECT
 public:
-    static FleetCommand& Register(MainWindow& frame, SettingsStore& settings);
+    static FleetCommand& Register(CommandWindow& frame, SettingsStore& settings);
 
-    FleetCommand(MainWindow& frame, SettingsStore& settings);
+    FleetCommand(CommandWindow& frame, SettingsStore& settings);
 
     // Demo mode: the devices of the ports from `devices`, simulated radios on `simulated`.
     void UsePorts(const SettingsStore& devices, std::set<unsigned> simulated);
@@ -30,7 +30,7 @@ public:
     FleetWindow* Window() const;
 
 private:
-    MainWindow& frame_;
+    CommandWindow& frame_;
     SettingsStore& settings_;
     const SettingsStore* devices_;
     std::set<unsigned> simulated_;

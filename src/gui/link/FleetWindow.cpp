@@ -11,7 +11,7 @@
 #include "core/link/PortProbe.h"
 #include "core/link/ProbedPortText.h"
 #include "core/link/RadioLink.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
