@@ -145,7 +145,7 @@ std::optional<ParsedFrequency> FrequencyCodec::ParseFrequency(const std::string&
     // input inside 100 to 999.99999 MHz, so this refuses only damaged text.
     if (!(megahertz > 0.0) || megahertz >= 1000.0)
         return std::nullopt;
-    const auto hertz = static_cast<long long>(megahertz * 1000000.0 + 0.5);
+    const auto hertz = static_cast<long long>(megahertz * kHertzPerMegahertz + 0.5);
     if (hertz == 0)
         return std::nullopt;
     const StepChoice choice = SnapToStep(hertz, bandFlag);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/base/messages/Common.h"
 #include "core/model/RadioState.h"
 #include "core/model/ToneList.h"
-#include "core/base/CommonMessages.h"
 
 #include <array>
 #include <cstdint>
@@ -18,6 +18,8 @@ using FrequencyField = std::array<std::uint8_t, 4>;
 
 // The tone word of a tone that is off.
 constexpr std::uint16_t kToneOff = 0xFFFF;
+
+constexpr long long kHertzPerMegahertz = 1000000;
 
 // Channel step codes stored beside each channel frequency.
 namespace step {
@@ -43,8 +45,8 @@ struct ToneListContents {
 // of the current model) and one catalogue (for the off texts).
 class FrequencyCodec {
 public:
-    static constexpr int kOffTextId = msg::kOffText;
-    static constexpr int kLmrOffTextId = msg::kNoneText;
+    static constexpr int kOffTextId = messages::common::kOff;
+    static constexpr int kLmrOffTextId = messages::common::kNone;
 
     FrequencyCodec(RadioState& state, const MessageCatalog& catalog);
 
