@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
 #include "core/channels/ChannelField.h"
 
 #include <string>
@@ -16,8 +17,7 @@ class Prompter;
 // the windows commit the same thing, they commit it here.
 class ChannelCommits {
 public:
-    static constexpr int kDeleteQuestion = 3003060;
-    static constexpr int kWarningCaption = msg::kWarningCaption;
+    static constexpr int kWarningCaption = messages::common::kWarningCaption;
 
     ChannelCommits(ChannelTable& channels, FrequencyCodec& codec, Prompter& prompter);
 

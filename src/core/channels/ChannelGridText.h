@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/messages/Common.h"
 #include "core/channels/ChannelField.h"
 
 #include <string>
@@ -20,7 +21,6 @@ struct GridColumn {
 };
 
 // Column 0, the channel numbers.
-constexpr int kChannelColumnHeaderId = 3012029;
 constexpr int kChannelColumnWidthTwips = 1040;
 
 // Columns 1 to 7 on Parlane models, 1 to 9 on LMR models.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/messages/Channels.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/TestFrequencyFields.h"
 
@@ -16,7 +17,6 @@ class RadioState;
 class TestFrequencyTable {
 public:
     static constexpr int kEntryCount = testfreq::kEntryCount;
-    static constexpr int kChangedWarning = 3003025;
 
     enum class Column { Receive, Transmit };
 
