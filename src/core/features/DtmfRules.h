@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/messages/Dtmf.h"
 #include "core/features/FormRow.h"
 #include "core/model/ImageView.h"
 
@@ -8,7 +9,6 @@
 
 namespace qtr::features {
 
-constexpr int kDCodeOffText = 3010051;
 constexpr std::size_t kShortestCode = 3;
 
 // Transmit timing: typed numbers to the stored codes and back.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/messages/Vantalink.h"
 #include "core/features/FormRow.h"
 #include "core/model/ImageView.h"
 
@@ -12,7 +13,6 @@ class RadioState;
 
 namespace features {
 
-constexpr int kWildcardText = 3010183;
 constexpr unsigned kOwnFleetNotSet = 0xFF;
 constexpr unsigned kOwnIdNotSet = 0;
 

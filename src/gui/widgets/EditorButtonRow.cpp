@@ -1,8 +1,8 @@
 #include "gui/widgets/EditorButtonRow.h"
 
-#include "gui/app/CatalogText.h"
-#include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
+#include "core/base/messages/Common.h"
+#include "gui/app/CatalogText.h"
 #include "gui/app/EditorSubWindow.h"
 
 #include <QPushButton>
@@ -10,8 +10,8 @@
 namespace qtr::gui {
 
 EditorButtonRow::EditorButtonRow(QWidget& view, const MessageCatalog& catalog, HelpViewer& help, int helpTopic)
-    : close_(new QPushButton(CatalogText(catalog, msg::kClose), &view)),
-      help_(new QPushButton(CatalogText(catalog, msg::kHelp), &view))
+    : close_(new QPushButton(CatalogText(catalog, messages::common::kClose), &view)),
+      help_(new QPushButton(CatalogText(catalog, messages::common::kHelp), &view))
 {
     addWidget(close_);
     addWidget(help_);
