@@ -2,6 +2,7 @@
 
 #include "core/app/SafetyOptions.h"
 #include "core/base/Prompter.h"
+#include "core/base/messages/Link.h"
 #include "core/link/RadioTransfer.h"
 
 #include <optional>
@@ -16,9 +17,6 @@ class Workspace;
 // of what the radio held. A backup that cannot be kept is told with its path and reason.
 class TransferSafety {
 public:
-    static constexpr int kPreviousNotKeptId = 3900753;
-    static constexpr int kReadNotKeptId = 3900754;
-
     TransferSafety(Workspace& app, const SafetyOptions& options, const RadioTransfer& transfer, const Clock& clock)
         : app_(app), options_(options), transfer_(transfer), clock_(clock)
     {

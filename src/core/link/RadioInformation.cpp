@@ -1,6 +1,7 @@
 #include "core/link/RadioInformation.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Model.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,11 +10,6 @@ namespace qtr {
 
 namespace {
 
-constexpr int kVhfLabelId = 3018003;
-constexpr int kUhfLabelId = 3018001;
-constexpr int kTwoChannelsId = 3005021;
-constexpr int kEightChannelsId = 3005051;
-constexpr int kFifteenOrSixteenChannelsId = 3005059;
 constexpr std::size_t kSerialFirstPart = 12;
 constexpr std::size_t kSerialTextLength = 16;
 constexpr std::size_t kSerialTailLength = 12;
@@ -28,9 +24,11 @@ struct FrequencyRow {
 };
 
 constexpr FrequencyRow kFrequencyRows[] = {
-    {0x10, kVhfLabelId, kTwoChannelsId},   {0x15, kVhfLabelId, kEightChannelsId},
-    {0x80, kUhfLabelId, kTwoChannelsId},   {0x85, kUhfLabelId, kEightChannelsId},
-    {0x8B, kUhfLabelId, kFifteenOrSixteenChannelsId},
+    {0x10, messages::model::kVhf, messages::model::kTwoChannels},
+    {0x15, messages::model::kVhf, messages::model::kEightChannels},
+    {0x80, messages::model::kUhf, messages::model::kTwoChannels},
+    {0x85, messages::model::kUhf, messages::model::kEightChannels},
+    {0x8B, messages::model::kUhf, messages::model::kSixteenChannels},
 };
 
 // Characters of a text field up to its first unset (0xFF) or terminating byte.
@@ -76,7 +74,7 @@ std::string RadioInformation::FrequencyText(const MessageCatalog& catalog) const
                                   [&](const FrequencyRow& entry) { return entry.typeByte == TypeByte(); });
     if (row == std::end(kFrequencyRows))
         return "   ";
-    const bool vhf = row->bandLabelId == kVhfLabelId;
+    const bool vhf = row->bandLabelId == messages::model::kVhf;
     const char* range = vhf ? (IsParlane() ? "151-159 MHz" : "150-174 MHz") : (IsParlane() ? "461-470 MHz" : "450-470 MHz");
     return "  " + catalog.MessageText(row->bandLabelId) + " : " + range + " (" +
            catalog.MessageText(row->channelLabelId) + ")";

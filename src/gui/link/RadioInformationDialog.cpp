@@ -1,10 +1,11 @@
 #include "gui/link/RadioInformationDialog.h"
 
-#include "gui/app/CatalogText.h"
-#include "core/base/CommonMessages.h"
-#include "gui/app/FixedPitchFont.h"
 #include "core/base/HelpViewer.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Link.h"
 #include "core/link/RadioInformation.h"
+#include "gui/app/CatalogText.h"
+#include "gui/app/FixedPitchFont.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -33,7 +34,7 @@ RadioInformationDialog::RadioInformationDialog(const RadioInformation& informati
                                                HelpViewer& help, QWidget* parent, const QString& simulatedNote)
     : QDialog(parent), simulatedNote_(new QLabel(simulatedNote, this))
 {
-    setWindowTitle(CatalogText(catalog, RadioInformation::kTitleId, 1));
+    setWindowTitle(CatalogText(catalog, messages::link::kInformationTitle, 1));
     simulatedNote_->setVisible(!simulatedNote.isEmpty());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildFields(information, catalog));
@@ -66,7 +67,7 @@ QLayout* RadioInformationDialog::BuildFields(const RadioInformation& information
 QLayout* RadioInformationDialog::BuildButtons(const MessageCatalog& catalog, HelpViewer& help)
 {
     close_ = new QPushButton(CatalogText(catalog, RadioInformation::kCloseButtonTextId), this);
-    help_ = new QPushButton(CatalogText(catalog, msg::kHelp), this);
+    help_ = new QPushButton(CatalogText(catalog, messages::common::kHelp), this);
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     const auto showHelp = [&help] { help.ShowHelpTopic(RadioInformation::kHelpTopic); };
