@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/messages/Document.h"
 #include "core/model/ImageView.h"
 
 #include <ctime>
@@ -17,8 +18,6 @@ class Workspace;
 class RecoveryCopy {
 public:
     static constexpr int kWriteDelayMs = 3000;
-    static constexpr int kOfferId = 3900755;
-    static constexpr int kDamagedId = 3900756;
 
     RecoveryCopy(Workspace& app, std::string folder) : app_(app), folder_(std::move(folder)) {}
 

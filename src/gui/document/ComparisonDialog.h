@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/messages/Document.h"
+
 #include <QDialog>
 
 #include <string>
@@ -18,8 +20,6 @@ namespace qtr::gui {
 class ComparisonDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kTitleId = 3900806;
-
     ComparisonDialog(const MessageCatalog& catalog, const std::string& path, const ImageDifferences& differences,
                      QWidget* parent);
 

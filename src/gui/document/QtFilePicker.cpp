@@ -1,5 +1,6 @@
 #include "gui/document/QtFilePicker.h"
 
+#include "core/base/messages/Print.h"
 #include "gui/app/CatalogText.h"
 #include "gui/app/FixedPitchFont.h"
 
@@ -34,9 +35,8 @@ std::optional<std::string> QtFilePicker::ChooseChannelListPath(bool save, const 
 std::optional<std::string> QtFilePicker::ChooseExportPath(const std::string& folder, const std::string& name,
                                                         const std::string& extension)
 {
-    constexpr int kPdfFilterId = 3900703;
     QFileDialog dialog(QApplication::activeWindow(), QString(), QFile::decodeName(folder.c_str()),
-                       CatalogText(*catalog_, kPdfFilterId));
+                       CatalogText(*catalog_, messages::print::kPdfFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QString::fromStdString(extension));
     dialog.selectFile(QString::fromUtf8(name));
