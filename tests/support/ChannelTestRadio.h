@@ -3,6 +3,7 @@
 #include "ScriptedPrompter.h"
 #include "TestImages.h"
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
 #include "core/channels/ChannelTable.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/ModelDefaults.h"
@@ -24,7 +25,7 @@ struct ChannelTestRadio {
 
     ChannelTestRadio(int modelType, std::uint8_t typeByte, bool fifteenChannels = false)
     {
-        std::vector<int> ids{FrequencyCodec::kLmrOffTextId, FrequencyCodec::kOffTextId};
+        std::vector<int> ids{messages::common::kNone, messages::common::kOff};
         catalog.LoadText(ids, "^#001001023\nNone\n^#001001039\nOff\n");
         StartWithModel(state, RecordFor(modelType, typeByte, fifteenChannels));
         ClearChannels(state);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/base/messages/ChannelList.h"
-#include "core/base/messages/Print.h"
 
 #include <string>
 

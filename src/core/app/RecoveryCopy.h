@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Document.h"
 #include "core/model/ImageView.h"
 
 #include <ctime>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/app/SafetyOptions.h"
-#include "core/base/messages/Common.h"
 #include "core/base/messages/Link.h"
 #include "core/link/RadioLink.h"
 #include "core/link/TransferGuards.h"
@@ -20,9 +19,6 @@ class TransferProgress;
 class TransferDialogModel {
 public:
     enum class Direction { Read, Write };
-    static constexpr int kStartButtonTextId = messages::common::kOk;
-    static constexpr int kCancelButtonTextId = messages::common::kCancel;
-    static constexpr int kHelpButtonTextId = messages::common::kHelp;
     static constexpr int kReadHelpTopic = 32772;
     static constexpr int kWriteHelpTopic = 32773;
 

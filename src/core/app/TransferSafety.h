@@ -2,7 +2,6 @@
 
 #include "core/app/SafetyOptions.h"
 #include "core/base/Prompter.h"
-#include "core/base/messages/Link.h"
 #include "core/link/RadioTransfer.h"
 
 #include <optional>

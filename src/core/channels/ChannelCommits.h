@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Channels.h"
-#include "core/base/messages/Common.h"
 #include "core/channels/ChannelField.h"
 
 #include <string>
@@ -17,8 +15,6 @@ class Prompter;
 // the windows commit the same thing, they commit it here.
 class ChannelCommits {
 public:
-    static constexpr int kWarningCaption = messages::common::kWarningCaption;
-
     ChannelCommits(ChannelTable& channels, FrequencyCodec& codec, Prompter& prompter);
 
     // A typed frequency. With `simplexWhenNew`, a receive frequency that creates the channel

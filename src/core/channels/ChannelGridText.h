@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Common.h"
 #include "core/channels/ChannelField.h"
 
 #include <string>

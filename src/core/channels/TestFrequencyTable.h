@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Channels.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/TestFrequencyFields.h"
 

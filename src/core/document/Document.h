@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/base/FilePicker.h"
-#include "core/base/messages/Document.h"
 #include "core/document/DataFile.h"
 #include "core/model/RadioState.h"
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Options.h"
-
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,8 +13,6 @@ class SoundPlayer;
 // the Calling Alert Level field, or stops the one playing. A failure names the file.
 class CallTonePlayback {
 public:
-    // The file is fine, but there is no sound output (device or sound server) to play it.
-
     CallTonePlayback(SoundPlayer& player, Prompter& prompter, std::string programFolder);
     ~CallTonePlayback();
     CallTonePlayback(const CallTonePlayback&) = delete;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Dtmf.h"
 #include "core/features/FormRow.h"
 #include "core/model/ImageView.h"
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Vantalink.h"
 #include "core/features/FormRow.h"
 #include "core/model/ImageView.h"
 

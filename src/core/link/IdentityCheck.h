@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Link.h"
 #include "core/link/RadioLink.h"
 #include "core/model/ImageView.h"
 

@@ -28,7 +28,7 @@ constexpr FrequencyRow kFrequencyRows[] = {
     {0x15, messages::model::kVhf, messages::model::kEightChannels},
     {0x80, messages::model::kUhf, messages::model::kTwoChannels},
     {0x85, messages::model::kUhf, messages::model::kEightChannels},
-    {0x8B, messages::model::kUhf, messages::model::kSixteenChannels},
+    {0x8B, messages::model::kUhf, messages::model::kFifteenOrSixteenChannels},
 };
 
 // Characters of a text field up to its first unset (0xFF) or terminating byte.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Common.h"
 #include "core/base/messages/Link.h"
 #include "core/base/messages/Model.h"
 #include "core/link/RadioLink.h"
@@ -19,7 +18,6 @@ public:
     static constexpr int kFrequencyLabelId = messages::model::kFrequencyLabel;
     static constexpr int kSerialNumberLabelId = messages::link::kSerialNumber;
     static constexpr int kVersionLabelId = messages::link::kVersion;
-    static constexpr int kCloseButtonTextId = messages::common::kClose;
     static constexpr int kHelpTopic = 143;
 
     RadioInformation(const RadioIdentity& identity, const RadioSerial& serial, const RadioVersion& version)

@@ -1,10 +1,6 @@
 #pragma once
 
 #include "core/base/Prompter.h"
-#include "core/base/messages/Dtmf.h"
-#include "core/base/messages/Link.h"
-#include "core/base/messages/Scan.h"
-#include "core/base/messages/Vantalink.h"
 #include "core/model/ImageView.h"
 
 #include <optional>

@@ -1,9 +1,10 @@
 #include "core/model/FrequencyCodec.h"
 
+#include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
 #include "core/model/ChannelFields.h"
 #include "core/model/FieldRoutines.h"
 #include "core/model/ParlaneLists.h"
-#include "core/base/MessageCatalog.h"
 
 #include <algorithm>
 #include <cmath>
@@ -161,12 +162,12 @@ FrequencyField FrequencyCodec::PackTenHertzUnits(long long units)
 
 std::string FrequencyCodec::OffText() const
 {
-    return catalog_.MessageText(kOffTextId);
+    return catalog_.MessageText(messages::common::kOff);
 }
 
 std::string FrequencyCodec::LmrOffText() const
 {
-    return catalog_.MessageText(kLmrOffTextId);
+    return catalog_.MessageText(messages::common::kNone);
 }
 
 std::string FrequencyCodec::FormatTone(std::uint16_t word, std::uint8_t lineLetter) const

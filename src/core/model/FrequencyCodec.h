@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Common.h"
 #include "core/model/RadioState.h"
 #include "core/model/ToneList.h"
 
@@ -45,8 +44,6 @@ struct ToneListContents {
 // of the current model) and one catalogue (for the off texts).
 class FrequencyCodec {
 public:
-    static constexpr int kOffTextId = messages::common::kOff;
-    static constexpr int kLmrOffTextId = messages::common::kNone;
 
     FrequencyCodec(RadioState& state, const MessageCatalog& catalog);
 

@@ -78,7 +78,7 @@ std::string PrintedChannelCountText(const RadioState& state, const MessageCatalo
     case 0x85:
         return Text(catalog, messages::model::kEightChannels);
     case 0x8B:
-        return Text(catalog, messages::model::kSixteenChannels);
+        return Text(catalog, messages::model::kFifteenOrSixteenChannels);
     default:
         return {};
     }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/base/messages/Document.h"
-
 #include <QDialog>
 
 #include <string>

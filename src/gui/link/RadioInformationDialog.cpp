@@ -66,7 +66,7 @@ QLayout* RadioInformationDialog::BuildFields(const RadioInformation& information
 // keys, which move the focus between them, also choose what Enter does.
 QLayout* RadioInformationDialog::BuildButtons(const MessageCatalog& catalog, HelpViewer& help)
 {
-    close_ = new QPushButton(CatalogText(catalog, RadioInformation::kCloseButtonTextId), this);
+    close_ = new QPushButton(CatalogText(catalog, messages::common::kClose), this);
     help_ = new QPushButton(CatalogText(catalog, messages::common::kHelp), this);
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);

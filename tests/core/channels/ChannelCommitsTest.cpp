@@ -85,7 +85,7 @@ TEST_F(ChannelCommitsTest, ToneTextsAreCutToSixCharactersButTheOffTextStaysOff)
     commits.StoreToneText(0, kDecode, "D023N");
     EXPECT_EQ(Word(0, 8), 0x2813);
 
-    std::vector<int> ids{FrequencyCodec::kLmrOffTextId, FrequencyCodec::kOffTextId};
+    std::vector<int> ids{messages::common::kNone, messages::common::kOff};
     radio.catalog.LoadText(ids, "^#001001023\nNinguno\n^#001001039\nApagado\n");
     EXPECT_EQ(commits.ToneToStore("Ninguno"), "Ninguno");
     commits.StoreToneText(0, kDecode, "Ninguno");

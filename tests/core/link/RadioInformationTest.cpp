@@ -38,7 +38,7 @@ TEST(RadioInformationTest, GivesTheBandRangeAndChannelClass)
 {
     MessageCatalog catalog;
     std::vector<int> ids{messages::model::kUhf, messages::model::kVhf, messages::model::kTwoChannels,
-                         messages::model::kEightChannels, messages::model::kSixteenChannels};
+                         messages::model::kEightChannels, messages::model::kFifteenOrSixteenChannels};
     ASSERT_EQ(catalog.LoadText(ids, "^#003005021\n2 Channels\n^#003005051\n8 Channels\n^#003005059\n15/16 Channels\n"
                                     "^#003018001\nUHF\n^#003018003\nVHF\n"),
               MessageCatalog::kLoaded);

@@ -23,7 +23,6 @@ constexpr int kLanguageSetupTitle = 3420192;
 constexpr int kLanguageMode = 3420194;
 constexpr int kEnglish = 3420196;
 constexpr int kSpanish = 3420198;
-constexpr int kChinese = 3420200;
 constexpr int kBack = 3900202;
 constexpr int kForward = 3900203;
 constexpr int kHelpTitle = 3900902;

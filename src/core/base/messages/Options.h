@@ -40,6 +40,7 @@ constexpr int kSeconds2_5 = 3420182;
 constexpr int kSeconds3_0 = 3420184;
 constexpr int kScramblerActivation = 3420188;
 constexpr int kScramblerBackup = 3420190;
+// The file is fine, but there is no sound output (device or sound server) to play it.
 constexpr int kNoSoundOutput = 3900900;
 
 } // namespace qtr::messages::options
