@@ -4,6 +4,7 @@
 #include "core/link/RadioSession.h"
 #include "core/testmode/AdjustmentSheet.h"
 #include "core/testmode/TestModeEntry.h"
+#include "core/base/messages/TestMode.h"
 
 #include <algorithm>
 #include <ostream>
@@ -14,7 +15,7 @@ namespace {
 
 using testmode::sheet::Row;
 
-constexpr int kItemHeaderId = 3900600;
+constexpr int kItemHeaderId = messages::testmode::kItemHeader;
 constexpr std::size_t kColumnGap = 2;
 
 std::vector<std::string> Cells(const Row& row, const testmode::TuningValueTable& values, const std::string& none)

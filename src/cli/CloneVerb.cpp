@@ -2,7 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/Verb.h"
-#include "core/app/FleetMessages.h"
+#include "core/base/messages/Fleet.h"
 #include "core/app/FleetStation.h"
 #include "core/link/TextFields.h"
 
@@ -113,7 +113,7 @@ std::optional<std::string> CloneVerb::ReadIdRule(const CliArguments& arguments, 
     const auto vantalink = arguments.Option("vantalink-id");
     const auto file = arguments.Option("ids");
     if (file && (dtmf || vantalink))
-        return FleetReasonText({fleetmsg::kSequenceAndFile, {}}, catalog);
+        return FleetReasonText({messages::fleet::kSequenceAndFile, {}}, catalog);
     if (file) {
         plan.idRule = UnitIdRule::BySerial;
         plan.idFile = *file;
@@ -121,9 +121,9 @@ std::optional<std::string> CloneVerb::ReadIdRule(const CliArguments& arguments, 
         plan.idRule = UnitIdRule::Sequence;
         plan.idStart.dtmf = dtmf.value_or("");
         if (dtmf && dtmf->empty())
-            return FleetReasonText({fleetmsg::kBadDtmfId, {*dtmf}}, catalog);
+            return FleetReasonText({messages::fleet::kBadDtmfId, {*dtmf}}, catalog);
         if (vantalink && !(plan.idStart.vantalink = VantalinkStart(*vantalink)))
-            return FleetReasonText({fleetmsg::kBadVantalinkId, {*vantalink}}, catalog);
+            return FleetReasonText({messages::fleet::kBadVantalinkId, {*vantalink}}, catalog);
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 #include "cli/Verb.h"
 
 #include "core/report/ImageComparison.h"
+#include "core/base/messages/Document.h"
 
 #include <ostream>
 
@@ -9,7 +10,7 @@ namespace qtr::cli {
 
 namespace {
 
-constexpr int kEmptyValueId = 3900805;
+constexpr int kEmptyValueId = messages::document::kEmptyValue;
 constexpr int kDifferent = 1;
 constexpr int kFailed = 2;
 

@@ -4,6 +4,7 @@
 #include "core/app/FileReport.h"
 #include "core/channels/ChannelCsv.h"
 #include "core/document/DataFile.h"
+#include "core/base/messages/ChannelList.h"
 
 #include <ostream>
 
@@ -11,8 +12,8 @@ namespace qtr::cli {
 
 namespace {
 
-constexpr int kNotImportedId = 3900808;
-constexpr int kCorrectedId = 3900809;
+constexpr int kNotImportedId = messages::channellist::kNotImported;
+constexpr int kCorrectedId = messages::channellist::kCorrected;
 
 // A fault of the file as a whole is one line; problems of its rows follow the line, one each.
 int RefuseImport(const CliContext& context, const std::string& input, const ChannelCsvImport& imported)

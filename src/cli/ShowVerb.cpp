@@ -6,6 +6,10 @@
 #include "core/document/DataFile.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/TestFrequencyFields.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/EmbeddedMessage.h"
+#include "core/base/messages/Model.h"
 
 #include <iomanip>
 #include <ostream>
@@ -14,13 +18,13 @@ namespace qtr::cli {
 
 namespace {
 
-constexpr int kChannelHeaderId = 3012029;
+constexpr int kChannelHeaderId = messages::common::kChannelWord;
 // The grid labels its free-area field with a fixed layout text, not a message.
 constexpr const char* kFreeAreaLabel = "Free Area (Bytes)";
-constexpr int kTestFrequencyId = 3002107;
-constexpr int kEmbeddedMessageId = 3002109;
-constexpr int kModelTypeId = 3005023;
-constexpr int kChannelCountId = 3420222;
+constexpr int kTestFrequencyId = messages::channels::kTestFrequencyTitle;
+constexpr int kEmbeddedMessageId = messages::embedded::kTitle;
+constexpr int kModelTypeId = messages::model::kModelType;
+constexpr int kChannelCountId = messages::model::kNumberOfChannels;
 
 void ShowChannels(CliContext& context)
 {

@@ -3,6 +3,8 @@
 #include "TempFolder.h"
 #include "TestImages.h"
 #include "core/app/CommandIds.h"
+#include "core/base/messages/ChannelList.h"
+#include "core/base/messages/Document.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/channels/ChannelCsv.h"
 #include "core/document/DataFile.h"
@@ -54,7 +56,7 @@ TEST_F(ChannelListCommandsTest, ExportWritesTheChannelListWhereTheUserChose)
 
     harness.picker.savePaths = {folder.File("no-such-folder/list.csv")};
     harness.Frame().OnCommand(command::kExportChannels);
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3900810});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::channellist::kCannotWrite});
 }
 
 TEST_F(ChannelListCommandsTest, ImportIsOneUndoableCommitOrNothingWithTheProblemsListed)
@@ -64,7 +66,7 @@ TEST_F(ChannelListCommandsTest, ImportIsOneUndoableCommitOrNothingWithTheProblem
     Write(bad, "Location,Frequency\n1,446.5\n");
     harness.picker.openPaths = {bad};
     harness.Frame().OnCommand(command::kImportChannels);
-    ASSERT_EQ(harness.prompter.AskedIds(), std::vector<int>{3900808});
+    ASSERT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::channellist::kNotImported});
     EXPECT_NE(harness.prompter.asked[0].detail.find("line 2, Frequency: Outside the band of the model: 446.500000"),
               std::string::npos)
         << harness.prompter.asked[0].detail;
@@ -74,7 +76,9 @@ TEST_F(ChannelListCommandsTest, ImportIsOneUndoableCommitOrNothingWithTheProblem
     Write(good, "Location,Frequency\n4,160.0031\n");
     harness.picker.openPaths = {good};
     harness.Frame().OnCommand(command::kImportChannels);
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3900808, 3900809})); // moved onto the step
+    EXPECT_EQ(harness.prompter.AskedIds(),
+              (std::vector<int>{messages::channellist::kNotImported,
+                                messages::channellist::kCorrected})); // moved onto the step
     EXPECT_FALSE(App().channels.IsProgrammed(0));
     EXPECT_TRUE(App().channels.IsProgrammed(3));
     EXPECT_TRUE(App().document.IsModified());
@@ -94,7 +98,8 @@ TEST_F(ChannelListCommandsTest, AListWithoutChannelsClearsThemOnlyWhenTheUserSay
     harness.Frame().OnCommand(command::kImportChannels);
     EXPECT_EQ(App().state.image, before);
     harness.Frame().OnCommand(command::kImportChannels);
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3900870, 3900870}));
+    EXPECT_EQ(harness.prompter.AskedIds(),
+              (std::vector<int>{messages::channellist::kClearAllQuestion, messages::channellist::kClearAllQuestion}));
     EXPECT_EQ(App().channels.ProgrammedCount(), 0);
 }
 
@@ -104,7 +109,7 @@ TEST_F(ChannelListCommandsTest, CompareListsTheDifferencesOrSaysTheFilesAreTheSa
     ASSERT_FALSE(datafile::Write(path, App().state.image, datafile::MagicFor(App().state.image)));
     harness.picker.openPaths = {path};
     harness.Frame().OnCommand(command::kCompareWithFile);
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3900807});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::document::kSameFiles});
 
     commits.StoreFrequency(0, ChannelField::ReceiveFrequency, "152", true);
     QStringList lines;
@@ -121,7 +126,7 @@ TEST_F(ChannelListCommandsTest, CompareListsTheDifferencesOrSaysTheFilesAreTheSa
 
     harness.picker.openPaths = {folder.File("missing.dat")};
     harness.Frame().OnCommand(command::kCompareWithFile);
-    EXPECT_EQ(harness.prompter.AskedIds().back(), 3900811);
+    EXPECT_EQ(harness.prompter.AskedIds().back(), messages::channellist::kCannotRead);
 }
 
 TEST_F(ChannelListCommandsTest, TheFileMenuOffersTheCommands)

@@ -3,6 +3,8 @@
 #include "TempFolder.h"
 #include "TestImages.h"
 #include "core/app/CommandIds.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Document.h"
 #include "core/document/DataFile.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +43,8 @@ TEST_F(DocumentCommandsTest, OpenOfAFileWithAWrongMagicChangesNothing)
     const QString title = Title();
     harness.picker.openPaths = {folder.File("wrong.dat")};
     Press(QKeySequence("Ctrl+O"));
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003013});
-    EXPECT_EQ(harness.prompter.asked[0].captionId, 1001019);
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::document::kWrongFile});
+    EXPECT_EQ(harness.prompter.asked[0].captionId, messages::common::kErrorCaption);
     EXPECT_EQ(Image(), before);
     EXPECT_EQ(Title(), title);
 }
@@ -91,7 +93,7 @@ TEST_F(DocumentCommandsTest, SaveAskToOverwriteTheExistingFile)
     Image()[16] = 0x11;
     harness.prompter.answers = {Answer::Ok};
     Press(QKeySequence("Ctrl+S"));
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003015});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::document::kOverwriteQuestion});
     EXPECT_EQ(harness.prompter.asked[0].detail, "radio.dat");
     EXPECT_EQ(TempFolder::ReadBytes(folder.File("radio.dat"))[32], 0x11);
     EXPECT_FALSE(harness.App().document.IsModified());
@@ -118,7 +120,8 @@ TEST_F(DocumentCommandsTest, NewAsksThenRebuildsTheImage)
     harness.prompter.asked.clear();
     harness.prompter.answers = {Answer::Ok, Answer::No};
     Trigger(command::kNew);
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3003011, 3003053}));
+    EXPECT_EQ(harness.prompter.AskedIds(),
+              (std::vector<int>{messages::document::kNewQuestion, messages::common::kSaveChangesQuestion}));
     EXPECT_EQ(harness.prompter.asked[0].defaultAnswer, Answer::Cancel);
     EXPECT_NE(Image()[16], 0x11);
     EXPECT_FALSE(harness.App().document.IsModified());
@@ -135,7 +138,7 @@ TEST_F(DocumentCommandsTest, OpenAsksToSaveChangesAndTheTitleMarksThem)
     harness.picker.openPaths = {folder.File("radio.dat")};
     harness.prompter.answers = {Answer::Cancel};
     Press(QKeySequence("Ctrl+O"));
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003053});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::common::kSaveChangesQuestion});
     EXPECT_EQ(Image()[16], 0x11);
     EXPECT_TRUE(harness.Frame().isWindowModified());
     EXPECT_EQ(Title(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : radio.dat* ]");
@@ -150,7 +153,7 @@ TEST_F(DocumentCommandsTest, OpenAsksToSaveChangesAndTheTitleMarksThem)
     harness.prompter.asked.clear();
     harness.prompter.answers = {Answer::No};
     Trigger(command::kOpen);
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003053});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::common::kSaveChangesQuestion});
     EXPECT_EQ(Image()[16], 0x11);
     EXPECT_FALSE(harness.Frame().isWindowModified());
 }

@@ -2,6 +2,9 @@
 #include "TempFolder.h"
 
 #include "core/app/CommandIds.h"
+#include "core/base/messages/Document.h"
+#include "core/base/messages/Link.h"
+#include "core/base/messages/Menu.h"
 #include "gui/app/LanguageSetupDialog.h"
 #include "gui/program/QtHelpViewer.h"
 #include "gui/widgets/StatusPanes.h"
@@ -47,7 +50,7 @@ TEST_F(LanguageSetupDialogTest, CtrlLSwitchesToSpanishAtOnce)
         QTest::keyClick(list, Qt::Key_Down);
         QTest::mouseClick(Ok(dialog), Qt::LeftButton);
     });
-    harness.Frame().Panes().NotePort(1, 3900101);
+    harness.Frame().Panes().NotePort(1, messages::link::kSimulatedRadio);
     harness.Frame().ShowPortInStatusBar();
     harness.Frame().activateWindow();
     QTest::keySequence(&harness.Frame(), QKeySequence("Ctrl+L"));
@@ -55,9 +58,11 @@ TEST_F(LanguageSetupDialogTest, CtrlLSwitchesToSpanishAtOnce)
 
     EXPECT_EQ(entries, QStringList({"English", "Spanish (Español)"}));
     EXPECT_EQ(harness.App().language, 2);
-    EXPECT_EQ(harness.MenuTitles().first(), QString::fromUtf8(harness.App().catalog.MessageText(3002001)));
+    EXPECT_EQ(harness.MenuTitles().first(),
+              QString::fromUtf8(harness.App().catalog.MessageText(messages::menu::kFile)));
     EXPECT_NE(harness.MenuTitles().first(), "&File");
-    EXPECT_TRUE(harness.Frame().windowTitle().contains(QString::fromUtf8(harness.App().catalog.MessageText(3018005))));
+    EXPECT_TRUE(harness.Frame().windowTitle().contains(
+        QString::fromUtf8(harness.App().catalog.MessageText(messages::document::kFileName))));
     EXPECT_EQ(harness.App().help.LanguageLetter(), 's');
     // The port's note follows, and the help window's title (the pages are English).
     EXPECT_EQ(harness.Frame().Panes().PortText(), "COM1 (radio simulada)");
@@ -82,7 +87,8 @@ TEST_F(LanguageSetupDialogTest, WithChineseNothingIsSelectedAndOkDoesNothing)
 TEST_F(LanguageSetupDialogTest, ChineseTextsComeFromTheChineseFile)
 {
     Start(3);
-    EXPECT_EQ(harness.MenuTitles().first(), QString::fromUtf8(harness.App().catalog.MessageText(3002001)));
+    EXPECT_EQ(harness.MenuTitles().first(),
+              QString::fromUtf8(harness.App().catalog.MessageText(messages::menu::kFile)));
     EXPECT_NE(harness.MenuTitles().first(), "&File");
 }
 

@@ -5,6 +5,8 @@
 #include "core/base/HelpFile.h"
 #include "gui/widgets/MdiClientArea.h"
 #include "gui/program/QtHelpViewer.h"
+#include "core/base/messages/App.h"
+#include "core/base/messages/Common.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -192,7 +194,7 @@ TEST_F(MainWindowTest, NoInTheExitQuestionKeepsTheProgramRunning)
     harness.prompter.answers = {Answer::No};
     Trigger(command::kExit);
     QCoreApplication::processEvents();
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003021});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::app::kExitQuestion});
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_FALSE(harness.settings.ReadText("Backup", "LastWinPos"));
 }
@@ -202,7 +204,8 @@ TEST_F(MainWindowTest, CancelInTheSaveChangesQuestionKeepsTheProgramRunning)
     harness.App().state.image[20] ^= 0xFF;
     harness.prompter.answers = {Answer::Yes, Answer::Cancel};
     EXPECT_FALSE(Frame().close());
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3003021, 3003053}));
+    EXPECT_EQ(harness.prompter.AskedIds(),
+              (std::vector<int>{messages::app::kExitQuestion, messages::common::kSaveChangesQuestion}));
     EXPECT_EQ(harness.prompter.asked[1].detail, "Untitled");
     EXPECT_TRUE(Frame().isVisible());
 }

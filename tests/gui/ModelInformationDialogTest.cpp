@@ -3,6 +3,7 @@
 #include "TestImages.h"
 #include "core/app/CommandIds.h"
 #include "core/base/HelpViewer.h"
+#include "core/base/messages/Model.h"
 #include "core/model/FrequencyCodec.h"
 #include "gui/model/ModelInformationDialog.h"
 
@@ -77,7 +78,7 @@ TEST_F(ModelInformationDialogTest, SwitchingLmrToParlaneAsksAndInstallsTheParlan
     harness.Frame().Action(command::kModelInformation)->trigger();
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3420226});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::model::kOtherLineQuestion});
     const ImageBytes& image = harness.App().state.image;
     EXPECT_EQ(image[445], 0x10);
     EXPECT_EQ(image[447], 'B');
@@ -97,7 +98,7 @@ TEST_F(ModelInformationDialogTest, CancelInTheQuestionKeepsTheDialogOpen)
     StepTo(dialog.ChannelList(), 0);
     harness.prompter.answers = {Answer::Cancel};
     QTest::mouseClick(Button(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003039});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::model::kSameLineQuestion});
     EXPECT_TRUE(dialog.isVisible());
 }
 

@@ -2,6 +2,7 @@
 #include "TempFolder.h"
 #include "TestImages.h"
 #include "core/app/RecoveryCopy.h"
+#include "core/base/messages/Document.h"
 #include "core/document/DataFile.h"
 #include "gui/document/RecoveryKeeper.h"
 #include "gui/document/SafetyFolders.h"
@@ -81,7 +82,7 @@ TEST_F(RecoveryTest, AfterACrashTheUnsavedChangesAreOfferedBackAsAModifiedUntitl
     Program next;
     next.prompter.answers = {Answer::Yes};
     next.Start();
-    EXPECT_EQ(next.prompter.AskedIds(), std::vector<int>{RecoveryCopy::kOfferId});
+    EXPECT_EQ(next.prompter.AskedIds(), std::vector<int>{messages::document::kRecoveryOffer});
     EXPECT_EQ(next.prompter.asked[0].buttons, Buttons::YesNo);
     EXPECT_EQ(next.App().state.image, unsaved);
     EXPECT_TRUE(next.App().document.IsUntitled());
@@ -109,8 +110,9 @@ TEST_F(RecoveryTest, RestoredWorkIsLetGoOnlyByTheButtonThatSaysSo)
     Program kept;
     kept.prompter.answers = {Answer::Yes, Answer::Cancel};
     kept.Start({folder.File("shop.dat")});
-    EXPECT_EQ(kept.prompter.AskedIds(), (std::vector<int>{RecoveryCopy::kOfferId, 3900760}));
-    EXPECT_EQ(kept.prompter.asked[1].noTextId, 3900761);
+    EXPECT_EQ(kept.prompter.AskedIds(),
+              (std::vector<int>{messages::document::kRecoveryOffer, messages::document::kSaveRestoredWorkQuestion}));
+    EXPECT_EQ(kept.prompter.asked[1].noTextId, messages::document::kDiscardRestoredWork);
     EXPECT_EQ(kept.App().state.image, unsaved);
     kept.app.Exit();
     EXPECT_TRUE(fs::exists(CopyPath()));
@@ -145,7 +147,7 @@ TEST_F(RecoveryTest, ANormalExitOrADeclinedOfferLeavesNoCopy)
     Program declined;
     declined.prompter.answers = {Answer::No};
     declined.Start();
-    EXPECT_EQ(declined.prompter.AskedIds(), std::vector<int>{RecoveryCopy::kOfferId});
+    EXPECT_EQ(declined.prompter.AskedIds(), std::vector<int>{messages::document::kRecoveryOffer});
     EXPECT_FALSE(declined.App().document.IsModified());
     EXPECT_FALSE(fs::exists(CopyPath()));
 
@@ -181,7 +183,7 @@ TEST_F(RecoveryTest, ADamagedCopyIsSetAsideAndTheProgramStartsAsUsual)
     test::TempFolder::WriteBytes(CopyPath(), std::vector<std::uint8_t>(100, 0x5A));
     Program program;
     program.Start();
-    ASSERT_EQ(program.prompter.AskedIds(), std::vector<int>{RecoveryCopy::kDamagedId});
+    ASSERT_EQ(program.prompter.AskedIds(), std::vector<int>{messages::document::kRecoveryDamaged});
     const std::string aside = gui::ProgramDataFolder() + "/recovery-damaged-20261207-000000.dat";
     EXPECT_EQ(program.prompter.asked[0].detail,
               "The recovery copy " + CopyPath() + " is damaged and was set aside as " + aside + ".");

@@ -7,6 +7,12 @@
 #include "core/app/ModelSelection.h"
 #include "core/app/RebuildMenus.h"
 #include "core/app/Workspace.h"
+#include "core/base/messages/App.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/FleetWindow.h"
+#include "core/base/messages/Menu.h"
+#include "core/document/DataFile.h"
 #include "core/model/IdentityFields.h"
 #include "core/model/ModelTable.h"
 #include "gui/widgets/CatalogText.h"
@@ -15,7 +21,6 @@
 #include "gui/program/QtPrompter.h"
 #include "gui/program/QtSettingsStore.h"
 #include "gui/document/DataFileDialog.h"
-#include "core/document/DataFile.h"
 #include "gui/document/QtFilePicker.h"
 
 #include <QFileDialog>
@@ -82,8 +87,10 @@ TEST(QtPrompterTest, ShowsTheCatalogueTextsAndReturnsTheButtonPressed)
             buttons << button->text();
         QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
     });
-    const Answer answer = prompter.Ask(
-        {.captionId = 1001047, .messageId = 3003021, .buttons = Buttons::YesNo, .icon = Icon::Question});
+    const Answer answer = prompter.Ask({.captionId = messages::common::kQuestionCaption,
+                                        .messageId = messages::app::kExitQuestion,
+                                        .buttons = Buttons::YesNo,
+                                        .icon = Icon::Question});
     EXPECT_EQ(answer, Answer::No);
     EXPECT_EQ(caption, "Question");
     EXPECT_EQ(text, "Do you want to exit QTR-31X?");
@@ -133,7 +140,10 @@ TEST(QtPrompterTest, AltAndTheButtonsLetterAnswersTheBox)
         prompter.UseCatalog(catalog);
         for (const Case& c : cases) {
             PressAltLetterInNextBox(c.key);
-            EXPECT_EQ(prompter.Ask({.captionId = 1001047, .messageId = 3003021, .buttons = c.buttons}), c.answer)
+            EXPECT_EQ(prompter.Ask({.captionId = messages::common::kQuestionCaption,
+                                    .messageId = messages::app::kExitQuestion,
+                                    .buttons = c.buttons}),
+                      c.answer)
                 << language << " " << QKeySequence(c.key).toString().toStdString();
         }
     }
@@ -144,7 +154,10 @@ TEST(QtPrompterTest, AltAndTheButtonsLetterAnswersTheBox)
     for (const auto& [key, answer] : {std::pair{Qt::Key_S, Answer::Yes}, std::pair{Qt::Key_A, Answer::Ok}}) {
         PressAltLetterInNextBox(key);
         const Buttons buttons = answer == Answer::Ok ? Buttons::OkCancel : Buttons::YesNo;
-        EXPECT_EQ(prompter.Ask({.captionId = 1001047, .messageId = 3003021, .buttons = buttons}), answer);
+        EXPECT_EQ(prompter.Ask({.captionId = messages::common::kQuestionCaption,
+                                .messageId = messages::app::kExitQuestion,
+                                .buttons = buttons}),
+                  answer);
     }
 }
 
@@ -152,12 +165,17 @@ TEST(QtPrompterTest, AltAndTheButtonsLetterAnswersTheBox)
 // two buttons that stand together share one.
 TEST(ButtonTextsTest, EveryButtonTextHasItsOwnAccessKeyInEveryLanguage)
 {
-    const std::vector<std::vector<int>> together = {{1001001, 1001003, 1001073}, {3900200, 3900201, 1001003},
-                                                    {1001005, 1001003}, {1001071, 1001073, 1001077},
-                                                    {1001075, 1001071}, {3900202, 3900203, 1001071},
-                                                    // Fleet Programming
-                                                    {3902015, 3902016, 1001073, 3900757, 3900758, 3902006, 3902007,
-                                                     3902010, 3902011, 3902013}};
+    const std::vector<std::vector<int>> together = {
+        {messages::common::kOk, messages::common::kCancel, messages::common::kHelp},
+        {messages::common::kYesButton, messages::common::kNoButton, messages::common::kCancel},
+        {messages::common::kRetry, messages::common::kCancel},
+        {messages::common::kClose, messages::common::kHelp, messages::channels::kChannelEditButton},
+        {messages::channels::kCopy, messages::common::kClose},
+        {messages::app::kBack, messages::app::kForward, messages::common::kClose},
+        // Fleet Programming
+        {messages::fleetwindow::kStart, messages::fleetwindow::kStop, messages::common::kHelp, messages::menu::kVerifyAfterWrite,
+         messages::menu::kBackupBeforeWrite, messages::fleetwindow::kNoIds, messages::fleetwindow::kSequence, messages::fleetwindow::kBySerial,
+         messages::fleetwindow::kChooseIdFile, messages::fleetwindow::kChooseLog}};
     for (const int language : {MessageCatalog::kEnglish, MessageCatalog::kSpanish, MessageCatalog::kChinese}) {
         const MessageCatalog catalog = CatalogOf(language);
         for (const auto& group : together) {

@@ -1,5 +1,6 @@
 #include "GuiHarness.h"
 #include "core/app/CommandIds.h"
+#include "core/base/messages/Document.h"
 
 #include "TempFolder.h"
 #include "TestImages.h"
@@ -85,7 +86,7 @@ TEST(StartUpTest, ARefusedCommandLineFileLeavesTheFirstImage)
     test::TempFolder::WriteBytes(folder.File("bad.dat"), std::vector<std::uint8_t>(1040, 'Z'));
     GuiHarness harness;
     harness.Start({folder.File("bad.dat")});
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003013});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::document::kWrongFile});
     EXPECT_EQ(harness.ShownTitle(), "QTR-31X [RB-7100    Parlane (VHF) 2 Channels] [File Name : Untitled ]");
 }
 

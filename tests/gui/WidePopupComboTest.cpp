@@ -1,5 +1,6 @@
 #include "GuiHarness.h"
 
+#include "core/base/messages/App.h"
 #include "gui/widgets/ValueCombo.h"
 
 #include <QAbstractItemView>
@@ -24,7 +25,7 @@ TEST(WidePopupComboTest, APopupIsWideEnoughForItsWidestEntryInANarrowField)
         QWidget window;
         auto* list = new gui::ValueCombo(&window);
         list->setStyle(style);
-        list->Fill({{3420196, 1}, {3420198, 2}}, harness.App().catalog);
+        list->Fill({{messages::app::kEnglish, 1}, {messages::app::kSpanish, 2}}, harness.App().catalog);
         list->setFixedWidth(40);
         window.show();
 

@@ -1,5 +1,6 @@
-#include "core/model/ModelRecordText.h"
 #include "RadioPair.h"
+#include "core/base/messages/Link.h"
+#include "core/model/ModelRecordText.h"
 
 #include <gtest/gtest.h>
 
@@ -62,14 +63,15 @@ TEST(IdentityTest, AnUnknownModelIsRefusedAndRetryIdentifiesAgain)
         RadioPair pair(profile);
         pair.prompter.answers = {Answer::Retry};
         EXPECT_TRUE(pair.Read());
-        EXPECT_EQ(pair.prompter.AskedIds(), (std::vector<int>{3003031, 3370001}));
+        EXPECT_EQ(pair.prompter.AskedIds(),
+                  (std::vector<int>{messages::link::kUnsupportedRadio, messages::link::kReadDone}));
     }
     RadioPair pair(Radio("X7100"));
     pair.StartWith(DefaultModelRecord());
     const ImageBytes before = pair.app.state.image;
     pair.prompter.answers = {Answer::Cancel};
     EXPECT_FALSE(pair.Read());
-    EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{3003031});
+    EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{messages::link::kUnsupportedRadio});
     EXPECT_EQ(pair.app.state.image, before);
     EXPECT_TRUE(pair.RadioHeardEndLast());
     EXPECT_FALSE(pair.link.Port().IsOpen());
@@ -88,11 +90,23 @@ TEST(IdentityTest, AWriteToARadioOfAnotherKindIsRefusedBeforeAnyBlock)
     const auto p7100 = *sim::RadioProfile::IdentityOf("P7100");
     const auto p71l0 = *sim::RadioProfile::IdentityOf("P71L0");
     const WriteRefusal cases[] = {
-        {"L variant radio, standard image", Radio("P71L0"), p7100, {Answer::Cancel}, {3003031}},
-        {"standard radio, L variant image", Radio("P7100"), p71l0, {Answer::Cancel}, {3003031}},
-        {"standard business radio, L variant image", Radio("BRS02"), p71l0, {Answer::Cancel}, {3003031}},
-        {"8 channel radio, 2 channel image", Radio("P7100", 0x15), p7100, {}, {3003041}},
-        {"UHF radio, VHF image, Cancel", Radio("P7100", 0x80), p7100, {Answer::Cancel}, {3420224}},
+        {"L variant radio, standard image",
+         Radio("P71L0"),
+         p7100,
+         {Answer::Cancel},
+         {messages::link::kUnsupportedRadio}},
+        {"standard radio, L variant image",
+         Radio("P7100"),
+         p71l0,
+         {Answer::Cancel},
+         {messages::link::kUnsupportedRadio}},
+        {"standard business radio, L variant image",
+         Radio("BRS02"),
+         p71l0,
+         {Answer::Cancel},
+         {messages::link::kUnsupportedRadio}},
+        {"8 channel radio, 2 channel image", Radio("P7100", 0x15), p7100, {}, {messages::link::kChannelCountDiffers}},
+        {"UHF radio, VHF image, Cancel", Radio("P7100", 0x80), p7100, {Answer::Cancel}, {messages::link::kBandDiffers}},
     };
     for (const WriteRefusal& c : cases) {
         SCOPED_TRACE(c.label);
@@ -119,7 +133,8 @@ TEST(IdentityTest, ABusinessRadioOfTheSameVariantAndOKOnAnotherBandWrite)
     otherBand.StartWith(*sim::RadioProfile::IdentityOf("P7100"));
     otherBand.prompter.answers = {Answer::Ok};
     EXPECT_TRUE(otherBand.Write());
-    EXPECT_EQ(otherBand.prompter.AskedIds(), (std::vector<int>{3420224, 3370003}));
+    EXPECT_EQ(otherBand.prompter.AskedIds(),
+              (std::vector<int>{messages::link::kBandDiffers, messages::link::kWriteDone}));
     EXPECT_EQ(otherBand.radio.Memory()[445], 0x10); // the image's identity went to the radio
 }
 

@@ -1,5 +1,7 @@
 #include "RadioPair.h"
 
+#include "core/base/messages/Link.h"
+
 #include <gtest/gtest.h>
 
 namespace qtr {
@@ -36,7 +38,7 @@ TEST(InformationTest, ABadSerialSumOrAGarbledReplyCountsAsNoAnswer)
     RadioPair retried(badSum);
     retried.prompter.answers = {Answer::Retry};
     EXPECT_TRUE(retried.Information());
-    EXPECT_EQ(retried.prompter.AskedIds(), std::vector<int>{3003005});
+    EXPECT_EQ(retried.prompter.AskedIds(), std::vector<int>{messages::link::kCommunicationFailed});
 
     auto garbledVersion = Radio("P7100");
     garbledVersion.version[0] = 0xA9;
@@ -46,7 +48,7 @@ TEST(InformationTest, ABadSerialSumOrAGarbledReplyCountsAsNoAnswer)
         RadioPair cancelled(profile);
         cancelled.prompter.answers = {Answer::Cancel};
         EXPECT_FALSE(cancelled.Information());
-        EXPECT_EQ(cancelled.prompter.AskedIds(), std::vector<int>{3003005});
+        EXPECT_EQ(cancelled.prompter.AskedIds(), std::vector<int>{messages::link::kCommunicationFailed});
         EXPECT_TRUE(cancelled.RadioHeardEndLast());
         EXPECT_FALSE(cancelled.link.Port().IsOpen());
     }
@@ -60,7 +62,8 @@ TEST(InformationTest, AFailedIdentityStartsAgainWithTheHandshake)
     RadioPair pair(profile);
     pair.prompter.answers = {Answer::Retry, Answer::Retry};
     ASSERT_TRUE(pair.Information());
-    EXPECT_EQ(pair.prompter.AskedIds(), (std::vector<int>{3003005, 3003005}));
+    EXPECT_EQ(pair.prompter.AskedIds(),
+              (std::vector<int>{messages::link::kCommunicationFailed, messages::link::kCommunicationFailed}));
     const auto heard = pair.radio.Received();
     const std::string text(heard.begin(), heard.end());
     EXPECT_NE(text.find("PROGRAM", text.find("PROGRAM") + 1), std::string::npos);

@@ -1,6 +1,7 @@
 #include "ScriptedPrompter.h"
 #include "ScriptedPtyRadio.h"
 #include "core/testmode/RadioTuningLine.h"
+#include "core/base/messages/Link.h"
 #include "core/testmode/TuningCommands.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,8 @@ TEST_F(RadioTuningLineTest, AnAnswerThatIsNoAckOrComesLateIsNoConfirmation)
     EXPECT_FALSE(commands_.Select(12));
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
     EXPECT_EQ(Heard(), (Bytes{12, 0x0D, 12, 0x0D, 'E'}));
-    EXPECT_EQ(prompter_.AskedIds(), (std::vector<int>{3003005, 3003005}));
+    EXPECT_EQ(prompter_.AskedIds(),
+              (std::vector<int>{messages::link::kCommunicationFailed, messages::link::kCommunicationFailed}));
 }
 
 TEST_F(RadioTuningLineTest, AMeasuredValueThatDoesNotComeIsWaitedForOnly300Milliseconds)

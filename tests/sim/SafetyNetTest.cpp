@@ -1,6 +1,7 @@
 #include "RadioPair.h"
 #include "TempFolder.h"
 #include "core/app/TransferSafety.h"
+#include "core/base/messages/Link.h"
 #include "core/document/DataFile.h"
 #include "core/link/BlockPlan.h"
 
@@ -66,7 +67,7 @@ TEST_F(SafetyNetTest, AVerifiedWriteReadsBackEveryWrittenByteAsAPhaseOfItsOwn)
     EXPECT_EQ(pair.radio.Memory()[768], 'N');
     EXPECT_EQ(pair.progress.range, std::make_pair(0, 832)); // the read-back's own range
     EXPECT_EQ(pair.progress.positions.back(), 832);
-    EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{TransferDialogModel::kWriteDoneId});
+    EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{messages::link::kWriteDone});
     EXPECT_TRUE(pair.RadioHeardEndLast());
 
     // Every byte sent lies in a block read back, and no read goes beyond the written ranges.
@@ -123,7 +124,7 @@ TEST_F(SafetyNetTest, AFaultDuringTheReadBackIsAFailedWriteThatMayHaveLeftAParti
     retried.prompter.answers = {Answer::Retry};
     EXPECT_TRUE(Run(retried, Direction::Write));
     EXPECT_EQ(retried.prompter.AskedIds(),
-              (std::vector<int>{RadioTransfer::kCheckFailedId, TransferDialogModel::kWriteDoneId}));
+              (std::vector<int>{RadioTransfer::kCheckFailedId, messages::link::kWriteDone}));
     EXPECT_EQ(retried.radio.Memory()[768], 'N');
 }
 
@@ -179,7 +180,7 @@ TEST_F(SafetyNetTest, ABackupThatCannotBeWrittenStopsTheWriteBeforeAnyBlockIsSen
     EXPECT_FALSE(Run(pair, Direction::Write));
     EXPECT_EQ(outcome, TransferOutcome::NotKept);
     EXPECT_FALSE(keptAll);
-    ASSERT_EQ(pair.prompter.AskedIds(), std::vector<int>{TransferSafety::kPreviousNotKeptId});
+    ASSERT_EQ(pair.prompter.AskedIds(), std::vector<int>{messages::link::kPreviousNotKept});
     EXPECT_EQ(pair.prompter.asked[0].detail.rfind("Cannot keep the radio's memory in " + options.backupFolder + "/P7100-", 0), 0u)
         << pair.prompter.asked[0].detail;
     EXPECT_NE(pair.prompter.asked[0].detail.find("Nothing was written to the radio."), std::string::npos);

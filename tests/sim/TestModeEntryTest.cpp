@@ -1,6 +1,9 @@
 #include "RadioWaits.h"
-#include "core/model/ModelRecordText.h"
 #include "TestModePair.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Link.h"
+#include "core/base/messages/TestMode.h"
+#include "core/model/ModelRecordText.h"
 #include "sim/TestModeRadio.h"
 
 #include <gtest/gtest.h>
@@ -43,8 +46,8 @@ TEST(TestModeEntryTest, ARadioWithOtherTestChannelsIsRefusedAndLeavesTestMode)
     TestModePair radio(test::Radio("P7100"));
     radio.pair.app.state.image[640 + 8 * 15 + 6] = 0x17; // test channel 16, one byte of its transmit frequency
     EXPECT_FALSE(radio.Enter());
-    EXPECT_EQ(radio.pair.prompter.AskedIds(), std::vector<int>{3003009});
-    EXPECT_EQ(radio.pair.prompter.asked.front().captionId, 1001019);
+    EXPECT_EQ(radio.pair.prompter.AskedIds(), std::vector<int>{messages::testmode::kTestChannelsDiffer});
+    EXPECT_EQ(radio.pair.prompter.asked.front().captionId, messages::common::kErrorCaption);
     EXPECT_EQ(radio.pair.prompter.asked.front().icon, Icon::Error);
     const std::string models = "\n\nThe radio: " + ModelRecordText(test::Radio("P7100").identity) +
                                "\nThe data: " + ModelRecordText(ModelRecordOf(radio.pair.app.state.image));
@@ -61,7 +64,8 @@ TEST(TestModeEntryTest, AnUnknownModelIsAskedAboutAndIdentifiedAgain)
     TestModePair radio(profile, test::Radio("P7100").identity);
     radio.pair.prompter.answers = {Answer::Retry, Answer::Cancel};
     EXPECT_FALSE(radio.Enter());
-    EXPECT_EQ(radio.pair.prompter.AskedIds(), (std::vector<int>{3003031, 3003031}));
+    EXPECT_EQ(radio.pair.prompter.AskedIds(),
+              (std::vector<int>{messages::link::kUnsupportedRadio, messages::link::kUnsupportedRadio}));
     const auto heard = radio.pair.radio.Received();
     EXPECT_EQ(std::count(heard.begin(), heard.end(), 0x02), 2) << "identified twice, one TUNING";
     EXPECT_TRUE(radio.pair.RadioHeardEndLast());
@@ -73,7 +77,7 @@ TEST(TestModeEntryTest, APortThatCannotBeOpenedSendsNothing)
     TestModePair radio(test::Radio("P7100"));
     radio.pair.store.WriteText(PortDirectory::kSection, PortDirectory::SettingName(1), "/dev/qtr31x-no-such-port");
     EXPECT_FALSE(radio.Enter());
-    EXPECT_EQ(radio.pair.prompter.AskedIds(), std::vector<int>{3380007});
+    EXPECT_EQ(radio.pair.prompter.AskedIds(), std::vector<int>{messages::link::kPortCannotOpen});
     EXPECT_TRUE(radio.pair.radio.Received().empty());
 }
 
@@ -119,7 +123,8 @@ TEST(TestModeEntryTest, EveryFailedStepCanBeRetriedOrCancelled)
             const bool hungUp = c.kind == FaultKind::HangUp;
             // A radio that hung up does not answer the second attempt either.
             const std::size_t questions = c.retry && hungUp ? 2 : 1;
-            EXPECT_EQ(radio.pair.prompter.AskedIds(), std::vector<int>(questions, 3003005)) << name;
+            EXPECT_EQ(radio.pair.prompter.AskedIds(), std::vector<int>(questions, messages::link::kCommunicationFailed))
+                << name;
             if (c.retry && !hungUp) {
                 EXPECT_TRUE(entered) << name;
                 const auto heard = radio.pair.radio.Received();

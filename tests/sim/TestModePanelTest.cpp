@@ -1,4 +1,7 @@
 #include "TestModePair.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Link.h"
+#include "core/base/messages/TestMode.h"
 #include "core/testmode/TuningItems.h"
 
 #include <gtest/gtest.h>
@@ -119,12 +122,14 @@ TEST_F(TestModePanelTest, PrintingAsksFirstAndReadsTheValues)
     EXPECT_EQ(Heard([&] { EXPECT_EQ(panel_.PrepareAdjustmentPrint(), PanelStep::Stopped); }), Bytes({}));
     EXPECT_EQ(Heard([&] { EXPECT_EQ(panel_.PrepareAdjustmentPrint(), PanelStep::Done); }), Bytes({0x05, wire::kAck}));
     const Prompt& question = radio_.pair.prompter.asked.front();
-    EXPECT_EQ(question.messageId, 3003033);
-    EXPECT_EQ(question.captionId, 1001047);
+    EXPECT_EQ(question.messageId, messages::testmode::kPrintQuestion);
+    EXPECT_EQ(question.captionId, messages::common::kQuestionCaption);
     EXPECT_EQ(question.defaultAnswer, Answer::Cancel);
     EXPECT_EQ(question.buttons, Buttons::OkCancel);
     panel_.ReportPrinted();
-    EXPECT_EQ(radio_.pair.prompter.AskedIds(), (std::vector<int>{3003033, 3003033, 3003035}));
+    EXPECT_EQ(radio_.pair.prompter.AskedIds(),
+              (std::vector<int>{messages::testmode::kPrintQuestion, messages::testmode::kPrintQuestion,
+                                messages::testmode::kPrinted}));
 }
 
 TEST_F(TestModePanelTest, CloseSendsTheSignallingAndEndsTestMode)
@@ -200,7 +205,7 @@ TEST(TestModePanelFaultTest, CancelEndsTestModeOnlyWhereItShould)
                     // when retried, with room for a loaded machine.
                     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000)) << name;
                     const bool hungUp = kind == FaultKind::HangUp;
-                    EXPECT_EQ(radio.pair.prompter.AskedIds().back(), 3003005) << name;
+                    EXPECT_EQ(radio.pair.prompter.AskedIds().back(), messages::link::kCommunicationFailed) << name;
                     if (retry && !hungUp) {
                         EXPECT_EQ(step, PanelStep::Done) << name;
                         EXPECT_FALSE(panel.Closing()) << name;
@@ -244,7 +249,7 @@ TEST(TestModePanelFaultTest, CloseGoesOnWhenTheSignallingIsCancelled)
     const std::size_t before = radio.HeardCount();
     panel.Close();
     EXPECT_EQ(radio.HeardSince(before, 3), Bytes({0x11, 1, wire::kEnd}));
-    EXPECT_EQ(radio.pair.prompter.AskedIds(), std::vector<int>{3003005});
+    EXPECT_EQ(radio.pair.prompter.AskedIds(), std::vector<int>{messages::link::kCommunicationFailed});
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "RadioPair.h"
 
 #include "TempFolder.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Link.h"
 #include "core/document/DataFile.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +105,8 @@ TEST(TransferTest, ReadsChangesWritesAndReadsBackAtEveryRateAndOnSeveralModels)
         EXPECT_EQ(trip.lastWritePosition, 0x330);
         ASSERT_TRUE(trip.secondRead);
         EXPECT_EQ(trip.imageAfterSecondRead, trip.imageWritten);
-        EXPECT_EQ(trip.asked, (std::vector<int>{3370001, 3370003, 3370001}));
+        EXPECT_EQ(trip.asked,
+                  (std::vector<int>{messages::link::kReadDone, messages::link::kWriteDone, messages::link::kReadDone}));
     }
 }
 
@@ -149,7 +152,7 @@ TEST(TransferTest, CancelInTheSaveQuestionBeforeAReadLeavesImageAndRadioAlone)
     pair.shell.calls.clear();
     pair.prompter.answers = {Answer::Cancel};
     EXPECT_FALSE(pair.Read());
-    EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{3003053});
+    EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{messages::common::kSaveChangesQuestion});
     EXPECT_EQ(pair.app.state.image, before);
     EXPECT_TRUE(pair.radio.Received().empty());
     EXPECT_TRUE(pair.shell.calls.empty());
@@ -164,7 +167,8 @@ TEST(TransferTest, RetryAfterAFailedBlockReadsTheWholeImageAgain)
     pair.prompter.answers = {Answer::Retry};
     ASSERT_TRUE(pair.Read());
     EXPECT_EQ(pair.app.state.image, ExpectedImage(profile.memory));
-    EXPECT_EQ(pair.prompter.AskedIds(), (std::vector<int>{3003005, 3370001}));
+    EXPECT_EQ(pair.prompter.AskedIds(),
+              (std::vector<int>{messages::link::kCommunicationFailed, messages::link::kReadDone}));
     // Position 576 after nine blocks, back to 0 for the second pass, then up to 1024.
     const auto& positions = pair.progress.positions;
     const auto failedAt = std::find(positions.begin(), positions.end(), 576);
@@ -181,7 +185,8 @@ TEST(TransferTest, RetryAfterAFailedHandshakeTriesAllRatesAgain)
     RadioPair pair(profile);
     pair.prompter.answers = {Answer::Retry};
     ASSERT_TRUE(pair.Read());
-    EXPECT_EQ(pair.prompter.AskedIds(), (std::vector<int>{3003005, 3370001}));
+    EXPECT_EQ(pair.prompter.AskedIds(),
+              (std::vector<int>{messages::link::kCommunicationFailed, messages::link::kReadDone}));
 }
 
 TEST(TransferTest, TheRadioAnswersOnlyAtItsOwnRateAndTheLinkStaysThere)
@@ -221,7 +226,7 @@ TEST(TransferTest, APortThatCannotBeOpenedIsReportedOnce)
     pair.radio.Stop();
     // The slave path is gone with the radio: the port cannot be opened at all.
     EXPECT_FALSE(pair.Read());
-    EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{3380007});
+    EXPECT_EQ(pair.prompter.AskedIds(), std::vector<int>{messages::link::kPortCannotOpen});
     EXPECT_TRUE(pair.link.State().cancelled);
     EXPECT_FALSE(pair.link.Port().IsOpen());
 }

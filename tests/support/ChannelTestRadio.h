@@ -4,6 +4,7 @@
 #include "TestImages.h"
 #include "core/base/MessageCatalog.h"
 #include "core/channels/ChannelCommits.h"
+#include "core/base/messages/Common.h"
 #include "core/channels/ChannelTable.h"
 #include "core/channels/ChannelTexts.h"
 #include "core/model/FrequencyCodec.h"
@@ -26,7 +27,7 @@ struct ChannelTestRadio {
 
     ChannelTestRadio(int modelType, std::uint8_t typeByte, bool fifteenChannels = false)
     {
-        std::vector<int> ids{FrequencyCodec::kLmrOffTextId, FrequencyCodec::kOffTextId};
+        std::vector<int> ids{messages::common::kNone, messages::common::kOff};
         catalog.LoadText(ids, "^#001001023\nNone\n^#001001039\nOff\n");
         StartWithModel(state, RecordFor(modelType, typeByte, fifteenChannels));
         ClearChannels(state);

@@ -1,6 +1,8 @@
 #include "core/app/AboutTexts.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/App.h"
+#include "core/base/messages/Common.h"
 
 namespace qtr {
 
@@ -13,13 +15,16 @@ constexpr const char* kReleaseDate = "JUL/01/2011";
 
 AboutTexts MakeAboutTexts(const MessageCatalog& catalog)
 {
-    return {.title = catalog.MessageText(3002117, 1),
-            .programName = catalog.MessageText(1005001),
-            .description = catalog.MessageText(1005011) + "\n" + catalog.MessageText(1005012),
-            .version = catalog.MessageText(1005003) + " " + kVersion,
-            .release = catalog.MessageText(1005005) + " " + kReleaseDate,
-            .closingLines = {catalog.MessageText(1005007), catalog.MessageText(1005008), catalog.MessageText(1005009)},
-            .ok = catalog.MessageText(1001001)};
+    return {.title = catalog.MessageText(messages::app::kAboutTitle, 1),
+            .programName = catalog.MessageText(messages::app::kAboutProduct),
+            .description = catalog.MessageText(messages::app::kAboutVhfModels) + "\n" +
+                catalog.MessageText(messages::app::kAboutUhfModels),
+            .version = catalog.MessageText(messages::app::kAboutVersion) + " " + kVersion,
+            .release = catalog.MessageText(messages::app::kAboutReleaseDate) + " " + kReleaseDate,
+            .closingLines = {catalog.MessageText(messages::app::kAboutCopyright),
+                             catalog.MessageText(messages::app::kAboutRightsReserved),
+                             catalog.MessageText(messages::app::kAboutProtected)},
+            .ok = catalog.MessageText(messages::common::kOk)};
 }
 
 } // namespace qtr

@@ -1,23 +1,17 @@
 #include "core/app/CloseSequence.h"
 
-#include "core/base/CommonMessages.h"
-
 #include "core/app/Workspace.h"
 #include "core/base/Prompter.h"
 #include "core/base/ShellHooks.h"
+#include "core/base/messages/App.h"
+#include "core/base/messages/Common.h"
 
 namespace qtr {
 
-namespace {
-
-constexpr int kExitQuestion = 3003021;
-
-} // namespace
-
 bool RunCloseSequence(Workspace& app)
 {
-    if (app.prompter.Ask({.captionId = msg::kQuestionCaption,
-                          .messageId = kExitQuestion,
+    if (app.prompter.Ask({.captionId = messages::common::kQuestionCaption,
+                          .messageId = messages::app::kExitQuestion,
                           .buttons = Buttons::YesNo,
                           .icon = Icon::Question,
                           .defaultAnswer = Answer::Yes}) != Answer::Yes)

@@ -1,7 +1,8 @@
 #include "core/app/CommandTable.h"
 
 #include "core/app/CommandIds.h"
-#include "core/app/FleetWindowMessages.h"
+#include "core/base/messages/FleetWindow.h"
+#include "core/base/messages/Menu.h"
 
 #include <algorithm>
 
@@ -11,49 +12,49 @@ const std::vector<CommandInfo>& CommandTable()
 {
     using namespace command;
     static const std::vector<CommandInfo> table{
-        {kNew, 3002003, "Ctrl+N", true},
-        {kOpen, 3002005, "Ctrl+O", true},
-        {kSave, 3002007, "Ctrl+S", true},
-        {kSaveAs, 3002009, "", true},
-        {kPrint, 3002011, "Ctrl+P", false},
-        {kPrintPreview, 3420001, "", false},
-        {kExportChannels, 3900802, "", false},
-        {kImportChannels, 3900803, "", false},
-        {kCompareWithFile, 3900804, "", false},
-        {kExportPdf, 3900700, "", false},
-        {kExit, 3002013, "", true},
-        {kUndo, 3900800, "Ctrl+Z", false},
-        {kRedo, 3900801, "Ctrl+Y", false, "Ctrl+Shift+Z"},
-        {kModelInformation, 3002017, "", true},
-        {kChannelInformation, 3310025, "", false},
-        {kOptionalFeatures, 3002021, "", false},
-        {kKeyAssignment, 3002023, "", false},
-        {kScanInformation, 3002025, "", false},
-        {kDtmf, 3002027, "", false},
-        {kVantalink, 3310027, "", false},
-        {kTestFrequency, 3002031, "", false},
-        {kEmbeddedMessage, 3420186, "", false},
-        {kReadFromRadio, 3002037, "Ctrl+R", false},
-        {kWriteToRadio, 3002039, "Ctrl+W", false},
-        {kTestMode, 3002041, "Ctrl+T", false},
-        {kMemoryMap, 3002043, "Ctrl+M", false},
-        {kFleetProgramming, fleetwindowmsg::kMenuText, "", false},
-        {kRadioInformation, 3002057, "", false},
-        {kCommunicationPort, 3002047, "", false},
-        {kVerifyAfterWrite, 3900757, "", false},
-        {kBackupBeforeWrite, 3900758, "", false},
+        {kNew, messages::menu::kNew, "Ctrl+N", true},
+        {kOpen, messages::menu::kOpen, "Ctrl+O", true},
+        {kSave, messages::menu::kSave, "Ctrl+S", true},
+        {kSaveAs, messages::menu::kSaveAs, "", true},
+        {kPrint, messages::menu::kPrint, "Ctrl+P", false},
+        {kPrintPreview, messages::menu::kPrintPreview, "", false},
+        {kExportChannels, messages::menu::kExportChannels, "", false},
+        {kImportChannels, messages::menu::kImportChannels, "", false},
+        {kCompareWithFile, messages::menu::kCompareWithFile, "", false},
+        {kExportPdf, messages::menu::kExportPdf, "", false},
+        {kExit, messages::menu::kExit, "", true},
+        {kUndo, messages::menu::kUndo, "Ctrl+Z", false},
+        {kRedo, messages::menu::kRedo, "Ctrl+Y", false, "Ctrl+Shift+Z"},
+        {kModelInformation, messages::menu::kModelInformation, "", true},
+        {kChannelInformation, messages::menu::kChannelInformation, "", false},
+        {kOptionalFeatures, messages::menu::kOptionalFeatures, "", false},
+        {kKeyAssignment, messages::menu::kKeyAssignment, "", false},
+        {kScanInformation, messages::menu::kScanInformation, "", false},
+        {kDtmf, messages::menu::kDtmf, "", false},
+        {kVantalink, messages::menu::kVantalink, "", false},
+        {kTestFrequency, messages::menu::kTestFrequency, "", false},
+        {kEmbeddedMessage, messages::menu::kEmbeddedMessage, "", false},
+        {kReadFromRadio, messages::menu::kReadFromRadio, "Ctrl+R", false},
+        {kWriteToRadio, messages::menu::kWriteToRadio, "Ctrl+W", false},
+        {kTestMode, messages::menu::kTestMode, "Ctrl+T", false},
+        {kMemoryMap, messages::menu::kMemoryMap, "Ctrl+M", false},
+        {kFleetProgramming, messages::fleetwindow::kMenuText, "", false},
+        {kRadioInformation, messages::menu::kRadioInformation, "", false},
+        {kCommunicationPort, messages::menu::kCommunicationPort, "", false},
+        {kVerifyAfterWrite, messages::menu::kVerifyAfterWrite, "", false},
+        {kBackupBeforeWrite, messages::menu::kBackupBeforeWrite, "", false},
         // Not in any menu: the shortcut is the way to it.
         {kLanguageFileSetup, 0, "Ctrl+L", true},
-        {kTreeView, 3420017, "", false},
-        {kToolbar, 3420019, "", true},
-        {kStatusBar, 3420021, "", true},
-        {kCascade, 3420023, "", true},
-        {kTileHorizontally, 3420025, "", true},
-        {kTileVertically, 3420027, "", true},
-        {kArrangeIcons, 3420029, "", true},
-        {kCloseAllWindows, 3420031, "", true},
-        {kHelpTopics, 3002051, "", true},
-        {kAbout, 3002053, "", true},
+        {kTreeView, messages::menu::kTreeView, "", false},
+        {kToolbar, messages::menu::kToolbar, "", true},
+        {kStatusBar, messages::menu::kStatusBar, "", true},
+        {kCascade, messages::menu::kCascade, "", true},
+        {kTileHorizontally, messages::menu::kTileHorizontally, "", true},
+        {kTileVertically, messages::menu::kTileVertically, "", true},
+        {kArrangeIcons, messages::menu::kArrangeIcons, "", true},
+        {kCloseAllWindows, messages::menu::kCloseAllWindows, "", true},
+        {kHelpTopics, messages::menu::kHelpTopics, "", true},
+        {kAbout, messages::menu::kAbout, "", true},
         {kChannelEdit, 0, "", false},
     };
     return table;
@@ -92,9 +93,16 @@ const std::vector<ToolbarButton>& ToolbarButtons()
 {
     using namespace command;
     static const std::vector<ToolbarButton> buttons{
-        {kNew, 3380027},         {kOpen, 3380029},         {kSave, 3380031}, {0, 0},
-        {kReadFromRadio, 3380035}, {kWriteToRadio, 3380037}, {0, 0},          {kPrint, 3380033},
-        {0, 0},                  {kAbout, 3380051},
+        {kNew, messages::menu::kNewButton},
+        {kOpen, messages::menu::kOpenButton},
+        {kSave, messages::menu::kSaveButton},
+        {0, 0},
+        {kReadFromRadio, messages::menu::kReadButton},
+        {kWriteToRadio, messages::menu::kWriteButton},
+        {0, 0},
+        {kPrint, messages::menu::kPrintButton},
+        {0, 0},
+        {kAbout, messages::menu::kAboutButton},
     };
     return buttons;
 }

@@ -1,6 +1,13 @@
 #include "core/app/EditorTable.h"
 
 #include "core/app/CommandIds.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Dtmf.h"
+#include "core/base/messages/EmbeddedMessage.h"
+#include "core/base/messages/Keys.h"
+#include "core/base/messages/Options.h"
+#include "core/base/messages/Scan.h"
+#include "core/base/messages/Vantalink.h"
 #include "core/model/ModelTable.h"
 
 #include <algorithm>
@@ -17,15 +24,15 @@ const std::vector<EditorInfo>& EditorTable()
     using namespace command;
     using Models = EditorInfo::Models;
     static const std::vector<EditorInfo> table{
-        {kChannelInformation, 3008007, 150, Models::All, 0},
-        {kOptionalFeatures, 3002103, 152, Models::All, 1},
-        {kKeyAssignment, 3002105, 153, Models::All, 1},
-        {kScanInformation, 3007005, 154, Models::All, 1},
-        {kDtmf, 3013023, 155, Models::LmrOnly, 2},
-        {kVantalink, 3400001, 156, Models::LmrOnly, 2},
-        {kTestFrequency, 3002107, 157, Models::All, 3},
-        {kEmbeddedMessage, 3002109, 159, Models::All, 3},
-        {kChannelEdit, 3380023, 160},
+        {kChannelInformation, messages::channels::kInformationTitle, 150, Models::All, 0},
+        {kOptionalFeatures, messages::options::kTitle, 152, Models::All, 1},
+        {kKeyAssignment, messages::keys::kTitle, 153, Models::All, 1},
+        {kScanInformation, messages::scan::kTitle, 154, Models::All, 1},
+        {kDtmf, messages::dtmf::kName, 155, Models::LmrOnly, 2},
+        {kVantalink, messages::vantalink::kName, 156, Models::LmrOnly, 2},
+        {kTestFrequency, messages::channels::kTestFrequencyTitle, 157, Models::All, 3},
+        {kEmbeddedMessage, messages::embedded::kTitle, 159, Models::All, 3},
+        {kChannelEdit, messages::channels::kEditTitle, 160},
     };
     return table;
 }
@@ -35,6 +42,11 @@ const EditorInfo* FindEditor(int commandId)
     const auto& table = EditorTable();
     const auto found = std::find_if(table.begin(), table.end(), [&](const auto& info) { return info.commandId == commandId; });
     return found == table.end() ? nullptr : &*found;
+}
+
+const EditorInfo& EditorOf(int commandId)
+{
+    return *FindEditor(commandId);
 }
 
 std::vector<EditorInfo> ListedEditors(std::uint8_t lineLetter)

@@ -24,6 +24,8 @@ struct EditorInfo {
 const std::vector<EditorInfo>& EditorTable();
 // Nothing for a command that opens no editor.
 const EditorInfo* FindEditor(int commandId);
+// The row of a command that opens an editor: an editor window's title and help topic.
+const EditorInfo& EditorOf(int commandId);
 // The editors the Edit menu and the tree view list for the model line, in order.
 std::vector<EditorInfo> ListedEditors(std::uint8_t lineLetter);
 

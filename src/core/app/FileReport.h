@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/messages/ChannelList.h"
+
 #include <string>
 
 namespace qtr {
@@ -8,9 +10,8 @@ class MessageCatalog;
 
 // What a command that wrote or read a file says it did: the file and how much of it.
 namespace filereport {
-constexpr int kChannelsImported = 3900867; // "%d channels imported from %s."
-constexpr int kChannelsExported = 3900868;
-constexpr int kPdfWritten = 3900869;
+constexpr int kChannelsImported = messages::channellist::kChannelsImported; // "%d channels imported from %s."
+constexpr int kChannelsExported = messages::channellist::kChannelsExported;
 } // namespace filereport
 
 std::string FileReportText(const MessageCatalog& catalog, int messageId, const std::string& path, int count);

@@ -1,6 +1,6 @@
 #include "core/app/FleetLog.h"
 
-#include "core/app/FleetMessages.h"
+#include "core/base/messages/Fleet.h"
 #include "core/base/MessageCatalog.h"
 #include "core/base/RegularFile.h"
 #include "core/base/SafeSave.h"
@@ -72,7 +72,7 @@ std::string FleetLog::LocalTimeStamp()
 
 FleetReason FleetLog::Failure() const
 {
-    return {fleetmsg::kCannotWriteLog, {path_, std::strerror(errno)}};
+    return {messages::fleet::kCannotWriteLog, {path_, std::strerror(errno)}};
 }
 
 FleetReason FleetLog::Open(const std::string& path, const MessageCatalog& catalog)
@@ -85,7 +85,7 @@ FleetReason FleetLog::Open(const std::string& path, const MessageCatalog& catalo
     const FileContents before = ReadRegularFile(path, kLogLimit);
     const bool absent = before.fault == FileFault::CannotOpen && before.error == ENOENT;
     if (before.fault == FileFault::TooLarge || (before.fault == FileFault::CannotOpen && !absent))
-        return {fleetmsg::kCannotReadLog, {path, FileFaultText(before, catalog)}};
+        return {messages::fleet::kCannotReadLog, {path, FileFaultText(before, catalog)}};
     if (before.fault == FileFault::None) {
         if (const FleetReason problem = ReadIssued(before.bytes))
             return problem;
@@ -105,7 +105,7 @@ FleetReason FleetLog::ReadIssued(const std::string& text)
     const CsvTable table = CsvTable::Parse(text, kMostLogRows);
     const std::string header = CsvTable::Line(table.header);
     if (header.substr(0, header.size() - 2) != kHeader)
-        return {fleetmsg::kLogOtherColumns, {path_}};
+        return {messages::fleet::kLogOtherColumns, {path_}};
     for (const CsvTable::Row& row : table.rows) {
         const UnitIdPool::Holder holder{FieldAt(table, row, "serial"), row.line};
         if (const std::string dtmf = FieldAt(table, row, "dtmf_id"); !dtmf.empty())

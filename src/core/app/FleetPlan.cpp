@@ -1,7 +1,7 @@
 #include "core/app/FleetPlan.h"
 
 #include "core/app/FleetLog.h"
-#include "core/app/FleetMessages.h"
+#include "core/base/messages/Fleet.h"
 #include "core/app/UnitIdPool.h"
 #include "core/base/MessageCatalog.h"
 #include "core/link/TextFields.h"
@@ -19,15 +19,15 @@ constexpr int kHighestPortNumber = 255;
 void CheckPorts(const std::vector<std::string>& ports, std::vector<FleetReason>& problems)
 {
     if (ports.empty())
-        problems.push_back({fleetmsg::kNoPort, {}});
+        problems.push_back({messages::fleet::kNoPort, {}});
     std::set<std::string> seen;
     for (const std::string& port : ports) {
         const bool number = !port.empty() && port.find_first_not_of("0123456789") == std::string::npos;
         const auto value = number ? ParseWhole<int>(port) : std::nullopt;
         if (port.empty() || (number && (!value || *value < 1 || *value > kHighestPortNumber)))
-            problems.push_back({fleetmsg::kNoSuchPort, {port}});
+            problems.push_back({messages::fleet::kNoSuchPort, {port}});
         else if (!seen.insert(port).second)
-            problems.push_back({fleetmsg::kPortTwice, {port}});
+            problems.push_back({messages::fleet::kPortTwice, {port}});
     }
 }
 
@@ -47,14 +47,14 @@ void CheckIdStart(const FleetPlan& plan, std::vector<FleetReason>& problems)
     RadioState radio;
     radio.image = plan.image;
     if (plan.idRule != UnitIdRule::None && radio.IsParlane())
-        problems.push_back({fleetmsg::kParlaneHasNoIds, {}});
+        problems.push_back({messages::fleet::kParlaneHasNoIds, {}});
     if (plan.idRule != UnitIdRule::Sequence)
         return;
     const UnitIds& start = plan.idStart;
     if (!start.dtmf.empty() && !UnitIds::IsDtmfId(start.dtmf))
-        problems.push_back({fleetmsg::kBadDtmfId, {start.dtmf}});
+        problems.push_back({messages::fleet::kBadDtmfId, {start.dtmf}});
     if (start.vantalink && !start.vantalink->InRange())
-        problems.push_back({fleetmsg::kBadVantalinkId, {std::to_string(start.vantalink->fleet) + ":" +
+        problems.push_back({messages::fleet::kBadVantalinkId, {std::to_string(start.vantalink->fleet) + ":" +
                                                         std::to_string(start.vantalink->id)}});
 }
 

@@ -1,7 +1,7 @@
 #include "core/app/FleetPortRun.h"
 
 #include "core/app/BackupFiles.h"
-#include "core/app/FleetMessages.h"
+#include "core/base/messages/Fleet.h"
 #include "core/base/PrintableText.h"
 #include "core/base/Sha256.h"
 #include "core/base/SystemClock.h"
@@ -80,11 +80,11 @@ void FleetPortRun::Go()
 
 bool FleetPortRun::PortOpens()
 {
-    FleetReason problem{fleetmsg::kNoSuchPort, {state_.port}};
+    FleetReason problem{messages::fleet::kNoSuchPort, {state_.port}};
     if (link_ && link_->Port().SetOpen(1) == LinkResult::Done)
         problem = {};
     else if (link_)
-        problem = {fleetmsg::kCannotOpenPort, {PortFailureText(link_->Port().OpenFailure(), run_.Catalog())}};
+        problem = {messages::fleet::kCannotOpenPort, {PortFailureText(link_->Port().OpenFailure(), run_.Catalog())}};
     if (link_)
         link_->Port().SetOpen(0);
     if (!problem)
@@ -177,7 +177,7 @@ bool FleetPortRun::Admit(const RadioIdentity& identity, const RadioTransfer& tra
     }
     // Waiting for radios, a radio that keeps its serial to itself would be programmed again and again.
     if (plan_.waitForRadios && record.serial.empty()) {
-        record.reason = {fleetmsg::kNoSerial, {}};
+        record.reason = {messages::fleet::kNoSerial, {}};
         return false;
     }
     const auto ids = run_.Ids().Take(record.serial, record.reason);
@@ -197,7 +197,7 @@ bool FleetPortRun::KeepPrevious(const ImageBytes& memory, const RadioTransfer& t
 {
     const backup::Kept kept = backup::Keep(plan_.backupFolder, memory, transfer.Serial(), SystemClock().Now());
     if (kept.failure)
-        radio.record.reason = {fleetmsg::kBackupFailed, {kept.path, *kept.failure}};
+        radio.record.reason = {messages::fleet::kBackupFailed, {kept.path, *kept.failure}};
     return !kept.failure;
 }
 
@@ -206,15 +206,15 @@ FleetReason FleetPortRun::RefusalReason(CloneRefusal refusal, const RadioIdentit
     const auto code = plan_.image.begin() + identity::kModelCode.offset;
     switch (refusal) {
     case CloneRefusal::UnknownModel:
-        return {fleetmsg::kUnknownModel, {ModelCodeText(identity)}};
+        return {messages::fleet::kUnknownModel, {ModelCodeText(identity)}};
     case CloneRefusal::OtherModel:
-        return {fleetmsg::kOtherModel, {ModelCodeText(identity), std::string(code, code + identity::kCodeLength)}};
+        return {messages::fleet::kOtherModel, {ModelCodeText(identity), std::string(code, code + identity::kCodeLength)}};
     case CloneRefusal::OtherLine:
-        return {fleetmsg::kOtherLine, {}};
+        return {messages::fleet::kOtherLine, {}};
     case CloneRefusal::OtherChannelClass:
-        return {fleetmsg::kOtherChannelClass, {}};
+        return {messages::fleet::kOtherChannelClass, {}};
     case CloneRefusal::OtherBand:
-        return {fleetmsg::kOtherBand, {}};
+        return {messages::fleet::kOtherBand, {}};
     case CloneRefusal::None:
         break;
     }
@@ -225,10 +225,10 @@ FleetReason FleetPortRun::RefusalReason(CloneRefusal refusal, const RadioIdentit
 FleetReason FleetPortRun::FailureReason(const RadioTransfer& transfer) const
 {
     if (const auto mismatch = transfer.Mismatch())
-        return {fleetmsg::kMismatch, {Number(static_cast<int>(mismatch->count)), HexAddress(mismatch->firstAddress)}};
+        return {messages::fleet::kMismatch, {Number(static_cast<int>(mismatch->count)), HexAddress(mismatch->firstAddress)}};
     if (transfer.Outcome() == TransferOutcome::CheckFailed)
-        return {fleetmsg::kReadBackFailed, {}};
-    return {writing_ ? fleetmsg::kFailedPartial : fleetmsg::kFailedUnchanged, {LinkStepText(step_, run_.Catalog())}};
+        return {messages::fleet::kReadBackFailed, {}};
+    return {writing_ ? messages::fleet::kFailedPartial : messages::fleet::kFailedUnchanged, {LinkStepText(step_, run_.Catalog())}};
 }
 
 // The radio still on the cable answers again and again: the port says so once.

@@ -1,7 +1,7 @@
 #include "core/app/FleetWindowRules.h"
 
-#include "core/app/FleetMessages.h"
-#include "core/app/FleetWindowMessages.h"
+#include "core/base/messages/Fleet.h"
+#include "core/base/messages/FleetWindow.h"
 #include "core/base/MessageCatalog.h"
 #include "core/link/LinkStep.h"
 #include "core/link/LinkTexts.h"
@@ -51,12 +51,12 @@ void ReadSequenceStart(const FleetChoices& choices, FleetPlanDraft& draft)
         if (UnitIds::IsDtmfId(choices.dtmfStart))
             draft.plan.idStart.dtmf = choices.dtmfStart;
         else
-            draft.reasons.push_back({fleetmsg::kBadDtmfId, {choices.dtmfStart}});
+            draft.reasons.push_back({messages::fleet::kBadDtmfId, {choices.dtmfStart}});
     }
     if (!choices.vantalinkStart.empty()) {
         draft.plan.idStart.vantalink = VantalinkStart(choices.vantalinkStart);
         if (!draft.plan.idStart.vantalink)
-            draft.reasons.push_back({fleetmsg::kBadVantalinkId, {choices.vantalinkStart}});
+            draft.reasons.push_back({messages::fleet::kBadVantalinkId, {choices.vantalinkStart}});
     }
 }
 

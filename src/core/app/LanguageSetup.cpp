@@ -1,6 +1,7 @@
 #include "core/app/LanguageSetup.h"
 
 #include "core/app/Workspace.h"
+#include "core/base/messages/App.h"
 
 namespace qtr {
 
@@ -8,7 +9,7 @@ LanguageSetup::LanguageSetup(Workspace& app) : app_(app) {}
 
 const std::vector<int>& LanguageSetup::Entries()
 {
-    static const std::vector<int> entries{3420196, 3420198};
+    static const std::vector<int> entries{messages::app::kEnglish, messages::app::kSpanish};
     return entries;
 }
 

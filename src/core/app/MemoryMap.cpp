@@ -2,8 +2,8 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
-#include "core/base/CommonMessages.h"
 #include "core/base/Prompter.h"
+#include "core/base/messages/Common.h"
 #include "core/model/InputFilter.h"
 #include "core/model/RadioState.h"
 
@@ -15,7 +15,7 @@ namespace qtr::memorymap {
 namespace {
 
 constexpr std::size_t kLastOffset = kRowCount * kColumnCount - 1;
-using msg::kSaveChangesQuestion;
+using messages::common::kSaveChangesQuestion;
 
 template <class... Values> std::string Format(const char* format, Values... values)
 {

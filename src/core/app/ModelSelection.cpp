@@ -1,8 +1,8 @@
 #include "core/app/ModelSelection.h"
 
-#include "core/base/CommonMessages.h"
-
 #include "core/base/Prompter.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Model.h"
 #include "core/document/Document.h"
 #include "core/document/ImageReplacer.h"
 #include "core/model/KeyFields.h"
@@ -13,8 +13,6 @@ namespace qtr {
 
 namespace {
 
-constexpr int kSameLineQuestion = 3003039;
-constexpr int kOtherLineQuestion = 3420226;
 constexpr int kFifteenChannelPosition = 2;
 constexpr int kSixteenChannelPosition = 3;
 
@@ -101,10 +99,11 @@ ModelSelection::Outcome ModelSelection::Ok()
     if (!ChangesAnything())
         return Outcome::Closed;
     const bool lineChanged = state_.LineLetter() != lineAtOpening_;
-    if (prompter_.Ask({.captionId = msg::kWarningCaption,
-                       .messageId = lineChanged ? kOtherLineQuestion : kSameLineQuestion,
-                       .buttons = Buttons::OkCancel,
-                       .icon = Icon::Warning}) != Answer::Ok)
+    if (prompter_.Ask(
+            {.captionId = messages::common::kWarningCaption,
+             .messageId = lineChanged ? messages::model::kOtherLineQuestion : messages::model::kSameLineQuestion,
+             .buttons = Buttons::OkCancel,
+             .icon = Icon::Warning}) != Answer::Ok)
         return Outcome::StayOpen;
     // ApplyModel decides whether the new image counts as saved.
     replacer_.ReplaceImage({.reason = ImageReason::ModelChange,

@@ -3,6 +3,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
 #include "core/app/EditorTable.h"
+#include "core/base/messages/Menu.h"
 
 #include <initializer_list>
 
@@ -86,18 +87,19 @@ std::vector<Menu> RebuildMenus(const MenuContext& context)
 {
     using namespace command;
     std::vector<Menu> menus{
-        {3002001, Items({kNew, kOpen, kSave, kSaveAs, kSeparator, kExportChannels, kImportChannels, kCompareWithFile,
-                         kSeparator, kPrint, kPrintPreview, kExportPdf, kSeparator, kExit})},
-        {3002015, Items({kModelInformation})},
-        {3002019, HistoryItems(context)},
-        {3002035, Items({kReadFromRadio, kWriteToRadio, kTestMode, kMemoryMap, kSeparator, kFleetProgramming})},
-        {3002055, Items({kRadioInformation})},
-        {3002045, SetupItems(context)},
-        {3420015, ViewItems(context)},
+        {messages::menu::kFile,
+         Items({kNew, kOpen, kSave, kSaveAs, kSeparator, kExportChannels, kImportChannels, kCompareWithFile, kSeparator,
+                kPrint, kPrintPreview, kExportPdf, kSeparator, kExit})},
+        {messages::menu::kModel, Items({kModelInformation})},
+        {messages::menu::kEdit, HistoryItems(context)},
+        {messages::menu::kProgram, Items({kReadFromRadio, kWriteToRadio, kTestMode, kMemoryMap, kSeparator, kFleetProgramming})},
+        {messages::menu::kTools, Items({kRadioInformation})},
+        {messages::menu::kSetup, SetupItems(context)},
+        {messages::menu::kView, ViewItems(context)},
     };
     if (context.childWindowsOpen)
-        menus.push_back({3420033, WindowItems()});
-    menus.push_back({3002049, Items({kHelpTopics, kSeparator, kAbout})});
+        menus.push_back({messages::menu::kWindow, WindowItems()});
+    menus.push_back({messages::menu::kHelp, Items({kHelpTopics, kSeparator, kAbout})});
     return menus;
 }
 

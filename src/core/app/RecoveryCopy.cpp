@@ -1,8 +1,9 @@
 #include "core/app/RecoveryCopy.h"
 
 #include "core/app/Workspace.h"
-#include "core/base/CommonMessages.h"
 #include "core/base/Prompter.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Document.h"
 #include "core/document/DataFile.h"
 #include "core/link/LinkStep.h"
 
@@ -69,7 +70,7 @@ bool RecoveryCopy::OfferAtStart(const std::tm& now)
     }
     Prompt offer;
     offer.captionText = "QTR-31X";
-    offer.messageId = kOfferId;
+    offer.messageId = messages::document::kRecoveryOffer;
     offer.buttons = Buttons::YesNo;
     offer.icon = Icon::Question;
     offer.defaultAnswer = Answer::Yes;
@@ -111,11 +112,12 @@ void RecoveryCopy::SetAside(const std::tm& now)
         aside = base + "-" + std::to_string(count) + ".dat";
     fs::rename(Path(), aside, error);
     Prompt told;
-    told.captionId = msg::kWarningCaption;
-    told.messageId = kDamagedId;
+    told.captionId = messages::common::kWarningCaption;
+    told.messageId = messages::document::kRecoveryDamaged;
     told.icon = Icon::Warning;
     told.form = PromptForm::DetailOnly;
-    told.detail = WithText(WithText(app_.catalog.MessageText(kDamagedId, 1), Path()), error ? Path() : aside);
+    told.detail = WithText(WithText(app_.catalog.MessageText(messages::document::kRecoveryDamaged, 1), Path()),
+                           error ? Path() : aside);
     app_.prompter.Ask(told);
 }
 

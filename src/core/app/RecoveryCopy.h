@@ -17,8 +17,6 @@ class Workspace;
 class RecoveryCopy {
 public:
     static constexpr int kWriteDelayMs = 3000;
-    static constexpr int kOfferId = 3900755;
-    static constexpr int kDamagedId = 3900756;
 
     RecoveryCopy(Workspace& app, std::string folder) : app_(app), folder_(std::move(folder)) {}
 

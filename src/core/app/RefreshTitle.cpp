@@ -1,14 +1,14 @@
 #include "core/app/RefreshTitle.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/App.h"
+#include "core/base/messages/Document.h"
 #include "core/model/RadioState.h"
 
 namespace qtr {
 
 namespace {
 
-constexpr int kProgramNameId = 3001001;
-constexpr int kFileNameId = 3018005;
 constexpr std::size_t kBandSuffixLength = 6; // " (VHF)" or " (UHF)"
 
 // By line letter, band and option bits of the current model, as the title has always named it.
@@ -51,8 +51,8 @@ std::string ModelPart(const RadioState& state)
 
 std::string RefreshTitle(const RadioState& state, const MessageCatalog& catalog, const std::string& documentName)
 {
-    return catalog.MessageText(kProgramNameId) + " [" + ModelPart(state) + "] [" + catalog.MessageText(kFileNameId) +
-           " : " + documentName + " ]";
+    return catalog.MessageText(messages::app::kProgramName) + " [" + ModelPart(state) + "] [" +
+        catalog.MessageText(messages::document::kFileName) + " : " + documentName + " ]";
 }
 
 } // namespace qtr

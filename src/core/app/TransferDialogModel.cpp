@@ -2,8 +2,9 @@
 
 #include "core/app/TransferSafety.h"
 #include "core/app/Workspace.h"
-#include "core/base/SystemClock.h"
 #include "core/base/Prompter.h"
+#include "core/base/SystemClock.h"
+#include "core/base/messages/Link.h"
 #include "core/link/RadioSession.h"
 #include "core/link/RadioTransfer.h"
 #include "core/link/ReceivedImage.h"
@@ -50,7 +51,7 @@ void TransferDialogModel::ReportDone()
     progress_.DiscardTypedKeys();
     Prompt done;
     done.captionText = "QTR-31X";
-    done.messageId = direction_ == Direction::Read ? kReadDoneId : kWriteDoneId;
+    done.messageId = direction_ == Direction::Read ? messages::link::kReadDone : messages::link::kWriteDone;
     done.icon = Icon::Information;
     app_.prompter.Ask(done);
     link_.State().reading = false;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/app/SafetyOptions.h"
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Link.h"
 #include "core/link/RadioLink.h"
 #include "core/link/TransferGuards.h"
 
@@ -19,20 +19,16 @@ class TransferProgress;
 class TransferDialogModel {
 public:
     enum class Direction { Read, Write };
-    static constexpr int kReadTitleId = 1001053;
-    static constexpr int kWriteTitleId = 1001051;
-    static constexpr int kStartButtonTextId = msg::kOk;
-    static constexpr int kCancelButtonTextId = msg::kCancel;
-    static constexpr int kHelpButtonTextId = msg::kHelp;
     static constexpr int kReadHelpTopic = 32772;
     static constexpr int kWriteHelpTopic = 32773;
-    static constexpr int kReadDoneId = 3370001;
-    static constexpr int kWriteDoneId = 3370003;
 
     TransferDialogModel(Workspace& app, RadioLink& link, TransferProgress& progress, Direction direction);
 
     Direction TransferDirection() const { return direction_; }
-    int TitleId() const { return direction_ == Direction::Read ? kReadTitleId : kWriteTitleId; }
+    int TitleId() const
+    {
+        return direction_ == Direction::Read ? messages::link::kReadTitle : messages::link::kWriteTitle;
+    }
     int HelpTopic() const { return direction_ == Direction::Read ? kReadHelpTopic : kWriteHelpTopic; }
 
     // The first button: runs the transfer, reports success, and after a read makes the

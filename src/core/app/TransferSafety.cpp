@@ -3,7 +3,8 @@
 #include "core/app/BackupFiles.h"
 #include "core/app/Workspace.h"
 #include "core/base/Clock.h"
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Link.h"
 #include "core/link/LinkStep.h"
 
 namespace qtr {
@@ -16,14 +17,14 @@ TransferGuards TransferSafety::Guards(bool writing)
     guards.verify = writing && options_.verifyAfterWrite;
     if (keepsPrevious)
         guards.keepPrevious = [this](const ImageBytes& previous) {
-            return Keep(previous, kPreviousNotKeptId, Icon::Error);
+            return Keep(previous, messages::link::kPreviousNotKept, Icon::Error);
         };
     return guards;
 }
 
 bool TransferSafety::KeepRead()
 {
-    return !options_.backupReads || Keep(app_.state.image, kReadNotKeptId, Icon::Warning);
+    return !options_.backupReads || Keep(app_.state.image, messages::link::kReadNotKept, Icon::Warning);
 }
 
 bool TransferSafety::Keep(const ImageBytes& image, int failureId, Icon icon)
@@ -34,7 +35,7 @@ bool TransferSafety::Keep(const ImageBytes& image, int failureId, Icon icon)
         return true;
     }
     Prompt prompt;
-    prompt.captionId = icon == Icon::Error ? msg::kErrorCaption : msg::kWarningCaption;
+    prompt.captionId = icon == Icon::Error ? messages::common::kErrorCaption : messages::common::kWarningCaption;
     prompt.messageId = failureId;
     prompt.icon = icon;
     prompt.form = PromptForm::DetailOnly;

@@ -16,9 +16,6 @@ class Workspace;
 // of what the radio held. A backup that cannot be kept is told with its path and reason.
 class TransferSafety {
 public:
-    static constexpr int kPreviousNotKeptId = 3900753;
-    static constexpr int kReadNotKeptId = 3900754;
-
     TransferSafety(Workspace& app, const SafetyOptions& options, const RadioTransfer& transfer, const Clock& clock)
         : app_(app), options_(options), transfer_(transfer), clock_(clock)
     {

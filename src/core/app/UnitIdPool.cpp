@@ -1,6 +1,6 @@
 #include "core/app/UnitIdPool.h"
 
-#include "core/app/FleetMessages.h"
+#include "core/base/messages/Fleet.h"
 #include "core/base/RegularFile.h"
 #include "core/link/TextFields.h"
 
@@ -85,16 +85,16 @@ void UnitIdPool::ReadIdFile(const std::string& path, const MessageCatalog& catal
 {
     const FileContents file = ReadRegularFile(path, kIdFileLimit);
     if (file.fault != FileFault::None) {
-        problems.push_back({fleetmsg::kCannotReadIdFile, {path, FileFaultText(file, catalog)}});
+        problems.push_back({messages::fleet::kCannotReadIdFile, {path, FileFaultText(file, catalog)}});
         return;
     }
     const CsvTable table = CsvTable::Parse(file.bytes, kMostIdRows);
     if (!table.problems.empty()) {
-        problems.push_back({fleetmsg::kIdFileBadRow, {path, std::to_string(table.problems.front().line)}});
+        problems.push_back({messages::fleet::kIdFileBadRow, {path, std::to_string(table.problems.front().line)}});
         return;
     }
     if (table.Column("serial") < 0) {
-        problems.push_back({fleetmsg::kIdFileNoSerial, {path}});
+        problems.push_back({messages::fleet::kIdFileNoSerial, {path}});
         return;
     }
     for (const CsvTable::Row& row : table.rows)
@@ -110,7 +110,7 @@ void UnitIdPool::AddFileRow(const std::string& path, const CsvTable& table, cons
     const std::string line = std::to_string(row.line);
     if (serial.empty() || (!ids.dtmf.empty() && !UnitIds::IsDtmfId(ids.dtmf)) ||
         !ReadVantalink(Field(table, row, "vantalink_fleet"), Field(table, row, "vantalink_id"), ids.vantalink)) {
-        problems.push_back({fleetmsg::kIdFileBadRow, {path, line}});
+        problems.push_back({messages::fleet::kIdFileBadRow, {path, line}});
         return;
     }
     const bool taken = std::any_of(bySerial_.begin(), bySerial_.end(), [&](const auto& entry) {
@@ -119,7 +119,7 @@ void UnitIdPool::AddFileRow(const std::string& path, const CsvTable& table, cons
                (ids.vantalink && other.vantalink == ids.vantalink);
     });
     if (taken) {
-        problems.push_back({fleetmsg::kIdFileTwice, {path, line}});
+        problems.push_back({messages::fleet::kIdFileTwice, {path, line}});
         return;
     }
     bySerial_[serial] = ids;
@@ -137,7 +137,7 @@ void UnitIdPool::CheckAgainstLog(const Issued& issued, const std::string& path, 
         const bool vantalinkElsewhere = vantalink != issued.vantalink.end() && vantalink->second.serial != serial;
         if (dtmfElsewhere || vantalinkElsewhere) {
             const Holder& holder = dtmfElsewhere ? dtmf->second : vantalink->second;
-            problems.push_back({fleetmsg::kIdInLogElsewhere,
+            problems.push_back({messages::fleet::kIdInLogElsewhere,
                                 {path, std::to_string(fileLines_.at(serial)), logPath, std::to_string(holder.line)}});
         }
     }
@@ -151,8 +151,8 @@ std::optional<UnitIds> UnitIdPool::Take(const std::string& serial, FleetReason& 
     if (const auto known = bySerial_.find(serial); known != bySerial_.end() && !serial.empty())
         return known->second;
     if (rule_ == UnitIdRule::BySerial) {
-        refusal = serial.empty() ? FleetReason{fleetmsg::kNoSerial, {}}
-                                 : FleetReason{fleetmsg::kSerialNotInIdFile, {serial}};
+        refusal = serial.empty() ? FleetReason{messages::fleet::kNoSerial, {}}
+                                 : FleetReason{messages::fleet::kSerialNotInIdFile, {serial}};
         return std::nullopt;
     }
     const auto ids = NextInSequence(refusal);
@@ -168,11 +168,11 @@ std::optional<UnitIds> UnitIdPool::NextInSequence(FleetReason& refusal)
         ids.dtmf = Padded(*nextDtmf_, dtmfWidth_);
     ids.vantalink = nextVantalink_;
     if (!ids.dtmf.empty() && !UnitIds::IsDtmfId(ids.dtmf)) {
-        refusal = {fleetmsg::kSequenceUsedUp, {ids.dtmf}};
+        refusal = {messages::fleet::kSequenceUsedUp, {ids.dtmf}};
         return std::nullopt;
     }
     if (ids.vantalink && !ids.vantalink->InRange()) {
-        refusal = {fleetmsg::kSequenceUsedUp, {std::to_string(ids.vantalink->fleet) + ":" +
+        refusal = {messages::fleet::kSequenceUsedUp, {std::to_string(ids.vantalink->fleet) + ":" +
                                                std::to_string(ids.vantalink->id)}};
         return std::nullopt;
     }

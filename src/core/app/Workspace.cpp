@@ -1,9 +1,10 @@
 #include "core/app/Workspace.h"
 
-#include "core/base/Prompter.h"
-#include "core/base/ProgramFiles.h"
 #include "core/app/SettingsRules.h"
+#include "core/base/ProgramFiles.h"
+#include "core/base/Prompter.h"
 #include "core/base/SettingsStore.h"
+#include "core/base/messages/App.h"
 #include "core/model/ModelDefaults.h"
 
 #include <filesystem>
@@ -12,9 +13,6 @@ namespace qtr {
 
 namespace {
 
-constexpr int kApplicationNameId = 3001001;
-constexpr int kCannotReadLanguageId = 1004003;
-constexpr int kDamagedLanguageId = 1004005;
 const char* const kCannotReadLanguageText = "Can't read language file.\nPlease re-install this software again.";
 const char* const kDamagedLanguageText = "Language file has been damaged.\nPlease re-install this software again.";
 
@@ -76,8 +74,9 @@ int Workspace::ReloadLanguage()
         return result;
     const bool missing = result == MessageCatalog::kCannotOpen;
     Prompt failure;
-    failure.captionText = catalog.Has(kApplicationNameId) ? catalog.MessageText(kApplicationNameId) : "QTR-31X";
-    const int id = missing ? kCannotReadLanguageId : kDamagedLanguageId;
+    failure.captionText = catalog.Has(messages::app::kProgramName) ? catalog.MessageText(messages::app::kProgramName)
+                                                                   : "QTR-31X";
+    const int id = missing ? messages::app::kCannotReadLanguage : messages::app::kDamagedLanguage;
     if (catalog.Has(id)) {
         failure.messageId = id;
     } else {

@@ -1,6 +1,7 @@
 #include "core/base/LanguageDate.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
 
 #include <cstdio>
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr int kYearsPerCentury = 100;
 constexpr int kTmYearBase = 1900;
-constexpr int kDatePatternId = 3900205;
 
 int FullYear(const std::tm& time)
 {
@@ -63,7 +63,7 @@ std::string FormatDate(const std::tm& time, std::string_view pattern)
 
 std::string LanguageDate(const std::tm& time, const MessageCatalog& catalog)
 {
-    return FormatDate(time, catalog.MessageText(kDatePatternId));
+    return FormatDate(time, catalog.MessageText(messages::common::kDateFormat));
 }
 
 } // namespace qtr

@@ -1,5 +1,7 @@
 #include "core/base/PromptButtons.h"
 
+#include "core/base/messages/Common.h"
+
 namespace qtr {
 
 std::vector<Answer> AnswersOf(Buttons buttons)
@@ -23,19 +25,19 @@ int AnswerTextId(Answer answer)
 {
     switch (answer) {
     case Answer::Cancel:
-        return 1001003;
+        return messages::common::kCancel;
     case Answer::Retry:
-        return 1001005;
-    // Yes and No have button texts of their own, with access keys: 1001007 and 1001009
+        return messages::common::kRetry;
+    // Yes and No have button texts of their own, with access keys: the plain Yes and No
     // also name list entries, where an access key has no place.
     case Answer::Yes:
-        return 3900200;
+        return messages::common::kYesButton;
     case Answer::No:
-        return 3900201;
+        return messages::common::kNoButton;
     case Answer::Ok:
         break;
     }
-    return 1001001;
+    return messages::common::kOk;
 }
 
 } // namespace qtr

@@ -1,6 +1,7 @@
 #include "core/base/RegularFile.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Document.h"
 
 #include <cerrno>
 #include <cstring>
@@ -12,10 +13,6 @@
 namespace qtr {
 
 namespace {
-
-constexpr int kFolderId = 3900863;
-constexpr int kNotRegularId = 3900864;
-constexpr int kTooLargeId = 3900865;
 
 FileFault FaultOfKind(const struct stat& info, std::size_t limit)
 {
@@ -83,11 +80,11 @@ int FileFaultMessage(FileFault fault)
 {
     switch (fault) {
     case FileFault::Folder:
-        return kFolderId;
+        return messages::document::kIsAFolder;
     case FileFault::NotRegular:
-        return kNotRegularId;
+        return messages::document::kNotARegularFile;
     case FileFault::TooLarge:
-        return kTooLargeId;
+        return messages::document::kTooLarge;
     case FileFault::None:
     case FileFault::CannotOpen:
         break;

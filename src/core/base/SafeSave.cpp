@@ -19,6 +19,7 @@ namespace fs = std::filesystem;
 
 // As many links as the system itself follows before it gives up.
 constexpr int kLinkDepth = 40;
+constexpr unsigned kTemporarySuffixes = 1000000; // six digits after ".tmp"
 constexpr mode_t kPrivateFileMode = S_IRUSR | S_IWUSR;
 constexpr mode_t kPrivateFolderMode = S_IRWXU;
 
@@ -95,7 +96,7 @@ std::optional<std::string> SetAccess(int fd, const fs::path& target, FileAccess 
 std::string TemporaryNameBeside(const fs::path& target)
 {
     std::random_device random;
-    return target.string() + ".tmp" + std::to_string(random() % 1000000);
+    return target.string() + ".tmp" + std::to_string(random() % kTemporarySuffixes);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/channels/ChannelCommand.h"
 
+#include "core/base/messages/Channels.h"
 #include "core/channels/ChannelTable.h"
 #include "core/model/RadioState.h"
 
@@ -23,27 +24,21 @@ constexpr KeyBinding kBindings[] = {
     {"F10", ChannelCommand::Ignore, true},              {"Shift+F7", ChannelCommand::Ignore, true},
 };
 
-constexpr int kChannelCopyNameId = 3003047;
-constexpr int kFrequencyCopyNameId = 3380005;
-constexpr int kToneCopyNameId = 3380019;
-constexpr int kInsertNameId = 3380021;
-constexpr int kDeleteNameId = 3380025;
-
 } // namespace
 
 int ChannelCommandNameId(ChannelCommand command)
 {
     switch (command) {
     case ChannelCommand::ChannelCopy:
-        return kChannelCopyNameId;
+        return messages::channels::kChannelCopy;
     case ChannelCommand::FrequencyCopy:
-        return kFrequencyCopyNameId;
+        return messages::channels::kFrequencyCopy;
     case ChannelCommand::ToneCopy:
-        return kToneCopyNameId;
+        return messages::channels::kToneCopyCommand;
     case ChannelCommand::Insert:
-        return kInsertNameId;
+        return messages::channels::kInsertChannel;
     case ChannelCommand::Delete:
-        return kDeleteNameId;
+        return messages::channels::kDeleteChannel;
     default:
         return 0;
     }

@@ -2,6 +2,8 @@
 
 #include "core/base/Prompter.h"
 #include "core/channels/ChannelCommand.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
 #include "core/channels/ChannelTable.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/ParlaneLists.h"
@@ -110,8 +112,8 @@ bool ChannelCommits::DeleteChannel(int slot)
 {
     if (!channels_.IsProgrammed(slot))
         return false;
-    const Prompt question{.captionId = kWarningCaption,
-                          .messageId = kDeleteQuestion,
+    const Prompt question{.captionId = messages::common::kWarningCaption,
+                          .messageId = messages::channels::kDeleteQuestion,
                           .buttons = Buttons::OkCancel,
                           .icon = Icon::Warning,
                           .defaultAnswer = Answer::Cancel};

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/base/CommonMessages.h"
 #include "core/channels/ChannelField.h"
 
 #include <string>
@@ -22,9 +21,6 @@ int StoreWithBandWarning(ChannelTable& channels, Prompter& prompter, int slot, C
 // history keeps it as one step.
 class ChannelCommits {
 public:
-    static constexpr int kDeleteQuestion = 3003060;
-    static constexpr int kWarningCaption = msg::kWarningCaption;
-
     ChannelCommits(ChannelTable& channels, FrequencyCodec& codec, Prompter& prompter);
 
     // A typed frequency. With `simplexWhenNew`, a receive frequency that creates the channel

@@ -1,13 +1,14 @@
 #include "core/channels/ChannelCsv.h"
 
+#include "core/base/MessageCatalog.h"
+#include "core/base/RegularFile.h"
+#include "core/base/messages/ChannelList.h"
+#include "core/base/messages/Scan.h"
 #include "core/channels/ChannelCsvColumns.h"
 #include "core/channels/ChannelWorkbench.h"
-#include "core/channels/CsvMessages.h"
 #include "core/channels/CsvTable.h"
 #include "core/channels/CsvToneColumns.h"
 #include "core/channels/CsvValues.h"
-#include "core/base/MessageCatalog.h"
-#include "core/base/RegularFile.h"
 #include "core/model/FieldRoutines.h"
 #include "core/model/InputFilter.h"
 #include "core/model/ParlaneLists.h"
@@ -24,8 +25,6 @@ namespace {
 constexpr std::size_t kToneLength = 5;
 constexpr int kDuplicateEntry = 4;
 constexpr int kNotListed = -1;
-constexpr int kPriorityChannelLabelId = 3007057;
-constexpr int kFixedChannelLabelId = 3007012;
 
 // A Comment field value stored in a channel field, through the field's own rule.
 struct CommentField {
@@ -127,9 +126,10 @@ public:
         if (!result_.problems.empty())
             return;
         if (table_.stoppedAt != 0)
-            Problem(table_.stoppedAt, {}, csvmsg::kTooManyChannels, std::to_string(bench_.state.SlotCount()));
+            Problem(table_.stoppedAt, {}, messages::channellist::kTooManyChannels,
+                    std::to_string(bench_.state.SlotCount()));
         else if (table_.rows.empty() && !allowEmpty_)
-            Problem(0, {}, csvmsg::kNoChannels, {});
+            Problem(0, {}, messages::channellist::kNoChannels, {});
         std::vector<ChannelRow> rows;
         for (const CsvTable::Row& row : table_.rows)
             if (auto channel = ReadRow(row))
@@ -153,11 +153,11 @@ private:
     {
         for (const char* required : {"Location", "Frequency"})
             if (table_.Column(required) < 0)
-                Problem(1, required, csvmsg::kMissingColumn, {});
+                Problem(1, required, messages::channellist::kMissingColumn, {});
         std::set<std::string> seen;
         for (const std::string& name : table_.header)
             if (!name.empty() && !seen.insert(name).second)
-                Problem(1, name, csvmsg::kDuplicateColumn, {});
+                Problem(1, name, messages::channellist::kDuplicateColumn, {});
     }
 
     std::string Field(const CsvTable::Row& row, const char* column) const
@@ -179,7 +179,7 @@ private:
     std::optional<ChannelRow> ReadRow(const CsvTable::Row& row)
     {
         if (row.fields.size() != table_.header.size()) {
-            Problem(row.line, {}, csvmsg::kFieldCount,
+            Problem(row.line, {}, messages::channellist::kFieldCount,
                     std::to_string(row.fields.size()) + " / " + std::to_string(table_.header.size()));
             return std::nullopt;
         }
@@ -203,11 +203,13 @@ private:
         const bool digits = !text.empty() && text.size() <= 3 && text.find_first_not_of("0123456789") == std::string::npos;
         const int location = digits ? std::stoi(text) : 0;
         if (!digits) {
-            Problem(row.line, "Location", csvmsg::kNotANumber, text);
+            Problem(row.line, "Location", messages::channellist::kNotANumber, text);
         } else if (location < 1 || location > slots) {
-            Problem(row.line, "Location", csvmsg::kNoSuchLocation, text + " (1-" + std::to_string(slots) + ")");
+            Problem(row.line, "Location", messages::channellist::kNoSuchLocation,
+                    text + " (1-" + std::to_string(slots) + ")");
         } else if (const auto seen = locations_.find(location); seen != locations_.end()) {
-            Problem(row.line, "Location", csvmsg::kDuplicateLocation, text + " (" + std::to_string(seen->second) + ")");
+            Problem(row.line, "Location", messages::channellist::kDuplicateLocation,
+                    text + " (" + std::to_string(seen->second) + ")");
         } else {
             locations_[location] = row.line;
         }
@@ -219,7 +221,7 @@ private:
         const std::string text = Field(row, column);
         const auto value = csvvalue::Millionths(text.empty() && column != std::string("Frequency") ? "0" : text);
         if (!value)
-            Problem(row.line, column, csvmsg::kNotANumber, text);
+            Problem(row.line, column, messages::channellist::kNotANumber, text);
         return value;
     }
 
@@ -228,7 +230,7 @@ private:
         std::string text = csvvalue::GridFrequency(hertz);
         if (bench_.codec.CheckBand(text) != 0)
             return true;
-        Problem(row.line, column, csvmsg::kOutOfBand, csvvalue::Megahertz(hertz / 10));
+        Problem(row.line, column, messages::channellist::kOutOfBand, csvvalue::Megahertz(hertz / 10));
         return false;
     }
 
@@ -249,7 +251,7 @@ private:
         else if (duplex == "split")
             channel.transmit = *offset;
         else if (duplex != "off")
-            return Problem(row.line, "Duplex", csvmsg::kUnknownValue, duplex);
+            return Problem(row.line, "Duplex", messages::channellist::kUnknownValue, duplex);
         if (channel.transmit && !InBand(row, duplex == "split" ? "Offset" : "Duplex", *channel.transmit))
             return;
         if (parlane_)
@@ -262,9 +264,10 @@ private:
         const std::string text = csvvalue::GridFrequency(channel.receive);
         const auto found = list ? std::find(list->begin(), list->end(), text) : std::vector<std::string>::const_iterator();
         if (list == nullptr || found == list->end() || channel.receive % 10 != 0)
-            return Problem(row.line, "Frequency", csvmsg::kNotInFrequencyList, csvvalue::Megahertz(channel.receive / 10));
+            return Problem(row.line, "Frequency", messages::channellist::kNotInFrequencyList,
+                           csvvalue::Megahertz(channel.receive / 10));
         if (channel.transmit != channel.receive)
-            return Problem(row.line, "Duplex", csvmsg::kNotOffered, Field(row, "Duplex"));
+            return Problem(row.line, "Duplex", messages::channellist::kNotOffered, Field(row, "Duplex"));
         channel.parlaneEntry = static_cast<int>(found - list->begin()) + 1;
         const auto entry = channel.comment.find(csv::kParlaneEntry);
         if (channel.parlaneEntry == kDuplicateEntry && entry != channel.comment.end() &&
@@ -287,13 +290,13 @@ private:
         std::string badColumn;
         const auto tones = TonesOf(columns, badColumn);
         if (!tones)
-            return Problem(row.line, badColumn, csvmsg::kUnknownValue, Field(row, badColumn.c_str()));
+            return Problem(row.line, badColumn, messages::channellist::kUnknownValue, Field(row, badColumn.c_str()));
         channel.tones = *tones;
         if (!TypedTone(row, channel.tones.encode, channel.tones.encodeColumn) ||
             !TypedTone(row, channel.tones.decode, channel.tones.decodeColumn))
             return;
         if (!channel.tones.encode.empty() && !channel.transmit)
-            return Problem(row.line, "Tone", csvmsg::kNeedsTransmit, columns.tone);
+            return Problem(row.line, "Tone", messages::channellist::kNeedsTransmit, columns.tone);
         if (parlane_)
             ReadParlaneTone(row, channel);
     }
@@ -305,14 +308,14 @@ private:
         if (tone.empty())
             return true;
         if (!IsAcceptedText(InputClass::ToneCharacters, tone, kToneLength)) {
-            Problem(row.line, column, csvmsg::kNotATone, tone);
+            Problem(row.line, column, messages::channellist::kNotATone, tone);
             return false;
         }
         std::string stored = tone;
         FrequencyCodec::NormaliseToneText(stored);
         const std::string written = tone[0] == 'D' ? tone : FormatFixed(LeadingDecimal(tone), 1);
         if (stored != written)
-            Correction(row.line, column, csvmsg::kCorrectedTone, tone + " -> " + stored);
+            Correction(row.line, column, messages::channellist::kCorrectedTone, tone + " -> " + stored);
         tone = stored;
         return true;
     }
@@ -320,13 +323,13 @@ private:
     void ReadParlaneTone(const CsvTable::Row& row, ChannelRow& channel)
     {
         if (channel.tones.encode != channel.tones.decode)
-            return Problem(row.line, "Tone", csvmsg::kNotOffered, Field(row, "Tone"));
+            return Problem(row.line, "Tone", messages::channellist::kNotOffered, Field(row, "Tone"));
         if (channel.tones.decode.empty())
             return;
         bench_.codec.OrderToneList(kParlaneLine);
         channel.parlaneTone = bench_.codec.ToneIndexOf(channel.tones.decode);
         if (channel.parlaneTone <= 0)
-            Problem(row.line, channel.tones.decodeColumn, csvmsg::kNotInToneList, channel.tones.decode);
+            Problem(row.line, channel.tones.decodeColumn, messages::channellist::kNotInToneList, channel.tones.decode);
     }
 
     std::optional<int> Choice(const CsvTable::Row& row, const char* column,
@@ -338,7 +341,7 @@ private:
         for (const auto& [name, value] : choices)
             if (text == Lower(name))
                 return value;
-        Problem(row.line, column, csvmsg::kUnknownValue, Field(row, column));
+        Problem(row.line, column, messages::channellist::kUnknownValue, Field(row, column));
         return kNotListed;
     }
 
@@ -349,7 +352,8 @@ private:
         channel.skip = Choice(row, "Skip", {{"S", 1}}).value_or(0) == 1;
         const auto pttId = channel.comment.find(csv::kPttId);
         if (pttId != channel.comment.end() && pttId->second != 0 && !channel.transmit)
-            Problem(row.line, "Comment", csvmsg::kNeedsTransmit, std::string(csv::kPttId) + "=" + std::to_string(pttId->second));
+            Problem(row.line, "Comment", messages::channellist::kNeedsTransmit,
+                    std::string(csv::kPttId) + "=" + std::to_string(pttId->second));
     }
 
     void Store(const ChannelRow& row)
@@ -382,7 +386,8 @@ private:
     {
         const std::string stored = bench_.texts.FormatField(row.slot, which).text;
         if (csvvalue::TenHertzUnits(stored) * 10 != hertz)
-            Correction(row.line, column, csvmsg::kCorrectedToStep, csvvalue::Megahertz(hertz / 10) + " -> " + stored);
+            Correction(row.line, column, messages::channellist::kCorrectedToStep,
+                       csvvalue::Megahertz(hertz / 10) + " -> " + stored);
     }
 
     void StoreChoice(const ChannelRow& row, ChannelField field, int value, const char* column)
@@ -393,7 +398,7 @@ private:
         else
             channels.SetListField(row.slot, field, value);
         if (bench_.texts.FormatField(row.slot, field).value != value)
-            Problem(row.line, column, csvmsg::kNotOffered, std::to_string(value));
+            Problem(row.line, column, messages::channellist::kNotOffered, std::to_string(value));
     }
 
     void StoreComment(const ChannelRow& row)
@@ -404,7 +409,8 @@ private:
             if (value == row.comment.end() || autodialOfParlane)
                 continue;
             if (field.check && value->second > 1)
-                Problem(row.line, "Comment", csvmsg::kUnknownValue, std::string(field.key) + "=" + std::to_string(value->second));
+                Problem(row.line, "Comment", messages::channellist::kUnknownValue,
+                        std::string(field.key) + "=" + std::to_string(value->second));
             else
                 StoreChoice(row, field.field, static_cast<int>(value->second), "Comment");
         }
@@ -419,7 +425,8 @@ private:
         if (value == row.comment.end())
             return;
         if (value->second > step::kNone)
-            return Problem(row.line, "Comment", csvmsg::kUnknownValue, std::string(key) + "=" + std::to_string(value->second));
+            return Problem(row.line, "Comment", messages::channellist::kUnknownValue,
+                           std::string(key) + "=" + std::to_string(value->second));
         ChannelRecord(bench_.state.image, row.slot).Set(field, value->second);
     }
 
@@ -434,8 +441,8 @@ private:
         for (int slot = 0; slot < ChannelRecord::kSlotCount; ++slot)
             if (!bench_.channels.IsProgrammed(slot))
                 bench_.channels.References().ReleaseReferences(slot);
-        NoteReferenceChange(before, scan::kPriorityChannel, kPriorityChannelLabelId);
-        NoteReferenceChange(before, scan::kFixedChannel, kFixedChannelLabelId);
+        NoteReferenceChange(before, scan::kPriorityChannel, messages::scan::kPriorityChannelLabel);
+        NoteReferenceChange(before, scan::kFixedChannel, messages::scan::kFixedChannelLabel);
     }
 
     void NoteReferenceChange(const RadioState& before, const ImageField& reference, int labelId)
@@ -447,7 +454,8 @@ private:
         const auto name = [this](unsigned channel) {
             return channel == scan::kNoChannel ? bench_.codec.LmrOffText() : std::to_string(channel);
         };
-        Correction(0, catalog_.MessageText(labelId, 1), csvmsg::kReferenceChannelGone, name(was) + " -> " + name(now));
+        Correction(0, catalog_.MessageText(labelId, 1), messages::channellist::kReferenceChannelGone,
+                   name(was) + " -> " + name(now));
     }
 
     const CsvTable& table_;
@@ -463,7 +471,7 @@ private:
 
 bool ChannelCsvImport::RefusedAsEmpty() const
 {
-    return problems.size() == 1 && problems.front().messageId == csvmsg::kNoChannels;
+    return problems.size() == 1 && problems.front().messageId == messages::channellist::kNoChannels;
 }
 
 ChannelCsvImport ImportChannelCsv(const std::string& text, const RadioState& state, const MessageCatalog& catalog,
@@ -471,14 +479,14 @@ ChannelCsvImport ImportChannelCsv(const std::string& text, const RadioState& sta
 {
     ChannelCsvImport result;
     if (!ValidUtf8(text)) {
-        result.problems.push_back({0, {}, csvmsg::kNotUtf8, {}});
+        result.problems.push_back({0, {}, messages::channellist::kNotUtf8, {}});
         return result;
     }
     // Rows past the model's channels are not even read: a list that long is wrong anyway.
     const CsvTable table = CsvTable::Parse(text, static_cast<std::size_t>(state.SlotCount()));
     result.problems = table.problems;
     if (table.header.empty())
-        result.problems.push_back({0, {}, csvmsg::kNoHeader, {}});
+        result.problems.push_back({0, {}, messages::channellist::kNoHeader, {}});
     if (!result.problems.empty())
         return result;
     ChannelWorkbench bench(state, catalog);
@@ -495,7 +503,7 @@ ChannelCsvImport ImportChannelCsvFile(const std::string& path, const RadioState&
         return ImportChannelCsv(file.bytes, state, catalog, allowEmpty);
     ChannelCsvImport refused;
     if (file.fault == FileFault::CannotOpen)
-        refused.problems.push_back({0, {}, csvmsg::kCannotRead, FileFaultText(file, catalog)});
+        refused.problems.push_back({0, {}, messages::channellist::kCannotRead, FileFaultText(file, catalog)});
     else
         refused.problems.push_back({0, {}, FileFaultMessage(file.fault), {}});
     return refused;

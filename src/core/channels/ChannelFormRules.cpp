@@ -1,5 +1,9 @@
 #include "core/channels/ChannelFormRules.h"
 
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Dtmf.h"
+#include "core/base/messages/Scan.h"
 #include "core/channels/ChannelField.h"
 #include "core/channels/ChannelTable.h"
 #include "core/model/RadioState.h"
@@ -9,8 +13,22 @@ namespace qtr {
 namespace {
 
 constexpr int kLabelMessages[ChannelFormRules::kRowCount] = {
-    3018013, 1001065, 1001067, 3310013, 3310015, 3018015, 3013001, 3016001,
-    3013005, 3013003, 3013007, 3010003, 3013013, 3013011, 3007033, 3420070,
+    messages::common::kChannel,
+    messages::channels::kReceiveFrequency,
+    messages::channels::kTransmitFrequency,
+    messages::channels::kQtDqtDecode,
+    messages::channels::kQtDqtEncode,
+    messages::channels::kOptionSignalling,
+    messages::channels::kSpUnmute,
+    messages::channels::kTxPower,
+    messages::channels::kWideNarrow,
+    messages::channels::kBusyChannelLockout,
+    messages::channels::kPttId,
+    messages::dtmf::kAutodialMemory,
+    messages::channels::kBeatShift,
+    messages::channels::kScanAdd,
+    messages::scan::kPriorityChannel,
+    messages::channels::kCompander,
 };
 
 bool IsRow(int row, ChannelField field)

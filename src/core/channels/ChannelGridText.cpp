@@ -1,6 +1,8 @@
 #include "core/channels/ChannelGridText.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
 #include "core/channels/ChannelTable.h"
 #include "core/channels/ChannelTexts.h"
 #include "core/model/FrequencyCodec.h"
@@ -24,11 +26,15 @@ bool IsTone(ChannelField field)
 const std::vector<GridColumn>& GridColumns(bool parlane)
 {
     static const std::vector<GridColumn> lmr{
-        {1001061, ChannelField::ReceiveFrequency, 1425}, {1001063, ChannelField::TransmitFrequency, 1425},
-        {3310019, ChannelField::DecodeTone, 1275},       {3310021, ChannelField::EncodeTone, 1275},
-        {3013009, ChannelField::TxPower, 975},           {3016003, ChannelField::WideNarrow, 975},
-        {3013011, ChannelField::ScanAdd, 975},           {3016007, ChannelField::OptionSignalling, 1050},
-        {3013007, ChannelField::PttId, 1200},
+        {messages::common::kRxFrequency, ChannelField::ReceiveFrequency, 1425},
+        {messages::common::kTxFrequency, ChannelField::TransmitFrequency, 1425},
+        {messages::channels::kDecodeHeader, ChannelField::DecodeTone, 1275},
+        {messages::channels::kEncodeHeader, ChannelField::EncodeTone, 1275},
+        {messages::channels::kTxPowerHeader, ChannelField::TxPower, 975},
+        {messages::channels::kWideNarrowHeader, ChannelField::WideNarrow, 975},
+        {messages::channels::kScanAdd, ChannelField::ScanAdd, 975},
+        {messages::channels::kOptionSignallingHeader, ChannelField::OptionSignalling, 1050},
+        {messages::channels::kPttId, ChannelField::PttId, 1200},
     };
     static const std::vector<GridColumn> business(lmr.begin(), lmr.begin() + 7);
     return parlane ? business : lmr;
@@ -36,10 +42,8 @@ const std::vector<GridColumn>& GridColumns(bool parlane)
 
 std::string GridTitle(const MessageCatalog& catalog, int slot)
 {
-    constexpr int kTitleId = 3008007;
-    constexpr int kChannelId = 3018013;
-    return catalog.MessageText(kTitleId, 1) + " [ " + catalog.MessageText(kChannelId, 1) + " - " +
-           std::to_string(slot + 1) + " ]";
+    return catalog.MessageText(messages::channels::kInformationTitle, 1) + " [ " +
+        catalog.MessageText(messages::common::kChannel, 1) + " - " + std::to_string(slot + 1) + " ]";
 }
 
 std::string GridRowLabel(int slot, int channelCount)

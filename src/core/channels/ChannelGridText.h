@@ -20,7 +20,6 @@ struct GridColumn {
 };
 
 // Column 0, the channel numbers.
-constexpr int kChannelColumnHeaderId = 3012029;
 constexpr int kChannelColumnWidthTwips = 1040;
 
 // Columns 1 to 7 on Parlane models, 1 to 9 on LMR models.

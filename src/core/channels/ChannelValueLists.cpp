@@ -2,20 +2,18 @@
 
 #include "core/base/CommonMessages.h"
 #include "core/channels/FormattedField.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Dtmf.h"
+#include "core/base/messages/Vantalink.h"
 
 namespace qtr {
 
 namespace {
 
-constexpr int kDecodeOffUnmute = 3013029;
-constexpr int kDecodeSetUnmute = 3013025;
-constexpr int kOptionSignallingLabel = 3018015;
-
 constexpr int kDtmfPttIdType = 0;
 constexpr int kVantalinkPttIdType = 1;
-constexpr int kFirstVantalinkPttId = 3420150;
 constexpr int kVantalinkPttIdCount = 9;
-constexpr int kFirstAutodialMemory = 3390013;
 constexpr int kAutodialMemoryCount = 8;
 
 // Consecutive values from `firstValue`, shown by every other message from `firstMessage`.
@@ -36,13 +34,13 @@ ValueList ChannelValueLists::For(ChannelField field, const Conditions& channel)
 {
     switch (field) {
     case ChannelField::OptionSignalling:
-        return {{msg::kNoneText, 0}, {3013023, 1}, {3400001, 2}};
+        return {{messages::common::kNone, 0}, {messages::dtmf::kName, 1}, {messages::vantalink::kName, 2}};
     case ChannelField::SpUnmute:
         return SpUnmute(channel);
     case ChannelField::TxPower:
         return TxPower(channel);
     case ChannelField::WideNarrow:
-        return {{1001031, 0}, {1001029, 1}};
+        return {{messages::common::kNarrow, 0}, {messages::common::kWide, 1}};
     case ChannelField::BusyChannelLockout:
         return BusyChannelLockout(channel);
     case ChannelField::PttId:
@@ -50,7 +48,7 @@ ValueList ChannelValueLists::For(ChannelField field, const Conditions& channel)
     case ChannelField::AutodialMemory:
         return AutodialMemory();
     case ChannelField::ScanAdd:
-        return {{1001007, 1}, {1001009, 0}};
+        return {{messages::common::kYes, 1}, {messages::common::kNo, 0}};
     default:
         return {};
     }
@@ -58,37 +56,40 @@ ValueList ChannelValueLists::For(ChannelField field, const Conditions& channel)
 
 ValueList ChannelValueLists::SpUnmute(const Conditions& channel)
 {
-    ValueList list{{channel.decodeSet ? kDecodeSetUnmute : kDecodeOffUnmute, 0}};
+    ValueList list{{channel.decodeSet ? messages::channels::kQtDqt : messages::channels::kCarrier, 0}};
     if (channel.optionSignalling)
-        AppendNumbered(list, channel.decodeSet ? 3420146 : 3420142, 1, 2);
+        AppendNumbered(list,
+                       channel.decodeSet ? messages::channels::kQtDqtAndOptionSignalling
+                                         : messages::channels::kCarrierAndOptionSignalling,
+                       1, 2);
     return list;
 }
 
 ValueList ChannelValueLists::BusyChannelLockout(const Conditions& channel)
 {
-    ValueList list{{msg::kOffText, 0}, {kDecodeOffUnmute, 1}};
+    ValueList list{{messages::common::kOff, 0}, {messages::channels::kCarrier, 1}};
     if (channel.decodeSet)
-        list.push_back({kDecodeSetUnmute, 2});
+        list.push_back({messages::channels::kQtDqt, 2});
     if (channel.optionSignalling)
-        list.push_back({kOptionSignallingLabel, 3});
+        list.push_back({messages::channels::kOptionSignalling, 3});
     return list;
 }
 
 ValueList ChannelValueLists::TxPower(const Conditions& channel)
 {
     if (channel.restrictedPower)
-        return {{3013017, 0}};
-    return {{3013015, 1}, {3013017, 0}};
+        return {{messages::common::kLow, 0}};
+    return {{messages::common::kHigh, 1}, {messages::common::kLow, 0}};
 }
 
 ValueList ChannelValueLists::PttId(const Conditions& channel)
 {
     switch (channel.pttIdType) {
     case kDtmfPttIdType:
-        return {{msg::kOffText, 0}, {1001037, 1}};
+        return {{messages::common::kOff, 0}, {messages::common::kOn, 1}};
     case kVantalinkPttIdType: {
-        ValueList list{{msg::kOffText, 0}};
-        AppendNumbered(list, kFirstVantalinkPttId, 1, kVantalinkPttIdCount);
+        ValueList list{{messages::common::kOff, 0}};
+        AppendNumbered(list, messages::channels::kFirstVantalinkPttId, 1, kVantalinkPttIdCount);
         return list;
     }
     default:
@@ -99,7 +100,7 @@ ValueList ChannelValueLists::PttId(const Conditions& channel)
 ValueList ChannelValueLists::AutodialMemory()
 {
     ValueList list;
-    AppendNumbered(list, kFirstAutodialMemory, 0, kAutodialMemoryCount);
+    AppendNumbered(list, messages::channels::kFirstAutodialMemory, 0, kAutodialMemoryCount);
     return list;
 }
 

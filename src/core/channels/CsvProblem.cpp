@@ -2,7 +2,7 @@
 
 #include "core/base/MessageCatalog.h"
 #include "core/base/PrintableText.h"
-#include "core/channels/CsvMessages.h"
+#include "core/base/messages/ChannelList.h"
 
 #include <algorithm>
 
@@ -12,7 +12,7 @@ std::string CsvProblemText(const CsvProblem& problem, const MessageCatalog& cata
 {
     std::string text;
     if (problem.line > 0)
-        text = catalog.MessageText(csvmsg::kLineWord, 1) + " " + std::to_string(problem.line);
+        text = catalog.MessageText(messages::channellist::kLineWord, 1) + " " + std::to_string(problem.line);
     // Column names and values come from the file: nothing in them may drive a terminal.
     if (!problem.column.empty())
         text += (text.empty() ? "" : ", ") + PrintableText(problem.column);
@@ -32,7 +32,7 @@ std::string CsvProblemList(const std::vector<CsvProblem>& problems, const Messag
         list += CsvProblemText(problems[i], catalog) + "\n";
     if (shown == problems.size())
         return list;
-    std::string more = catalog.MessageText(csvmsg::kMoreProblems, 1);
+    std::string more = catalog.MessageText(messages::channellist::kMoreProblems, 1);
     const std::string count = std::to_string(problems.size() - shown);
     if (const auto at = more.find("%d"); at != std::string::npos)
         more.replace(at, 2, count);

@@ -1,6 +1,6 @@
 #include "core/channels/CsvTable.h"
 
-#include "core/channels/CsvMessages.h"
+#include "core/base/messages/ChannelList.h"
 
 #include <algorithm>
 
@@ -46,7 +46,7 @@ public:
         while (position_ < text_.size() && table_.stoppedAt == 0)
             ReadLine();
         if (quoted_)
-            table_.problems.push_back({lineStart_, {}, csvmsg::kUnclosedQuote, {}});
+            table_.problems.push_back({lineStart_, {}, messages::channellist::kUnclosedQuote, {}});
     }
 
 private:
@@ -105,7 +105,8 @@ private:
         if (fields.size() < kMostFields)
             fields.emplace_back();
         else if (!tooManyFields_) {
-            table_.problems.push_back({lineStart_, {}, csvmsg::kFieldCount, "> " + std::to_string(kMostFields)});
+            table_.problems.push_back(
+                {lineStart_, {}, messages::channellist::kFieldCount, "> " + std::to_string(kMostFields)});
             tooManyFields_ = true;
         }
     }
@@ -113,7 +114,7 @@ private:
     // Once per line: a file of nothing but carriage returns is one line.
     void NoteLoneCarriageReturn()
     {
-        const CsvProblem problem{line_, {}, csvmsg::kLoneCarriageReturn, {}};
+        const CsvProblem problem{line_, {}, messages::channellist::kLoneCarriageReturn, {}};
         if (table_.problems.empty() || !(table_.problems.back() == problem))
             table_.problems.push_back(problem);
     }

@@ -25,7 +25,7 @@ std::string Megahertz(long long tenHertzUnits)
 std::string GridFrequency(long long hertz)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%lld.%05lld", hertz / 1000000, (hertz % 1000000) / 10);
+    std::snprintf(text, sizeof text, "%lld.%05lld", hertz / kHertzPerMegahertz, (hertz % kHertzPerMegahertz) / 10);
     return text;
 }
 

@@ -1,8 +1,7 @@
 #include "core/channels/TestFrequencyTable.h"
 
-#include "core/base/CommonMessages.h"
-
 #include "core/base/Prompter.h"
+#include "core/base/messages/Common.h"
 #include "core/model/FieldRoutines.h"
 #include "core/model/ModelDefaults.h"
 #include "core/model/RadioState.h"
@@ -121,7 +120,9 @@ TestFrequencyTable::CommitResult TestFrequencyTable::Commit(int entry, Column co
         return result;
     result.changed = text != startText;
     if (codec_.CheckBand(text) == 0)
-        prompter_.Ask({.captionId = msg::kWarningCaption, .messageId = msg::kOutOfBandWarning, .icon = Icon::Warning});
+        prompter_.Ask({.captionId = messages::common::kWarningCaption,
+                       .messageId = messages::common::kOutOfBandWarning,
+                       .icon = Icon::Warning});
     if (text.empty()) {
         ClearEntry(entry);
     } else {

@@ -16,7 +16,6 @@ class RadioState;
 class TestFrequencyTable {
 public:
     static constexpr int kEntryCount = testfreq::kEntryCount;
-    static constexpr int kChangedWarning = 3003025;
 
     enum class Column { Receive, Transmit };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/SafeSave.h"
+#include "core/base/messages/Document.h"
 #include "core/model/ImageIdentity.h"
 #include "core/model/ImageView.h"
 
@@ -20,10 +21,10 @@ constexpr std::size_t kHeaderSize = 16;
 constexpr std::size_t kFileSize = kHeaderSize + kImageSize;
 constexpr const char* kStandardMagic = "ZR5816";
 constexpr const char* kLVariantMagic = "ZR581L";
-constexpr int kWrongFileMessage = 3003013;
+constexpr int kWrongFileMessage = messages::document::kWrongFile;
 // A data file whose model identity the program cannot make; the detail names the file
 // and the message of the fault.
-constexpr int kDamagedFileMessage = 3900400;
+constexpr int kDamagedFileMessage = messages::document::kDamagedFile;
 
 enum class ReadError { None, CannotOpen, WrongMagic, WrongLength, DamagedIdentity };
 

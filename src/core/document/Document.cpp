@@ -1,9 +1,9 @@
 #include "core/document/Document.h"
 
-#include "core/base/CommonMessages.h"
-
 #include "core/base/MessageCatalog.h"
 #include "core/base/Prompter.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Document.h"
 #include "core/document/DataFile.h"
 #include "core/document/ImageReplacer.h"
 #include "core/model/ModelDefaults.h"
@@ -16,16 +16,15 @@ namespace qtr {
 
 namespace {
 
-constexpr int kNewQuestion = 3003011;
-constexpr int kOverwriteQuestion = 3003015;
-using msg::kSaveChangesQuestion;
-constexpr int kSaveRestoredWorkQuestion = 3900760;
-constexpr int kDiscardRestoredWorkButton = 3900761;
+using messages::common::kSaveChangesQuestion;
 constexpr std::uintmax_t kMinimumFreeKilobytes = 10;
 
 Prompt ErrorText(const std::string& text)
 {
-    return {.captionId = msg::kErrorCaption, .detail = text, .form = PromptForm::DetailOnly, .icon = Icon::Error};
+    return {.captionId = messages::common::kErrorCaption,
+            .detail = text,
+            .form = PromptForm::DetailOnly,
+            .icon = Icon::Error};
 }
 
 std::string FolderOf(const std::string& path)
@@ -48,7 +47,7 @@ Document::Document(RadioState& state, const MessageCatalog& catalog, Prompter& p
 
 std::string Document::Name() const
 {
-    return fileName_ ? *fileName_ : catalog_.MessageText(kUntitledNameId);
+    return fileName_ ? *fileName_ : catalog_.MessageText(messages::document::kUntitled);
 }
 
 void Document::RestoreDataFolder(const std::string& saved)
@@ -85,9 +84,9 @@ Document::Flow Document::AskSaveChanges()
                     .icon = Icon::Warning,
                     .defaultAnswer = Answer::Yes};
     if (restoredWork_) {
-        question.messageId = kSaveRestoredWorkQuestion;
+        question.messageId = messages::document::kSaveRestoredWorkQuestion;
         question.form = PromptForm::Message;
-        question.noTextId = kDiscardRestoredWorkButton;
+        question.noTextId = messages::document::kDiscardRestoredWork;
     }
     const Answer answer = prompter_.Ask(question);
     if (answer == Answer::No) {
@@ -107,8 +106,8 @@ Document::Flow Document::AskSaveChanges()
 
 void Document::NewDocument()
 {
-    if (prompter_.Ask({.captionId = msg::kWarningCaption,
-                       .messageId = kNewQuestion,
+    if (prompter_.Ask({.captionId = messages::common::kWarningCaption,
+                       .messageId = messages::document::kNewQuestion,
                        .buttons = Buttons::OkCancel,
                        .icon = Icon::Warning,
                        .defaultAnswer = Answer::Cancel}) != Answer::Ok)
@@ -172,14 +171,15 @@ void Document::ShowReadError(const datafile::ReadResult& result, const std::stri
         return;
     }
     if (result.error == datafile::ReadError::DamagedIdentity) {
-        prompter_.Ask({.captionId = msg::kErrorCaption,
+        prompter_.Ask({.captionId = messages::common::kErrorCaption,
                        .messageId = datafile::kDamagedFileMessage,
                        .detail = "\n" + path + "\n" + catalog_.MessageText(IdentityFaultMessage(result.fault)),
                        .form = PromptForm::MessageThenDetail,
                        .icon = Icon::Error});
         return;
     }
-    prompter_.Ask({.captionId = msg::kErrorCaption, .messageId = datafile::kWrongFileMessage, .icon = Icon::Error});
+    prompter_.Ask(
+        {.captionId = messages::common::kErrorCaption, .messageId = datafile::kWrongFileMessage, .icon = Icon::Error});
 }
 
 void Document::SaveDataFile()
@@ -189,8 +189,8 @@ void Document::SaveDataFile()
         SaveDataFileAs();
         return;
     }
-    if (prompter_.Ask({.captionId = msg::kWarningCaption,
-                       .messageId = kOverwriteQuestion,
+    if (prompter_.Ask({.captionId = messages::common::kWarningCaption,
+                       .messageId = messages::document::kOverwriteQuestion,
                        .detail = Name(),
                        .form = PromptForm::MessageThenDetail,
                        .buttons = Buttons::OkCancel,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/document/DataFile.h"
 #include "core/base/FilePicker.h"
+#include "core/document/DataFile.h"
 #include "core/model/RadioState.h"
 
 #include <optional>
@@ -18,8 +18,6 @@ class Prompter;
 // New and Open replace the image through the replacer, which owns the order of the steps.
 class Document {
 public:
-    static constexpr int kUntitledNameId = 3001003;
-
     Document(RadioState& state, const MessageCatalog& catalog, Prompter& prompter, FilePicker& picker,
              ImageReplacer& replacer);
 

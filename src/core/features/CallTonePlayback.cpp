@@ -1,8 +1,9 @@
 #include "core/features/CallTonePlayback.h"
 
-#include "core/base/CommonMessages.h"
 #include "core/base/Prompter.h"
 #include "core/base/SoundPlayer.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Options.h"
 #include "core/features/OptionalFeaturesRules.h"
 #include "core/features/SettingsForm.h"
 
@@ -46,7 +47,8 @@ void CallTonePlayback::Play(const std::string& levelText)
 {
     file_ = features::CallToneFileName(programFolder_, levelText);
     if (const SoundPlayer::Opening opening = player_.Open(file_); opening != SoundPlayer::Opening::Opened) {
-        Fail(opening == SoundPlayer::Opening::NoOutput ? kNoSoundOutput : kCannotOpen);
+        Fail(opening == SoundPlayer::Opening::NoOutput ? messages::options::kNoSoundOutput
+                                                       : messages::options::kCallToneCannotOpen);
         return;
     }
     const int playNumber = ++playNumber_;
@@ -57,7 +59,7 @@ void CallTonePlayback::Play(const std::string& levelText)
     });
     if (!started) {
         player_.Close();
-        Fail(kCannotPlay);
+        Fail(messages::options::kCallToneCannotPlay);
         return;
     }
     playing_ = true;
@@ -69,7 +71,7 @@ void CallTonePlayback::Play(const std::string& levelText)
 void CallTonePlayback::Stop()
 {
     if (!player_.Stop()) {
-        Fail(kCannotStop);
+        Fail(messages::options::kCallToneCannotStop);
         return;
     }
     BecomeIdle();
@@ -91,7 +93,7 @@ void CallTonePlayback::BecomeIdle()
 
 void CallTonePlayback::Fail(int messageId) const
 {
-    prompter_.Ask({.captionId = msg::kErrorCaption,
+    prompter_.Ask({.captionId = messages::common::kErrorCaption,
                    .messageId = messageId,
                    .detail = file_,
                    .form = PromptForm::MessageThenDetail,

@@ -13,12 +13,6 @@ class SoundPlayer;
 // the Calling Alert Level field, or stops the one playing. A failure names the file.
 class CallTonePlayback {
 public:
-    static constexpr int kCannotOpen = 1004007;
-    static constexpr int kCannotPlay = 1004009;
-    static constexpr int kCannotStop = 1004011;
-    // The file is fine, but there is no sound output (device or sound server) to play it.
-    static constexpr int kNoSoundOutput = 3900900;
-
     CallTonePlayback(SoundPlayer& player, Prompter& prompter, std::string programFolder);
     ~CallTonePlayback();
     CallTonePlayback(const CallTonePlayback&) = delete;

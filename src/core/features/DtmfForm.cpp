@@ -1,6 +1,7 @@
 #include "core/features/DtmfForm.h"
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Dtmf.h"
 #include "core/features/DtmfRules.h"
 #include "core/features/FormRows.h"
 #include "core/features/OptionalFeaturesRules.h"
@@ -17,8 +18,6 @@ using Self = DtmfForm;
 constexpr unsigned kTranspondOff = 0;
 constexpr int kEntryNumberWidthTwips = 600;
 constexpr int kEntryWidthTwips = 2250;
-constexpr int kEntryNumberHeader = 3010181;
-constexpr int kEntryHeader = 3010003;
 
 // The timing fields: every spin step starts from the typed number.
 FormRow TimingRow(int label, ImageField field, std::size_t digits, SpinRange spin, FieldText (*display)(unsigned),
@@ -34,7 +33,7 @@ FormRow CodeRow(int label, ImageRange code, InputClass characters, TextCommit co
 {
     FormRow row = EditRow(label, code, {code.length, characters});
     row.codeField = true;
-    row.refusalMessage = Self::kCodeRefusedMessage;
+    row.refusalMessage = messages::dtmf::kCodeTooShort;
     row.display = [code](const RadioState& state) {
         return FieldText::Plain(features::PttCodeText(state.Reader(), code));
     };
@@ -60,42 +59,53 @@ Effects CommitStunCode(RadioState& state, const std::string& text)
 
 void AddTimingPage(std::vector<FormRow>& rows)
 {
-    rows[Self::kDtmfSpeed] =
-        TimingRow(3010007, dtmf::kDtmfSpeed, 2, {0, 3, 1}, features::DtmfSpeedText, features::DtmfSpeedCode);
-    rows[Self::kFirstDigitTime] =
-        TimingRow(3010009, dtmf::kFirstDigitTime, 4, {0, 3, 1}, features::DigitTimeText, features::DigitTimeCode);
-    rows[Self::kFirstDigitDelay] = TimingRow(3010011, dtmf::kFirstDigitDelay, 4, {10, 100, 5},
+    rows[Self::kDtmfSpeed] = TimingRow(messages::dtmf::kSpeed, dtmf::kDtmfSpeed, 2, {0, 3, 1}, features::DtmfSpeedText,
+                                       features::DtmfSpeedCode);
+    rows[Self::kFirstDigitTime] = TimingRow(messages::dtmf::kFirstDigitTime, dtmf::kFirstDigitTime, 4, {0, 3, 1},
+                                            features::DigitTimeText, features::DigitTimeCode);
+    rows[Self::kFirstDigitDelay] = TimingRow(messages::dtmf::kFirstDigitDelay, dtmf::kFirstDigitDelay, 4, {10, 100, 5},
                                              features::FirstDigitDelayText, features::FirstDigitDelayUnits);
-    rows[Self::kStarAndHashTone] =
-        TimingRow(3010013, dtmf::kStarAndHashTone, 4, {0, 3, 1}, features::DigitTimeText, features::DigitTimeCode);
-    rows[Self::kDCodeAssignment] =
-        TimingRow(3010015, dtmf::kDCodeAssignment, 2, {0, 16, 1}, features::DCodeText, features::DCodeValue);
-    rows[Self::kDCodeAssignment].keyText = {'D', features::kDCodeOffText};
-    rows[Self::kDtmfSideTone] = CheckRow(3420060, dtmf::kDtmfSideTone);
+    rows[Self::kStarAndHashTone] = TimingRow(messages::dtmf::kStarAndHashTone, dtmf::kStarAndHashTone, 4, {0, 3, 1},
+                                             features::DigitTimeText, features::DigitTimeCode);
+    rows[Self::kDCodeAssignment] = TimingRow(messages::dtmf::kDCodeAssignment, dtmf::kDCodeAssignment, 2, {0, 16, 1},
+                                             features::DCodeText, features::DCodeValue);
+    rows[Self::kDCodeAssignment].keyText = {'D', messages::dtmf::kDCodeDigit};
+    rows[Self::kDtmfSideTone] = CheckRow(messages::dtmf::kSideTone, dtmf::kDtmfSideTone);
 }
 
 void AddIdentityPage(std::vector<FormRow>& rows)
 {
-    rows[Self::kIdCode] = CodeRow(3010029, dtmf::kIdCode, InputClass::Digits, CommitIdCode);
-    rows[Self::kGroupCode] = ListRow(3010031, dtmf::kGroupCode,
-                                     {{msg::kOffText, 0}, {3010067, 'A'}, {3010069, 'B'}, {3010071, 'C'},
-                                      {3010073, 'D'}, {3010075, '#'}, {3010077, '*'}});
-    rows[Self::kAutoResetTimer] = TimingRow(3010035, dtmf::kAutoResetTimer, 2, {0, 15, 1}, features::AutoResetText,
-                                            features::AutoResetSeconds);
-    rows[Self::kCallAlert] = ListRow(3010037, dtmf::kCallAlert, {{msg::kOffText, 2}, {3010055, 0}, {3010053, 1}});
-    rows[Self::kTranspond] = ListRow(3010039, dtmf::kTranspond, {{msg::kOffText, 0}, {3010059, 1}, {3010029, 2}});
+    rows[Self::kIdCode] = CodeRow(messages::dtmf::kIdCode, dtmf::kIdCode, InputClass::Digits, CommitIdCode);
+    rows[Self::kGroupCode] = ListRow(messages::dtmf::kGroupCode, dtmf::kGroupCode,
+                                     {{messages::common::kOff, 0},
+                                      {messages::dtmf::kDigitA, 'A'},
+                                      {messages::dtmf::kDigitB, 'B'},
+                                      {messages::dtmf::kDigitC, 'C'},
+                                      {messages::dtmf::kDigitD, 'D'},
+                                      {messages::dtmf::kDigitHash, '#'},
+                                      {messages::dtmf::kDigitStar, '*'}});
+    rows[Self::kAutoResetTimer] = TimingRow(messages::dtmf::kAutoResetTimer, dtmf::kAutoResetTimer, 2, {0, 15, 1},
+                                            features::AutoResetText, features::AutoResetSeconds);
+    rows[Self::kCallAlert] =
+        ListRow(messages::dtmf::kCallAlert, dtmf::kCallAlert,
+                {{messages::common::kOff, 2}, {messages::common::kNormal, 0}, {messages::dtmf::kContinuous, 1}});
+    rows[Self::kTranspond] =
+        ListRow(messages::dtmf::kTranspond, dtmf::kTranspond,
+                {{messages::common::kOff, 0}, {messages::dtmf::kTone, 1}, {messages::dtmf::kIdCode, 2}});
     rows[Self::kTranspond].affects = {Self::kClearToTranspond};
-    rows[Self::kClearToTranspond] = CheckRow(3010045, dtmf::kClearToTranspond);
+    rows[Self::kClearToTranspond] = CheckRow(messages::dtmf::kClearToTranspond, dtmf::kClearToTranspond);
     rows[Self::kClearToTranspond].checked = [](const RadioState& state) { return state.Get(dtmf::kClearToTranspond) == 1; };
     rows[Self::kClearToTranspond].enabled = [](const RadioState& state) {
         return state.Get(dtmf::kTranspond) != kTranspondOff;
     };
-    rows[Self::kStunGroup] = GroupRow(3010087);
-    rows[Self::kStunCode] = CodeRow(3010043, dtmf::kStunCode, InputClass::DtmfCharacters, CommitStunCode);
+    rows[Self::kStunGroup] = GroupRow(messages::dtmf::kStun);
+    rows[Self::kStunCode] =
+        CodeRow(messages::dtmf::kStunCode, dtmf::kStunCode, InputClass::DtmfCharacters, CommitStunCode);
     rows[Self::kStunCode].bytes = {dtmf::kStunCode.offset, dtmf::kStunType.offset + 1 - dtmf::kStunCode.offset};
     rows[Self::kStunCode].affects = {Self::kStunType};
     rows[Self::kStunCode].focusAfter = Self::kStunType;
-    rows[Self::kStunType] = ListRow(3010041, dtmf::kStunType, {{3010083, 0}, {3010085, 1}});
+    rows[Self::kStunType] = ListRow(messages::dtmf::kStunType, dtmf::kStunType,
+                                    {{messages::dtmf::kTxInhibit, 0}, {messages::dtmf::kTxRxInhibit, 1}});
     rows[Self::kStunType].shownCode = [](const RadioState& state) { return features::ShownStunType(state.Get(dtmf::kStunType)); };
     rows[Self::kStunType].enabled = [](const RadioState& state) { return features::HasStunCode(state.Reader()); };
     for (int row = Self::kIdCode; row < Self::kRowCount; ++row)
@@ -111,7 +121,7 @@ DtmfForm::DtmfForm(RadioState& state, const MessageCatalog& catalog)
 
 FormDescription DtmfForm::Describe()
 {
-    FormDescription description{kTitleMessage, kHelpTopic, {}, {3010047, 3010049, 3010003}};
+    FormDescription description{{}, {messages::common::kEncode, messages::common::kDecode, messages::dtmf::kAutodialMemory}};
     description.rows.resize(kRowCount);
     AddTimingPage(description.rows);
     AddIdentityPage(description.rows);
@@ -123,8 +133,9 @@ GridDescription DtmfForm::DescribeAutodialGrid()
     GridDescription grid;
     grid.helpTopic = kGridHelpTopic;
     grid.rowCount = static_cast<int>(dtmf::kAutodialEntryCount);
-    grid.columns = {{kEntryNumberHeader, kEntryNumberWidthTwips, {}},
-                    {kEntryHeader, kEntryWidthTwips, {dtmf::kAutodialEntrySize, InputClass::DtmfCharacters}}};
+    grid.columns = {
+        {messages::common::kNumberHeader, kEntryNumberWidthTwips, {}},
+        {messages::dtmf::kAutodialMemory, kEntryWidthTwips, {dtmf::kAutodialEntrySize, InputClass::DtmfCharacters}}};
     grid.text = [](const RadioState& state, GridCell cell) {
         return FieldText::Plain(features::AutodialEntryText(state.Reader(), static_cast<std::size_t>(cell.row - 1)));
     };

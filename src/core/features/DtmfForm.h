@@ -32,10 +32,7 @@ public:
         kRowCount
     };
     enum Column { kEntryColumn = 1 };
-    static constexpr int kTitleMessage = 3013023;
-    static constexpr int kHelpTopic = 155;
     static constexpr int kGridHelpTopic = 1290;
-    static constexpr int kCodeRefusedMessage = 3003037;
 
     DtmfForm(RadioState& state, const MessageCatalog& catalog);
 

@@ -1,6 +1,7 @@
 #include "core/features/DtmfRules.h"
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Dtmf.h"
 #include "core/features/OptionalFeaturesRules.h"
 #include "core/model/DtmfFields.h"
 #include "core/model/InputFilter.h"
@@ -90,7 +91,7 @@ unsigned DCodeValue(long long typed)
 form::FieldText DCodeText(unsigned stored)
 {
     if (stored < 1 || stored > kHighestDCode)
-        return form::FieldText::Message(kDCodeOffText);
+        return form::FieldText::Message(messages::dtmf::kDCodeDigit);
     return form::FieldText::Plain(std::to_string(stored) + "s");
 }
 
@@ -102,7 +103,7 @@ unsigned AutoResetSeconds(long long typed)
 form::FieldText AutoResetText(unsigned stored)
 {
     if (stored == 0)
-        return form::FieldText::Message(msg::kOffText);
+        return form::FieldText::Message(messages::common::kOff);
     return form::FieldText::Plain(std::to_string(stored <= kLongestAutoReset ? stored : kAutoResetShownForOdd));
 }
 

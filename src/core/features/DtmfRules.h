@@ -8,7 +8,6 @@
 
 namespace qtr::features {
 
-constexpr int kDCodeOffText = 3010051;
 constexpr std::size_t kShortestCode = 3;
 
 // Transmit timing: typed numbers to the stored codes and back.

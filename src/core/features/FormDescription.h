@@ -6,11 +6,10 @@
 
 namespace qtr::form {
 
-// A settings window: its title, its help topic and its rows in the order shown; a form
-// with tab pages names the tab texts, and each row says on which page it stands.
+// A settings window's rows in the order shown; a form with tab pages names the tab texts,
+// and each row says on which page it stands. Its title and help topic are its row of the
+// editor table.
 struct FormDescription {
-    int titleMessage = 0;
-    int helpTopic = 0;
     std::vector<FormRow> rows;
     std::vector<int> pageMessages;
 };

@@ -83,7 +83,7 @@ struct FormRow {
     ControlKind kind = ControlKind::Edit;
     ImageField field{};  // the stored value of edits with spin, lists and check boxes
     ImageRange bytes{};  // every byte the row writes
-    int helpTopic = 0;   // 0: the form's own topic
+    int helpTopic = 0;   // 0: the editor's own topic
     InputLimit limit;
     SpinRange spin;
     bool commitTextBeforeSpin = false; // a spin step starts from the typed text

@@ -46,7 +46,7 @@ void KeyAssignmentForm::Open()
 
 FormDescription KeyAssignmentForm::Describe()
 {
-    FormDescription description{kTitleMessage, kHelpTopic, {}};
+    FormDescription description;
     auto& rows = description.rows;
     rows.resize(kRowCount);
     rows[kPf1] = KeyRow("PF1", keys::kPf1);

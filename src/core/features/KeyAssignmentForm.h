@@ -15,8 +15,6 @@ class RadioState;
 class KeyAssignmentForm {
 public:
     enum Row { kPf1, kPf2, kSSelector, kRowCount };
-    static constexpr int kTitleMessage = 3002105;
-    static constexpr int kHelpTopic = 153;
     static constexpr int kSSelectorHelpTopic = 1378;
 
     // `scanWindowOpen` tells whether the Scan window is open when S-Selector changes.

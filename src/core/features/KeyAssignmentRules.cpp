@@ -1,5 +1,6 @@
 #include "core/features/KeyAssignmentRules.h"
 
+#include "core/base/messages/Keys.h"
 #include "core/features/ScanModel.h"
 #include "core/model/KeyFields.h"
 #include "core/model/RadioState.h"
@@ -17,9 +18,19 @@ struct KeyFunction {
 };
 
 constexpr KeyFunction kFunctions[] = {
-    {keys::kNoFunction, 3420072}, {0, 3420074}, {1, 3420076}, {2, 3006013}, {3, 3420080},
-    {4, 3420082},                 {5, 3420084}, {6, 3420086}, {7, 3420088}, {8, 3420090},
-    {9, 3420092},                 {10, 3420094}, {11, 3420096},
+    {keys::kNoFunction, messages::keys::kNone},
+    {0, messages::keys::kTalkAround},
+    {1, messages::keys::kSquelchOff},
+    {2, messages::keys::kSquelchOffMomentary},
+    {3, messages::keys::kMonitor},
+    {4, messages::keys::kMonitorMomentary},
+    {5, messages::keys::kBatteryIndicator},
+    {6, messages::keys::kScanDeleteAdd},
+    {7, messages::keys::kScan},
+    {8, messages::keys::kScrambler},
+    {9, messages::keys::kVox},
+    {10, messages::keys::kCall},
+    {11, messages::keys::kTxPowerLow},
 };
 
 constexpr unsigned kParlaneMissingCode = 0;

@@ -1,6 +1,10 @@
 #include "core/features/OptionalFeaturesForm.h"
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Dtmf.h"
+#include "core/base/messages/Options.h"
+#include "core/base/messages/Vantalink.h"
 #include "core/features/FormRows.h"
 #include "core/features/OptionalFeaturesRules.h"
 #include "core/model/FeatureFields.h"
@@ -87,51 +91,67 @@ OptionalFeaturesForm::OptionalFeaturesForm(RadioState& state, const MessageCatal
 
 FormDescription OptionalFeaturesForm::Describe()
 {
-    FormDescription description{kTitleMessage, kHelpTopic, {}};
+    FormDescription description;
     auto& rows = description.rows;
     rows.resize(kRowCount);
-    rows[kTimeOutTimer] = NumberRow(3009001, features::kTimeOutTimer, 3, {1, 40, 1}, features::TimeOutText, features::TimeOutUnits);
-    rows[kTotPreAlert] = NumberRow(3009003, features::kTotPreAlert, 2, {0, 10, 1}, features::OffOrNumberText, features::OffOrNumber);
-    rows[kSquelchLevel] = NumberRow(3009011, features::kSquelchLevel, 1, {0, 9, 1}, SquelchText, SquelchValue);
-    rows[kMicSensitivity] = ListRow(3420052, features::kMicSensitivity, {{3010055, 0}, {3013015, 1}});
-    rows[kVoiceAnnunciation] = ListRow(3420056, features::kVoiceAnnunciation, {{msg::kOffText, 0}, {1001037, 2}});
-    rows[kCallingAlertLevel] =
-        NumberRow(3420058, features::kCallingAlertLevel, 2, {0, 9, 1}, features::CallingLevelText, features::CallingLevelValue);
-    rows[kBatterySave] = CheckRow(3320017, features::kBatterySave);
-    rows[kBeep] = CheckRow(3420054, features::kBeep);
-    rows[kScramblerActivation] = CheckRow(3420188, features::kScramblerActivation);
+    rows[kTimeOutTimer] = NumberRow(messages::options::kTimeOutTimer, features::kTimeOutTimer, 3, {1, 40, 1},
+                                    features::TimeOutText, features::TimeOutUnits);
+    rows[kTotPreAlert] = NumberRow(messages::options::kTotPreAlert, features::kTotPreAlert, 2, {0, 10, 1},
+                                   features::OffOrNumberText, features::OffOrNumber);
+    rows[kSquelchLevel] =
+        NumberRow(messages::options::kSquelchLevel, features::kSquelchLevel, 1, {0, 9, 1}, SquelchText, SquelchValue);
+    rows[kMicSensitivity] = ListRow(messages::options::kMicSensitivity, features::kMicSensitivity,
+                                    {{messages::common::kNormal, 0}, {messages::common::kHigh, 1}});
+    rows[kVoiceAnnunciation] = ListRow(messages::options::kVoiceAnnunciation, features::kVoiceAnnunciation,
+                                       {{messages::common::kOff, 0}, {messages::common::kOn, 2}});
+    rows[kCallingAlertLevel] = NumberRow(messages::options::kCallingAlertLevel, features::kCallingAlertLevel, 2,
+                                         {0, 9, 1}, features::CallingLevelText, features::CallingLevelValue);
+    rows[kBatterySave] = CheckRow(messages::options::kBatterySave, features::kBatterySave);
+    rows[kBeep] = CheckRow(messages::options::kBeep, features::kBeep);
+    rows[kScramblerActivation] = CheckRow(messages::options::kScramblerActivation, features::kScramblerActivation);
     rows[kScramblerActivation].affects = {Features::kScramblerBackup};
-    rows[kScramblerBackup] = CheckRow(3420190, features::kScramblerBackup);
+    rows[kScramblerBackup] = CheckRow(messages::options::kScramblerBackup, features::kScramblerBackup);
     rows[kScramblerBackup].enabled = [](const RadioState& state) { return state.Get(features::kScramblerActivation) != 1; };
 
-    rows[kPttIdGroup] = PttIdGroupRow(GroupRow(3013007));
-    rows[kPttIdType] = PttIdGroupRow(ListRow(3013047, features::kPttIdType, {{3013023, 0}, {3400001, 1}}));
+    rows[kPttIdGroup] = PttIdGroupRow(GroupRow(messages::channels::kPttId));
+    rows[kPttIdType] = PttIdGroupRow(ListRow(messages::options::kPttIdType, features::kPttIdType,
+                                             {{messages::dtmf::kName, 0}, {messages::vantalink::kName, 1}}));
     rows[kPttIdType].commitCode = CommitPttIdType;
     rows[kPttIdType].affects = {Features::kBeginOfTx, Features::kEndOfTx};
-    rows[kPttId] = PttIdGroupRow(ListRow(3013007, features::kPttId, {{3013033, 0}, {3013035, 1}, {3013037, 2}}));
+    rows[kPttId] = PttIdGroupRow(ListRow(messages::channels::kPttId, features::kPttId,
+                                         {{messages::options::kPttIdBeginOfTx, 0},
+                                          {messages::options::kPttIdEndOfTx, 1},
+                                          {messages::options::kPttIdBeginAndEnd, 2}}));
     rows[kPttId].affects = {Features::kBeginOfTx, Features::kEndOfTx};
-    rows[kBeginOfTx] = PttIdGroupRow(PttCodeRow(3420098, features::kBeginOfTx, [](const RadioState& state) {
-        return !IsVantalinkPttId(state) && state.Get(features::kPttId) != kPttIdAtEnd;
-    }));
-    rows[kEndOfTx] = PttIdGroupRow(PttCodeRow(3420100, features::kEndOfTx, [](const RadioState& state) {
-        return !IsVantalinkPttId(state) && state.Get(features::kPttId) != kPttIdAtBegin;
-    }));
+    rows[kBeginOfTx] =
+        PttIdGroupRow(PttCodeRow(messages::options::kVoxBeginOfTx, features::kBeginOfTx, [](const RadioState& state) {
+            return !IsVantalinkPttId(state) && state.Get(features::kPttId) != kPttIdAtEnd;
+        }));
+    rows[kEndOfTx] =
+        PttIdGroupRow(PttCodeRow(messages::options::kVoxEndOfTx, features::kEndOfTx, [](const RadioState& state) {
+            return !IsVantalinkPttId(state) && state.Get(features::kPttId) != kPttIdAtBegin;
+        }));
 
-    rows[kVoxGroup] = GroupRow(3420040);
-    rows[kVoxFunction] = CheckRow(3420042, features::kVoxFunction);
+    rows[kVoxGroup] = GroupRow(messages::options::kVox);
+    rows[kVoxFunction] = CheckRow(messages::options::kVoxFunction, features::kVoxFunction);
     rows[kVoxFunction].affects = {Features::kVoxGainLevel, Features::kVoxDelayTime, Features::kCanceledByPtt,
                                   Features::kVoxProceedTone, Features::kTxInhibitOnBusy};
-    rows[kVoxGainLevel] = VoxRow(NumberRow(3420044, features::kVoxGainLevel, 2, {0, 10, 1}, features::OffOrNumberText, features::OffOrNumber));
-    rows[kVoxDelayTime] = VoxRow(ListRow(3420046, features::kVoxDelayTime,
-                                         {{3420174, 0}, {3420176, 1}, {3420178, 2}, {3420180, 3}, {3420182, 4},
-                                          {3420184, 5}}));
-    rows[kCanceledByPtt] = VoxRow(CheckRow(3420048, features::kCanceledByPtt));
-    rows[kVoxProceedTone] = VoxRow(CheckRow(3420172, features::kVoxProceedTone));
-    rows[kTxInhibitOnBusy] = VoxRow(CheckRow(3420050, features::kTxInhibitOnBusy));
+    rows[kVoxGainLevel] = VoxRow(NumberRow(messages::options::kVoxGainLevel, features::kVoxGainLevel, 2, {0, 10, 1},
+                                           features::OffOrNumberText, features::OffOrNumber));
+    rows[kVoxDelayTime] = VoxRow(ListRow(messages::options::kVoxDelayTime, features::kVoxDelayTime,
+                                         {{messages::options::kSeconds0_5, 0},
+                                          {messages::options::kSeconds1_0, 1},
+                                          {messages::options::kSeconds1_5, 2},
+                                          {messages::options::kSeconds2_0, 3},
+                                          {messages::options::kSeconds2_5, 4},
+                                          {messages::options::kSeconds3_0, 5}}));
+    rows[kCanceledByPtt] = VoxRow(CheckRow(messages::options::kCanceledByPtt, features::kCanceledByPtt));
+    rows[kVoxProceedTone] = VoxRow(CheckRow(messages::options::kVoxProceedTone, features::kVoxProceedTone));
+    rows[kTxInhibitOnBusy] = VoxRow(CheckRow(messages::options::kTxInhibitOnBusy, features::kTxInhibitOnBusy));
 
-    rows[kModeGroup] = GroupRow(3320019);
-    rows[kCloneMode] = CheckRow(3009025, features::kCloneMode);
-    rows[kSelfProgram] = CheckRow(3009027, features::kSelfProgram);
+    rows[kModeGroup] = GroupRow(messages::options::kBatterySaveMode);
+    rows[kCloneMode] = CheckRow(messages::options::kCloneMode, features::kCloneMode);
+    rows[kSelfProgram] = CheckRow(messages::options::kSelfProgram, features::kSelfProgram);
     rows[kSelfProgram].visible = ShownOnParlane;
     return description;
 }

@@ -39,8 +39,6 @@ public:
         kSelfProgram,
         kRowCount
     };
-    static constexpr int kTitleMessage = 3002103;
-    static constexpr int kHelpTopic = 152;
     static constexpr int kPlayStopHelpTopic = 1358;
 
     OptionalFeaturesForm(RadioState& state, const MessageCatalog& catalog);

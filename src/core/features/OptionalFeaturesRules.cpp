@@ -1,6 +1,6 @@
 #include "core/features/OptionalFeaturesRules.h"
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "core/model/ChannelFields.h"
 #include "core/model/IdentityFields.h"
 #include "core/model/RadioState.h"
@@ -42,7 +42,7 @@ unsigned OffOrNumber(long long typed)
 form::FieldText OffOrNumberText(unsigned stored)
 {
     if (stored == 0)
-        return form::FieldText::Message(msg::kOffText);
+        return form::FieldText::Message(messages::common::kOff);
     return NumberText(stored, kHighestOffOrNumber);
 }
 

@@ -1,5 +1,6 @@
 #include "core/features/ScanForm.h"
 
+#include "core/base/messages/Scan.h"
 #include "core/features/FormRows.h"
 #include "core/features/ScanModel.h"
 #include "core/features/ScanRules.h"
@@ -84,17 +85,19 @@ void ScanForm::Rebuild()
 
 FormDescription ScanForm::Describe(const RadioState& state, Prompter& prompter)
 {
-    FormDescription description{kTitleMessage, kHelpTopic, {}};
+    FormDescription description;
     auto& rows = description.rows;
     rows.resize(kRowCount);
-    rows[kPriority] = ScanListRow(3007015, scan::kPriority, scanrules::PriorityEntries, scanrules::CommitPriority);
+    rows[kPriority] =
+        ScanListRow(messages::scan::kPriority, scan::kPriority, scanrules::PriorityEntries, scanrules::CommitPriority);
     rows[kPriority].enabled = [](const RadioState& radio) {
         return !radio.IsParlane() || !scanmodel::IsSSelectorOn(radio);
     };
     rows[kPriority].affects = {kPriorityChannel, kLookBackTimeA, kLookBackTimeB, kRevertChannel, kFixedChannel};
 
     const std::size_t channelDigits = state.ChannelCountCode() == kFifteenOrSixteenChannels ? 2 : 1;
-    rows[kPriorityChannel] = LmrOnly(EditRow(3007057, BytesOf(scan::kPriorityChannel), {channelDigits, InputClass::Digits}));
+    rows[kPriorityChannel] = LmrOnly(EditRow(messages::scan::kPriorityChannelLabel, BytesOf(scan::kPriorityChannel),
+                                             {channelDigits, InputClass::Digits}));
     rows[kPriorityChannel].field = scan::kPriorityChannel;
     rows[kPriorityChannel].display = [](const RadioState& radio) {
         return scanrules::PriorityChannelText(radio.Get(scan::kPriorityChannel));
@@ -106,20 +109,21 @@ FormDescription ScanForm::Describe(const RadioState& state, Prompter& prompter)
         return radio.Get(scan::kPriority) == kPriorityMode1;
     };
 
-    rows[kLookBackTimeA] = LookBackRow(3007053, scan::kLookBackTimeA);
-    rows[kLookBackTimeB] = LookBackRow(3007055, scan::kLookBackTimeB);
+    rows[kLookBackTimeA] = LookBackRow(messages::scan::kLookBackTimeA, scan::kLookBackTimeA);
+    rows[kLookBackTimeB] = LookBackRow(messages::scan::kLookBackTimeB, scan::kLookBackTimeB);
 
-    rows[kRevertChannel] =
-        ScanListRow(3007007, scan::kRevertChannel, scanrules::RevertEntries, scanrules::CommitRevertChannel);
+    rows[kRevertChannel] = ScanListRow(messages::scan::kRevertChannel, scan::kRevertChannel, scanrules::RevertEntries,
+                                       scanrules::CommitRevertChannel);
     rows[kRevertChannel].visible = [](const RadioState& radio) {
         return !radio.IsParlane() || scanmodel::IsFifteenChannelModel(radio);
     };
     rows[kRevertChannel].affects = {kFixedChannel};
 
-    rows[kDropoutDelayTime] = DwellRow(3007009, scan::kDropoutDelayTime);
-    rows[kTxDwellTime] = DwellRow(3007011, scan::kTxDwellTime);
+    rows[kDropoutDelayTime] = DwellRow(messages::scan::kDropoutDelayTime, scan::kDropoutDelayTime);
+    rows[kTxDwellTime] = DwellRow(messages::scan::kTxDwellTime, scan::kTxDwellTime);
 
-    rows[kFixedChannel] = ScanListRow(3007012, scan::kFixedChannel, scanrules::FixedChannelEntries, {});
+    rows[kFixedChannel] =
+        ScanListRow(messages::scan::kFixedChannelLabel, scan::kFixedChannel, scanrules::FixedChannelEntries, {});
     rows[kFixedChannel].commitWhenLeft = true;
     rows[kFixedChannel].enabled = [](const RadioState& radio) {
         return radio.Get(scan::kRevertChannel) == scan::kRevertToFixedChannel;

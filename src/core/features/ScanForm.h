@@ -23,8 +23,6 @@ public:
         kFixedChannel,
         kRowCount
     };
-    static constexpr int kTitleMessage = 3007005;
-    static constexpr int kHelpTopic = 154;
 
     ScanForm(RadioState& state, const MessageCatalog& catalog, Prompter& prompter);
 

@@ -1,7 +1,9 @@
 #include "core/features/ScanRules.h"
 
-#include "core/base/CommonMessages.h"
 #include "core/base/Prompter.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Scan.h"
 #include "core/features/ScanModel.h"
 #include "core/features/SettingsForm.h"
 #include "core/model/FieldRoutines.h"
@@ -35,15 +37,15 @@ ListEntry RevertEntry(unsigned code)
 {
     switch (code) {
     case kRevertPriority:
-        return {{}, 3007001, code};
+        return {{}, messages::scan::kSelected, code};
     case kRevertSelected:
-        return {{}, 3007003, code};
+        return {{}, messages::scan::kSelectedTalkback, code};
     case kRevertLastCall:
-        return {{}, 3007015, code};
+        return {{}, messages::scan::kPriority, code};
     case kRevertLastBusy:
-        return {{}, 3007025, code};
+        return {{}, messages::scan::kPriorityTalkback, code};
     default:
-        return {{}, 3007004, kRevertFixed};
+        return {{}, messages::scan::kFixedChannel, kRevertFixed};
     }
 }
 
@@ -71,11 +73,11 @@ unsigned FixedRevertForSSelector(const RadioState& state)
 
 std::vector<ListEntry> PriorityEntries(const RadioState& state)
 {
-    std::vector<ListEntry> entries{{{}, msg::kNoneText, kPriorityOff}};
+    std::vector<ListEntry> entries{{{}, messages::common::kNone, kPriorityOff}};
     if (!state.IsParlane())
-        entries.push_back({{}, 3007027, kPriorityMode1});
+        entries.push_back({{}, messages::scan::kFixed, kPriorityMode1});
     if (!scanmodel::IsSSelectorOn(state))
-        entries.push_back({{}, 3007001, kPriorityMode2});
+        entries.push_back({{}, messages::scan::kSelected, kPriorityMode2});
     return entries;
 }
 
@@ -97,7 +99,7 @@ std::vector<ListEntry> FixedChannelEntries(const RadioState& state)
     for (const int channel : scanmodel::ProgrammedChannels(state))
         entries.push_back({std::to_string(channel), 0, static_cast<unsigned>(channel)});
     if (entries.empty())
-        entries.push_back({{}, msg::kNoneText, scan::kNoChannel});
+        entries.push_back({{}, messages::common::kNone, scan::kNoChannel});
     return entries;
 }
 
@@ -173,7 +175,9 @@ form::Effects CommitPriorityChannel(RadioState& state, const std::string& text, 
     if (scanmodel::IsProgrammed(state, channel))
         state.Set(scan::kPriorityChannel, static_cast<unsigned>(channel));
     else
-        prompter.Ask({.captionId = msg::kErrorCaption, .messageId = kChannelNotProgrammed, .icon = Icon::Error});
+        prompter.Ask({.captionId = messages::common::kErrorCaption,
+                      .messageId = messages::channels::kNotProgrammed,
+                      .icon = Icon::Error});
     return form::kChannelFormRefresh;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/messages/Channels.h"
 #include "core/features/FormRow.h"
 
 #include <string>
@@ -11,8 +12,6 @@ class Prompter;
 class RadioState;
 
 namespace scanrules {
-
-constexpr int kChannelNotProgrammed = 3003051;
 
 // The list entries the scan settings offer for the radio as it stands.
 std::vector<form::ListEntry> PriorityEntries(const RadioState& state);
@@ -31,7 +30,7 @@ void ApplyModelAdjustments(RadioState& state);
 
 form::Effects CommitPriority(RadioState& state, unsigned code);
 form::Effects CommitRevertChannel(RadioState& state, unsigned code);
-// A channel that is not programmed is refused with kChannelNotProgrammed.
+// A channel that is not programmed is refused with messages::channels::kNotProgrammed.
 form::Effects CommitPriorityChannel(RadioState& state, const std::string& text, Prompter& prompter);
 
 form::FieldText PriorityChannelText(unsigned stored);

@@ -62,7 +62,7 @@ int SettingsForm::HelpTopic(int row, int position) const
         const bool inList = position >= 0 && position < static_cast<int>(entries.size());
         return r.entryHelpTopic(inList ? &entries[static_cast<std::size_t>(position)] : nullptr);
     }
-    return r.helpTopic != 0 ? r.helpTopic : description_.helpTopic;
+    return r.helpTopic;
 }
 
 CommitResult SettingsForm::CommitText(int row, const std::string& text)

@@ -1,6 +1,8 @@
 #include "core/features/VantalinkForm.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Vantalink.h"
 #include "core/features/FormRows.h"
 #include "core/features/VantalinkRules.h"
 #include "core/model/RadioState.h"
@@ -54,21 +56,23 @@ VantalinkForm::VantalinkForm(RadioState& state, const MessageCatalog& catalog)
 
 FormDescription VantalinkForm::Describe()
 {
-    FormDescription description{kTitleMessage, kHelpTopic, {}, {3400001, 3420110}};
+    FormDescription description{{}, {messages::vantalink::kName, messages::vantalink::kFleetIdList}};
     auto& rows = description.rows;
     rows.resize(kRowCount);
-    rows[kOwnFleet] = OwnIdentityRow(3400003, vantalink::kOwnFleet, 3, {1, 250, 1}, features::FleetText,
-                                     features::CommitOwnFleet, features::StepOwnFleet);
+    rows[kOwnFleet] = OwnIdentityRow(messages::vantalink::kOwnFleet, vantalink::kOwnFleet, 3, {1, 250, 1},
+                                     features::FleetText, features::CommitOwnFleet, features::StepOwnFleet);
     rows[kOwnFleet].affects = {kOwnId};
-    rows[kOwnId] = OwnIdentityRow(3400005, vantalink::kOwnId, 4, {1, 4000, 1}, features::IdText,
+    rows[kOwnId] = OwnIdentityRow(messages::vantalink::kOwnId, vantalink::kOwnId, 4, {1, 4000, 1}, features::IdText,
                                   features::CommitOwnId, features::StepOwnId);
     rows[kOwnId].affects = {kOwnFleet};
-    rows[kModulationDelayTime] = SteppedNumberRow(3400007, vantalink::kDataTxModulationDelayTime, 4, {0, 6000, 1},
+    rows[kModulationDelayTime] = SteppedNumberRow(messages::vantalink::kDataDelayTime,
+                                                  vantalink::kDataTxModulationDelayTime, 4, {0, 6000, 1},
                                                   features::ModulationDelayText, features::ModulationDelayValue);
-    rows[kBaudRate] = ListRow(3420102, vantalink::kBaudRate, {{3420116, 0}, {3420118, 1}});
-    rows[kMessageModeTimer] = SteppedNumberRow(3420104, vantalink::kMessageModeTimer, 3, {0, 300, 1},
-                                               features::MessageModeText, features::MessageModeSeconds);
-    rows[kPttIdSideTone] = CheckRow(3420106, vantalink::kPttIdSideTone);
+    rows[kBaudRate] = ListRow(messages::vantalink::kBaudRate, vantalink::kBaudRate,
+                              {{messages::vantalink::kBaud1200, 0}, {messages::vantalink::kBaud2400, 1}});
+    rows[kMessageModeTimer] = SteppedNumberRow(messages::vantalink::kMessageModeTimer, vantalink::kMessageModeTimer, 3,
+                                               {0, 300, 1}, features::MessageModeText, features::MessageModeSeconds);
+    rows[kPttIdSideTone] = CheckRow(messages::vantalink::kPttIdSideTone, vantalink::kPttIdSideTone);
     rows[kPttIdSideTone].checked = [](const RadioState& state) { return state.Get(vantalink::kPttIdSideTone) == 1; };
     return description;
 }
@@ -78,16 +82,16 @@ GridDescription VantalinkForm::DescribeFleetIdGrid(const MessageCatalog& catalog
     GridDescription grid;
     grid.helpTopic = kGridHelpTopic;
     grid.rowCount = 8;
-    grid.columns = {{3010181, kNumberWidthTwips, {}},
-                    {3420112, kCellWidthTwips, {3, InputClass::DigitsOrWildcard}},
-                    {3420114, kCellWidthTwips, {4, InputClass::DigitsOrWildcard}}};
+    grid.columns = {{messages::common::kNumberHeader, kNumberWidthTwips, {}},
+                    {messages::vantalink::kFleet, kCellWidthTwips, {3, InputClass::DigitsOrWildcard}},
+                    {messages::vantalink::kId, kCellWidthTwips, {4, InputClass::DigitsOrWildcard}}};
     grid.enterMovesRight = true;
     grid.text = [](const RadioState& state, GridCell cell) {
         return features::FleetIdCellText(state.Reader(), static_cast<std::size_t>(cell.row - 1),
                                          static_cast<features::FleetIdColumn>(cell.column));
     };
-    grid.commit = [wildcard = catalog.MessageText(features::kWildcardText)](RadioState& state, GridCell cell,
-                                                                            const std::string& text) {
+    grid.commit = [wildcard = catalog.MessageText(messages::vantalink::kAll)](RadioState& state, GridCell cell,
+                                                                              const std::string& text) {
         features::CommitFleetIdCell(state.View(), static_cast<std::size_t>(cell.row - 1),
                                     static_cast<features::FleetIdColumn>(cell.column), text, wildcard);
     };

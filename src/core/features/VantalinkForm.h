@@ -15,8 +15,6 @@ public:
     enum Page { kOwnSettingsPage, kFleetIdPage };
     enum Row { kOwnFleet, kOwnId, kModulationDelayTime, kBaudRate, kMessageModeTimer, kPttIdSideTone, kRowCount };
     enum Column { kFleetColumn = 1, kIdColumn = 2 };
-    static constexpr int kTitleMessage = 3400001;
-    static constexpr int kHelpTopic = 156;
     static constexpr int kGridHelpTopic = 1324;
 
     VantalinkForm(RadioState& state, const MessageCatalog& catalog);

@@ -1,6 +1,7 @@
 #include "core/features/VantalinkRules.h"
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Vantalink.h"
 #include "core/features/SettingsForm.h"
 #include "core/model/RadioState.h"
 #include "core/model/VantalinkFields.h"
@@ -130,7 +131,7 @@ unsigned MessageModeSeconds(long long typed)
 form::FieldText MessageModeText(unsigned stored)
 {
     if (stored == 0)
-        return form::FieldText::Message(msg::kOffText);
+        return form::FieldText::Message(messages::common::kOff);
     return form::FieldText::Plain(std::to_string(std::min(stored, kLongestMessageMode)));
 }
 
@@ -140,7 +141,7 @@ form::FieldText FleetIdCellText(const ImageReader& image, std::size_t index, Fle
     const bool fleet = column == FleetIdColumn::Fleet;
     const unsigned stored = image.Get(fleet ? vantalink::entry::kFleet.At(entry.offset) : vantalink::entry::kId.At(entry.offset));
     if (stored == kWildcard)
-        return form::FieldText::Message(kWildcardText);
+        return form::FieldText::Message(messages::vantalink::kAll);
     return form::FieldText::Plain(fleet ? FleetText(stored) : IdText(stored));
 }
 

@@ -12,7 +12,6 @@ class RadioState;
 
 namespace features {
 
-constexpr int kWildcardText = 3010183;
 constexpr unsigned kOwnFleetNotSet = 0xFF;
 constexpr unsigned kOwnIdNotSet = 0;
 

@@ -1,5 +1,6 @@
 #include "core/link/IdentityCheck.h"
 
+#include "core/base/messages/Link.h"
 #include "core/link/RadioSession.h"
 #include "core/model/ModelRecordText.h"
 
@@ -65,7 +66,7 @@ IdentityCheck::Verdict IdentityCheck::CheckAgainstImage(const RadioIdentity& ide
     const std::uint8_t radioType = identity[identity::kRecordType];
     const auto imageType = static_cast<std::uint8_t>(ImageReader(image_).Get(identity::kTypeByte));
     if ((radioType & 0x0F) != (imageType & 0x0F))
-        return RefuseWithWarning(kChannelClassMismatchId, ModelsDetail(identity));
+        return RefuseWithWarning(messages::link::kChannelCountDiffers, ModelsDetail(identity));
     if ((radioType & 0xF0) != (imageType & 0xF0) && !AcceptOtherBand(ModelsDetail(identity))) {
         session_.Abandon();
         return Verdict::Refused;
@@ -85,8 +86,8 @@ bool IdentityCheck::VariantMatches(const std::string& code, const ImageBytes& im
 
 IdentityCheck::Verdict IdentityCheck::AskAboutModel(const std::string& detail)
 {
-    if (session_.Ask(RadioSession::kErrorCaptionId, kUnsupportedModelId, Buttons::RetryCancel, Icon::Error,
-                     Answer::Retry, detail) == Answer::Retry)
+    if (session_.Ask(RadioSession::kErrorCaptionId, messages::link::kUnsupportedRadio, Buttons::RetryCancel,
+                     Icon::Error, Answer::Retry, detail) == Answer::Retry)
         return Verdict::IdentifyAgain;
     session_.Abandon();
     return Verdict::Refused;
@@ -101,7 +102,7 @@ IdentityCheck::Verdict IdentityCheck::RefuseWithWarning(int messageId, const std
 
 bool IdentityCheck::AcceptOtherBand(const std::string& detail)
 {
-    return session_.Ask(RadioSession::kWarningCaptionId, kBandMismatchId, Buttons::OkCancel, Icon::Warning,
+    return session_.Ask(RadioSession::kWarningCaptionId, messages::link::kBandDiffers, Buttons::OkCancel, Icon::Warning,
                         Answer::Cancel, detail) == Answer::Ok;
 }
 

@@ -14,9 +14,6 @@ class RadioSession;
 class IdentityCheck {
 public:
     enum class Verdict { Accepted = 0, IdentifyAgain = 1, Refused = 2 };
-    static constexpr int kUnsupportedModelId = 3003031;
-    static constexpr int kChannelClassMismatchId = 3003041;
-    static constexpr int kBandMismatchId = 3420224;
 
     IdentityCheck(RadioSession& session, const ImageBytes& image) : session_(session), image_(image) {}
 

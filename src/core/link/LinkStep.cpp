@@ -1,20 +1,12 @@
 #include "core/link/LinkStep.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Link.h"
 #include "core/link/LinkTexts.h"
 
 namespace qtr {
 
 namespace {
-
-constexpr int kOpeningId = 3900109;
-constexpr int kConnectingId = 3900110;
-constexpr int kIdentifyingId = 3900111;
-constexpr int kReadingBlockId = 3900112;
-constexpr int kWritingBlockId = 3900113;
-constexpr int kReadingSerialId = 3900114;
-constexpr int kReadingVersionId = 3900115;
-constexpr int kVerifyingBlockId = 3900750;
 
 std::string Replaced(std::string text, const std::string& marker, const std::string& inserted)
 {
@@ -43,21 +35,21 @@ std::string LinkStepText(const LinkStep& step, const MessageCatalog& catalog)
     const auto text = [&catalog](int id) { return catalog.MessageText(id, 1); };
     switch (step.phase) {
     case LinkStep::Phase::Opening:
-        return WithText(text(kOpeningId), PortNameText(static_cast<unsigned>(step.number), catalog));
+        return WithText(text(messages::link::kOpeningStep), PortNameText(static_cast<unsigned>(step.number), catalog));
     case LinkStep::Phase::Connecting:
-        return text(kConnectingId);
+        return text(messages::link::kWaitingStep);
     case LinkStep::Phase::Identifying:
-        return text(kIdentifyingId);
+        return text(messages::link::kIdentityStep);
     case LinkStep::Phase::ReadingBlock:
-        return WithNumbers(text(kReadingBlockId), {step.number, step.count});
+        return WithNumbers(text(messages::link::kReadBlockStep), {step.number, step.count});
     case LinkStep::Phase::WritingBlock:
-        return WithNumbers(text(kWritingBlockId), {step.number, step.count});
+        return WithNumbers(text(messages::link::kWriteBlockStep), {step.number, step.count});
     case LinkStep::Phase::VerifyingBlock:
-        return WithNumbers(text(kVerifyingBlockId), {step.number, step.count});
+        return WithNumbers(text(messages::link::kCheckBlockStep), {step.number, step.count});
     case LinkStep::Phase::ReadingSerial:
-        return text(kReadingSerialId);
+        return text(messages::link::kSerialNumberStep);
     case LinkStep::Phase::ReadingVersion:
-        return text(kReadingVersionId);
+        return text(messages::link::kVersionStep);
     case LinkStep::Phase::None:
         break;
     }

@@ -1,18 +1,12 @@
 #include "core/link/LinkTexts.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Link.h"
 #include "core/link/LinkStep.h"
 #include "core/link/PortProbe.h"
 #include "core/link/SerialPort.h"
 
 namespace qtr {
-
-namespace {
-
-constexpr int kConnectRadioId = 3900107;
-constexpr int kSimulatedTransferId = 3900108;
-
-} // namespace
 
 std::string PortNameText(unsigned port, const MessageCatalog& catalog)
 {
@@ -29,9 +23,9 @@ std::string PortDescription(const SerialPort& link, const MessageCatalog& catalo
 std::string TransferInstructions(const SerialPort& link, const MessageCatalog& catalog)
 {
     if (link.IsSimulated(link.Port()))
-        return WithText(catalog.MessageText(kSimulatedTransferId, 1), PortNameText(link.Port(), catalog));
+        return WithText(catalog.MessageText(messages::link::kSimulatorGuidance, 1), PortNameText(link.Port(), catalog));
     const std::string port = PortNameText(link.Port(), catalog) + " (" + link.DeviceName() + ")";
-    return WithText(catalog.MessageText(kConnectRadioId, 1), port);
+    return WithText(catalog.MessageText(messages::link::kCableGuidance, 1), port);
 }
 
 } // namespace qtr

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/messages/Link.h"
+
 #include <string>
 
 namespace qtr {
@@ -8,7 +10,7 @@ class MessageCatalog;
 class SerialPort;
 
 // "(simulated radio)"
-inline constexpr int kSimulatedRadioTextId = 3900101;
+inline constexpr int kSimulatedRadioTextId = messages::link::kSimulatedRadio;
 
 // "COM3", the port's label in the language file.
 std::string PortNameText(unsigned port, const MessageCatalog& catalog);

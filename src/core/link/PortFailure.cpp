@@ -1,6 +1,7 @@
 #include "core/link/PortFailure.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Link.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,12 +11,6 @@
 namespace qtr {
 
 namespace {
-
-constexpr int kNoDeviceId = 3900102;
-constexpr int kNoPermissionId = 3900103;
-constexpr int kNotSerialId = 3900104;
-constexpr int kBusyId = 3900105;
-constexpr int kCannotOpenId = 3900106;
 
 std::string GroupOf(const std::string& device)
 {
@@ -64,18 +59,18 @@ int PortProblemTextId(PortProblem problem)
 {
     switch (problem) {
     case PortProblem::NoDevice:
-        return kNoDeviceId;
+        return messages::link::kNoDevice;
     case PortProblem::NoPermission:
-        return kNoPermissionId;
+        return messages::link::kNoPermission;
     case PortProblem::NotSerial:
-        return kNotSerialId;
+        return messages::link::kNotASerialDevice;
     case PortProblem::Busy:
-        return kBusyId;
+        return messages::link::kInUse;
     case PortProblem::None:
     case PortProblem::Other:
         break;
     }
-    return kCannotOpenId;
+    return messages::link::kCannotBeOpened;
 }
 
 std::string PortFailureText(const PortFailure& failure, const MessageCatalog& catalog)

@@ -1,5 +1,6 @@
 #include "core/link/PortProbe.h"
 
+#include "core/base/messages/Link.h"
 #include "core/link/SerialPort.h"
 
 #include <filesystem>
@@ -11,7 +12,6 @@ namespace {
 constexpr unsigned kFirstPort = 1;
 constexpr unsigned kLastPort = 20;
 constexpr std::uint32_t kSettleMs = 50;
-constexpr int kFirstLabelId = 3015001;
 constexpr unsigned kPortsBeforeTheGap = 3;
 
 } // namespace
@@ -19,7 +19,7 @@ constexpr unsigned kPortsBeforeTheGap = 3;
 int PortLabelId(unsigned port)
 {
     const unsigned step = port <= kPortsBeforeTheGap ? port - 1 : port;
-    return kFirstLabelId + 2 * static_cast<int>(step);
+    return messages::link::kCom1 + 2 * static_cast<int>(step);
 }
 
 std::string StableDeviceName(const std::string& device, const std::string& byIdFolder)

@@ -25,7 +25,7 @@ struct ProbedPort {
 std::string StableDeviceName(const std::string& device, const std::string& byIdFolder = "/dev/serial/by-id");
 
 // The label of port n (1 to 20) in the Communication Port dialog: "COM1" to "COM20" in
-// the language file, where the numbers run 3015001, 3015003, 3015005, then 3015009 on.
+// the language file, where the ids of COM1 to COM3 run two apart and COM4 skips one.
 int PortLabelId(unsigned port);
 
 // Tries ports 1 to 20 in turn, each left closed again, and finally selects the port that

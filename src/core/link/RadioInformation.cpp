@@ -1,6 +1,7 @@
 #include "core/link/RadioInformation.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Model.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,11 +10,6 @@ namespace qtr {
 
 namespace {
 
-constexpr int kVhfLabelId = 3018003;
-constexpr int kUhfLabelId = 3018001;
-constexpr int kTwoChannelsId = 3005021;
-constexpr int kEightChannelsId = 3005051;
-constexpr int kFifteenOrSixteenChannelsId = 3005059;
 constexpr std::size_t kSerialFirstPart = 12;
 constexpr std::size_t kSerialTextLength = 16;
 constexpr std::size_t kSerialTailLength = 12;
@@ -26,11 +22,11 @@ struct FrequencyRow {
 };
 
 constexpr FrequencyRow kFrequencyRows[] = {
-    {typebyte::kVhfTwoChannels, kVhfLabelId, kTwoChannelsId},
-    {typebyte::kVhfEightChannels, kVhfLabelId, kEightChannelsId},
-    {typebyte::kUhfTwoChannels, kUhfLabelId, kTwoChannelsId},
-    {typebyte::kUhfEightChannels, kUhfLabelId, kEightChannelsId},
-    {typebyte::kUhfFifteenOrSixteenChannels, kUhfLabelId, kFifteenOrSixteenChannelsId},
+    {typebyte::kVhfTwoChannels, messages::model::kVhf, messages::model::kTwoChannels},
+    {typebyte::kVhfEightChannels, messages::model::kVhf, messages::model::kEightChannels},
+    {typebyte::kUhfTwoChannels, messages::model::kUhf, messages::model::kTwoChannels},
+    {typebyte::kUhfEightChannels, messages::model::kUhf, messages::model::kEightChannels},
+    {typebyte::kUhfFifteenOrSixteenChannels, messages::model::kUhf, messages::model::kFifteenOrSixteenChannels},
 };
 
 // Characters of a text field up to its first unset (0xFF) or terminating byte.
@@ -76,7 +72,7 @@ std::string RadioInformation::FrequencyText(const MessageCatalog& catalog) const
                                   [&](const FrequencyRow& entry) { return entry.typeByte == TypeByte(); });
     if (row == std::end(kFrequencyRows))
         return "   ";
-    const bool vhf = row->bandLabelId == kVhfLabelId;
+    const bool vhf = row->bandLabelId == messages::model::kVhf;
     const char* range = vhf ? (IsParlane() ? "151-159 MHz" : "150-174 MHz") : (IsParlane() ? "461-470 MHz" : "450-470 MHz");
     return "  " + catalog.MessageText(row->bandLabelId) + " : " + range + " (" +
            catalog.MessageText(row->channelLabelId) + ")";

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Link.h"
+#include "core/base/messages/Model.h"
 #include "core/link/RadioLink.h"
 
 #include <string>
@@ -13,12 +14,10 @@ class MessageCatalog;
 // dialog shows for it.
 class RadioInformation {
 public:
-    static constexpr int kTitleId = 3002121;
-    static constexpr int kModelLabelId = 3005023;
-    static constexpr int kFrequencyLabelId = 3005027;
-    static constexpr int kSerialNumberLabelId = 3019001;
-    static constexpr int kVersionLabelId = 1005004;
-    static constexpr int kCloseButtonTextId = msg::kClose;
+    static constexpr int kModelLabelId = messages::model::kModelType;
+    static constexpr int kFrequencyLabelId = messages::model::kFrequencyLabel;
+    static constexpr int kSerialNumberLabelId = messages::link::kSerialNumber;
+    static constexpr int kVersionLabelId = messages::link::kVersion;
     static constexpr int kHelpTopic = 143;
 
     RadioInformation(const RadioIdentity& identity, const RadioSerial& serial, const RadioVersion& version)

@@ -6,6 +6,7 @@
 #include "core/link/LinkStep.h"
 #include "core/link/RadioLink.h"
 #include "core/link/Retry.h"
+#include "core/base/messages/Link.h"
 
 namespace qtr {
 
@@ -15,9 +16,9 @@ class RadioSession {
 public:
     static constexpr int kErrorCaptionId = msg::kErrorCaption;
     static constexpr int kWarningCaptionId = msg::kWarningCaption;
-    static constexpr int kCannotOpenPortId = 3380007;
+    static constexpr int kCannotOpenPortId = messages::link::kPortCannotOpen;
     static constexpr int kCommunicationFailedId = qtr::kCommunicationFailedId;
-    static constexpr int kTwoModelsId = 3900901;
+    static constexpr int kTwoModelsId = messages::link::kModelMismatch;
 
     // The catalogue words the reason a port cannot be opened; `steps`, when given, is told
     // of every step.

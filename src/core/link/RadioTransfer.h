@@ -6,6 +6,7 @@
 #include "core/link/TransferGuards.h"
 #include "core/link/WrittenImageCheck.h"
 #include "core/model/RadioState.h"
+#include "core/base/messages/Link.h"
 
 #include <cstddef>
 #include <optional>
@@ -24,8 +25,8 @@ class RadioTransfer {
 public:
     static constexpr int kReadRange = 1024;
     static constexpr int kWriteRange = 811; // the last block sets 816, so the bar ends full
-    static constexpr int kMismatchId = 3900751;
-    static constexpr int kCheckFailedId = 3900752;
+    static constexpr int kMismatchId = messages::link::kVerifyMismatch;
+    static constexpr int kCheckFailedId = messages::link::kVerifyFailed;
 
     RadioTransfer(RadioSession& session, RadioState& state, TransferProgress& progress)
         : session_(session), state_(state), progress_(progress)

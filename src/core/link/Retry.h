@@ -1,12 +1,13 @@
 #pragma once
 
 #include "core/base/Prompter.h"
+#include "core/base/messages/Link.h"
 
 #include <functional>
 
 namespace qtr {
 
-inline constexpr int kCommunicationFailedId = 3003005;
+inline constexpr int kCommunicationFailedId = messages::link::kCommunicationFailed;
 
 // What the user is asked after a failed exchange with the radio: Retry, the default, or Cancel.
 Prompt CommunicationFailedQuestion();

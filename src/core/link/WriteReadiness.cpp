@@ -1,6 +1,10 @@
 #include "core/link/WriteReadiness.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Dtmf.h"
+#include "core/base/messages/Link.h"
+#include "core/base/messages/Scan.h"
+#include "core/base/messages/Vantalink.h"
 #include "core/link/RadioSession.h"
 #include "core/model/ChannelFields.h"
 #include "core/model/FeatureFields.h"
@@ -35,9 +39,9 @@ std::optional<WriteReadiness::Missing> WriteReadiness::MissingPttIdCodes(const I
     const unsigned pttId = reader.Get(features::kPttId);
     Missing missing;
     if (beginEmpty && (pttId == 0 || pttId == 2))
-        missing.nameIds.push_back(kBeginOfTxNameId);
+        missing.nameIds.push_back(messages::dtmf::kPttIdBeginOfTx);
     if (endEmpty && (pttId == 1 || pttId == 2))
-        missing.nameIds.push_back(kEndOfTxNameId);
+        missing.nameIds.push_back(messages::dtmf::kPttIdEndOfTx);
     if (missing.nameIds.empty())
         return std::nullopt;
     return missing;
@@ -52,10 +56,10 @@ std::optional<WriteReadiness::Missing> WriteReadiness::FindMissing(const ImageBy
             return missing;
     }
     if (pttIdType == 1 && reader.Get(vantalink::kOwnFleet) == kEmpty)
-        return Missing{{kOwnFleetNameId, kOwnIdNameId}, false};
+        return Missing{{messages::vantalink::kOwnFleet, messages::vantalink::kOwnId}, false};
     if (reader.Get(identity::kLineLetter) == kLmrLine && reader.Get(scan::kPriority) == 1 &&
         reader.Get(scan::kPriorityChannel) == kEmpty)
-        return Missing{{kPriorityChannelNameId}, true};
+        return Missing{{messages::scan::kPriorityChannel}, true};
     return std::nullopt;
 }
 
@@ -66,7 +70,7 @@ std::optional<Prompt> WriteReadiness::Refusal(const ImageBytes& image, const Mes
         return std::nullopt;
     Prompt refusal;
     refusal.captionId = RadioSession::kErrorCaptionId;
-    refusal.messageId = kMissingSettingsId;
+    refusal.messageId = messages::link::kNotReadyToWrite;
     refusal.form = PromptForm::MessageThenDetail;
     refusal.icon = Icon::Error;
     if (missing->blankLineFirst)

@@ -15,13 +15,6 @@ class MessageCatalog;
 // channel of an LMR radio.
 class WriteReadiness {
 public:
-    static constexpr int kMissingSettingsId = 3003059;
-    static constexpr int kBeginOfTxNameId = 3010017;
-    static constexpr int kEndOfTxNameId = 3010019;
-    static constexpr int kOwnFleetNameId = 3400003;
-    static constexpr int kOwnIdNameId = 3400005;
-    static constexpr int kPriorityChannelNameId = 3007033;
-
     // The names of the first missing group of settings; each goes on a line of its own,
     // after an empty line when `blankLineFirst`.
     struct Missing {

@@ -1,9 +1,10 @@
 #include "core/model/FrequencyCodec.h"
 
+#include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
 #include "core/model/ChannelFields.h"
 #include "core/model/FieldRoutines.h"
 #include "core/model/ParlaneLists.h"
-#include "core/base/MessageCatalog.h"
 
 #include <algorithm>
 #include <cmath>
@@ -145,7 +146,7 @@ std::optional<ParsedFrequency> FrequencyCodec::ParseFrequency(const std::string&
     // input inside 100 to 999.99999 MHz, so this refuses only damaged text.
     if (!(megahertz > 0.0) || megahertz >= 1000.0)
         return std::nullopt;
-    const auto hertz = static_cast<long long>(megahertz * 1000000.0 + 0.5);
+    const auto hertz = static_cast<long long>(megahertz * kHertzPerMegahertz + 0.5);
     if (hertz == 0)
         return std::nullopt;
     const StepChoice choice = SnapToStep(hertz, bandFlag);
@@ -161,12 +162,12 @@ FrequencyField FrequencyCodec::PackTenHertzUnits(long long units)
 
 std::string FrequencyCodec::OffText() const
 {
-    return catalog_.MessageText(kOffTextId);
+    return catalog_.MessageText(messages::common::kOff);
 }
 
 std::string FrequencyCodec::LmrOffText() const
 {
-    return catalog_.MessageText(kLmrOffTextId);
+    return catalog_.MessageText(messages::common::kNone);
 }
 
 std::string FrequencyCodec::FormatTone(std::uint16_t word, std::uint8_t lineLetter) const

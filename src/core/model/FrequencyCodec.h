@@ -2,7 +2,6 @@
 
 #include "core/model/RadioState.h"
 #include "core/model/ToneList.h"
-#include "core/base/CommonMessages.h"
 
 #include <array>
 #include <cstdint>
@@ -18,6 +17,8 @@ using FrequencyField = std::array<std::uint8_t, 4>;
 
 // The tone word of a tone that is off.
 constexpr std::uint16_t kToneOff = 0xFFFF;
+
+constexpr long long kHertzPerMegahertz = 1000000;
 
 // Channel step codes stored beside each channel frequency.
 namespace step {
@@ -43,8 +44,6 @@ struct ToneListContents {
 // of the current model) and one catalogue (for the off texts).
 class FrequencyCodec {
 public:
-    static constexpr int kOffTextId = msg::kOffText;
-    static constexpr int kLmrOffTextId = msg::kNoneText;
 
     FrequencyCodec(RadioState& state, const MessageCatalog& catalog);
 

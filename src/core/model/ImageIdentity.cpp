@@ -1,5 +1,6 @@
 #include "core/model/ImageIdentity.h"
 
+#include "core/base/messages/Model.h"
 #include "core/model/ModelTable.h"
 
 #include <algorithm>
@@ -53,15 +54,15 @@ int IdentityFaultMessage(IdentityFault fault)
 {
     switch (fault) {
     case IdentityFault::UnknownModelCode:
-        return 3900401;
+        return messages::model::kUnknownModelCode;
     case IdentityFault::UnknownLine:
-        return 3900402;
+        return messages::model::kUnknownModelLine;
     case IdentityFault::UnknownChannelClass:
-        return 3900403;
+        return messages::model::kUnknownChannelCount;
     case IdentityFault::ChannelClassNotOfModel:
-        return 3900404;
+        return messages::model::kChannelCountNotOnModel;
     case IdentityFault::UnknownOptionBits:
-        return 3900405;
+        return messages::model::kUnknownOptionBits;
     case IdentityFault::None:
         break;
     }

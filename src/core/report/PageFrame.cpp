@@ -2,6 +2,9 @@
 
 #include "core/base/LanguageDate.h"
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Document.h"
+#include "core/base/messages/Model.h"
+#include "core/base/messages/Print.h"
 #include "core/model/IdentityFields.h"
 #include "core/model/ModelTable.h"
 #include "core/model/RadioState.h"
@@ -12,17 +15,6 @@ namespace qtr::report {
 
 namespace {
 
-constexpr int kTitleId = 3018023;
-constexpr int kModelLabelId = 3005023;
-constexpr int kChannelsLabelId = 3005025;
-constexpr int kFrequencyLabelId = 3005027;
-constexpr int kFileNameLabelId = 3018005;
-constexpr int kParlaneId = 3005035;
-constexpr int kLmrId = 3005036;
-constexpr int kVhfId = 3018003;
-constexpr int kUhfId = 3018001;
-constexpr int kLmrVhfRangeId = 3420124;
-constexpr int kLmrUhfRangeId = 3420138;
 // The Parlane ranges have no message: they are printed as they are.
 constexpr const char* kParlaneVhfRange = "151-159 MHz";
 constexpr const char* kParlaneUhfRange = "461-470 MHz";
@@ -35,8 +27,11 @@ struct CodeText {
 const std::map<std::string, CodeText>& ModelCodes()
 {
     static const std::map<std::string, CodeText> codes{
-        {"P7100", {3005031, kVhfId}}, {"P8100", {3005033, kUhfId}}, {"P71L0", {3005055, kVhfId}},
-        {"P81L0", {3005057, kUhfId}}, {"P81L1", {3005057, kUhfId}},
+        {"P7100", {messages::model::kRb7100, messages::model::kVhf}},
+        {"P8100", {messages::model::kRb8100, messages::model::kUhf}},
+        {"P71L0", {messages::model::kRb7100L, messages::model::kVhf}},
+        {"P81L0", {messages::model::kRb8100L, messages::model::kUhf}},
+        {"P81L1", {messages::model::kRb8100L, messages::model::kUhf}},
     };
     return codes;
 }
@@ -52,13 +47,13 @@ PageFrame MakePageFrame(const RadioState& state, const MessageCatalog& catalog, 
                         const std::tm& printedAt)
 {
     PageFrame frame;
-    frame.title = Text(catalog, kTitleId);
+    frame.title = Text(catalog, messages::print::kPageTitle);
     frame.printedAt = PrintedDateTime(printedAt, catalog);
     frame.lines = {{
-        {Text(catalog, kModelLabelId), PrintedModelText(state, catalog)},
-        {Text(catalog, kChannelsLabelId), PrintedChannelCountText(state, catalog)},
-        {Text(catalog, kFrequencyLabelId), PrintedFrequencyRangeText(state, catalog)},
-        {Text(catalog, kFileNameLabelId), documentName},
+        {Text(catalog, messages::model::kModelType), PrintedModelText(state, catalog)},
+        {Text(catalog, messages::model::kChannelsLabel), PrintedChannelCountText(state, catalog)},
+        {Text(catalog, messages::model::kFrequencyLabel), PrintedFrequencyRangeText(state, catalog)},
+        {Text(catalog, messages::document::kFileName), documentName},
     }};
     return frame;
 }
@@ -68,7 +63,7 @@ std::string PrintedModelText(const RadioState& state, const MessageCatalog& cata
     const auto found = ModelCodes().find(state.ImageModelCode());
     if (found == ModelCodes().end())
         return {};
-    const int lineId = state.LineLetter() == 'B' ? kParlaneId : kLmrId;
+    const int lineId = state.LineLetter() == 'B' ? messages::model::kParlane : messages::model::kLmr;
     return Text(catalog, found->second.modelId) + " " + Text(catalog, lineId) + " (" +
            Text(catalog, found->second.bandId) + ")";
 }
@@ -78,12 +73,12 @@ std::string PrintedChannelCountText(const RadioState& state, const MessageCatalo
     switch (state.Get(identity::kTypeByte)) {
     case typebyte::kVhfTwoChannels:
     case typebyte::kUhfTwoChannels:
-        return Text(catalog, 3005021);
+        return Text(catalog, messages::model::kTwoChannels);
     case typebyte::kVhfEightChannels:
     case typebyte::kUhfEightChannels:
-        return Text(catalog, 3005051);
+        return Text(catalog, messages::model::kEightChannels);
     case typebyte::kUhfFifteenOrSixteenChannels:
-        return Text(catalog, 3005059);
+        return Text(catalog, messages::model::kFifteenOrSixteenChannels);
     default:
         return {};
     }
@@ -94,7 +89,7 @@ std::string PrintedFrequencyRangeText(const RadioState& state, const MessageCata
     const bool uhf = IsUhfTypeByte(static_cast<std::uint8_t>(state.Get(identity::kTypeByte)));
     if (state.IsParlane())
         return uhf ? kParlaneUhfRange : kParlaneVhfRange;
-    return Text(catalog, uhf ? kLmrUhfRangeId : kLmrVhfRangeId);
+    return Text(catalog, uhf ? messages::model::kLmrUhfRange : messages::model::kLmrVhfRange);
 }
 
 std::string PrintedDateTime(const std::tm& time, const MessageCatalog& catalog)

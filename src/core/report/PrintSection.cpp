@@ -1,5 +1,13 @@
 #include "core/report/PrintSection.h"
 
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Dtmf.h"
+#include "core/base/messages/EmbeddedMessage.h"
+#include "core/base/messages/Keys.h"
+#include "core/base/messages/Options.h"
+#include "core/base/messages/Scan.h"
+#include "core/base/messages/Vantalink.h"
+
 #include <algorithm>
 #include <sstream>
 
@@ -8,14 +16,14 @@ namespace qtr::report {
 const std::array<PrintSectionInfo, kSectionCount>& PrintSections()
 {
     static const std::array<PrintSectionInfo, kSectionCount> sections{{
-        {PrintSection::OptionalFeatures, 1325, 3002103, "features"},
-        {PrintSection::KeyAssignment, 1326, 3002105, "keys"},
-        {PrintSection::ScanInformation, 1327, 3007005, "scan"},
-        {PrintSection::Dtmf, 1328, 3013023, "dtmf"},
-        {PrintSection::Vantalink, 1329, 3400001, "vantalink"},
-        {PrintSection::TestFrequency, 1330, 3002107, "testfreq"},
-        {PrintSection::EmbeddedMessage, 1331, 3002109, "message"},
-        {PrintSection::ChannelInformation, 1332, 3008007, "channels"},
+        {PrintSection::OptionalFeatures, 1325, messages::options::kTitle, "features"},
+        {PrintSection::KeyAssignment, 1326, messages::keys::kTitle, "keys"},
+        {PrintSection::ScanInformation, 1327, messages::scan::kTitle, "scan"},
+        {PrintSection::Dtmf, 1328, messages::dtmf::kName, "dtmf"},
+        {PrintSection::Vantalink, 1329, messages::vantalink::kName, "vantalink"},
+        {PrintSection::TestFrequency, 1330, messages::channels::kTestFrequencyTitle, "testfreq"},
+        {PrintSection::EmbeddedMessage, 1331, messages::embedded::kTitle, "message"},
+        {PrintSection::ChannelInformation, 1332, messages::channels::kInformationTitle, "channels"},
     }};
     return sections;
 }

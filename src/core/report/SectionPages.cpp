@@ -1,6 +1,10 @@
 #include "core/report/SectionPages.h"
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Dtmf.h"
+#include "core/base/messages/Keys.h"
+#include "core/base/messages/Vantalink.h"
 #include "core/channels/ChannelGridText.h"
 #include "core/channels/ChannelRecord.h"
 #include "core/channels/TestFrequencyTable.h"
@@ -24,8 +28,6 @@ namespace {
 using SettingsSource = std::function<std::vector<SettingLine>(PrintContext&)>;
 
 // The grids print under the texts of their tab pages.
-constexpr int kAutodialTabId = 3010003;
-constexpr int kFleetIdTabId = 3420110;
 
 // Each settings section walks its editor's form: the printed labels and values are the
 // ones the window shows. A new settings editor prints by adding its row here.
@@ -38,7 +40,9 @@ const std::map<PrintSection, SettingsSource>& SettingsSections()
          [](PrintContext& context) {
              using Keys = KeyAssignmentForm;
              // The window names the keys in the radio's own words; the printout translates them.
-             const std::map<int, int> labels{{Keys::kPf1, 3018017}, {Keys::kPf2, 3018021}, {Keys::kSSelector, 3018022}};
+             const std::map<int, int> labels{{Keys::kPf1, messages::keys::kPf1},
+                                             {Keys::kPf2, messages::keys::kPf2},
+                                             {Keys::kSSelector, messages::keys::kScanSelector}};
              return FormLines(Keys(context.state, context.catalog, [] { return false; }).Form(), labels);
          }},
         {PrintSection::ScanInformation,
@@ -49,25 +53,21 @@ const std::map<PrintSection, SettingsSource>& SettingsSections()
          [](PrintContext& context) {
              DtmfForm dtmf(context.state, context.catalog);
              auto lines = FormLines(dtmf.Form());
-             AppendGridLines(lines, context.catalog.MessageText(kAutodialTabId), dtmf.AutodialGrid());
+             AppendGridLines(lines, context.catalog.MessageText(messages::dtmf::kAutodialMemory), dtmf.AutodialGrid());
              return lines;
          }},
         {PrintSection::Vantalink,
          [](PrintContext& context) {
              VantalinkForm vantalink(context.state, context.catalog);
              auto lines = FormLines(vantalink.Form());
-             AppendGridLines(lines, context.catalog.MessageText(kFleetIdTabId), vantalink.FleetIdGrid());
+             AppendGridLines(lines, context.catalog.MessageText(messages::vantalink::kFleetIdList),
+                             vantalink.FleetIdGrid());
              return lines;
          }},
     };
     return sections;
 }
 
-constexpr int kChannelWordId = 3012029;
-constexpr int kTestChannelHeaderId = 3018013;
-constexpr int kReceiveHeaderId = 1001027;
-constexpr int kTransmitHeaderId = 1001025;
-constexpr int kMegahertzId = 1001049;
 constexpr int kTestChannelColumn = 20;
 constexpr int kReceiveColumn = 35;
 constexpr int kTransmitColumn = 60;
@@ -96,12 +96,12 @@ ReportPage TestFrequencyPage(PrintContext& context, const std::string& title)
 {
     using Column = TestFrequencyTable::Column;
     const TestFrequencyTable table(context.state, context.codec, context.prompter);
-    const std::string megahertz = " " + Text(context, kMegahertzId);
+    const std::string megahertz = " " + Text(context, messages::common::kMegahertzHeader);
     ReportPage page;
     page.texts = {{0, kTitleColumn, title},
-                  {kFirstSettingRow, kTestChannelColumn, Text(context, kTestChannelHeaderId)},
-                  {kFirstSettingRow, kReceiveColumn, Text(context, kReceiveHeaderId) + megahertz},
-                  {kFirstSettingRow, kTransmitColumn, Text(context, kTransmitHeaderId) + megahertz}};
+                  {kFirstSettingRow, kTestChannelColumn, Text(context, messages::common::kChannel)},
+                  {kFirstSettingRow, kReceiveColumn, Text(context, messages::common::kRx) + megahertz},
+                  {kFirstSettingRow, kTransmitColumn, Text(context, messages::common::kTx) + megahertz}};
     for (int entry = 0; entry < TestFrequencyTable::kEntryCount; ++entry) {
         const int row = kFirstSettingRow + 1 + entry;
         page.texts.push_back({row, kTestChannelColumn, std::to_string(entry + 1)});
@@ -132,7 +132,7 @@ void AddChannelBlock(PrintContext& context, ReportPage& page, int slot, int firs
 {
     const int count = context.state.SlotCount();
     page.texts.push_back({firstRow, labelColumn - (kLabelColumn - kTitleColumn),
-                          Text(context, kChannelWordId) + " " + GridRowLabel(slot, count)});
+                          Text(context, messages::common::kChannelWord) + " " + GridRowLabel(slot, count)});
     int row = firstRow + 1;
     for (const GridColumn& column : GridColumns(context.state.IsParlane())) {
         page.texts.push_back({row, labelColumn, Text(context, column.headerId)});

@@ -1,5 +1,6 @@
 #include "core/report/SettingLines.h"
 
+#include "core/base/messages/Common.h"
 #include "core/features/CodeGrid.h"
 #include "core/features/SettingsForm.h"
 
@@ -8,9 +9,6 @@
 namespace qtr::report {
 
 namespace {
-
-constexpr int kOnId = 1001013;
-constexpr int kOffId = 1001017;
 
 // Paper has no access keys: "&Beep" prints as "Beep", "&&" as "&".
 std::string WithoutAccessKeys(const std::string& text)
@@ -102,7 +100,7 @@ std::vector<SettingLine> FormLines(const form::SettingsForm& form, const std::ma
         if (!form.Visible(row))
             continue;
         const bool heading = form.Row(row).kind == form::ControlKind::GroupBox;
-        std::string value = ValueText(form, row, kOnId, kOffId);
+        std::string value = ValueText(form, row, messages::common::kOnSetting, messages::common::kOffSetting);
         if (!heading && value.empty())
             value = kEmptyValue;
         const auto printed = printedLabels.find(row);

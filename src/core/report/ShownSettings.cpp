@@ -1,15 +1,19 @@
 #include "core/report/ShownSettings.h"
 
-#include "core/base/CommonMessages.h"
 #include "core/base/MessageCatalog.h"
+#include "core/base/SilentPrompter.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/EmbeddedMessage.h"
+#include "core/base/messages/Model.h"
 #include "core/channels/ChannelFormRules.h"
 #include "core/channels/ChannelGridText.h"
 #include "core/channels/ChannelTable.h"
 #include "core/channels/ChannelTexts.h"
 #include "core/channels/TestFrequencyTable.h"
 #include "core/features/DtmfForm.h"
-#include "core/features/KeyAssignmentForm.h"
 #include "core/features/FormRows.h"
+#include "core/features/KeyAssignmentForm.h"
 #include "core/features/OptionalFeaturesForm.h"
 #include "core/features/ScanForm.h"
 #include "core/features/VantalinkForm.h"
@@ -17,7 +21,6 @@
 #include "core/model/IdentityFields.h"
 #include "core/model/MessageFields.h"
 #include "core/report/SettingLines.h"
-#include "core/base/SilentPrompter.h"
 
 #include <algorithm>
 #include <functional>
@@ -25,15 +28,6 @@
 namespace qtr {
 
 namespace {
-
-constexpr int kOnText = 1001037;
-constexpr int kModelTypeId = 3005023;
-constexpr int kChannelCountId = 3420222;
-constexpr int kChannelId = 3018013;
-constexpr int kTestFrequencyId = 3002107;
-constexpr int kEmbeddedMessageId = 3002109;
-constexpr int kReceiveHeaderId = 1001061;
-constexpr int kTransmitHeaderId = 1001063;
 
 // A private copy of the image with what the editors use to show it; the rules may settle
 // stored values while they show them, which must not touch the image compared.
@@ -76,9 +70,10 @@ void Model(ImageReading& reading, Settings& settings)
 {
     const int model = reading.state.ModelTypeOfRecord(reading.state.currentModel);
     const std::string name = model < 0 ? "?" : ModelTable()[static_cast<std::size_t>(model)].printedName;
-    settings.push_back({NameOf(reading.Text(kModelTypeId)), name, {identity::kIdentity}});
-    settings.push_back(
-        {NameOf(reading.Text(kChannelCountId)), std::to_string(reading.state.SlotCount()), {identity::kIdentity}});
+    settings.push_back({NameOf(reading.Text(messages::model::kModelType)), name, {identity::kIdentity}});
+    settings.push_back({NameOf(reading.Text(messages::model::kNumberOfChannels)),
+                        std::to_string(reading.state.SlotCount()),
+                        {identity::kIdentity}});
 }
 
 // The grid's column header where the grid shows the field, else the edit form's label.
@@ -98,7 +93,8 @@ std::string ChannelFieldText(ImageReading& reading, int slot, ChannelField field
     if (!inGrid && rules.ControlOf(static_cast<int>(field)) == ChannelFormRules::Control::CheckBox) {
         if (!reading.channels.IsProgrammed(slot))
             return {};
-        return reading.Text(reading.texts.FormatField(slot, field).value != 0 ? kOnText : msg::kOffText);
+        return reading.Text(reading.texts.FormatField(slot, field).value != 0 ? messages::common::kOn
+                                                                                 : messages::common::kOff);
     }
     return GridCellText(reading.channels, reading.codec, reading.catalog, slot, field);
 }
@@ -106,7 +102,7 @@ std::string ChannelFieldText(ImageReading& reading, int slot, ChannelField field
 void Channels(ImageReading& reading, Settings& settings)
 {
     const ChannelFormRules rules(reading.channels, reading.state);
-    const std::string channel = NameOf(reading.Text(kChannelId));
+    const std::string channel = NameOf(reading.Text(messages::common::kChannel));
     for (int slot = 0; slot < ChannelRecord::kSlotCount; ++slot) {
         if (slot >= reading.state.SlotCount() && !reading.channels.IsProgrammed(slot))
             continue;
@@ -133,7 +129,8 @@ void FormSettings(const form::SettingsForm& form, Settings& settings)
                                       ? form.Resolve(form::FieldText::Message(description.labelMessage))
                                       : description.labelText;
         const ImageRange bytes = description.bytes.length != 0 ? description.bytes : form::BytesOf(description.field);
-        settings.push_back({NameOf(label), report::ValueText(form, row, kOnText, msg::kOffText), {bytes}});
+        settings.push_back(
+            {NameOf(label), report::ValueText(form, row, messages::common::kOn, messages::common::kOff), {bytes}});
     }
 }
 
@@ -180,13 +177,13 @@ const std::vector<FormWalk>& SettingsForms()
 void TestFrequencies(ImageReading& reading, Settings& settings)
 {
     const TestFrequencyTable table(reading.state, reading.codec, reading.prompter);
-    const std::string name = NameOf(reading.Text(kTestFrequencyId));
+    const std::string name = NameOf(reading.Text(messages::channels::kTestFrequencyTitle));
     for (int entry = 0; entry < TestFrequencyTable::kEntryCount; ++entry) {
         const std::vector<ImageRange> bytes{testfreq::EntryOf(entry), {testfreq::StepByteOf(entry).offset, 1}};
         const std::string prefix = name + " " + std::to_string(entry + 1) + " ";
-        settings.push_back({prefix + NameOf(reading.Text(kReceiveHeaderId)),
+        settings.push_back({prefix + NameOf(reading.Text(messages::common::kRxFrequency)),
                             table.Text(entry, TestFrequencyTable::Column::Receive), bytes});
-        settings.push_back({prefix + NameOf(reading.Text(kTransmitHeaderId)),
+        settings.push_back({prefix + NameOf(reading.Text(messages::common::kTxFrequency)),
                             table.Text(entry, TestFrequencyTable::Column::Transmit), bytes});
     }
 }
@@ -205,7 +202,7 @@ std::string MessageLine(const ImageReader& image, const ImageRange& line)
 
 void EmbeddedMessage(ImageReading& reading, Settings& settings)
 {
-    const std::string name = NameOf(reading.Text(kEmbeddedMessageId));
+    const std::string name = NameOf(reading.Text(messages::embedded::kTitle));
     const ImageReader image = reading.state.Reader();
     settings.push_back({name + " 1", MessageLine(image, message::kLine1), {message::kLine1}});
     settings.push_back({name + " 2", MessageLine(image, message::kLine2), {message::kLine2}});

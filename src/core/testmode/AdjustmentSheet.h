@@ -2,6 +2,8 @@
 
 #include "core/report/Report.h"
 #include "core/testmode/TestModeValues.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/TestMode.h"
 
 #include <array>
 #include <ctime>
@@ -19,11 +21,11 @@ namespace qtr::testmode {
 // master, low, low-middle, middle, high-middle and high points and the narrow value.
 namespace sheet {
 
-constexpr int kTitleId = 3012049;
+constexpr int kTitleId = messages::testmode::kAdjustmentValues;
 constexpr int kColumnCount = 7;
-constexpr std::array<int, kColumnCount> kColumnHeaderIds{3012047, 3013017, 3012043, 3012045, 3012041, 3013015, 1001031};
+constexpr std::array<int, kColumnCount> kColumnHeaderIds{messages::testmode::kMaster, messages::common::kLow, messages::testmode::kLowMid, messages::testmode::kMiddle, messages::testmode::kHighMid, messages::common::kHigh, messages::common::kNarrow};
 // The text of a cell the item has no value for.
-constexpr int kNoValueId = 3018007;
+constexpr int kNoValueId = messages::testmode::kNoValue;
 
 struct Row {
     int nameId;

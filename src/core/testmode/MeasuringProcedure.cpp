@@ -1,4 +1,5 @@
 #include "core/testmode/MeasuringProcedure.h"
+#include "core/base/messages/TestMode.h"
 
 namespace qtr::testmode {
 
@@ -17,16 +18,16 @@ int MeasuringProcedure::TitleId() const
 {
     switch (dialog_) {
     case TuningDialog::BatteryIndicatorLevel:
-        return 3420120;
+        return messages::testmode::kBatteryIndicatorLevel;
     case TuningDialog::Rssi:
-        return 3420068;
+        return messages::testmode::kRssi;
     case TuningDialog::Vox10:
-        return 3010163;
+        return messages::testmode::kMeasureVoxLevel10;
     case TuningDialog::Vox1:
     case TuningDialog::PointAdjustment:
         break;
     }
-    return 3010161;
+    return messages::testmode::kMeasureVoxLevel1;
 }
 
 void MeasuringProcedure::ToggleMeasuring()

@@ -4,6 +4,7 @@
 #include "core/testmode/TuningCommands.h"
 #include "core/testmode/TuningItems.h"
 #include "core/testmode/TuningPointTexts.h"
+#include "core/base/messages/TestMode.h"
 
 #include <cstdint>
 #include <vector>
@@ -23,8 +24,8 @@ ValueRange MasterRange(int master, const std::vector<int>& others);
 // operation returns false when an exchange failed for good; the procedure is then over.
 class PointAdjustment {
 public:
-    static constexpr int kWideSuffixId = 1001033;
-    static constexpr int kNarrowSuffixId = 1001035;
+    static constexpr int kWideSuffixId = messages::testmode::kWideSuffix;
+    static constexpr int kNarrowSuffixId = messages::testmode::kNarrowSuffix;
 
     // The item was selected on the radio before; its first point is the selected one.
     PointAdjustment(TuningCommands& commands, TestModeValues& values, int itemIndex);

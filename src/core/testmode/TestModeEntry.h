@@ -3,6 +3,7 @@
 #include "core/model/ImageView.h"
 #include "core/model/ModelTable.h"
 #include "core/testmode/TestModeValues.h"
+#include "core/base/messages/TestMode.h"
 
 namespace qtr {
 class RadioSession;
@@ -15,7 +16,7 @@ namespace qtr::testmode {
 // mode; Cancel ends test mode and closes the port.
 class TestModeEntry {
 public:
-    static constexpr int kTestChannelsDifferId = 3003009;
+    static constexpr int kTestChannelsDifferId = messages::testmode::kTestChannelsDiffer;
 
     // Without an image (the command-line tool has no document) the test channels are read
     // but not compared.

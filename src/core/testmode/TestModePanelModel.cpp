@@ -8,13 +8,14 @@
 #include "core/testmode/TestModeEntry.h"
 #include "core/testmode/TestModeLink.h"
 #include "core/testmode/TuningItems.h"
+#include "core/base/messages/TestMode.h"
 
 namespace qtr::testmode {
 
 namespace {
 
-constexpr int kFirstReceiveNameId = 3004001;
-constexpr int kFirstTransmitNameId = 3004003;
+constexpr int kFirstReceiveNameId = messages::testmode::kFirstReceiveName;
+constexpr int kFirstTransmitNameId = messages::testmode::kFirstTransmitName;
 constexpr int kNameIdStep = 4;
 constexpr char kUnit[] = "MHz";
 using testfreq::kUnset;

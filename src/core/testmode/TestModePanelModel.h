@@ -3,6 +3,8 @@
 #include "core/model/ImageView.h"
 #include "core/testmode/TestModeLink.h"
 #include "core/testmode/TestModeValues.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/TestMode.h"
 
 #include <functional>
 #include <string>
@@ -25,13 +27,13 @@ enum class PanelStep { Done, Stopped, ClosePanel };
 // panel and leaves the radio as it is.
 class TestModePanelModel {
 public:
-    static constexpr int kTitleId = 1001055;
+    static constexpr int kTitleId = messages::testmode::kTitle;
     static constexpr int kHelpTopic = 32774;
     static constexpr int kPttHelpTopic = 1089;
-    static constexpr int kNoTransmitFrequencyId = 1001023;
-    static constexpr int kPrintQuestionId = 3003033;
-    static constexpr int kPrintedId = 3003035;
-    static constexpr int kQuestionCaptionId = 1001047;
+    static constexpr int kNoTransmitFrequencyId = messages::common::kNone;
+    static constexpr int kPrintQuestionId = messages::testmode::kPrintQuestion;
+    static constexpr int kPrintedId = messages::testmode::kPrinted;
+    static constexpr int kQuestionCaptionId = messages::common::kQuestionCaption;
 
     TestModePanelModel(RadioSession& session, const ImageBytes& image, TestModeValues& values);
 

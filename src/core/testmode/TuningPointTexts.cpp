@@ -1,4 +1,6 @@
 #include "core/testmode/TuningPointTexts.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/TestMode.h"
 
 #include <array>
 
@@ -58,7 +60,7 @@ std::size_t ColumnOf(TuningTab tab)
 
 int TuningTabLabelId(TuningTab tab)
 {
-    constexpr std::array<int, 6> kLabels{3012047, 3013017, 3012043, 3012045, 3012041, 3013015};
+    constexpr std::array<int, 6> kLabels{messages::testmode::kMaster, messages::common::kLow, messages::testmode::kLowMid, messages::testmode::kMiddle, messages::testmode::kHighMid, messages::common::kHigh};
     return kLabels[static_cast<std::size_t>(tab)];
 }
 

@@ -3,6 +3,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/Workspace.h"
 #include "gui/widgets/CatalogText.h"
+#include "core/base/messages/Menu.h"
 #include "gui/app/MainWindow.h"
 
 #include <QAbstractSpinBox>
@@ -15,9 +16,6 @@
 namespace qtr::gui {
 
 namespace {
-
-constexpr int kUndoTextId = 3900800;
-constexpr int kRedoTextId = 3900801;
 
 // The text field that takes a widget's keys: itself, or that of a spin box or an editable list.
 QLineEdit* TextFieldOf(QObject* widget)
@@ -68,8 +66,8 @@ void EditHistoryCommands::ShowSteps()
         action->setText(step.empty() ? text : text + ' ' + FromUtf8(step));
         action->setEnabled(possible);
     };
-    show(command::kUndo, kUndoTextId, app.history.UndoName(), app.history.CanUndo());
-    show(command::kRedo, kRedoTextId, app.history.RedoName(), app.history.CanRedo());
+    show(command::kUndo, messages::menu::kUndo, app.history.UndoName(), app.history.CanUndo());
+    show(command::kRedo, messages::menu::kRedo, app.history.RedoName(), app.history.CanRedo());
 }
 
 } // namespace qtr::gui

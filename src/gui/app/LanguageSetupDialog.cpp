@@ -3,6 +3,7 @@
 #include "gui/widgets/CatalogButtonBox.h"
 #include "gui/widgets/CatalogText.h"
 #include "core/app/Workspace.h"
+#include "core/base/messages/App.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -12,8 +13,6 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kTitleId = 3420192;
-constexpr int kLanguageModeId = 3420194;
 constexpr int kHelpTopic = 186;
 
 } // namespace
@@ -21,8 +20,8 @@ constexpr int kHelpTopic = 186;
 LanguageSetupDialog::LanguageSetupDialog(Workspace& app, HelpViewer& help, QWidget* parent)
     : QDialog(parent), setup_(app), list_(new QListWidget(this))
 {
-    setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
-    auto* label = new QLabel(CatalogText(app.catalog, kLanguageModeId), this);
+    setWindowTitle(CatalogText(app.catalog, messages::app::kLanguageSetupTitle, 1));
+    auto* label = new QLabel(CatalogText(app.catalog, messages::app::kLanguageMode), this);
     label->setBuddy(list_);
     for (const int id : LanguageSetup::Entries())
         list_->addItem(CatalogText(app.catalog, id, 1));

@@ -4,6 +4,8 @@
 #include "core/base/CommonMessages.h"
 #include "gui/widgets/CatalogText.h"
 #include "gui/widgets/FixedPitchFont.h"
+#include "core/base/messages/App.h"
+#include "core/base/messages/Common.h"
 #include "gui/app/MemoryMapModel.h"
 #include "gui/widgets/FocusLeaveWatcher.h"
 #include "gui/widgets/TypedCharacterFilter.h"
@@ -24,7 +26,6 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kTitleId = 3002111;
 constexpr int kCellLength = 2;
 constexpr int kCellPadding = 14;
 constexpr int kRowPadding = 6;
@@ -57,7 +58,7 @@ MemoryMapDialog::MemoryMapDialog(const ImageBytes& image, const MessageCatalog& 
     : QDialog(parent), prompter_(prompter), original_(image), model_(new MemoryMapModel(image, FixedPitchFont(), this)), grid_(new QTableView(this)),
       address_(new QLineEdit(QStringLiteral("0000"), this)), editor_(new QLineEdit(grid_->viewport()))
 {
-    setWindowTitle(CatalogText(catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(catalog, messages::app::kMemoryMapTitle, 1));
     BuildGrid();
     address_->setReadOnly(true);
     address_->setFont(FixedPitchFont());
@@ -74,8 +75,8 @@ MemoryMapDialog::MemoryMapDialog(const ImageBytes& image, const MessageCatalog& 
     connect(focusWatcher, &FocusLeaveWatcher::Left, this, &MemoryMapDialog::EndEdit);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(CatalogText(catalog, msg::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(CatalogText(catalog, msg::kCancel));
+    buttons->button(QDialogButtonBox::Ok)->setText(CatalogText(catalog, messages::common::kOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(CatalogText(catalog, messages::common::kCancel));
     for (QAbstractButton* button : buttons->buttons())
         static_cast<QPushButton*>(button)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

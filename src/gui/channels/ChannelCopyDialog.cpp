@@ -5,6 +5,8 @@
 #include "core/base/HelpViewer.h"
 #include "core/app/Workspace.h"
 #include "core/channels/ChannelCommits.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
 #include "gui/channels/ChannelNumberSpin.h"
 
 #include <QDialogButtonBox>
@@ -18,10 +20,6 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kTitleId = 3003047;
-constexpr int kCopyId = 1001075;
-constexpr int kSourceLabelId = 3018013;
-constexpr int kTargetLabelId = 3380013;
 constexpr int kDialogTopic = 179;
 constexpr int kTargetTopic = 1310;
 constexpr int kTargetDigits = 2;
@@ -33,19 +31,20 @@ ChannelCopyDialog::ChannelCopyDialog(Workspace& app, HelpViewer& help, ChannelCo
     : QDialog(parent), commits_(commits), source_(sourceSlot),
       target_(new ChannelNumberSpin(app.state.SlotCount(), kTargetDigits, this))
 {
-    setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(app.catalog, messages::channels::kChannelCopy, 1));
     auto* source = new QLineEdit(QString::number(sourceSlot + 1), this);
     source->setReadOnly(true);
     source->setFocusPolicy(Qt::NoFocus);
     target_->ShowSlot(sourceSlot);
     auto* fields = new QFormLayout;
-    fields->addRow(CatalogText(app.catalog, kSourceLabelId), source);
-    fields->addRow(CatalogText(app.catalog, kTargetLabelId), target_);
+    fields->addRow(CatalogText(app.catalog, messages::common::kChannel), source);
+    fields->addRow(CatalogText(app.catalog, messages::channels::kToChannel), target_);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* copy = buttons->addButton(CatalogText(app.catalog, kCopyId), QDialogButtonBox::ActionRole);
-    buttons->addButton(CatalogText(app.catalog, msg::kClose), QDialogButtonBox::RejectRole);
-    buttons->addButton(CatalogText(app.catalog, msg::kHelp), QDialogButtonBox::HelpRole);
+    QPushButton* copy =
+        buttons->addButton(CatalogText(app.catalog, messages::channels::kCopy), QDialogButtonBox::ActionRole);
+    buttons->addButton(CatalogText(app.catalog, messages::common::kClose), QDialogButtonBox::RejectRole);
+    buttons->addButton(CatalogText(app.catalog, messages::common::kHelp), QDialogButtonBox::HelpRole);
     // Enter in the target edit copies too, and leaves the number selected for the next one.
     copy->setDefault(true);
     connect(copy, &QPushButton::clicked, this, &ChannelCopyDialog::Copy);

@@ -4,6 +4,8 @@
 #include "gui/widgets/EditorSubWindow.h"
 #include "core/base/HelpViewer.h"
 #include "core/app/Workspace.h"
+#include "core/app/CommandIds.h"
+#include "core/app/EditorTable.h"
 #include "gui/channels/ChannelNumberSpin.h"
 #include "gui/channels/ChannelWindows.h"
 #include "gui/widgets/EditorButtonRow.h"
@@ -27,8 +29,6 @@ namespace {
 
 using Control = ChannelFormRules::Control;
 
-constexpr int kTitleId = 3380023;
-constexpr int kFormTopic = 160;
 constexpr int kTxPowerRow = static_cast<int>(ChannelField::TxPower);
 
 ChannelField FieldOf(int row)
@@ -48,7 +48,7 @@ ChannelFormView::ChannelFormView(ChannelWindows& windows, QWidget* parent)
     : QWidget(parent), windows_(windows), app_(windows.App()), rules_(app_.channels, app_.state),
       entries_(app_.channels, app_.codec), focusWatcher_(new FocusLeaveWatcher(this))
 {
-    setWindowTitle(CatalogText(app_.catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(app_.catalog, EditorOf(command::kChannelEdit).titleId, 1));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     BuildRows();
@@ -90,7 +90,7 @@ void ChannelFormView::BuildRows()
 
 QLayout* ChannelFormView::BuildButtons()
 {
-    auto* row = new EditorButtonRow(*this, app_.catalog, windows_.Help(), kFormTopic);
+    auto* row = new EditorButtonRow(*this, app_.catalog, windows_.Help(), EditorOf(command::kChannelEdit).helpTopic);
     row->CloseButton().installEventFilter(this);
     row->HelpButton().installEventFilter(this);
     row->addStretch();

@@ -5,6 +5,10 @@
 #include "core/base/HelpViewer.h"
 #include "core/app/Workspace.h"
 #include "core/channels/ChannelGridText.h"
+#include "core/app/CommandIds.h"
+#include "core/app/EditorTable.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
 #include "gui/channels/ChannelWindows.h"
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FrequencyEdit.h"
@@ -24,12 +28,7 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kTitleId = 3008007;
-constexpr int kChannelEditId = 1001077;
-constexpr int kGridTopic = 150;
-constexpr int kChannelEditTopic = 160;
 // The layout's own label: the language files have no text for it.
-constexpr int kFreeAreaLabelId = 3900204;
 
 } // namespace
 
@@ -37,7 +36,7 @@ ChannelGridView::ChannelGridView(ChannelWindows& windows, QWidget* parent)
     : QWidget(parent), windows_(windows), app_(windows.App()), rules_(app_.channels, app_.state),
       entries_(app_.channels, app_.codec)
 {
-    setWindowTitle(CatalogText(app_.catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(app_.catalog, EditorOf(command::kChannelInformation).titleId, 1));
     windows_.SelectSlot(0, ChannelWindow::Grid);
     BuildGrid();
     BuildEditors();
@@ -54,7 +53,7 @@ ChannelGridView::ChannelGridView(ChannelWindows& windows, QWidget* parent)
 void ChannelGridView::BuildGrid()
 {
     grid_ = new EditingGrid(*this, this);
-    QStringList headers{CatalogText(app_.catalog, kChannelColumnHeaderId, 1)};
+    QStringList headers{CatalogText(app_.catalog, messages::common::kChannelWord, 1)};
     std::vector<int> widths{kChannelColumnWidthTwips};
     for (const GridColumn& column : GridColumns(app_.state.IsParlane())) {
         headers << CatalogText(app_.catalog, column.headerId, 1);
@@ -92,8 +91,8 @@ void ChannelGridView::BuildEditors()
 
 QLayout* ChannelGridView::BuildButtons()
 {
-    auto* row = new EditorButtonRow(*this, app_.catalog, windows_.Help(), kGridTopic);
-    editButton_ = new QPushButton(CatalogText(app_.catalog, kChannelEditId), this);
+    auto* row = new EditorButtonRow(*this, app_.catalog, windows_.Help(), EditorOf(command::kChannelInformation).helpTopic);
+    editButton_ = new QPushButton(CatalogText(app_.catalog, messages::channels::kChannelEditButton), this);
     editButton_->installEventFilter(this);
     freeArea_ = new QLineEdit(this);
     freeArea_->setReadOnly(true);
@@ -101,7 +100,7 @@ QLayout* ChannelGridView::BuildButtons()
     connect(editButton_, &QPushButton::clicked, &windows_, &ChannelWindows::OpenForm);
     row->addWidget(editButton_);
     row->addStretch();
-    row->addWidget(new QLabel(CatalogText(app_.catalog, kFreeAreaLabelId), this));
+    row->addWidget(new QLabel(CatalogText(app_.catalog, messages::channels::kFreeArea), this));
     row->addWidget(freeArea_);
     return row;
 }
@@ -270,7 +269,7 @@ bool ChannelGridView::eventFilter(QObject* watched, QEvent* event)
     if (watched == editButton_ && key.key() == Qt::Key_F1) {
         event->accept();
         if (event->type() == QEvent::KeyPress)
-            windows_.Help().ShowHelpTopic(kChannelEditTopic);
+            windows_.Help().ShowHelpTopic(EditorOf(command::kChannelEdit).helpTopic);
         return true;
     }
     const ChannelCommand command = ChannelWindows::CommandForKey(key, ChannelWindow::Grid);

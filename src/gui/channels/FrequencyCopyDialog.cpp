@@ -2,14 +2,18 @@
 
 #include "gui/widgets/CatalogText.h"
 #include "core/app/Workspace.h"
+#include "core/base/messages/Channels.h"
 #include "core/channels/ChannelCommits.h"
+#include "gui/app/CatalogText.h"
 #include "gui/widgets/FrequencyEdit.h"
 
 namespace qtr::gui {
 
 namespace {
 
-constexpr FieldCopyDialog::Texts kTexts{.titleId = 3380005, .fromLabelId = 1001059, .toLabelId = 1001057,
+constexpr FieldCopyDialog::Texts kTexts{.titleId = messages::channels::kFrequencyCopy,
+                                        .fromLabelId = messages::channels::kReceive,
+                                        .toLabelId = messages::channels::kTransmit,
                                         .helpTopic = 180};
 
 } // namespace

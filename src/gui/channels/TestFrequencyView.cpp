@@ -3,13 +3,19 @@
 #include "gui/widgets/CatalogText.h"
 #include "gui/widgets/EditorSubWindow.h"
 #include "core/base/CommonMessages.h"
+#include "core/app/CommandIds.h"
+#include "core/app/EditorTable.h"
+#include "core/app/Workspace.h"
+#include "core/base/GridCursor.h"
 #include "core/base/HelpViewer.h"
 #include "core/base/Prompter.h"
-#include "core/app/Workspace.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+#include "core/model/InputFilter.h"
+#include "gui/app/CatalogText.h"
+#include "gui/app/EditorSubWindow.h"
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FrequencyEdit.h"
-#include "core/base/GridCursor.h"
-#include "core/model/InputFilter.h"
 
 #include <QVBoxLayout>
 
@@ -19,12 +25,6 @@ namespace {
 
 using Column = TestFrequencyTable::Column;
 
-constexpr int kTitleId = 3002107;
-constexpr int kEntryHeaderId = 3018013;
-constexpr int kReceiveHeaderId = 1001027;
-constexpr int kTransmitHeaderId = 1001025;
-constexpr int kMegahertzId = 1001049;
-constexpr int kHelpTopic = 157;
 constexpr int kColumnCount = 2;
 constexpr int kFrequencyLength = 9;
 const std::vector<int> kWidthsTwips{900, 1200, 1200};
@@ -44,7 +44,7 @@ GridCursor Cursor()
 TestFrequencyView::TestFrequencyView(Workspace& app, HelpViewer& help, QWidget* parent)
     : QWidget(parent), prompter_(app.prompter), table_(app.state, app.codec, app.prompter)
 {
-    setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(app.catalog, EditorOf(command::kTestFrequency).titleId, 1));
     app.state.TakeSnapshot();
     BuildGrid(app.catalog);
     auto* layout = new QVBoxLayout(this);
@@ -70,8 +70,8 @@ void TestFrequencyView::WarnWhenChanged()
 {
     FinishEdit();
     if (Changed())
-        prompter_.Ask({.captionId = msg::kWarningCaption,
-                       .messageId = TestFrequencyTable::kChangedWarning,
+        prompter_.Ask({.captionId = messages::common::kWarningCaption,
+                       .messageId = messages::channels::kTestFrequenciesChanged,
                        .icon = Icon::Warning});
 }
 
@@ -85,10 +85,10 @@ void TestFrequencyView::closeEvent(QCloseEvent* event)
 void TestFrequencyView::BuildGrid(const MessageCatalog& catalog)
 {
     grid_ = new EditingGrid(*this, this);
-    const QString megahertz = CatalogText(catalog, kMegahertzId, 1);
-    const QStringList headers{CatalogText(catalog, kEntryHeaderId, 1),
-                              CatalogText(catalog, kReceiveHeaderId, 1) + ' ' + megahertz,
-                              CatalogText(catalog, kTransmitHeaderId, 1) + ' ' + megahertz};
+    const QString megahertz = CatalogText(catalog, messages::common::kMegahertzHeader, 1);
+    const QStringList headers{CatalogText(catalog, messages::common::kChannel, 1),
+                              CatalogText(catalog, messages::common::kRx, 1) + ' ' + megahertz,
+                              CatalogText(catalog, messages::common::kTx, 1) + ' ' + megahertz};
     QStringList labels;
     for (int entry = 1; entry <= TestFrequencyTable::kEntryCount; ++entry)
         labels << QString::number(entry);
@@ -100,7 +100,7 @@ void TestFrequencyView::BuildGrid(const MessageCatalog& catalog)
 
 QLayout* TestFrequencyView::BuildButtons(const MessageCatalog& catalog, HelpViewer& help)
 {
-    auto* row = new EditorButtonRow(*this, catalog, help, kHelpTopic);
+    auto* row = new EditorButtonRow(*this, catalog, help, EditorOf(command::kTestFrequency).helpTopic);
     row->addStretch();
     return row;
 }

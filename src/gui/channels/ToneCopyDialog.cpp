@@ -2,15 +2,20 @@
 
 #include "gui/widgets/CatalogText.h"
 #include "core/app/Workspace.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/channels/ChannelListEntries.h"
+#include "gui/app/CatalogText.h"
 #include "gui/widgets/ToneCombo.h"
 
 namespace qtr::gui {
 
 namespace {
 
-constexpr FieldCopyDialog::Texts kTexts{.titleId = 3380001, .fromLabelId = 3010049, .toLabelId = 3010047,
+constexpr FieldCopyDialog::Texts kTexts{.titleId = messages::channels::kToneCopy,
+                                        .fromLabelId = messages::common::kDecode,
+                                        .toLabelId = messages::common::kEncode,
                                         .helpTopic = 181};
 
 } // namespace

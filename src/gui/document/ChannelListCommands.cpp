@@ -4,9 +4,11 @@
 #include "core/app/CommandIds.h"
 #include "core/app/FileReport.h"
 #include "core/app/Workspace.h"
-#include "core/base/CommonMessages.h"
 #include "core/base/FilePicker.h"
 #include "core/base/Prompter.h"
+#include "core/base/messages/ChannelList.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Document.h"
 #include "core/channels/ChannelCsv.h"
 #include "core/document/DataFile.h"
 #include "core/report/ImageComparison.h"
@@ -16,17 +18,6 @@
 
 
 namespace qtr::gui {
-
-namespace {
-
-constexpr int kNotImportedId = 3900808;
-constexpr int kCorrectedId = 3900809;
-constexpr int kCannotWriteId = 3900810;
-constexpr int kCannotReadId = 3900811;
-constexpr int kSameFilesId = 3900807;
-constexpr int kClearAllQuestionId = 3900870;
-
-} // namespace
 
 void ChannelListCommands::Register(CommandWindow& frame)
 {
@@ -40,7 +31,7 @@ ChannelListCommands::ChannelListCommands(CommandWindow& frame) : QObject(&frame)
 
 void ChannelListCommands::Tell(int messageId, const std::string& detail, bool error)
 {
-    app_.prompter.Ask({.captionId = error ? msg::kErrorCaption : msg::kWarningCaption,
+    app_.prompter.Ask({.captionId = error ? messages::common::kErrorCaption : messages::common::kWarningCaption,
                        .messageId = messageId,
                        .detail = detail.empty() ? std::string() : "\n" + detail,
                        .form = PromptForm::MessageThenDetail,
@@ -54,7 +45,7 @@ void ChannelListCommands::ExportChannels()
         return;
     const std::string path = WithChannelListExtension(*chosen);
     if (const auto failure = SaveFile(path, ExportChannelCsv(app_.state, app_.catalog)))
-        return Tell(kCannotWriteId, path + ": " + *failure, true);
+        return Tell(messages::channellist::kCannotWrite, path + ": " + *failure, true);
     ShowInStatusBar(frame_, FileReportText(app_.catalog, filereport::kChannelsExported, path,
                                            app_.channels.ProgrammedCount()));
 }
@@ -66,8 +57,8 @@ void ChannelListCommands::ImportChannels()
         return;
     ChannelCsvImport imported = ImportChannelCsvFile(*path, app_.state, app_.catalog);
     if (imported.RefusedAsEmpty()) {
-        if (app_.prompter.Ask({.captionId = msg::kWarningCaption,
-                               .messageId = kClearAllQuestionId,
+        if (app_.prompter.Ask({.captionId = messages::common::kWarningCaption,
+                               .messageId = messages::channellist::kClearAllQuestion,
                                .buttons = Buttons::YesNo,
                                .icon = Icon::Warning,
                                .defaultAnswer = Answer::No}) != Answer::Yes)
@@ -75,11 +66,12 @@ void ChannelListCommands::ImportChannels()
         imported = ImportChannelCsvFile(*path, app_.state, app_.catalog, true);
     }
     if (!imported.Imported())
-        return Tell(kNotImportedId, *path + "\n" + CsvProblemList(imported.problems, app_.catalog), true);
+        return Tell(messages::channellist::kNotImported, *path + "\n" + CsvProblemList(imported.problems, app_.catalog),
+                    true);
     InstallImportedChannels(app_.state, imported);
     ShowInStatusBar(frame_, FileReportText(app_.catalog, filereport::kChannelsImported, *path, imported.channels));
     if (!imported.corrections.empty())
-        Tell(kCorrectedId, CsvProblemList(imported.corrections, app_.catalog), false);
+        Tell(messages::channellist::kCorrected, CsvProblemList(imported.corrections, app_.catalog), false);
 }
 
 void ChannelListCommands::CompareWithFile()
@@ -90,11 +82,13 @@ void ChannelListCommands::CompareWithFile()
     const datafile::ReadResult other = datafile::Read(*path);
     if (other.error != datafile::ReadError::None) {
         const std::string reason = datafile::ReasonText(other, app_.catalog);
-        return Tell(kCannotReadId, *path + (reason.empty() ? "" : "\n" + reason), true);
+        return Tell(messages::channellist::kCannotRead, *path + (reason.empty() ? "" : "\n" + reason), true);
     }
     const ImageDifferences differences = CompareImages(app_.state.image, other.image, app_.catalog);
     if (differences.Empty()) {
-        app_.prompter.Ask({.captionId = ComparisonDialog::kTitleId, .messageId = kSameFilesId, .icon = Icon::Information});
+        app_.prompter.Ask({.captionId = messages::document::kCompareTitle,
+                           .messageId = messages::document::kSameFiles,
+                           .icon = Icon::Information});
         return;
     }
     ComparisonDialog(app_.catalog, *path, differences, &frame_).exec();

@@ -1,6 +1,7 @@
 #include "gui/document/ComparisonDialog.h"
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Document.h"
 #include "core/report/ImageComparison.h"
 #include "gui/widgets/CatalogText.h"
 
@@ -13,26 +14,21 @@
 
 namespace qtr::gui {
 
-namespace {
-
-constexpr int kEmptyValueId = 3900805;
-constexpr int kDifferencesFromId = 3900812;
-
-} // namespace
-
 ComparisonDialog::ComparisonDialog(const MessageCatalog& catalog, const std::string& path,
                                    const ImageDifferences& differences, QWidget* parent)
     : QDialog(parent), lines_(new QListWidget(this))
 {
-    setWindowTitle(CatalogText(catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(catalog, messages::document::kCompareTitle, 1));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(CatalogText(catalog, kDifferencesFromId, 1) + ' ' + QFile::decodeName(path.c_str()), this));
-    for (const std::string& line : DifferenceLines(differences, catalog.MessageText(kEmptyValueId, 1)))
+    layout->addWidget(new QLabel(
+        CatalogText(catalog, messages::document::kDifferencesFrom, 1) + ' ' + QFile::decodeName(path.c_str()), this));
+    for (const std::string& line :
+         DifferenceLines(differences, catalog.MessageText(messages::document::kEmptyValue, 1)))
         lines_->addItem(FromUtf8(line));
     lines_->setMinimumSize(560, 320);
     layout->addWidget(lines_);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(CatalogText(catalog, msg::kClose, 1), QDialogButtonBox::RejectRole);
+    buttons->addButton(CatalogText(catalog, messages::common::kClose, 1), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 }

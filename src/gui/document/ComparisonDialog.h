@@ -18,8 +18,6 @@ namespace qtr::gui {
 class ComparisonDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kTitleId = 3900806;
-
     ComparisonDialog(const MessageCatalog& catalog, const std::string& path, const ImageDifferences& differences,
                      QWidget* parent);
 

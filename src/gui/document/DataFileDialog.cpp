@@ -2,8 +2,11 @@
 
 #include "gui/widgets/CatalogText.h"
 #include "core/base/SafeSave.h"
+#include "core/base/messages/Document.h"
+#include "core/base/messages/EmbeddedMessage.h"
 #include "core/document/DataFile.h"
 #include "core/document/DataFileFilter.h"
+#include "gui/app/CatalogText.h"
 #include "gui/document/SafetyFolders.h"
 
 #include <QDir>
@@ -19,8 +22,6 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kFilterId = 1001045;
-constexpr int kEmbeddedMessageId = 3002109;
 // The name of the file name field in Qt's own file dialog.
 constexpr char kFileNameEditName[] = "fileNameEdit";
 
@@ -32,7 +33,7 @@ DataFileDialog::DataFileDialog(Purpose purpose, const MessageCatalog& catalog, c
 {
     setOption(QFileDialog::DontUseNativeDialog);
     setDirectory(folder);
-    setNameFilter(FromUtf8(DataFileFilter(catalog.MessageText(kFilterId))));
+    setNameFilter(FromUtf8(DataFileFilter(catalog.MessageText(messages::document::kDataFileFilter))));
     setDefaultSuffix("dat");
     selectFile(name);
     if (purpose == Purpose::SaveAs) {
@@ -60,7 +61,7 @@ void DataFileDialog::AddBackupFolder()
 
 void DataFileDialog::AddPreviewPanel(const MessageCatalog& catalog, const QFont& fixedFont)
 {
-    auto* panel = new QGroupBox(CatalogText(catalog, kEmbeddedMessageId, 1), this);
+    auto* panel = new QGroupBox(CatalogText(catalog, messages::embedded::kTitle, 1), this);
     panel->setObjectName("embeddedMessagePreview");
     auto* lines = new QVBoxLayout(panel);
     for (QLineEdit*& line : previewLines_) {

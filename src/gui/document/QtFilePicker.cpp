@@ -2,6 +2,7 @@
 
 #include "gui/widgets/CatalogText.h"
 #include "gui/widgets/FixedPitchFont.h"
+#include "core/base/messages/Print.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -54,9 +55,8 @@ std::optional<std::string> QtFilePicker::ChooseLogPath(const std::string& folder
 std::optional<std::string> QtFilePicker::ChooseExportPath(const std::string& folder, const std::string& name,
                                                         const std::string& extension)
 {
-    constexpr int kPdfFilterId = 3900703;
     QFileDialog dialog(QApplication::activeWindow(), QString(), QFile::decodeName(folder.c_str()),
-                       CatalogText(*catalog_, kPdfFilterId));
+                       CatalogText(*catalog_, messages::print::kPdfFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QString::fromStdString(extension));
     dialog.selectFile(QString::fromUtf8(name));

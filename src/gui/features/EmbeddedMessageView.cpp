@@ -1,6 +1,9 @@
 #include "gui/features/EmbeddedMessageView.h"
 
+#include "core/app/CommandIds.h"
+#include "core/app/EditorTable.h"
 #include "core/app/Workspace.h"
+#include "core/base/messages/EmbeddedMessage.h"
 #include "core/features/EmbeddedMessage.h"
 #include "core/model/MessageFields.h"
 #include "gui/widgets/CatalogText.h"
@@ -22,9 +25,6 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kTitleId = 3002109;
-constexpr int kAcceptedCharactersId = 3900550;
-constexpr int kHelpTopic = 159;
 constexpr int kLineLength = static_cast<int>(message::kLineLength);
 constexpr int kHintMilliseconds = 10000;
 constexpr int kFieldMargin = 16;
@@ -44,9 +44,9 @@ QString ShownText(const std::string& line)
 
 EmbeddedMessageView::EmbeddedMessageView(Workspace& app, HelpViewer& help, QStatusBar& statusBar, QWidget* parent)
     : QWidget(parent), state_(app.state), statusBar_(statusBar),
-      acceptedCharacters_(CatalogText(app.catalog, kAcceptedCharactersId))
+      acceptedCharacters_(CatalogText(app.catalog, messages::embedded::kAcceptedCharacters))
 {
-    setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(app.catalog, EditorOf(command::kEmbeddedMessage).titleId, 1));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* focusWatcher = new FocusLeaveWatcher(this);
@@ -56,7 +56,7 @@ EmbeddedMessageView::EmbeddedMessageView(Workspace& app, HelpViewer& help, QStat
         layout->addWidget(line);
     }
     connect(focusWatcher, &FocusLeaveWatcher::Left, this, &EmbeddedMessageView::StoreChangedLines);
-    auto* buttons = new EditorButtonRow(*this, app.catalog, help, kHelpTopic);
+    auto* buttons = new EditorButtonRow(*this, app.catalog, help, EditorOf(command::kEmbeddedMessage).helpTopic);
     buttons->addStretch();
     close_ = &buttons->CloseButton();
     help_ = &buttons->HelpButton();

@@ -12,9 +12,9 @@ GridPageSettingsView::GridPageSettingsView(Workspace& app, HelpViewer& help, QWi
 {
 }
 
-void GridPageSettingsView::Build(form::SettingsForm& form, form::CodeGrid& grid, int gridPage)
+void GridPageSettingsView::Build(form::SettingsForm& form, const EditorInfo& editor, form::CodeGrid& grid, int gridPage)
 {
-    formWidget_ = new SettingsFormWidget(form, app_, help_, this);
+    formWidget_ = new SettingsFormWidget(form, editor, app_, help_, this);
     grid_ = new CodeGridWidget(grid, app_, help_, this);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

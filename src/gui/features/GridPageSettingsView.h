@@ -3,6 +3,7 @@
 #include <QWidget>
 
 namespace qtr {
+struct EditorInfo;
 class HelpViewer;
 class Workspace;
 namespace form {
@@ -25,7 +26,7 @@ public:
 protected:
     GridPageSettingsView(Workspace& app, HelpViewer& help, QWidget* parent);
     // Called once by the window, which owns the form and the grid.
-    void Build(form::SettingsForm& form, form::CodeGrid& grid, int gridPage);
+    void Build(form::SettingsForm& form, const EditorInfo& editor, form::CodeGrid& grid, int gridPage);
 
 private:
     Workspace& app_;

@@ -1,6 +1,7 @@
 #include "gui/features/KeyAssignmentView.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/EditorTable.h"
 #include "core/app/Workspace.h"
 #include "gui/widgets/CommandWindow.h"
 #include "gui/features/RadioKeysPicture.h"
@@ -17,7 +18,7 @@ KeyAssignmentView::KeyAssignmentView(Workspace& app, HelpViewer& help, const Com
       form_(app.state, app.catalog, [&frame] { return frame.EditorView(command::kScanInformation) != nullptr; })
 {
     form_.Open();
-    formWidget_ = new SettingsFormWidget(form_.Form(), app, help, this);
+    formWidget_ = new SettingsFormWidget(form_.Form(), EditorOf(command::kKeyAssignment), app, help, this);
     picture_ = new RadioKeysPicture(this);
     formWidget_->Columns().insertWidget(0, picture_);
     auto* layout = new QVBoxLayout(this);

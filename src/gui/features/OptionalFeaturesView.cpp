@@ -1,5 +1,7 @@
 #include "gui/features/OptionalFeaturesView.h"
 
+#include "core/app/CommandIds.h"
+#include "core/app/EditorTable.h"
 #include "core/app/Workspace.h"
 #include "gui/widgets/SettingsFormWidget.h"
 #include "gui/widgets/StepEdit.h"
@@ -13,7 +15,7 @@ namespace qtr::gui {
 
 OptionalFeaturesView::OptionalFeaturesView(Workspace& app, HelpViewer& help, SoundPlayer& player, QWidget* parent)
     : QWidget(parent), form_(app.state, app.catalog), playback_(player, app.prompter, app.programFolder),
-      formWidget_(new SettingsFormWidget(form_.Form(), app, help, this)), playStop_(new QPushButton(this))
+      formWidget_(new SettingsFormWidget(form_.Form(), EditorOf(command::kOptionalFeatures), app, help, this)), playStop_(new QPushButton(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,5 +1,7 @@
 #include "gui/features/ScanView.h"
 
+#include "core/app/CommandIds.h"
+#include "core/app/EditorTable.h"
 #include "core/app/Workspace.h"
 #include "gui/widgets/SettingsFormWidget.h"
 
@@ -11,7 +13,7 @@ ScanView::ScanView(Workspace& app, HelpViewer& help, QWidget* parent)
     : QWidget(parent), form_(app.state, app.catalog, app.prompter)
 {
     form_.Open();
-    formWidget_ = new SettingsFormWidget(form_.Form(), app, help, this);
+    formWidget_ = new SettingsFormWidget(form_.Form(), EditorOf(command::kScanInformation), app, help, this);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(formWidget_);

@@ -2,10 +2,12 @@
 
 #include "core/app/EditorTable.h"
 #include "core/app/Workspace.h"
-#include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 #include "gui/widgets/CatalogText.h"
 #include "gui/widgets/CommandWindow.h"
+#include "core/base/messages/App.h"
+#include "core/base/messages/Common.h"
+#include "gui/app/MainWindow.h"
 #include "gui/features/TreeViewIcons.h"
 
 #include <QHBoxLayout>
@@ -20,7 +22,6 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kTitleId = 3002123;
 constexpr int kHelpTopic = 194;
 constexpr int kCommandRole = Qt::UserRole;
 
@@ -28,11 +29,11 @@ constexpr int kCommandRole = Qt::UserRole;
 
 TreeViewWindow::TreeViewWindow(CommandWindow& frame, HelpViewer& help)
     : QDialog(&frame), frame_(frame), tree_(new QTreeWidget(this)),
-      close_(new QPushButton(CatalogText(frame.App().catalog, msg::kClose), this)),
-      help_(new QPushButton(CatalogText(frame.App().catalog, msg::kHelp), this))
+      close_(new QPushButton(CatalogText(frame.App().catalog, messages::common::kClose), this)),
+      help_(new QPushButton(CatalogText(frame.App().catalog, messages::common::kHelp), this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(CatalogText(frame.App().catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(frame.App().catalog, messages::app::kTreeViewTitle, 1));
     tree_->setHeaderHidden(true);
     tree_->setIconSize(QSize(kTreeIconSize, kTreeIconSize));
     tree_->setExpandsOnDoubleClick(false);

@@ -3,9 +3,13 @@
 #include "gui/widgets/CatalogButtonBox.h"
 #include "gui/widgets/CatalogText.h"
 #include "core/app/Workspace.h"
+#include "core/base/messages/Link.h"
+#include "core/link/LinkTexts.h"
 #include "core/link/PortProbe.h"
 #include "core/link/ProbedPortText.h"
 #include "core/link/RadioLink.h"
+#include "gui/app/CatalogButtonBox.h"
+#include "gui/app/CatalogText.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -18,7 +22,6 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kTitleId = 3002115;
 constexpr int kPortsPerColumn = 10;
 constexpr int kColumnsPerPort = 3;
 
@@ -27,7 +30,7 @@ constexpr int kColumnsPerPort = 3;
 CommPortDialog::CommPortDialog(Workspace& app, HelpViewer& help, RadioLink& link, QWidget* parent)
     : QDialog(parent), app_(app), link_(link), ports_(new QButtonGroup(this))
 {
-    setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(app.catalog, messages::link::kPortTitle, 1));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildPortList());
     layout->addWidget(new CatalogButtonBox(*this, app.catalog, help, kHelpTopic));
@@ -38,7 +41,7 @@ CommPortDialog::CommPortDialog(Workspace& app, HelpViewer& help, RadioLink& link
 // be used, why not. The selected port stays marked even when it cannot be used now.
 QWidget* CommPortDialog::BuildPortList()
 {
-    auto* frame = new QGroupBox(CatalogText(app_.catalog, kTitleId, 1), this);
+    auto* frame = new QGroupBox(CatalogText(app_.catalog, messages::link::kPortTitle, 1), this);
     auto* grid = new QGridLayout(frame);
     const int selected = link_.Port().Port();
     for (const ProbedPort& port : ProbePorts(link_.Port())) {

@@ -1,7 +1,7 @@
 #include "gui/link/FleetWindow.h"
 
 #include "core/app/FleetStation.h"
-#include "core/app/FleetWindowMessages.h"
+#include "core/base/messages/FleetWindow.h"
 #include "core/app/Workspace.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"

@@ -4,7 +4,11 @@
 #include "core/base/CommonMessages.h"
 #include "gui/widgets/FixedPitchFont.h"
 #include "core/base/HelpViewer.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Link.h"
 #include "core/link/RadioInformation.h"
+#include "gui/app/CatalogText.h"
+#include "gui/app/FixedPitchFont.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -33,7 +37,7 @@ RadioInformationDialog::RadioInformationDialog(const RadioInformation& informati
                                                HelpViewer& help, QWidget* parent, const QString& simulatedNote)
     : QDialog(parent), simulatedNote_(new QLabel(simulatedNote, this))
 {
-    setWindowTitle(CatalogText(catalog, RadioInformation::kTitleId, 1));
+    setWindowTitle(CatalogText(catalog, messages::link::kInformationTitle, 1));
     simulatedNote_->setVisible(!simulatedNote.isEmpty());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildFields(information, catalog));
@@ -65,8 +69,8 @@ QLayout* RadioInformationDialog::BuildFields(const RadioInformation& information
 // keys, which move the focus between them, also choose what Enter does.
 QLayout* RadioInformationDialog::BuildButtons(const MessageCatalog& catalog, HelpViewer& help)
 {
-    close_ = new QPushButton(CatalogText(catalog, RadioInformation::kCloseButtonTextId), this);
-    help_ = new QPushButton(CatalogText(catalog, msg::kHelp), this);
+    close_ = new QPushButton(CatalogText(catalog, messages::common::kClose), this);
+    help_ = new QPushButton(CatalogText(catalog, messages::common::kHelp), this);
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     const auto showHelp = [&help] { help.ShowHelpTopic(RadioInformation::kHelpTopic); };

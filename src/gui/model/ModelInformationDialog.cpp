@@ -2,8 +2,9 @@
 
 #include "gui/widgets/CatalogButtonBox.h"
 #include "gui/widgets/CatalogText.h"
-#include "gui/widgets/WidePopupCombo.h"
 #include "core/app/Workspace.h"
+#include "core/base/messages/Model.h"
+#include "gui/widgets/WidePopupCombo.h"
 
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -16,9 +17,6 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kTitleId = 3002101;
-constexpr int kModelTypeId = 3005023;
-constexpr int kChannelsId = 3420222;
 constexpr int kHelpTopic = 130;
 
 bool IsEnter(QEvent* event)
@@ -35,7 +33,7 @@ ModelInformationDialog::ModelInformationDialog(Workspace& app, HelpViewer& help,
     : QDialog(parent), selection_(app.state, app.document, app.replacement, app.prompter),
       models_(new WidePopupCombo(this)), channels_(new WidePopupCombo(this))
 {
-    setWindowTitle(CatalogText(app.catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(app.catalog, messages::model::kInformationTitle, 1));
     for (const ModelInfo& model : ModelTable())
         models_->addItem(QString::fromLatin1(model.name));
     models_->setCurrentIndex(selection_.SelectedModel());
@@ -46,8 +44,8 @@ ModelInformationDialog::ModelInformationDialog(Workspace& app, HelpViewer& help,
     connect(channels_, &QComboBox::currentIndexChanged, this, [this](int row) { selection_.SelectChannel(row); });
 
     auto* form = new QFormLayout;
-    form->addRow(CatalogText(app.catalog, kModelTypeId), models_);
-    form->addRow(CatalogText(app.catalog, kChannelsId), channels_);
+    form->addRow(CatalogText(app.catalog, messages::model::kModelType), models_);
+    form->addRow(CatalogText(app.catalog, messages::model::kNumberOfChannels), channels_);
     auto* buttons = new CatalogButtonBox(*this, app.catalog, help, kHelpTopic);
     okButton_ = buttons->button(QDialogButtonBox::Ok);
     auto* layout = new QVBoxLayout(this);

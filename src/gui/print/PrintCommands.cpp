@@ -4,11 +4,13 @@
 #include "core/app/FileReport.h"
 #include "core/app/Workspace.h"
 #include "core/base/Clock.h"
-#include "core/base/CommonMessages.h"
 #include "core/base/FilePicker.h"
 #include "core/base/Prompter.h"
 #include "core/testmode/AdjustmentSheet.h"
 #include "gui/widgets/CommandWindow.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Print.h"
+#include "gui/app/MainWindow.h"
 #include "gui/print/PrintListDialog.h"
 #include "pages/ReportPainter.h"
 #include "gui/widgets/StatusReport.h"
@@ -25,9 +27,6 @@ namespace qtr::gui {
 
 namespace {
 
-constexpr int kPrinterFailedId = 3900701;
-constexpr int kPdfFailedId = 3900702;
-constexpr int kPrintCancelledId = 3900704;
 constexpr const char* kObjectName = "PrintCommands";
 // Large enough to read a page at its width, small enough to leave the main window in view.
 constexpr double kPreviewShareOfScreen = 0.75;
@@ -111,11 +110,11 @@ bool PrintCommands::PrintOnPrinter(const std::function<report::Report(bool, cons
 {
     QPrintDialog dialog(&Printer(), &frame_);
     if (dialog.exec() != QDialog::Accepted) {
-        Tell(kPrintCancelledId, {}, false);
+        Tell(messages::print::kPrintCancelled, {}, false);
         return false;
     }
     if (!pages::PaintReport(build(PrinterIsLandscape(Printer()), frame_.TimeOfDay().Now()), Printer())) {
-        Tell(kPrinterFailedId, "\n\n" + PrinterTarget(Printer()), true);
+        Tell(messages::print::kPrinterFailed, "\n\n" + PrinterTarget(Printer()), true);
         return false;
     }
     return true;
@@ -153,9 +152,9 @@ void PrintCommands::ExportPdf()
     const bool landscape = PrinterIsLandscape(Printer());
     const report::Report pages = BuildFor(*sections, landscape, frame_.TimeOfDay().Now());
     if (const auto failure = pages::WriteReportPdf(pages, *path, landscape))
-        return Tell(kPdfFailedId, "\n\n" + *path + ":\n" + *failure, true);
+        return Tell(messages::print::kPdfFailed, "\n\n" + *path + ":\n" + *failure, true);
     const int pageCount = static_cast<int>(pages.pages.size());
-    ShowInStatusBar(frame_, FileReportText(app.catalog, filereport::kPdfWritten, *path, pageCount));
+    ShowInStatusBar(frame_, FileReportText(app.catalog, messages::print::kPdfWritten, *path, pageCount));
 }
 
 std::optional<report::SectionMask> PrintCommands::ChooseSections()
@@ -180,11 +179,12 @@ bool PrintCommands::PrinterIsLandscape(const QPrinter& printer) const
 
 void PrintCommands::Tell(int messageId, const std::string& detail, bool error)
 {
-    frame_.App().prompter.Ask({.captionId = error ? msg::kErrorCaption : msg::kQuestionCaption,
-                               .messageId = messageId,
-                               .detail = detail,
-                               .form = PromptForm::MessageThenDetail,
-                               .icon = error ? Icon::Error : Icon::Information});
+    frame_.App().prompter.Ask(
+        {.captionId = error ? messages::common::kErrorCaption : messages::common::kQuestionCaption,
+         .messageId = messageId,
+         .detail = detail,
+         .form = PromptForm::MessageThenDetail,
+         .icon = error ? Icon::Error : Icon::Information});
 }
 
 } // namespace qtr::gui

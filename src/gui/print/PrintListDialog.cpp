@@ -1,7 +1,8 @@
 #include "gui/print/PrintListDialog.h"
 
-#include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Print.h"
 #include "core/report/PrintListButtons.h"
 #include "gui/widgets/CatalogText.h"
 
@@ -15,20 +16,11 @@
 
 namespace qtr::gui {
 
-namespace {
-
-constexpr int kTitleId = 3008001;
-constexpr int kPrintSetupId = 3012059;
-constexpr int kAllClearId = 3008005;
-constexpr int kSelectAllId = 3008003;
-
-} // namespace
-
 PrintListDialog::PrintListDialog(const MessageCatalog& catalog, HelpViewer& help, bool parlane, QPrinter& printer,
                                  QWidget* parent)
     : QDialog(parent), parlane_(parlane), printer_(printer)
 {
-    setWindowTitle(CatalogText(catalog, kTitleId, 1));
+    setWindowTitle(CatalogText(catalog, messages::print::kListTitle, 1));
     auto* boxes = new QVBoxLayout;
     for (const report::PrintSectionInfo& info : report::PrintSections()) {
         if (!report::SectionOffered(info.section, parlane))
@@ -43,13 +35,13 @@ PrintListDialog::PrintListDialog(const MessageCatalog& catalog, HelpViewer& help
     boxes->addStretch();
 
     const auto button = [this, &catalog](int id) { return new QPushButton(CatalogText(catalog, id), this); };
-    ok_ = button(msg::kOk);
+    ok_ = button(messages::common::kOk);
     ok_->setDefault(true);
-    QPushButton* cancel = button(msg::kCancel);
-    printSetup_ = button(kPrintSetupId);
-    allClear_ = button(kAllClearId);
-    selectAll_ = button(kSelectAllId);
-    QPushButton* helpButton = button(msg::kHelp);
+    QPushButton* cancel = button(messages::common::kCancel);
+    printSetup_ = button(messages::print::kPrintSetup);
+    allClear_ = button(messages::print::kAllClear);
+    selectAll_ = button(messages::print::kSelectAll);
+    QPushButton* helpButton = button(messages::common::kHelp);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* each : {ok_, cancel, printSetup_, allClear_, selectAll_, helpButton})
         buttons->addWidget(each);

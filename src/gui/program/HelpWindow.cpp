@@ -2,6 +2,8 @@
 
 #include "gui/widgets/CatalogText.h"
 #include "core/base/CommonMessages.h"
+#include "core/base/messages/App.h"
+#include "core/base/messages/Common.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -17,20 +19,17 @@ namespace {
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 520;
-constexpr int kBackId = 3900202;
-constexpr int kForwardId = 3900203;
-constexpr int kTitleId = 3900902;
 
 } // namespace
 
 HelpWindow::HelpWindow(const MessageCatalog& catalog)
     : QWidget(nullptr, Qt::Window), catalog_(catalog), browser_(new QTextBrowser(this)),
-      back_(new QPushButton(CatalogText(catalog, kBackId), this)),
-      forward_(new QPushButton(CatalogText(catalog, kForwardId), this))
+      back_(new QPushButton(CatalogText(catalog, messages::app::kBack), this)),
+      forward_(new QPushButton(CatalogText(catalog, messages::app::kForward), this))
 {
     setObjectName("helpWindow");
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* close = new QPushButton(CatalogText(catalog, msg::kClose), this);
+    auto* close = new QPushButton(CatalogText(catalog, messages::common::kClose), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back_);
     buttons->addWidget(forward_);
@@ -58,7 +57,7 @@ HelpWindow::HelpWindow(const MessageCatalog& catalog)
 void HelpWindow::ShowTitle()
 {
     const QString page = browser_->documentTitle();
-    setWindowTitle(CatalogText(catalog_, kTitleId) + (page.isEmpty() ? QString() : " - " + page));
+    setWindowTitle(CatalogText(catalog_, messages::app::kHelpTitle) + (page.isEmpty() ? QString() : " - " + page));
 }
 
 void HelpWindow::ShowPage(const QString& path)

@@ -2,17 +2,12 @@
 
 #include "core/base/HelpFile.h"
 #include "core/base/Prompter.h"
+#include "core/base/messages/App.h"
 
 #include <QApplication>
 #include <QFile>
 
 namespace qtr::gui {
-
-namespace {
-
-constexpr int kProgramNameId = 3001001;
-
-} // namespace
 
 QtHelpViewer::QtHelpViewer(const HelpFile& help, const MessageCatalog& catalog, Prompter& prompter)
     : help_(help), catalog_(catalog), prompter_(prompter)
@@ -48,7 +43,7 @@ void QtHelpViewer::CloseHelpWindows()
 void QtHelpViewer::Show(const HelpPage& page)
 {
     if (page.kind == HelpPage::Kind::MissingHelpFile) {
-        prompter_.Ask({.captionId = kProgramNameId,
+        prompter_.Ask({.captionId = messages::app::kProgramName,
                        .detail = MissingHelpFileText(page.path),
                        .form = PromptForm::DetailOnly,
                        .icon = Icon::Error});

@@ -1,8 +1,9 @@
 #include "gui/testmode/MeasuringDialog.h"
 
-#include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 #include "gui/widgets/CatalogText.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/TestMode.h"
 #include "gui/testmode/TuningIndicatorLamp.h"
 #include "gui/testmode/TuningValueControls.h"
 
@@ -16,14 +17,6 @@
 #include <QVBoxLayout>
 
 namespace qtr::gui {
-
-namespace {
-
-constexpr int kRxLabelId = 1001027;
-constexpr int kTxLabelId = 1001025;
-constexpr int kStartId = 3010159;
-
-} // namespace
 
 MeasuringDialog::MeasuringDialog(testmode::TuningCommands& commands, testmode::TestModeValues& values,
                                  int itemIndex, const MessageCatalog& catalog, HelpViewer& help, QWidget* parent)
@@ -51,9 +44,9 @@ QLayout* MeasuringDialog::BuildFrequencies(const testmode::TestModeValues& value
     rx_ = new QLabel(FromUtf8(values.rxText), this);
     tx_ = new QLabel(FromUtf8(values.txText), this);
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(CatalogText(catalog, kRxLabelId, 1), this), 0, 0);
+    grid->addWidget(new QLabel(CatalogText(catalog, messages::common::kRx, 1), this), 0, 0);
     grid->addWidget(rx_, 0, 1);
-    grid->addWidget(new QLabel(CatalogText(catalog, kTxLabelId, 1), this), 1, 0);
+    grid->addWidget(new QLabel(CatalogText(catalog, messages::common::kTx, 1), this), 1, 0);
     grid->addWidget(tx_, 1, 1);
     grid->setColumnStretch(1, 1);
     return grid;
@@ -61,14 +54,15 @@ QLayout* MeasuringDialog::BuildFrequencies(const testmode::TestModeValues& value
 
 QLayout* MeasuringDialog::BuildButtons(const MessageCatalog& catalog)
 {
-    start_ = new QPushButton(CatalogText(catalog, kStartId), this);
+    start_ = new QPushButton(CatalogText(catalog, messages::testmode::kStart), this);
     start_->setCheckable(true);
-    running_ = new TuningIndicatorLamp(QColor(0xE0, 0x90, 0x10), CatalogText(catalog, kStartId, 1), this);
+    running_ =
+        new TuningIndicatorLamp(QColor(0xE0, 0x90, 0x10), CatalogText(catalog, messages::testmode::kStart, 1), this);
     QSizePolicy keepsPlace = running_->sizePolicy();
     keepsPlace.setRetainSizeWhenHidden(true);
     running_->setSizePolicy(keepsPlace);
-    ok_ = new QPushButton(CatalogText(catalog, msg::kOk), this);
-    cancel_ = new QPushButton(CatalogText(catalog, msg::kCancel), this);
+    ok_ = new QPushButton(CatalogText(catalog, messages::common::kOk), this);
+    cancel_ = new QPushButton(CatalogText(catalog, messages::common::kCancel), this);
     connect(start_, &QPushButton::clicked, this, &MeasuringDialog::ToggleMeasuring);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,8 +1,9 @@
 #include "gui/testmode/PointAdjustmentDialog.h"
 
-#include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 #include "gui/widgets/CatalogText.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/TestMode.h"
 #include "gui/testmode/TuningIndicatorLamp.h"
 #include "gui/testmode/TuningPointPage.h"
 #include "gui/testmode/TuningValueControls.h"
@@ -19,10 +20,6 @@
 namespace qtr::gui {
 
 namespace {
-
-constexpr int kTransmitButtonId = 3017027;
-constexpr int kRxId = 1001027;
-constexpr int kTxId = 1001025;
 
 QString Title(const testmode::PointAdjustment& adjustment, const MessageCatalog& catalog)
 {
@@ -74,15 +71,17 @@ void PointAdjustmentDialog::BuildPages(const MessageCatalog& catalog)
 
 QLayout* PointAdjustmentDialog::BuildButtons(const MessageCatalog& catalog)
 {
-    transmit_ = new QPushButton(CatalogText(catalog, kTransmitButtonId), this);
+    transmit_ = new QPushButton(CatalogText(catalog, messages::testmode::kPtt), this);
     transmit_->setCheckable(true);
     transmit_->setVisible(adjustment_.OffersTransmitButton());
-    receiveLamp_ = new TuningIndicatorLamp(QColor(0x2E, 0xA0, 0x43), CatalogText(catalog, kRxId, 1), this);
-    transmitLamp_ = new TuningIndicatorLamp(QColor(0xD0, 0x30, 0x20), CatalogText(catalog, kTxId, 1), this);
+    receiveLamp_ =
+        new TuningIndicatorLamp(QColor(0x2E, 0xA0, 0x43), CatalogText(catalog, messages::common::kRx, 1), this);
+    transmitLamp_ =
+        new TuningIndicatorLamp(QColor(0xD0, 0x30, 0x20), CatalogText(catalog, messages::common::kTx, 1), this);
     receiveLamp_->setVisible(adjustment_.OffersTransmitButton());
     transmitLamp_->hide();
-    ok_ = new QPushButton(CatalogText(catalog, msg::kOk), this);
-    cancel_ = new QPushButton(CatalogText(catalog, msg::kCancel), this);
+    ok_ = new QPushButton(CatalogText(catalog, messages::common::kOk), this);
+    cancel_ = new QPushButton(CatalogText(catalog, messages::common::kCancel), this);
     ok_->setDefault(true);
     transmit_->setAutoDefault(false);
     connect(transmit_, &QPushButton::clicked, this, &PointAdjustmentDialog::ToggleTransmit);

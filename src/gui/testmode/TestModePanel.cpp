@@ -1,7 +1,8 @@
 #include "gui/testmode/TestModePanel.h"
 
-#include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/TestMode.h"
 #include "core/testmode/TuningItems.h"
 #include "gui/widgets/CatalogText.h"
 
@@ -22,17 +23,6 @@ namespace {
 using testmode::PanelStep;
 using testmode::TestModePanelModel;
 
-constexpr int kTestSettingsId = 3012025;
-constexpr int kTuningGroupId = 3012051;
-constexpr int kChannelLabelId = 3012029;
-constexpr int kSignalLabelId = 3012027;
-constexpr int kReceiveLabelId = 1001027;
-constexpr int kTransmitLabelId = 1001025;
-constexpr int kWideId = 3012055;
-constexpr int kNarrowId = 3012057;
-constexpr int kTuningModeId = 3012035;
-constexpr int kPrintId = 3012039;
-constexpr int kPttId = 3017027;
 constexpr int kHelpButtonTopic = 1193;
 constexpr char kTopicName[] = "qtrHelpTopic";
 constexpr int kSignallingCount = 9;
@@ -64,7 +54,7 @@ TestModePanel::TestModePanel(TestModePanelModel& model, const MessageCatalog& ca
 
 QWidget* TestModePanel::BuildSettings()
 {
-    auto* group = new QGroupBox(CatalogText(catalog_, kTestSettingsId, 1), this);
+    auto* group = new QGroupBox(CatalogText(catalog_, messages::testmode::kTestSettings, 1), this);
     auto* grid = new QGridLayout(group);
     const auto label = [&](int id) { return new QLabel(CatalogText(catalog_, id, 1), group); };
     const auto value = [&] {
@@ -86,14 +76,14 @@ QWidget* TestModePanel::BuildSettings()
         grid->addWidget(label(labelId), row, 1);
         grid->addWidget(list, row++, 2, 1, 2);
         grid->addWidget(Lamp(Indicator::Receive), row, 0);
-        grid->addWidget(label(kReceiveLabelId), row, 1);
+        grid->addWidget(label(messages::common::kRx), row, 1);
         grid->addWidget(receive, row++, 2, 1, 2);
         grid->addWidget(Lamp(Indicator::Transmit), row, 0);
-        grid->addWidget(label(kTransmitLabelId), row, 1);
+        grid->addWidget(label(messages::common::kTx), row, 1);
         grid->addWidget(transmit, row++, 2, 1, 2);
     };
-    addPair(kChannelLabelId, channels_, rxFrequency_, txFrequency_);
-    addPair(kSignalLabelId, signals_, rxName_, txName_);
+    addPair(messages::common::kChannelWord, channels_, rxFrequency_, txFrequency_);
+    addPair(messages::testmode::kSignal, signals_, rxName_, txName_);
 
     wideLamp_ = new QLabel(group);
     narrowLamp_ = new QLabel(group);
@@ -103,14 +93,14 @@ QWidget* TestModePanel::BuildSettings()
         keep.setRetainSizeWhenHidden(true);
         lamp->setSizePolicy(keep);
     }
-    auto* wide = AddButton(kWideId, kWideTopic);
-    auto* narrow = AddButton(kNarrowId, kNarrowTopic);
+    auto* wide = AddButton(messages::testmode::kWideButton, kWideTopic);
+    auto* narrow = AddButton(messages::testmode::kNarrowButton, kNarrowTopic);
     grid->addWidget(wideLamp_, row, 0);
     grid->addWidget(wide, row, 1, 1, 2);
     grid->addWidget(narrowLamp_, row + 1, 0);
     grid->addWidget(narrow, row + 1, 1, 1, 2);
     row += 2;
-    ptt_ = new QPushButton(CatalogText(catalog_, kPttId), group);
+    ptt_ = new QPushButton(CatalogText(catalog_, messages::testmode::kPtt), group);
     ptt_->setCheckable(true);
     ptt_->setAutoDefault(false);
     SetTopic(*ptt_, TestModePanelModel::kPttHelpTopic);
@@ -130,10 +120,10 @@ QWidget* TestModePanel::BuildSettings()
 
 QWidget* TestModePanel::BuildTuning()
 {
-    auto* group = new QGroupBox(CatalogText(catalog_, kTuningGroupId, 1), this);
+    auto* group = new QGroupBox(CatalogText(catalog_, messages::testmode::kTuning, 1), this);
     auto* layout = new QVBoxLayout(group);
     tuning_ = new QListWidget(group);
-    auto* start = AddButton(kTuningModeId, kTuningModeTopic);
+    auto* start = AddButton(messages::testmode::kTuningMode, kTuningModeTopic);
     start->setEnabled(false);
     layout->addWidget(tuning_, 1);
     layout->addWidget(start);
@@ -149,9 +139,9 @@ QWidget* TestModePanel::BuildTuning()
 QLayout* TestModePanel::BuildButtons()
 {
     auto* row = new QHBoxLayout;
-    auto* print = AddButton(kPrintId, kPrintTopic);
-    auto* close = AddButton(msg::kClose, kCloseTopic);
-    auto* help = AddButton(msg::kHelp, kHelpButtonTopic);
+    auto* print = AddButton(messages::testmode::kPrint, kPrintTopic);
+    auto* close = AddButton(messages::common::kClose, kCloseTopic);
+    auto* help = AddButton(messages::common::kHelp, kHelpButtonTopic);
     SetTopic(*help, TestModePanelModel::kHelpTopic);
     print->setEnabled(static_cast<bool>(seams_.printAdjustments));
     row->addStretch();

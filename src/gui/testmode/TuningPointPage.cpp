@@ -1,6 +1,7 @@
 #include "gui/testmode/TuningPointPage.h"
 
 #include "gui/widgets/CatalogText.h"
+#include "core/base/messages/Common.h"
 #include "gui/testmode/TuningValueControls.h"
 
 #include <QGridLayout>
@@ -10,25 +11,17 @@
 
 namespace qtr::gui {
 
-namespace {
-
-constexpr int kRxLabelId = 1001027;
-constexpr int kTxLabelId = 1001025;
-constexpr int kUnitId = 1001050;
-
-} // namespace
-
 TuningPointPage::TuningPointPage(const testmode::PointFrequencies& frequencies, const MessageCatalog& catalog,
                                  QWidget* parent)
     : QWidget(parent), controls_(new TuningValueControls(this))
 {
-    const QString unit = CatalogText(catalog, kUnitId, 1);
+    const QString unit = CatalogText(catalog, messages::common::kMegahertzUnit, 1);
     rx_ = new QLabel(FromUtf8(frequencies.rx) + unit, this);
     tx_ = new QLabel(FromUtf8(frequencies.tx) + unit, this);
     auto* points = new QGridLayout;
-    points->addWidget(new QLabel(CatalogText(catalog, kRxLabelId, 1), this), 0, 0);
+    points->addWidget(new QLabel(CatalogText(catalog, messages::common::kRx, 1), this), 0, 0);
     points->addWidget(rx_, 0, 1);
-    points->addWidget(new QLabel(CatalogText(catalog, kTxLabelId, 1), this), 1, 0);
+    points->addWidget(new QLabel(CatalogText(catalog, messages::common::kTx, 1), this), 1, 0);
     points->addWidget(tx_, 1, 1);
     points->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(this);

@@ -3,6 +3,8 @@
 #include "gui/widgets/CatalogText.h"
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
+#include "core/base/messages/Common.h"
+#include "gui/app/CatalogText.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -13,9 +15,9 @@ namespace qtr::gui {
 CatalogButtonBox::CatalogButtonBox(QDialog& dialog, const MessageCatalog& catalog, HelpViewer& help, int helpTopic)
     : QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, &dialog)
 {
-    button(QDialogButtonBox::Ok)->setText(CatalogText(catalog, msg::kOk));
-    button(QDialogButtonBox::Cancel)->setText(CatalogText(catalog, msg::kCancel));
-    button(QDialogButtonBox::Help)->setText(CatalogText(catalog, msg::kHelp));
+    button(QDialogButtonBox::Ok)->setText(CatalogText(catalog, messages::common::kOk));
+    button(QDialogButtonBox::Cancel)->setText(CatalogText(catalog, messages::common::kCancel));
+    button(QDialogButtonBox::Help)->setText(CatalogText(catalog, messages::common::kHelp));
     connect(this, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(this, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     const auto showHelp = [&help, helpTopic] { help.ShowHelpTopic(helpTopic); };

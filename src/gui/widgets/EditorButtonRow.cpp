@@ -4,14 +4,15 @@
 #include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 #include "gui/widgets/EditorSubWindow.h"
+#include "core/base/messages/Common.h"
 
 #include <QPushButton>
 
 namespace qtr::gui {
 
 EditorButtonRow::EditorButtonRow(QWidget& view, const MessageCatalog& catalog, HelpViewer& help, int helpTopic)
-    : close_(new QPushButton(CatalogText(catalog, msg::kClose), &view)),
-      help_(new QPushButton(CatalogText(catalog, msg::kHelp), &view))
+    : close_(new QPushButton(CatalogText(catalog, messages::common::kClose), &view)),
+      help_(new QPushButton(CatalogText(catalog, messages::common::kHelp), &view))
 {
     addWidget(close_);
     addWidget(help_);

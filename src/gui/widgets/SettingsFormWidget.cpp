@@ -1,12 +1,13 @@
 #include "gui/widgets/SettingsFormWidget.h"
 
+#include "core/app/EditorTable.h"
 #include "core/app/Workspace.h"
-#include "core/base/CommonMessages.h"
 #include "core/base/HelpViewer.h"
 #include "core/base/Prompter.h"
 #include "gui/widgets/CatalogText.h"
 #include "gui/widgets/EditorSubWindow.h"
 #include "gui/widgets/FixedPitchFont.h"
+#include "core/base/messages/Common.h"
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FocusLeaveWatcher.h"
 #include "gui/widgets/StepEdit.h"
@@ -70,17 +71,19 @@ void LimitTyping(const form::InputLimit& limit, QWidget& watched, QLineEdit& edi
 
 } // namespace
 
-SettingsFormWidget::SettingsFormWidget(form::SettingsForm& form, Workspace& app, HelpViewer& help, QWidget* parent)
-    : QWidget(parent), form_(form), app_(app), help_(help), focusWatcher_(new FocusLeaveWatcher(this))
+SettingsFormWidget::SettingsFormWidget(form::SettingsForm& form, const EditorInfo& editor, Workspace& app,
+                                       HelpViewer& help, QWidget* parent)
+    : QWidget(parent), form_(form), editorTopic_(editor.helpTopic), app_(app), help_(help),
+      focusWatcher_(new FocusLeaveWatcher(this))
 {
     if (parent) {
-        parent->setWindowTitle(CatalogText(app.catalog, form.Description().titleMessage, 1));
+        parent->setWindowTitle(CatalogText(app.catalog, editor.titleId, 1));
         parent->installEventFilter(this); // its closing commits what is being typed
     }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins({});
     BuildRows();
-    buttons_ = new EditorButtonRow(*this, app.catalog, help, form.Description().helpTopic);
+    buttons_ = new EditorButtonRow(*this, app.catalog, help, editorTopic_);
     buttons_->CloseButton().installEventFilter(this);
     buttons_->HelpButton().installEventFilter(this);
     buttons_->addStretch();
@@ -346,7 +349,7 @@ form::CommitResult SettingsFormWidget::Apply(int row, const std::function<form::
 // its selection once that focus change is over, so it is selected again after it.
 void SettingsFormWidget::Refused(int row, int messageId)
 {
-    app_.prompter.Ask({.captionId = msg::kErrorCaption, .messageId = messageId, .icon = Icon::Error});
+    app_.prompter.Ask({.captionId = messages::common::kErrorCaption, .messageId = messageId, .icon = Icon::Error});
     QWidget* control = Control(row);
     control->activateWindow();
     control->setFocus(Qt::OtherFocusReason);
@@ -469,9 +472,10 @@ int SettingsFormWidget::HelpTopicOf(QObject* watched) const
         return extra->second;
     const int row = RowOf(watched);
     if (row < 0)
-        return form_.Description().helpTopic;
+        return editorTopic_;
     const auto* list = qobject_cast<const QComboBox*>(watched);
-    return form_.HelpTopic(row, list ? list->currentIndex() : form::SettingsForm::kNoEntry);
+    const int topic = form_.HelpTopic(row, list ? list->currentIndex() : form::SettingsForm::kNoEntry);
+    return topic != 0 ? topic : editorTopic_;
 }
 
 void SettingsFormWidget::ImageNoticed(const ImageNotice& notice)

@@ -17,6 +17,7 @@ class QTabWidget;
 class QVBoxLayout;
 
 namespace qtr {
+struct EditorInfo;
 class HelpViewer;
 class Workspace;
 } // namespace qtr
@@ -39,7 +40,9 @@ class FocusLeaveWatcher;
 class SettingsFormWidget : public QWidget {
     Q_OBJECT
 public:
-    SettingsFormWidget(form::SettingsForm& form, Workspace& app, HelpViewer& help, QWidget* parent = nullptr);
+    // The window's title and help topic are the editor's.
+    SettingsFormWidget(form::SettingsForm& form, const EditorInfo& editor, Workspace& app, HelpViewer& help,
+                       QWidget* parent = nullptr);
     ~SettingsFormWidget() override;
 
     form::SettingsForm& Form() const { return form_; }
@@ -105,6 +108,7 @@ private:
     void ImageNoticed(const ImageNotice& notice);
 
     form::SettingsForm& form_;
+    const int editorTopic_;
     Workspace& app_;
     HelpViewer& help_;
     FocusLeaveWatcher* focusWatcher_;

@@ -1,15 +1,17 @@
 #include "core/app/EditHistory.h"
 
-#include "core/app/Workspace.h"
-#include "core/base/MemorySettingsStore.h"
-#include "core/base/ShellHooks.h"
-#include "core/channels/ChannelCommits.h"
-#include "core/model/ModelChoice.h"
-#include "core/model/ImageIdentity.h"
-#include "core/model/ModelDefaults.h"
 #include "NoFilePicker.h"
 #include "ProgramFolder.h"
 #include "ScriptedPrompter.h"
+#include "core/app/Workspace.h"
+#include "core/base/MemorySettingsStore.h"
+#include "core/base/ShellHooks.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Menu.h"
+#include "core/channels/ChannelCommits.h"
+#include "core/model/ImageIdentity.h"
+#include "core/model/ModelChoice.h"
+#include "core/model/ModelDefaults.h"
 
 #include <gtest/gtest.h>
 
@@ -147,9 +149,9 @@ TEST_F(EditHistoryTest, AStepACommandMadeIsNamedAfterTheCommandInEveryLanguage)
         std::string name;
     };
     int frequency = 151;
-    for (const Case& c : {Case{MessageCatalog::kEnglish, 3900803, "Import Channels"},
-                          Case{MessageCatalog::kSpanish, 3380021, "Insertar canal"},
-                          Case{MessageCatalog::kChinese, 3002043, "存储器映射"}}) {
+    for (const Case& c : {Case{MessageCatalog::kEnglish, messages::menu::kImportChannels, "Import Channels"},
+                          Case{MessageCatalog::kSpanish, messages::channels::kInsertChannel, "Insertar canal"},
+                          Case{MessageCatalog::kChinese, messages::menu::kMemoryMap, "存储器映射"}}) {
         app.language = c.language;
         ASSERT_EQ(app.ReloadLanguage(), MessageCatalog::kLoaded);
         {

@@ -2,6 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
+#include "core/base/messages/Channels.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ TEST(EditorTableTest, ParlaneModelsOfferNoDtmfOrVantalinkAndChannelEditIsNeverLi
                                                      kEmbeddedMessage}));
     ASSERT_NE(FindEditor(kChannelEdit), nullptr);
     EXPECT_EQ(FindEditor(kChannelEdit)->helpTopic, 160);
-    EXPECT_EQ(FindEditor(kTestFrequency)->titleId, 3002107);
+    EXPECT_EQ(FindEditor(kTestFrequency)->titleId, messages::channels::kTestFrequencyTitle);
     EXPECT_EQ(FindEditor(kReadFromRadio), nullptr);
 }
 

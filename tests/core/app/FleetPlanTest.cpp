@@ -1,7 +1,7 @@
 #include "TempFolder.h"
 #include "TestImages.h"
 #include "core/app/FleetLog.h"
-#include "core/app/FleetMessages.h"
+#include "core/base/messages/Fleet.h"
 #include "core/app/FleetPlan.h"
 #include "core/app/UnitIdPool.h"
 #include "core/base/MessageCatalog.h"
@@ -80,15 +80,15 @@ TEST_F(FleetPlanTest, RefusesWhatCannotWorkBeforeAnyPortOpens)
         int messageId;
     };
     const Case cases[] = {
-        {"no port", [](FleetPlanTest& t) { t.plan.ports.clear(); }, fleetmsg::kNoPort},
-        {"port 0", [](FleetPlanTest& t) { t.plan.ports = {"0"}; }, fleetmsg::kNoSuchPort},
-        {"port 256", [](FleetPlanTest& t) { t.plan.ports = {"256"}; }, fleetmsg::kNoSuchPort},
-        {"port twice", [](FleetPlanTest& t) { t.plan.ports = {"3", "3"}; }, fleetmsg::kPortTwice},
-        {"short DTMF ID", [](FleetPlanTest& t) { t.UseSequence("12", {}); }, fleetmsg::kBadDtmfId},
-        {"long DTMF ID", [](FleetPlanTest& t) { t.UseSequence("12345678901", {}); }, fleetmsg::kBadDtmfId},
-        {"DTMF letter", [](FleetPlanTest& t) { t.UseSequence("12A", {}); }, fleetmsg::kBadDtmfId},
-        {"fleet 99", [](FleetPlanTest& t) { t.UseSequence("", {{99, 1000}}); }, fleetmsg::kBadVantalinkId},
-        {"ID 5000", [](FleetPlanTest& t) { t.UseSequence("", {{100, 5000}}); }, fleetmsg::kBadVantalinkId},
+        {"no port", [](FleetPlanTest& t) { t.plan.ports.clear(); }, messages::fleet::kNoPort},
+        {"port 0", [](FleetPlanTest& t) { t.plan.ports = {"0"}; }, messages::fleet::kNoSuchPort},
+        {"port 256", [](FleetPlanTest& t) { t.plan.ports = {"256"}; }, messages::fleet::kNoSuchPort},
+        {"port twice", [](FleetPlanTest& t) { t.plan.ports = {"3", "3"}; }, messages::fleet::kPortTwice},
+        {"short DTMF ID", [](FleetPlanTest& t) { t.UseSequence("12", {}); }, messages::fleet::kBadDtmfId},
+        {"long DTMF ID", [](FleetPlanTest& t) { t.UseSequence("12345678901", {}); }, messages::fleet::kBadDtmfId},
+        {"DTMF letter", [](FleetPlanTest& t) { t.UseSequence("12A", {}); }, messages::fleet::kBadDtmfId},
+        {"fleet 99", [](FleetPlanTest& t) { t.UseSequence("", {{99, 1000}}); }, messages::fleet::kBadVantalinkId},
+        {"ID 5000", [](FleetPlanTest& t) { t.UseSequence("", {{100, 5000}}); }, messages::fleet::kBadVantalinkId},
         {"Parlane",
          [](FleetPlanTest& t) {
              RadioState parlane;
@@ -96,36 +96,36 @@ TEST_F(FleetPlanTest, RefusesWhatCannotWorkBeforeAnyPortOpens)
              t.plan.image = parlane.image;
              t.UseSequence("100", {});
          },
-         fleetmsg::kParlaneHasNoIds},
+         messages::fleet::kParlaneHasNoIds},
         {"no ID file",
          [](FleetPlanTest& t) {
              t.UseIdFile("");
              t.plan.idFile = t.folder.File("missing.csv");
          },
-         fleetmsg::kCannotReadIdFile},
-        {"no serial column", [&](FleetPlanTest& t) { t.UseIdFile("dtmf_id\n123\n"); }, fleetmsg::kIdFileNoSerial},
-        {"bad DTMF ID in file", [&](FleetPlanTest& t) { t.UseIdFile(header + "A1,1x3,,\n"); }, fleetmsg::kIdFileBadRow},
-        {"fleet without ID", [&](FleetPlanTest& t) { t.UseIdFile(header + "A1,123,120,\n"); }, fleetmsg::kIdFileBadRow},
+         messages::fleet::kCannotReadIdFile},
+        {"no serial column", [&](FleetPlanTest& t) { t.UseIdFile("dtmf_id\n123\n"); }, messages::fleet::kIdFileNoSerial},
+        {"bad DTMF ID in file", [&](FleetPlanTest& t) { t.UseIdFile(header + "A1,1x3,,\n"); }, messages::fleet::kIdFileBadRow},
+        {"fleet without ID", [&](FleetPlanTest& t) { t.UseIdFile(header + "A1,123,120,\n"); }, messages::fleet::kIdFileBadRow},
         {"ID twice in file", [&](FleetPlanTest& t) { t.UseIdFile(header + "A1,,120,1000\nA2,,120,1000\n"); },
-         fleetmsg::kIdFileTwice},
+         messages::fleet::kIdFileTwice},
         {"serial twice in file", [&](FleetPlanTest& t) { t.UseIdFile(header + "A1,123,,\nA1,124,,\n"); },
-         fleetmsg::kIdFileTwice},
+         messages::fleet::kIdFileTwice},
         {"ID of the file in the log for another radio",
          [&](FleetPlanTest& t) {
              t.Write("log.csv", std::string(FleetLog::kHeader) + "\n,1,P7100,B9,f,,written,,123,,,no,1.0\n");
              t.UseIdFile(header + "A1,123,,\n");
          },
-         fleetmsg::kIdInLogElsewhere},
+         messages::fleet::kIdInLogElsewhere},
         {"log of other columns", [](FleetPlanTest& t) { t.Write("log.csv", "time,port\n1,2\n"); },
-         fleetmsg::kLogOtherColumns},
+         messages::fleet::kLogOtherColumns},
         {"log too large to read",
          [](FleetPlanTest& t) {
              t.Write("log.csv", "");
              std::filesystem::resize_file(t.plan.logPath, 64 * 1024 * 1024);
          },
-         fleetmsg::kCannotReadLog},
+         messages::fleet::kCannotReadLog},
         {"log in no folder", [](FleetPlanTest& t) { t.plan.logPath = t.folder.File("no/log.csv"); },
-         fleetmsg::kCannotWriteLog},
+         messages::fleet::kCannotWriteLog},
         {"data signalling without own fleet",
          [](FleetPlanTest& t) {
              t.plan.image[307] = 1;
@@ -147,7 +147,7 @@ TEST_F(FleetPlanTest, RefusesWhatCannotWorkBeforeAnyPortOpens)
 
 TEST_F(FleetPlanTest, GivesEachRadioTheNextFreeIdsAndALogGoesOnAfterItsHighest)
 {
-    const std::string usedUp = "refused " + std::to_string(fleetmsg::kSequenceUsedUp);
+    const std::string usedUp = "refused " + std::to_string(messages::fleet::kSequenceUsedUp);
     UseSequence("0098", VantalinkIdentity{120, 4997});
     EXPECT_EQ(Given({"A", "B", "A", ""}),
               (std::vector<std::string>{"0098 120:4997", "0099 120:4998", "0098 120:4997", "0100 120:4999"}));
@@ -163,8 +163,8 @@ TEST_F(FleetPlanTest, TakesIdsBySerialFromTheFileInAnyOrderOfColumns)
 {
     UseIdFile("vantalink_id;serial;vantalink_fleet;dtmf_id\n1000;A1;120;\n;\"B 2\";;4711\n");
     EXPECT_EQ(Given({"B 2", "A1", "C3", ""}),
-              (std::vector<std::string>{"4711", " 120:1000", "refused " + std::to_string(fleetmsg::kSerialNotInIdFile),
-                                        "refused " + std::to_string(fleetmsg::kNoSerial)}));
+              (std::vector<std::string>{"4711", " 120:1000", "refused " + std::to_string(messages::fleet::kSerialNotInIdFile),
+                                        "refused " + std::to_string(messages::fleet::kNoSerial)}));
 }
 
 TEST_F(FleetPlanTest, UnitIdsChangeTheirBytesAndNoOther)

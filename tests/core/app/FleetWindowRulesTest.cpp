@@ -1,5 +1,5 @@
 #include "ProgramFolder.h"
-#include "core/app/FleetMessages.h"
+#include "core/base/messages/Fleet.h"
 #include "core/app/FleetWindowRules.h"
 #include "core/base/MessageCatalog.h"
 
@@ -24,7 +24,7 @@ protected:
 
 TEST_F(FleetWindowRulesTest, APortsRowSaysWhereItStandsAndFillsItsBarWithTheBlocks)
 {
-    const FleetReason cannotOpen{fleetmsg::kCannotOpenPort, {"COM7"}};
+    const FleetReason cannotOpen{messages::fleet::kCannotOpenPort, {"COM7"}};
     const struct {
         FleetPortState state;
         std::string text;
@@ -83,9 +83,9 @@ TEST_F(FleetWindowRulesTest, SequenceStartsAreReadOrRefusedAsTyped)
         {"1001", "120:2000", {"1001", VantalinkIdentity{120, 2000}}, {}},
         {"", "100:1000", {"", VantalinkIdentity{100, 1000}}, {}},
         {"555", "", {"555", std::nullopt}, {}},
-        {"12", "350:1000", {}, {{fleetmsg::kBadDtmfId, {"12"}}, {fleetmsg::kBadVantalinkId, {"350:1000"}}}},
-        {"12345678901", "120-2000", {}, {{fleetmsg::kBadDtmfId, {"12345678901"}}, {fleetmsg::kBadVantalinkId, {"120-2000"}}}},
-        {"1a2", "120:", {}, {{fleetmsg::kBadDtmfId, {"1a2"}}, {fleetmsg::kBadVantalinkId, {"120:"}}}},
+        {"12", "350:1000", {}, {{messages::fleet::kBadDtmfId, {"12"}}, {messages::fleet::kBadVantalinkId, {"350:1000"}}}},
+        {"12345678901", "120-2000", {}, {{messages::fleet::kBadDtmfId, {"12345678901"}}, {messages::fleet::kBadVantalinkId, {"120-2000"}}}},
+        {"1a2", "120:", {}, {{messages::fleet::kBadDtmfId, {"1a2"}}, {messages::fleet::kBadVantalinkId, {"120:"}}}},
     };
     for (const auto& c : cases) {
         const FleetChoices choices{.ports = {1}, .idRule = UnitIdRule::Sequence, .dtmfStart = c.dtmf,
@@ -152,7 +152,7 @@ TEST_F(FleetWindowRulesTest, TheSummaryCountsEveryPortAndNamesALogThatFailed)
     FleetSummary summary{.ports = {{.port = "1", .written = 3, .verified = 3, .refused = 1},
                                    {.port = "2", .written = 2, .verified = 1, .failed = 1}}};
     EXPECT_EQ(FleetSummaryText(summary, catalog), "5 written, 4 verified, 1 refused, 1 failed");
-    summary.logFailure = {fleetmsg::kCannotWriteLog, {"/fleet.csv", "disk full"}};
+    summary.logFailure = {messages::fleet::kCannotWriteLog, {"/fleet.csv", "disk full"}};
     EXPECT_EQ(FleetSummaryText(summary, catalog),
               "5 written, 4 verified, 1 refused, 1 failed\n" + FleetReasonText(summary.logFailure, catalog));
 }

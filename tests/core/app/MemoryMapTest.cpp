@@ -1,4 +1,5 @@
 #include "core/app/MemoryMap.h"
+#include "core/base/messages/Menu.h"
 #include "core/model/RadioState.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +68,7 @@ TEST(MemoryMapTest, WritingTheImageIsHeardOnlyWhenAByteChanged)
     EXPECT_TRUE(WriteImage(state, edited));
     EXPECT_EQ(state.image[1000], 0x05);
     EXPECT_TRUE(state.IsModified());
-    const int memoryMapName = 3002043;
+    const int memoryMapName = messages::menu::kMemoryMap;
     EXPECT_EQ(heard, (std::vector<ImageNotice>{{ImageNotice::Kind::Changed, ImageReason::Edited, memoryMapName}}));
 }
 

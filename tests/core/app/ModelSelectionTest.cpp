@@ -1,6 +1,7 @@
 #include "core/app/ModelSelection.h"
 
 #include "core/app/ImageReplacementSequence.h"
+#include "core/base/messages/Model.h"
 
 #include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
@@ -74,7 +75,7 @@ TEST_F(ModelSelectionTest, SwitchingLmrToParlaneInstallsTheTwoChannelPlan)
     dialog.SelectModel(4);
     EXPECT_EQ(dialog.SelectedChannel(), 0);
     EXPECT_EQ(dialog.Ok(), ModelSelection::Outcome::Closed);
-    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3420226});
+    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{messages::model::kOtherLineQuestion});
     EXPECT_EQ(state.currentModel, test::RecordFor(4, 0x10));
     EXPECT_EQ(state.image[445], 0x10);
     EXPECT_EQ(FrequencyCodec::FormatFrequency(state.image.data() + 16), "154.57000");
@@ -95,7 +96,7 @@ TEST_F(ModelSelectionTest, ConfirmationCancelKeepsTheDialogOpen)
     dialog.SelectChannel(1);
     prompter.answers = {Answer::Cancel};
     EXPECT_EQ(dialog.Ok(), ModelSelection::Outcome::StayOpen);
-    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003039});
+    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{messages::model::kSameLineQuestion});
     EXPECT_EQ(state.currentModel[5], 0x80);
 }
 
@@ -121,7 +122,7 @@ TEST_F(ModelSelectionTest, FifteenSixteenChangeIsAChangeEvenWithTheSameTypeByte)
     dialog.SelectChannel(2);
     EXPECT_TRUE(dialog.SixteenChannelChangeMark());
     EXPECT_EQ(dialog.Ok(), ModelSelection::Outcome::Closed);
-    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003039});
+    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{messages::model::kSameLineQuestion});
     EXPECT_EQ(state.ImageModelCode(), "P81L1");
     EXPECT_FALSE(state.sixteenChannelFlag);
     EXPECT_EQ(state.ChannelCount(), 15);

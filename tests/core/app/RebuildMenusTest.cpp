@@ -2,6 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
+#include "core/base/messages/Menu.h"
 
 #include <gtest/gtest.h>
 
@@ -37,30 +38,31 @@ const MenuItem& ItemOf(const std::vector<Menu>& menus, int commandId)
     throw std::out_of_range("no such item");
 }
 
-constexpr int kEdit = 3002019;
-constexpr int kWindow = 3420033;
-
 TEST(RebuildMenusTest, TheWindowMenuExistsOnlyWhileChildWindowsAreOpen)
 {
     EXPECT_EQ(TitlesOf(RebuildMenus({})),
-              (std::vector<int>{3002001, 3002015, 3002019, 3002035, 3002055, 3002045, 3420015, 3002049}));
+              (std::vector<int>{messages::menu::kFile, messages::menu::kModel, messages::menu::kEdit,
+                                messages::menu::kProgram, messages::menu::kTools, messages::menu::kSetup,
+                                messages::menu::kView, messages::menu::kHelp}));
     const auto menus = RebuildMenus({.childWindowsOpen = true});
-    EXPECT_EQ(TitlesOf(menus), (std::vector<int>{3002001, 3002015, 3002019, 3002035, 3002055, 3002045, 3420015,
-                                                 3420033, 3002049}));
-    EXPECT_EQ(IdsOf(menus, kWindow), (std::vector<int>{57650, 57651, 57652, 57649, 32779, 0, -1}));
+    EXPECT_EQ(TitlesOf(menus),
+              (std::vector<int>{messages::menu::kFile, messages::menu::kModel, messages::menu::kEdit,
+                                messages::menu::kProgram, messages::menu::kTools, messages::menu::kSetup,
+                                messages::menu::kView, messages::menu::kWindow, messages::menu::kHelp}));
+    EXPECT_EQ(IdsOf(menus, messages::menu::kWindow), (std::vector<int>{57650, 57651, 57652, 57649, 32779, 0, -1}));
 }
 
 TEST(RebuildMenusTest, ParlaneModelsLoseDtmfAndVantalinkWithTheirSeparator)
 {
-    EXPECT_EQ(IdsOf(RebuildMenus({.lineLetter = 'L'}), kEdit),
+    EXPECT_EQ(IdsOf(RebuildMenus({.lineLetter = 'L'}), messages::menu::kEdit),
               (std::vector<int>{57643, 57644, 0, 32780, 0, 32781, 32782, 32783, 0, 32784, 32785, 0, 32786, 32787}));
-    EXPECT_EQ(IdsOf(RebuildMenus({.lineLetter = 'B'}), kEdit),
+    EXPECT_EQ(IdsOf(RebuildMenus({.lineLetter = 'B'}), messages::menu::kEdit),
               (std::vector<int>{57643, 57644, 0, 32780, 0, 32781, 32782, 32783, 0, 32786, 32787}));
 }
 
 TEST(RebuildMenusTest, FileOffersTheChannelListAndComparingAndProgramTheFleetBesideTheUsualCommands)
 {
-    EXPECT_EQ(IdsOf(RebuildMenus({}), 3002001),
+    EXPECT_EQ(IdsOf(RebuildMenus({}), messages::menu::kFile),
               (std::vector<int>{32788, 32789, 32790, 32791, 0, 33000, 33001, 33002, 0, 57607, 57609, 33010, 0, 32792}));
     EXPECT_EQ(IdsOf(RebuildMenus({}), 3002035), (std::vector<int>{32772, 32773, 32774, 32775, 0, 33030}));
 }
@@ -69,8 +71,8 @@ TEST(RebuildMenusTest, SetupHoldsCommunicationPortAndTheWriteGuardsAndHelpHasTop
 {
     for (const bool children : {false, true}) {
         const auto menus = RebuildMenus({.childWindowsOpen = children});
-        EXPECT_EQ(IdsOf(menus, 3002045), (std::vector<int>{32777, 0, 33020, 33021}));
-        EXPECT_EQ(IdsOf(menus, 3002049), (std::vector<int>{57667, 0, 57664}));
+        EXPECT_EQ(IdsOf(menus, messages::menu::kSetup), (std::vector<int>{32777, 0, 33020, 33021}));
+        EXPECT_EQ(IdsOf(menus, messages::menu::kHelp), (std::vector<int>{57667, 0, 57664}));
         for (const auto& menu : menus)
             for (const auto& item : menu.items)
                 EXPECT_NE(item.commandId, command::kLanguageFileSetup);
@@ -95,8 +97,8 @@ TEST(RebuildMenusTest, TheWriteGuardsAreCheckedAsTheOptionsStand)
 TEST(RebuildMenusTest, ItemsCarryTheirMessagesAndWindowsCanBeChosenOnlyOnceRegistered)
 {
     const auto menus = RebuildMenus({});
-    EXPECT_EQ(ItemOf(menus, command::kReadFromRadio).messageId, 3002037);
-    EXPECT_EQ(ItemOf(menus, command::kEmbeddedMessage).messageId, 3420186);
+    EXPECT_EQ(ItemOf(menus, command::kReadFromRadio).messageId, messages::menu::kReadFromRadio);
+    EXPECT_EQ(ItemOf(menus, command::kEmbeddedMessage).messageId, messages::menu::kEmbeddedMessage);
     const std::set<int> registered{command::kOptionalFeatures};
     EXPECT_TRUE(CommandAvailable(command::kNew, registered));
     EXPECT_TRUE(CommandAvailable(command::kModelInformation, registered));
@@ -137,9 +139,14 @@ TEST(CommandTableTest, ShortcutsAreUniqueAndTheToolbarTipsComeFromTheCatalogue)
     for (const auto& button : ToolbarButtons())
         if (button.commandId != 0)
             tips.emplace_back(button.commandId, button.tipId);
-    EXPECT_EQ(tips, (std::vector<std::pair<int, int>>{{32788, 3380027}, {32789, 3380029}, {32790, 3380031},
-                                                      {32772, 3380035}, {32773, 3380037}, {57607, 3380033},
-                                                      {57664, 3380051}}));
+    EXPECT_EQ(tips,
+              (std::vector<std::pair<int, int>>{{32788, messages::menu::kNewButton},
+                                                {32789, messages::menu::kOpenButton},
+                                                {32790, messages::menu::kSaveButton},
+                                                {32772, messages::menu::kReadButton},
+                                                {32773, messages::menu::kWriteButton},
+                                                {57607, messages::menu::kPrintButton},
+                                                {57664, messages::menu::kAboutButton}}));
 }
 
 } // namespace

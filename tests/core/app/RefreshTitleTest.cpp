@@ -1,7 +1,9 @@
 #include "core/app/RefreshTitle.h"
 
-#include "core/base/MessageCatalog.h"
 #include "TestImages.h"
+#include "core/base/MessageCatalog.h"
+#include "core/base/messages/App.h"
+#include "core/base/messages/Document.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,7 @@ class RefreshTitleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::vector<int> ids{3001001, 3001003, 3018005};
+        std::vector<int> ids{messages::app::kProgramName, messages::document::kUntitled, messages::document::kFileName};
         catalog.LoadText(ids, "^#003001001\nQTR-31X\n^#003001003\nUntitled\n^#003018005\nFile Name\n");
     }
     std::string Title(int modelType, std::uint8_t typeByte, bool fifteen = false, std::string name = "Untitled")

@@ -1,12 +1,13 @@
 #include "core/app/Workspace.h"
 
-#include "core/base/MemorySettingsStore.h"
-#include "core/base/ShellHooks.h"
-#include "ProgramFolder.h"
 #include "NoFilePicker.h"
+#include "ProgramFolder.h"
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
 #include "TestImages.h"
+#include "core/base/MemorySettingsStore.h"
+#include "core/base/ShellHooks.h"
+#include "core/base/messages/App.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +78,7 @@ TEST_F(WorkspaceTest, ADamagedReloadUsesTheLoadedMessage)
     app.language = MessageCatalog::kSpanish;
     EXPECT_EQ(app.ReloadLanguage(), MessageCatalog::kDamaged);
     ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(prompter.asked[0].messageId, 1004005);
+    EXPECT_EQ(prompter.asked[0].messageId, messages::app::kDamagedLanguage);
 }
 
 TEST_F(WorkspaceTest, AnInstalledProgramFindsItsTextsAndHelpInShare)
@@ -89,7 +90,7 @@ TEST_F(WorkspaceTest, AnInstalledProgramFindsItsTextsAndHelpInShare)
     std::filesystem::copy_file(test::ProgramFolder() + "/qtr31x_e.lng", shared + "/qtr31x_e.lng");
     ASSERT_EQ(Start(prefix.File("bin")), 0);
     EXPECT_TRUE(prompter.asked.empty());
-    EXPECT_EQ(app.catalog.MessageText(3001001), "QTR-31X");
+    EXPECT_EQ(app.catalog.MessageText(messages::app::kProgramName), "QTR-31X");
     EXPECT_EQ(app.programFolder, shared);
     EXPECT_EQ(app.help.PageFolder(), shared + "/qtr31x_e_BRS/");
 }

@@ -1,4 +1,5 @@
 #include "core/base/PromptButtons.h"
+#include "core/base/messages/Common.h"
 #include "core/document/DataFileFilter.h"
 
 #include <gtest/gtest.h>
@@ -11,11 +12,11 @@ TEST(PromptButtonsTest, ButtonsInOrderWithTheirTexts)
     EXPECT_EQ(AnswersOf(Buttons::Ok), std::vector<Answer>{Answer::Ok});
     EXPECT_EQ(AnswersOf(Buttons::YesNoCancel), (std::vector<Answer>{Answer::Yes, Answer::No, Answer::Cancel}));
     EXPECT_EQ(AnswersOf(Buttons::RetryCancel), (std::vector<Answer>{Answer::Retry, Answer::Cancel}));
-    EXPECT_EQ(AnswerTextId(Answer::Ok), 1001001);
-    EXPECT_EQ(AnswerTextId(Answer::Cancel), 1001003);
-    EXPECT_EQ(AnswerTextId(Answer::Retry), 1001005);
-    EXPECT_EQ(AnswerTextId(Answer::Yes), 3900200);
-    EXPECT_EQ(AnswerTextId(Answer::No), 3900201);
+    EXPECT_EQ(AnswerTextId(Answer::Ok), messages::common::kOk);
+    EXPECT_EQ(AnswerTextId(Answer::Cancel), messages::common::kCancel);
+    EXPECT_EQ(AnswerTextId(Answer::Retry), messages::common::kRetry);
+    EXPECT_EQ(AnswerTextId(Answer::Yes), messages::common::kYesButton);
+    EXPECT_EQ(AnswerTextId(Answer::No), messages::common::kNoButton);
 }
 
 TEST(DataFileFilterTest, ThePatternIsAddedOnlyWhenMissing)

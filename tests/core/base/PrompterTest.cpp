@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Document.h"
 
 namespace qtr {
 namespace {
@@ -11,7 +13,7 @@ class PrompterTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        std::vector<int> ids{1001021, 3003015};
+        std::vector<int> ids{messages::common::kWarningCaption, messages::document::kOverwriteQuestion};
         ASSERT_EQ(catalog_.LoadText(ids, "^#001001021\nWarning\n^#003003015\nSave changes to\n"), 0);
     }
 
@@ -21,7 +23,7 @@ protected:
 TEST_F(PrompterTest, BuildsTheTextOfEachForm)
 {
     Prompt prompt;
-    prompt.messageId = 3003015;
+    prompt.messageId = messages::document::kOverwriteQuestion;
     prompt.detail = "radio.dat";
     EXPECT_EQ(PromptText(prompt, catalog_), "Save changes to");
     prompt.form = PromptForm::MessageThenDetail;
@@ -37,7 +39,7 @@ TEST_F(PrompterTest, CaptionComesFromTheCatalogueUnlessOnlyTextIsGiven)
     Prompt prompt;
     prompt.captionText = "Fixed";
     EXPECT_EQ(PromptCaption(prompt, catalog_), "Fixed");
-    prompt.captionId = 1001021;
+    prompt.captionId = messages::common::kWarningCaption;
     EXPECT_EQ(PromptCaption(prompt, catalog_), "Warning");
 }
 

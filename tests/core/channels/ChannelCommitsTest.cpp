@@ -1,4 +1,6 @@
 #include "ChannelTestRadio.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
 #include "core/channels/ChannelCommits.h"
 
 #include <gtest/gtest.h>
@@ -83,7 +85,7 @@ TEST_F(ChannelCommitsTest, ToneTextsAreCutToSixCharactersButTheOffTextStaysOff)
     commits.StoreToneText(0, kDecode, "D023N");
     EXPECT_EQ(Word(0, 8), 0x2813);
 
-    std::vector<int> ids{FrequencyCodec::kLmrOffTextId, FrequencyCodec::kOffTextId};
+    std::vector<int> ids{messages::common::kNone, messages::common::kOff};
     radio.catalog.LoadText(ids, "^#001001023\nNinguno\n^#001001039\nApagado\n");
     EXPECT_EQ(commits.ToneToStore("Ninguno"), "Ninguno");
     commits.StoreToneText(0, kDecode, "Ninguno");
@@ -139,8 +141,8 @@ TEST_F(ChannelCommitsTest, DeleteAsksFirstAndRenumbersTheChannelsAfterIt)
     EXPECT_EQ(radio.table.ProgrammedCount(), 4);
     ASSERT_EQ(radio.prompter.asked.size(), 1u);
     const Prompt& asked = radio.prompter.asked[0];
-    EXPECT_EQ(asked.messageId, 3003060);
-    EXPECT_EQ(asked.captionId, 1001021);
+    EXPECT_EQ(asked.messageId, messages::channels::kDeleteQuestion);
+    EXPECT_EQ(asked.captionId, messages::common::kWarningCaption);
     EXPECT_EQ(asked.buttons, Buttons::OkCancel);
     EXPECT_EQ(asked.icon, Icon::Warning);
     EXPECT_EQ(asked.defaultAnswer, Answer::Cancel);

@@ -1,8 +1,8 @@
 #include "CaseName.h"
 #include "ChannelTestRadio.h"
+#include "core/base/messages/ChannelList.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/channels/ChannelCsv.h"
-#include "core/channels/CsvMessages.h"
 #include "core/model/ChannelFields.h"
 #include "core/model/FeatureFields.h"
 #include "core/model/ScanFields.h"
@@ -176,7 +176,7 @@ TEST_F(ChannelCsvImportTest, ScanReferencesToAChannelTheFileDropsMoveAsClearingI
     EXPECT_EQ(imported.image[scan::kPriorityChannel.offset], scan::kNoChannel);
     EXPECT_EQ(imported.image[scan::kFixedChannel.offset], 3);
     ASSERT_EQ(imported.corrections.size(), 2u);
-    EXPECT_EQ(imported.corrections[0].messageId, csvmsg::kReferenceChannelGone);
+    EXPECT_EQ(imported.corrections[0].messageId, messages::channellist::kReferenceChannelGone);
     EXPECT_EQ(imported.corrections[0].detail, "4 -> None");
     EXPECT_EQ(imported.corrections[1].detail, "4 -> 3");
 }
@@ -186,9 +186,9 @@ TEST_F(ChannelCsvImportTest, CorrectsOffStepValuesAsTypingDoesAndSaysSo)
     const auto imported = Import("Location,Frequency,Tone,rToneFreq\n1,151.0031,Tone,300\n");
     ASSERT_TRUE(imported.Imported()) << CsvProblemList(imported.problems, radio.catalog);
     ASSERT_EQ(imported.corrections.size(), 2u);
-    EXPECT_EQ(imported.corrections[0].messageId, csvmsg::kCorrectedTone);
+    EXPECT_EQ(imported.corrections[0].messageId, messages::channellist::kCorrectedTone);
     EXPECT_EQ(imported.corrections[0].detail, "300 -> 254.1");
-    EXPECT_EQ(imported.corrections[1].messageId, csvmsg::kCorrectedToStep);
+    EXPECT_EQ(imported.corrections[1].messageId, messages::channellist::kCorrectedToStep);
     EXPECT_EQ(imported.corrections[1].detail, "151.003100 -> 151.00000");
     EXPECT_EQ(imported.corrections[1].column, "Frequency");
 }
@@ -208,9 +208,9 @@ TEST_F(ChannelCsvImportTest, StopsAtTheFirstRowPastTheChannelsAndListsTwentyProb
         text += "A,151\n";
     const auto imported = Import(text);
     ASSERT_EQ(imported.problems.size(), 9u); // where reading stopped, and the eight rows read
-    EXPECT_EQ(imported.problems.front(), (CsvProblem{10, {}, csvmsg::kTooManyChannels, "8"}));
+    EXPECT_EQ(imported.problems.front(), (CsvProblem{10, {}, messages::channellist::kTooManyChannels, "8"}));
 
-    std::vector<int> ids{csvmsg::kMoreProblems};
+    std::vector<int> ids{messages::channellist::kMoreProblems};
     radio.catalog.LoadText(ids, "^#003900866\nand %d more.\n");
     const std::string list = CsvProblemList(std::vector<CsvProblem>(25, imported.problems.front()), radio.catalog);
     EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 21);
@@ -248,44 +248,44 @@ TEST_P(ChannelCsvRefusal, ListsTheProblemAndImportsNothing)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(BadInput, ChannelCsvRefusal, testing::Values(
-    Refusal{"MissingFrequencyColumn", "Location,Name\n1,x\n", 1, "Frequency", csvmsg::kMissingColumn},
-    Refusal{"MissingLocationColumn", "Frequency\n151\n", 1, "Location", csvmsg::kMissingColumn},
-    Refusal{"DoubledColumn", "Location,Frequency,Frequency\n1,151,152\n", 1, "Frequency", csvmsg::kDuplicateColumn},
-    Refusal{"HeaderOnly", "Location,Frequency\n", 0, "", csvmsg::kNoChannels},
-    Refusal{"LineOfSeparators", "Location,Frequency\n1" + std::string(5000, ',') + "\n", 2, "", csvmsg::kFieldCount},
-    Refusal{"EmptyFile", "", 0, "", csvmsg::kNoHeader},
-    Refusal{"NotUtf8", "Location,Frequency\n1,151\xff\n", 0, "", csvmsg::kNotUtf8},
-    Refusal{"LoneCarriageReturn", "Location,Frequency\r1,151\r", 1, "", csvmsg::kLoneCarriageReturn},
-    Refusal{"UnclosedQuote", "Location,Frequency\n1,\"151\n", 2, "", csvmsg::kUnclosedQuote},
-    Refusal{"ShortRow", "Location,Frequency,Mode\n1,151\n", 2, "", csvmsg::kFieldCount},
-    Refusal{"LocationNotANumber", "Location,Frequency\nA,151\n", 2, "Location", csvmsg::kNotANumber},
-    Refusal{"LocationZero", "Location,Frequency\n0,151\n", 2, "Location", csvmsg::kNoSuchLocation},
-    Refusal{"LocationBeyondModel", "Location,Frequency\n9,151\n", 2, "Location", csvmsg::kNoSuchLocation},
-    Refusal{"DuplicateLocation", "Location,Frequency\n1,151\n1,152\n", 3, "Location", csvmsg::kDuplicateLocation},
+    Refusal{"MissingFrequencyColumn", "Location,Name\n1,x\n", 1, "Frequency", messages::channellist::kMissingColumn},
+    Refusal{"MissingLocationColumn", "Frequency\n151\n", 1, "Location", messages::channellist::kMissingColumn},
+    Refusal{"DoubledColumn", "Location,Frequency,Frequency\n1,151,152\n", 1, "Frequency", messages::channellist::kDuplicateColumn},
+    Refusal{"HeaderOnly", "Location,Frequency\n", 0, "", messages::channellist::kNoChannels},
+    Refusal{"LineOfSeparators", "Location,Frequency\n1" + std::string(5000, ',') + "\n", 2, "", messages::channellist::kFieldCount},
+    Refusal{"EmptyFile", "", 0, "", messages::channellist::kNoHeader},
+    Refusal{"NotUtf8", "Location,Frequency\n1,151\xff\n", 0, "", messages::channellist::kNotUtf8},
+    Refusal{"LoneCarriageReturn", "Location,Frequency\r1,151\r", 1, "", messages::channellist::kLoneCarriageReturn},
+    Refusal{"UnclosedQuote", "Location,Frequency\n1,\"151\n", 2, "", messages::channellist::kUnclosedQuote},
+    Refusal{"ShortRow", "Location,Frequency,Mode\n1,151\n", 2, "", messages::channellist::kFieldCount},
+    Refusal{"LocationNotANumber", "Location,Frequency\nA,151\n", 2, "Location", messages::channellist::kNotANumber},
+    Refusal{"LocationZero", "Location,Frequency\n0,151\n", 2, "Location", messages::channellist::kNoSuchLocation},
+    Refusal{"LocationBeyondModel", "Location,Frequency\n9,151\n", 2, "Location", messages::channellist::kNoSuchLocation},
+    Refusal{"DuplicateLocation", "Location,Frequency\n1,151\n1,152\n", 3, "Location", messages::channellist::kDuplicateLocation},
     Refusal{"TooManyChannels", "Location,Frequency\n1,151\n2,151\n3,151\n4,151\n5,151\n6,151\n7,151\n8,151\n8,151\n",
-            10, "", csvmsg::kTooManyChannels},
-    Refusal{"DecimalComma", "Location;Frequency\n1;151,5\n", 2, "Frequency", csvmsg::kNotANumber},
-    Refusal{"EmptyFrequency", "Location,Frequency\n1,\n", 2, "Frequency", csvmsg::kNotANumber},
-    Refusal{"WrongBand", "Location,Frequency\n1,446.5\n", 2, "Frequency", csvmsg::kOutOfBand},
-    Refusal{"TransmitOutOfBand", "Location,Frequency,Duplex,Offset\n1,173,+,5\n", 2, "Duplex", csvmsg::kOutOfBand},
-    Refusal{"SplitOutOfBand", "Location,Frequency,Duplex,Offset\n1,151,split,446\n", 2, "Offset", csvmsg::kOutOfBand},
-    Refusal{"UnknownDuplex", "Location,Frequency,Duplex\n1,151,up\n", 2, "Duplex", csvmsg::kUnknownValue},
-    Refusal{"BadOffset", "Location,Frequency,Duplex,Offset\n1,151,+,0.6MHz\n", 2, "Offset", csvmsg::kNotANumber},
-    Refusal{"UnknownToneMode", "Location,Frequency,Tone\n1,151,CTCSS\n", 2, "Tone", csvmsg::kUnknownValue},
-    Refusal{"UnknownCrossMode", "Location,Frequency,Tone,CrossMode\n1,151,Cross,Tone->Tone->\n", 2, "CrossMode", csvmsg::kUnknownValue},
-    Refusal{"BadPolarity", "Location,Frequency,Tone,DtcsPolarity\n1,151,DTCS,NX\n", 2, "DtcsPolarity", csvmsg::kUnknownValue},
-    Refusal{"BadDtcsCode", "Location,Frequency,Tone,DtcsCode\n1,151,DTCS,23\n", 2, "DtcsCode", csvmsg::kUnknownValue},
-    Refusal{"UntypableTone", "Location,Frequency,Tone,rToneFreq\n1,151,Tone,88.5Hz\n", 2, "rToneFreq", csvmsg::kNotATone},
-    Refusal{"EncodeWithoutTransmit", "Location,Frequency,Duplex,Tone\n1,151,off,Tone\n", 2, "Tone", csvmsg::kNeedsTransmit},
-    Refusal{"UnknownMode", "Location,Frequency,Mode\n1,151,AM\n", 2, "Mode", csvmsg::kUnknownValue},
-    Refusal{"UnknownPower", "Location,Frequency,Power\n1,151,5.0W\n", 2, "Power", csvmsg::kUnknownValue},
-    Refusal{"UnknownSkip", "Location,Frequency,Skip\n1,151,P\n", 2, "Skip", csvmsg::kUnknownValue},
-    Refusal{"CommentValueNotOffered", "Location,Frequency,Comment\n1,151,spu=2;\n", 2, "Comment", csvmsg::kNotOffered},
-    Refusal{"PttIdWithoutTransmit", "Location,Frequency,Duplex,Comment\n1,151,off,pttid=1;\n", 2, "Comment", csvmsg::kNeedsTransmit},
-    Refusal{"ParlaneFrequencyNotListed", "Location,Frequency\n1,151.5\n", 2, "Frequency", csvmsg::kNotInFrequencyList},
-    Refusal{"ParlaneSplit", "Location,Frequency,Duplex,Offset\n1,151.625,+,1\n", 2, "Duplex", csvmsg::kNotOffered},
-    Refusal{"ParlaneCrossTone", "Location,Frequency,Tone,rToneFreq\n1,151.625,Tone,88.5\n", 2, "Tone", csvmsg::kNotOffered},
-    Refusal{"ParlaneToneNotListed", "Location,Frequency,Tone,cToneFreq\n1,151.625,TSQL,88.6\n", 2, "cToneFreq", csvmsg::kNotInToneList}),
+            10, "", messages::channellist::kTooManyChannels},
+    Refusal{"DecimalComma", "Location;Frequency\n1;151,5\n", 2, "Frequency", messages::channellist::kNotANumber},
+    Refusal{"EmptyFrequency", "Location,Frequency\n1,\n", 2, "Frequency", messages::channellist::kNotANumber},
+    Refusal{"WrongBand", "Location,Frequency\n1,446.5\n", 2, "Frequency", messages::channellist::kOutOfBand},
+    Refusal{"TransmitOutOfBand", "Location,Frequency,Duplex,Offset\n1,173,+,5\n", 2, "Duplex", messages::channellist::kOutOfBand},
+    Refusal{"SplitOutOfBand", "Location,Frequency,Duplex,Offset\n1,151,split,446\n", 2, "Offset", messages::channellist::kOutOfBand},
+    Refusal{"UnknownDuplex", "Location,Frequency,Duplex\n1,151,up\n", 2, "Duplex", messages::channellist::kUnknownValue},
+    Refusal{"BadOffset", "Location,Frequency,Duplex,Offset\n1,151,+,0.6MHz\n", 2, "Offset", messages::channellist::kNotANumber},
+    Refusal{"UnknownToneMode", "Location,Frequency,Tone\n1,151,CTCSS\n", 2, "Tone", messages::channellist::kUnknownValue},
+    Refusal{"UnknownCrossMode", "Location,Frequency,Tone,CrossMode\n1,151,Cross,Tone->Tone->\n", 2, "CrossMode", messages::channellist::kUnknownValue},
+    Refusal{"BadPolarity", "Location,Frequency,Tone,DtcsPolarity\n1,151,DTCS,NX\n", 2, "DtcsPolarity", messages::channellist::kUnknownValue},
+    Refusal{"BadDtcsCode", "Location,Frequency,Tone,DtcsCode\n1,151,DTCS,23\n", 2, "DtcsCode", messages::channellist::kUnknownValue},
+    Refusal{"UntypableTone", "Location,Frequency,Tone,rToneFreq\n1,151,Tone,88.5Hz\n", 2, "rToneFreq", messages::channellist::kNotATone},
+    Refusal{"EncodeWithoutTransmit", "Location,Frequency,Duplex,Tone\n1,151,off,Tone\n", 2, "Tone", messages::channellist::kNeedsTransmit},
+    Refusal{"UnknownMode", "Location,Frequency,Mode\n1,151,AM\n", 2, "Mode", messages::channellist::kUnknownValue},
+    Refusal{"UnknownPower", "Location,Frequency,Power\n1,151,5.0W\n", 2, "Power", messages::channellist::kUnknownValue},
+    Refusal{"UnknownSkip", "Location,Frequency,Skip\n1,151,P\n", 2, "Skip", messages::channellist::kUnknownValue},
+    Refusal{"CommentValueNotOffered", "Location,Frequency,Comment\n1,151,spu=2;\n", 2, "Comment", messages::channellist::kNotOffered},
+    Refusal{"PttIdWithoutTransmit", "Location,Frequency,Duplex,Comment\n1,151,off,pttid=1;\n", 2, "Comment", messages::channellist::kNeedsTransmit},
+    Refusal{"ParlaneFrequencyNotListed", "Location,Frequency\n1,151.5\n", 2, "Frequency", messages::channellist::kNotInFrequencyList},
+    Refusal{"ParlaneSplit", "Location,Frequency,Duplex,Offset\n1,151.625,+,1\n", 2, "Duplex", messages::channellist::kNotOffered},
+    Refusal{"ParlaneCrossTone", "Location,Frequency,Tone,rToneFreq\n1,151.625,Tone,88.5\n", 2, "Tone", messages::channellist::kNotOffered},
+    Refusal{"ParlaneToneNotListed", "Location,Frequency,Tone,cToneFreq\n1,151.625,TSQL,88.6\n", 2, "cToneFreq", messages::channellist::kNotInToneList}),
     test::CaseName());
 // clang-format on
 

@@ -1,4 +1,5 @@
 #include "ChannelTestRadio.h"
+#include "core/base/messages/Channels.h"
 #include "core/channels/ChannelFormRules.h"
 #include "core/channels/ChannelNumberRange.h"
 
@@ -57,8 +58,8 @@ TEST_F(ChannelFormRulesTest, LmrLayoutShowsEveryRowWithEditsAndToneLists)
     EXPECT_EQ(rules.ControlOf(4), Control::LmrToneList);
     EXPECT_EQ(rules.ControlOf(11), Control::FieldList);
     EXPECT_EQ(rules.ControlOf(14), Control::CheckBox);
-    EXPECT_EQ(ChannelFormRules::LabelMessage(5), 3018015);
-    EXPECT_EQ(ChannelFormRules::LabelMessage(15), 3420070);
+    EXPECT_EQ(ChannelFormRules::LabelMessage(5), messages::channels::kOptionSignalling);
+    EXPECT_EQ(ChannelFormRules::LabelMessage(15), messages::channels::kCompander);
 }
 
 TEST(ParlaneFormRulesTest, ParlaneLayoutHidesLmrRowsAndMirrorsTransmitAndEncode)

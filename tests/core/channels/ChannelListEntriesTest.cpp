@@ -1,4 +1,5 @@
 #include "ChannelTestRadio.h"
+#include "core/base/messages/Common.h"
 #include "core/channels/ChannelListEntries.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ TEST(ChannelListEntriesTest, ToneEntriesFollowTheModelsToneOrder)
 
 TEST(ChannelListEntriesTest, ValueEntryFindsTheEntryCarryingTheValue)
 {
-    const ValueList txPower{{3013015, 1}, {3013017, 0}};
+    const ValueList txPower{{messages::common::kHigh, 1}, {messages::common::kLow, 0}};
     EXPECT_EQ(ChannelListEntries::ValueEntry(txPower, 0), 1);
     EXPECT_EQ(ChannelListEntries::ValueEntry(txPower, 2), ChannelListEntries::kNoEntry);
 }

@@ -1,5 +1,8 @@
 #include "ChannelTestRadio.h"
 
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+
 #include <gtest/gtest.h>
 
 namespace qtr {
@@ -23,22 +26,38 @@ protected:
 
 TEST_F(ChannelTableFieldTest, SpUnmuteAndBusyLockoutListsFollowDecodeAndOption)
 {
-    EXPECT_EQ(radio.table.ValueList(ChannelField::SpUnmute, 5), (ValueList{{3013029, 0}})); // empty slot
-    EXPECT_EQ(radio.table.ValueList(ChannelField::BusyChannelLockout, 5), (ValueList{{1001039, 0}, {3013029, 1}}));
-    EXPECT_EQ(List(ChannelField::SpUnmute), (ValueList{{3013029, 0}}));
+    EXPECT_EQ(radio.table.ValueList(ChannelField::SpUnmute, 5),
+              (ValueList{{messages::channels::kCarrier, 0}})); // empty slot
+    EXPECT_EQ(radio.table.ValueList(ChannelField::BusyChannelLockout, 5),
+              (ValueList{{messages::common::kOff, 0}, {messages::channels::kCarrier, 1}}));
+    EXPECT_EQ(List(ChannelField::SpUnmute), (ValueList{{messages::channels::kCarrier, 0}}));
 
     SetDecode("67.0");
-    EXPECT_EQ(List(ChannelField::SpUnmute), (ValueList{{3013025, 0}}));
-    EXPECT_EQ(List(ChannelField::BusyChannelLockout), (ValueList{{1001039, 0}, {3013029, 1}, {3013025, 2}}));
+    EXPECT_EQ(List(ChannelField::SpUnmute), (ValueList{{messages::channels::kQtDqt, 0}}));
+    EXPECT_EQ(
+        List(ChannelField::BusyChannelLockout),
+        (ValueList{{messages::common::kOff, 0}, {messages::channels::kCarrier, 1}, {messages::channels::kQtDqt, 2}}));
 
     Set(ChannelField::OptionSignalling, 2);
-    EXPECT_EQ(List(ChannelField::SpUnmute), (ValueList{{3013025, 0}, {3420146, 1}, {3420148, 2}}));
+    EXPECT_EQ(List(ChannelField::SpUnmute),
+              (ValueList{{messages::channels::kQtDqt, 0},
+                         {messages::channels::kQtDqtAndOptionSignalling, 1},
+                         {messages::channels::kQtDqtOrOptionSignalling, 2}}));
     EXPECT_EQ(List(ChannelField::BusyChannelLockout),
-              (ValueList{{1001039, 0}, {3013029, 1}, {3013025, 2}, {3018015, 3}}));
+              (ValueList{{messages::common::kOff, 0},
+                         {messages::channels::kCarrier, 1},
+                         {messages::channels::kQtDqt, 2},
+                         {messages::channels::kOptionSignalling, 3}}));
 
     SetDecode("");
-    EXPECT_EQ(List(ChannelField::SpUnmute), (ValueList{{3013029, 0}, {3420142, 1}, {3420144, 2}}));
-    EXPECT_EQ(List(ChannelField::BusyChannelLockout), (ValueList{{1001039, 0}, {3013029, 1}, {3018015, 3}}));
+    EXPECT_EQ(List(ChannelField::SpUnmute),
+              (ValueList{{messages::channels::kCarrier, 0},
+                         {messages::channels::kCarrierAndOptionSignalling, 1},
+                         {messages::channels::kCarrierOrOptionSignalling, 2}}));
+    EXPECT_EQ(List(ChannelField::BusyChannelLockout),
+              (ValueList{{messages::common::kOff, 0},
+                         {messages::channels::kCarrier, 1},
+                         {messages::channels::kOptionSignalling, 3}}));
 }
 
 TEST_F(ChannelTableFieldTest, ShowingEncodeWithoutTransmitFrequencyTurnsTheToneOff)
@@ -55,11 +74,11 @@ TEST_F(ChannelTableFieldTest, SpUnmuteNoLongerOfferedIsCorrectedToZero)
 {
     Set(ChannelField::OptionSignalling, 1);
     Set(ChannelField::SpUnmute, 2);
-    EXPECT_EQ(Show(ChannelField::SpUnmute).messageId, 3420144);
+    EXPECT_EQ(Show(ChannelField::SpUnmute).messageId, messages::channels::kCarrierOrOptionSignalling);
     Set(ChannelField::OptionSignalling, 0);
     const FormattedField shown = Show(ChannelField::SpUnmute);
     EXPECT_EQ(shown.value, 0);
-    EXPECT_EQ(shown.messageId, 3013029);
+    EXPECT_EQ(shown.messageId, messages::channels::kCarrier);
     EXPECT_EQ(radio.Byte(0, 12), 0x00);
 }
 
@@ -71,7 +90,7 @@ TEST_F(ChannelTableFieldTest, BusyLockoutNoLongerOfferedIsCorrectedToZero)
     SetDecode("");
     const FormattedField shown = Show(ChannelField::BusyChannelLockout);
     EXPECT_EQ(shown.value, 0);
-    EXPECT_EQ(shown.messageId, 1001039);
+    EXPECT_EQ(shown.messageId, messages::common::kOff);
     EXPECT_EQ(radio.Byte(0, 12), 0x00);
 }
 
@@ -80,7 +99,7 @@ TEST_F(ChannelTableFieldTest, PttIdOutsideItsTypeShowsNoneButIsKept)
     radio.state.image[ChannelTable::kPttIdTypeOffset] = 1;
     Set(ChannelField::PttId, 5);
     radio.state.image[ChannelTable::kPttIdTypeOffset] = 0;
-    EXPECT_EQ(Show(ChannelField::PttId).messageId, 1001039);
+    EXPECT_EQ(Show(ChannelField::PttId).messageId, messages::common::kOff);
     EXPECT_EQ(radio.Byte(0, 14) & 0x0F, 5);
     radio.state.image[ChannelTable::kPttIdTypeOffset] = 7;
     EXPECT_FALSE(Show(ChannelField::PttId).HasMessage());
@@ -102,7 +121,7 @@ TEST_F(ChannelTableFieldTest, ListFieldsStoreOnlyOfferedValuesInTheirBits)
     EXPECT_EQ(radio.Byte(0, 14) & 0x0F, 0);
     Set(ChannelField::ScanAdd, 0);
     EXPECT_FALSE(radio.table.ScanAdd(0));
-    EXPECT_EQ(Show(ChannelField::ScanAdd).messageId, 1001009);
+    EXPECT_EQ(Show(ChannelField::ScanAdd).messageId, messages::common::kNo);
 }
 
 TEST_F(ChannelTableFieldTest, FieldSettersLeaveEmptySlotsEmpty)

@@ -1,5 +1,8 @@
 #include "ChannelTestRadio.h"
 
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+
 #include <gtest/gtest.h>
 
 namespace qtr {
@@ -73,8 +76,8 @@ TEST(ChannelTableFrequencyTest, OutOfBandIsWarnedAndStoredSnappedWhenFarOff)
     EXPECT_EQ(radio.StoreTyped(0, kReceive, text), ChannelTable::kStored);
     EXPECT_EQ(radio.Text(0, kReceive), "175.00000");
     ASSERT_EQ(radio.prompter.asked.size(), 1U);
-    EXPECT_EQ(radio.prompter.asked[0].messageId, 3003043);
-    EXPECT_EQ(radio.prompter.asked[0].captionId, 1001069);
+    EXPECT_EQ(radio.prompter.asked[0].messageId, messages::common::kOutOfBandWarning);
+    EXPECT_EQ(radio.prompter.asked[0].captionId, messages::common::kOutOfBandCaption);
     EXPECT_EQ(radio.prompter.asked[0].icon, Icon::Warning);
     EXPECT_EQ(radio.prompter.asked[0].buttons, Buttons::Ok);
 
@@ -90,9 +93,10 @@ TEST(ChannelTableFrequencyTest, FirstTransmitFrequencyIsNotWarnedTwice)
     ChannelTestRadio radio(ChannelTestRadio::kLmrVhf, 0x15);
     radio.Store(0, "175");
     radio.Store(0, "175", kTransmit);
-    EXPECT_EQ(radio.prompter.AskedIds(), std::vector<int>{3003043});
+    EXPECT_EQ(radio.prompter.AskedIds(), std::vector<int>{messages::common::kOutOfBandWarning});
     radio.Store(0, "176", kTransmit);
-    EXPECT_EQ(radio.prompter.AskedIds(), (std::vector<int>{3003043, 3003043}));
+    EXPECT_EQ(radio.prompter.AskedIds(),
+              (std::vector<int>{messages::common::kOutOfBandWarning, messages::common::kOutOfBandWarning}));
 }
 
 TEST(ChannelTableFrequencyTest, EmptyReceiveEmptiesOnlyThatSlotAndReleasesItsReferences)

@@ -1,5 +1,7 @@
 #include "ChannelTestRadio.h"
 
+#include "core/base/messages/Common.h"
+
 #include <gtest/gtest.h>
 
 namespace qtr {
@@ -46,12 +48,13 @@ TEST_F(ChannelTableParlaneTest, RestrictedFrequencyFixesTxPowerLow)
     radio.table.SetParlaneFrequency(0, "(07) 151.82000");
     EXPECT_EQ(radio.Byte(0, 13) & 0x20, 0x00);
     EXPECT_TRUE(radio.table.HasRestrictedPower(0));
-    EXPECT_EQ(radio.table.ValueList(ChannelField::TxPower, 0), (ValueList{{3013017, 0}}));
-    EXPECT_EQ(radio.texts.FormatField(0, ChannelField::TxPower).messageId, 3013017);
+    EXPECT_EQ(radio.table.ValueList(ChannelField::TxPower, 0), (ValueList{{messages::common::kLow, 0}}));
+    EXPECT_EQ(radio.texts.FormatField(0, ChannelField::TxPower).messageId, messages::common::kLow);
 
     radio.table.SetParlaneFrequency(0, "(06) 151.76000");
     EXPECT_FALSE(radio.table.HasRestrictedPower(0));
-    EXPECT_EQ(radio.table.ValueList(ChannelField::TxPower, 0), (ValueList{{3013015, 1}, {3013017, 0}}));
+    EXPECT_EQ(radio.table.ValueList(ChannelField::TxPower, 0),
+              (ValueList{{messages::common::kHigh, 1}, {messages::common::kLow, 0}}));
 }
 
 TEST_F(ChannelTableParlaneTest, ToneNumberByteFollowsTheListEntry)

@@ -1,8 +1,9 @@
 #include "core/channels/TestFrequencyTable.h"
 
-#include "core/base/MessageCatalog.h"
 #include "ScriptedPrompter.h"
 #include "TestImages.h"
+#include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
 
 #include <gtest/gtest.h>
 
@@ -60,8 +61,8 @@ TEST_F(TestFrequencyTableTest, OutOfBandIsWarnedAndStored)
 {
     UseModel(0, 0x10);
     table.Commit(8, Column::Receive, "300", "");
-    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003043});
-    EXPECT_EQ(prompter.asked[0].captionId, 1001021);
+    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{messages::common::kOutOfBandWarning});
+    EXPECT_EQ(prompter.asked[0].captionId, messages::common::kWarningCaption);
     EXPECT_EQ(table.Text(8, Column::Receive), "174.00000");
 }
 

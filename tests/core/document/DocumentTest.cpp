@@ -1,14 +1,16 @@
 #include "core/document/Document.h"
 
+#include "ScriptedPrompter.h"
+#include "TempFolder.h"
+#include "TestImages.h"
 #include "core/app/ImageReplacementSequence.h"
 #include "core/base/HelpFile.h"
 #include "core/base/MessageCatalog.h"
 #include "core/base/ShellHooks.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Document.h"
 #include "core/document/DataFile.h"
 #include "core/model/ModelChoice.h"
-#include "ScriptedPrompter.h"
-#include "TempFolder.h"
-#include "TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -134,7 +136,7 @@ TEST_F(DocumentTest, RefusedFilesLeaveEverythingAsItWas)
         EXPECT_NE(document.OpenPath(folder.File("bad.dat")), datafile::ReadError::None);
         EXPECT_EQ(state.image, before);
         EXPECT_EQ(state.currentModel, model);
-        EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003013});
+        EXPECT_EQ(prompter.AskedIds(), std::vector<int>{messages::document::kWrongFile});
         EXPECT_EQ(shell.closed, 0);
     }
 }
@@ -175,7 +177,7 @@ TEST_F(DocumentTest, AFileWithADamagedModelIdentityIsRefusedNamingTheFileAndTheF
         EXPECT_TRUE(document.IsModified());
         EXPECT_EQ(shell.closed, 0);
         EXPECT_EQ(shell.posted, 0);
-        ASSERT_EQ(prompter.AskedIds(), std::vector<int>{3900400});
+        ASSERT_EQ(prompter.AskedIds(), std::vector<int>{messages::document::kDamagedFile});
         EXPECT_NE(prompter.asked.front().detail.find(path), std::string::npos);
     }
 }
@@ -220,7 +222,7 @@ TEST_F(DocumentTest, AFileThatCannotBeOpenedOffersTheDialogAgain)
     document.OpenDataFile();
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_EQ(prompter.asked[0].detail, "Cannot open file.");
-    EXPECT_EQ(prompter.asked[0].captionId, 1001019);
+    EXPECT_EQ(prompter.asked[0].captionId, messages::common::kErrorCaption);
     EXPECT_TRUE(picker.paths.empty());
 }
 
@@ -230,7 +232,7 @@ TEST_F(DocumentTest, SaveAsksBeforeOverwritingTheDocumentsFile)
     state.image[40] = 0x05;
     prompter.answers = {Answer::Cancel};
     document.SaveDataFile();
-    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003015});
+    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{messages::document::kOverwriteQuestion});
     EXPECT_EQ(prompter.asked[0].detail, "radio.dat");
     EXPECT_TRUE(document.IsModified());
     document.SaveDataFile();
@@ -322,7 +324,7 @@ TEST_F(DocumentTest, OpenAsksToSaveAModifiedImageAndCancelKeepsIt)
     prompter.answers = {Answer::Cancel};
     picker.paths.push_back(path);
     document.OpenDataFile();
-    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003053});
+    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{messages::common::kSaveChangesQuestion});
     EXPECT_EQ(prompter.asked[0].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(state.image, modified);
     EXPECT_EQ(shell.closed, 0);
@@ -365,7 +367,9 @@ TEST_F(DocumentTest, NewAsksThenRebuildsTheImageUntitled)
 
     prompter.answers = {Answer::Ok, Answer::No};
     document.NewDocument();
-    EXPECT_EQ(prompter.AskedIds(), (std::vector<int>{3003011, 3003011, 3003053}));
+    EXPECT_EQ(prompter.AskedIds(),
+              (std::vector<int>{messages::document::kNewQuestion, messages::document::kNewQuestion,
+                                messages::common::kSaveChangesQuestion}));
     EXPECT_EQ(state.image[16], 0x00); // 464.50000 MHz again
     EXPECT_FALSE(document.IsModified());
     EXPECT_TRUE(document.IsUntitled());

@@ -1,5 +1,7 @@
 #include "FakeSoundPlayer.h"
 #include "ScriptedPrompter.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Options.h"
 #include "core/features/CallTonePlayback.h"
 
 #include <gtest/gtest.h>
@@ -61,9 +63,18 @@ TEST_F(CallTonePlaybackTest, FailuresNameTheFileAndLeaveTheRightState)
         Calls calls;
     };
     const FailureCase cases[] = {
-        {SoundPlayer::Opening::BadFile, false, CallTonePlayback::kCannotOpen, {"open /opt/qtr31x/Call Tone 4.wav"}},
-        {SoundPlayer::Opening::NoOutput, false, CallTonePlayback::kNoSoundOutput, {"open /opt/qtr31x/Call Tone 4.wav"}},
-        {SoundPlayer::Opening::Opened, true, CallTonePlayback::kCannotPlay, {"open /opt/qtr31x/Call Tone 4.wav", "play", "close"}},
+        {SoundPlayer::Opening::BadFile,
+         false,
+         messages::options::kCallToneCannotOpen,
+         {"open /opt/qtr31x/Call Tone 4.wav"}},
+        {SoundPlayer::Opening::NoOutput,
+         false,
+         messages::options::kNoSoundOutput,
+         {"open /opt/qtr31x/Call Tone 4.wav"}},
+        {SoundPlayer::Opening::Opened,
+         true,
+         messages::options::kCallToneCannotPlay,
+         {"open /opt/qtr31x/Call Tone 4.wav", "play", "close"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -76,7 +87,7 @@ TEST_F(CallTonePlaybackTest, FailuresNameTheFileAndLeaveTheRightState)
         EXPECT_EQ(player.calls, c.calls);
         const Prompt& prompt = OnlyPrompt();
         EXPECT_EQ(prompt.messageId, c.message);
-        EXPECT_EQ(prompt.captionId, 1001019);
+        EXPECT_EQ(prompt.captionId, messages::common::kErrorCaption);
         EXPECT_EQ(prompt.icon, Icon::Error);
         EXPECT_EQ(prompt.form, PromptForm::MessageThenDetail);
         EXPECT_EQ(prompt.detail, "/opt/qtr31x/Call Tone 4.wav");
@@ -90,7 +101,7 @@ TEST_F(CallTonePlaybackTest, AFailedStopKeepsPlaying)
     player.stopFails = true;
     playback->PlayOrStop("2");
     EXPECT_TRUE(playback->Playing());
-    EXPECT_EQ(OnlyPrompt().messageId, CallTonePlayback::kCannotStop);
+    EXPECT_EQ(OnlyPrompt().messageId, messages::options::kCallToneCannotStop);
     EXPECT_EQ(OnlyPrompt().detail, "/opt/qtr31x/Call Tone 2.wav");
     player.stopFails = false;
     playback->PlayOrStop("2");

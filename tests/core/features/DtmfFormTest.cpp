@@ -1,4 +1,6 @@
 #include "FeatureTestRadio.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Dtmf.h"
 #include "core/features/DtmfForm.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +14,7 @@ class DtmfFormTest : public test::FeatureTestRadio {
 protected:
     DtmfFormTest()
     {
-        std::vector<int> ids{1001039, 3010051};
+        std::vector<int> ids{messages::common::kOff, messages::dtmf::kDCodeDigit};
         catalog.LoadText(ids, "^#001001039\nOff\n^#003010051\nD\n");
     }
     std::string Shown(const form::FieldText& text) { return dtmf.Form().Resolve(text); }
@@ -105,12 +107,12 @@ TEST_F(DtmfFormTest, ShortIdAndStunCodesAreRefusedAndKeepTheStoredCode)
     const ImageBytes before = state.image;
     for (const char* typed : {"12", "", "1"}) {
         const auto result = f.CommitText(Dtmf::kIdCode, typed);
-        EXPECT_EQ(result.refusalMessage, 3003037) << typed;
+        EXPECT_EQ(result.refusalMessage, messages::dtmf::kCodeTooShort) << typed;
         EXPECT_EQ(Shown(result.text), "000");
     }
     for (const char* typed : {"1", "A#"}) {
         const auto result = f.CommitText(Dtmf::kStunCode, typed);
-        EXPECT_EQ(result.refusalMessage, 3003037) << typed;
+        EXPECT_EQ(result.refusalMessage, messages::dtmf::kCodeTooShort) << typed;
         EXPECT_EQ(Shown(result.text), "");
         EXPECT_EQ(result.focusRow, -1);
     }

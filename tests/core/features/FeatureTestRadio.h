@@ -3,6 +3,7 @@
 #include "ScriptedPrompter.h"
 #include "TestImages.h"
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
 #include "core/features/SettingsForm.h"
 #include "core/model/ChannelFields.h"
 
@@ -24,7 +25,7 @@ protected:
 
     FeatureTestRadio()
     {
-        std::vector<int> ids{1001039, 1001023};
+        std::vector<int> ids{messages::common::kOff, messages::common::kNone};
         catalog.LoadText(ids, "^#001001023\nNone\n^#001001039\nOff\n");
         UseModel(kLmrVhf8, 0x15);
     }

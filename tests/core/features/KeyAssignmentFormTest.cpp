@@ -1,4 +1,5 @@
 #include "FeatureTestRadio.h"
+#include "core/base/messages/Keys.h"
 #include "core/features/KeyAssignmentForm.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,8 @@ TEST_F(KeyAssignmentFormTest, ListPositionsStoreTheirFunctionCodes)
 
 TEST_F(KeyAssignmentFormTest, ParlaneListsAreNumberedByCodeAndLeaveOutCodeZero)
 {
-    std::vector<int> ids{3420072, 3420076, 3420090, 3420096};
+    std::vector<int> ids{messages::keys::kNone, messages::keys::kSquelchOff, messages::keys::kScrambler,
+                         messages::keys::kTxPowerLow};
     catalog.LoadText(ids, "^#003420072\nNone\n^#003420076\nMonitor\n^#003420090\nScan\n^#003420096\nLight\n");
     UseTwoChannelParlane();
     OpenKeys();

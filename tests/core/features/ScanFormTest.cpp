@@ -1,4 +1,6 @@
 #include "FeatureTestRadio.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
 #include "core/features/ScanForm.h"
 
 #include <gtest/gtest.h>
@@ -96,8 +98,8 @@ TEST_F(ScanFormTest, PriorityChannelMustBeProgrammed)
     state.image[353] = 2;
     OpenScan();
     EXPECT_EQ(Commit(Scan::kPriorityChannel, "5"), "2");
-    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{3003051});
-    EXPECT_EQ(prompter.asked[0].captionId, 1001019);
+    EXPECT_EQ(prompter.AskedIds(), std::vector<int>{messages::channels::kNotProgrammed});
+    EXPECT_EQ(prompter.asked[0].captionId, messages::common::kErrorCaption);
     EXPECT_EQ(state.image[353], 2);
     EXPECT_EQ(Commit(Scan::kPriorityChannel, "4"), "4");
     EXPECT_EQ(Commit(Scan::kPriorityChannel, ""), "");

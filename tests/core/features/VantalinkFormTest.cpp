@@ -1,4 +1,6 @@
 #include "FeatureTestRadio.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Vantalink.h"
 #include "core/features/VantalinkForm.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +14,7 @@ class VantalinkFormTest : public test::FeatureTestRadio {
 protected:
     VantalinkFormTest()
     {
-        std::vector<int> ids{1001039, 3010183};
+        std::vector<int> ids{messages::common::kOff, messages::vantalink::kAll};
         catalog.LoadText(ids, "^#001001039\nOff\n^#003010183\nAll\n");
     }
     std::string Shown(const form::FieldText& text) { return vantalink.Form().Resolve(text); }

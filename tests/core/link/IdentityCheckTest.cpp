@@ -1,4 +1,6 @@
 #include "ScriptedPrompter.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Link.h"
 #include "core/link/IdentityCheck.h"
 #include "core/link/RadioSession.h"
 
@@ -43,7 +45,8 @@ TEST_F(IdentityCheckTest, AnUnknownModelCodeAsksRetryOrCancel)
     link.State().reading = true;
     EXPECT_EQ(Check(Identity("P7200", 0x10)), IdentityCheck::Verdict::IdentifyAgain);
     EXPECT_EQ(Check(Identity("BRX02", 0x10)), IdentityCheck::Verdict::Refused);
-    EXPECT_EQ(prompter.AskedIds(), (std::vector<int>{3003031, 3003031}));
+    EXPECT_EQ(prompter.AskedIds(),
+              (std::vector<int>{messages::link::kUnsupportedRadio, messages::link::kUnsupportedRadio}));
     EXPECT_EQ(prompter.asked.front().buttons, Buttons::RetryCancel);
     EXPECT_FALSE(link.State().reading);
 }
@@ -89,8 +92,8 @@ TEST_F(IdentityCheckTest, WritingRefusesAnotherChannelClassAndAsksAboutAnotherBa
     ImageIs(0x10, 0xFA);
     EXPECT_EQ(Check(Identity("P7100", 0x15)), IdentityCheck::Verdict::Refused);
     ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(prompter.asked[0].messageId, 3003041);
-    EXPECT_EQ(prompter.asked[0].captionId, 1001021);
+    EXPECT_EQ(prompter.asked[0].messageId, messages::link::kChannelCountDiffers);
+    EXPECT_EQ(prompter.asked[0].captionId, messages::common::kWarningCaption);
     EXPECT_EQ(prompter.asked[0].buttons, Buttons::Ok);
 
     link.State().writing = true;
@@ -99,7 +102,7 @@ TEST_F(IdentityCheckTest, WritingRefusesAnotherChannelClassAndAsksAboutAnotherBa
     EXPECT_EQ(Check(Identity("P7100", 0x80)), IdentityCheck::Verdict::Accepted);
     EXPECT_EQ(Check(Identity("P7100", 0x80)), IdentityCheck::Verdict::Refused);
     ASSERT_EQ(prompter.asked.size(), 2u);
-    EXPECT_EQ(prompter.asked[0].messageId, 3420224);
+    EXPECT_EQ(prompter.asked[0].messageId, messages::link::kBandDiffers);
     EXPECT_EQ(prompter.asked[0].buttons, Buttons::OkCancel);
     EXPECT_EQ(prompter.asked[0].defaultAnswer, Answer::Cancel);
 }

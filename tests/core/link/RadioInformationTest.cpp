@@ -1,4 +1,5 @@
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Model.h"
 #include "core/link/RadioInformation.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,8 @@ TEST(RadioInformationTest, NamesTheModelByBandVariantAndLine)
 TEST(RadioInformationTest, GivesTheBandRangeAndChannelClass)
 {
     MessageCatalog catalog;
-    std::vector<int> ids{3018001, 3018003, 3005021, 3005051, 3005059};
+    std::vector<int> ids{messages::model::kUhf, messages::model::kVhf, messages::model::kTwoChannels,
+                         messages::model::kEightChannels, messages::model::kFifteenOrSixteenChannels};
     ASSERT_EQ(catalog.LoadText(ids, "^#003005021\n2 Channels\n^#003005051\n8 Channels\n^#003005059\n15/16 Channels\n"
                                     "^#003018001\nUHF\n^#003018003\nVHF\n"),
               MessageCatalog::kLoaded);

@@ -1,4 +1,5 @@
 #include "core/base/MemorySettingsStore.h"
+#include "core/base/messages/Link.h"
 #include "core/link/LineSettings.h"
 #include "core/link/PortDirectory.h"
 #include "core/link/PortProbe.h"
@@ -31,11 +32,11 @@ TEST(PortDirectoryTest, TakesTheConfiguredDeviceElseTheUsbAdapterOfTheNumber)
 
 TEST(PortDirectoryTest, LabelsSkipTheMessageNumberAfterTheThirdPort)
 {
-    EXPECT_EQ(PortLabelId(1), 3015001);
-    EXPECT_EQ(PortLabelId(3), 3015005);
-    EXPECT_EQ(PortLabelId(4), 3015009);
-    EXPECT_EQ(PortLabelId(5), 3015011);
-    EXPECT_EQ(PortLabelId(20), 3015041);
+    EXPECT_EQ(PortLabelId(1), messages::link::kCom1);
+    EXPECT_EQ(PortLabelId(3), messages::link::kCom3);
+    EXPECT_EQ(PortLabelId(4), messages::link::kCom4);
+    EXPECT_EQ(PortLabelId(5), messages::link::kCom5);
+    EXPECT_EQ(PortLabelId(20), messages::link::kCom20);
 }
 
 TEST(LineSettingsTest, ReadsTheModeTextWithOrWithoutBlanks)

@@ -1,4 +1,9 @@
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Dtmf.h"
+#include "core/base/messages/Link.h"
+#include "core/base/messages/Scan.h"
+#include "core/base/messages/Vantalink.h"
 #include "core/link/WriteReadiness.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +19,9 @@ protected:
         image[307] = 0;   // PTT ID type
         image[306] = 0;   // PTT ID: begin of transmission
         image[447] = 'B'; // Parlane: no priority channel rule
-        std::vector<int> ids{3003059, 3010017, 3010019, 3400003, 3400005, 3007033};
+        std::vector<int> ids{messages::link::kNotReadyToWrite, messages::dtmf::kPttIdBeginOfTx,
+                             messages::dtmf::kPttIdEndOfTx,    messages::vantalink::kOwnFleet,
+                             messages::vantalink::kOwnId,      messages::scan::kPriorityChannel};
         ASSERT_EQ(catalog.LoadText(ids, "^#003003059\nMissing:\n^#003007033\nPriority\n^#003010017\nBegin\n"
                                         "^#003010019\nEnd\n^#003400003\nFleet\n^#003400005\nID\n"),
                   MessageCatalog::kLoaded);
@@ -64,7 +71,7 @@ TEST_F(WriteReadinessTest, AnLmrRadioWithPriorityScanNeedsItsPriorityChannel)
     EXPECT_EQ(RefusalText(), "Missing:\n\n\"Priority\"");
     const auto refusal = WriteReadiness::Refusal(image, catalog);
     ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->captionId, 1001019);
+    EXPECT_EQ(refusal->captionId, messages::common::kErrorCaption);
     EXPECT_EQ(refusal->buttons, Buttons::Ok);
     image[353] = 3;
     EXPECT_EQ(RefusalText(), "");

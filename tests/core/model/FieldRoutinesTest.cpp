@@ -1,5 +1,7 @@
 #include "core/model/FieldRoutines.h"
 
+#include "core/base/messages/Common.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -61,8 +63,8 @@ TEST(FieldRoutinesTest, BlankFieldsBecomeUnset)
 
 TEST(FieldRoutinesTest, LookupLabelFindsTheMessageOfAValue)
 {
-    const ValueList list{{3013015, 1}, {3013017, 0}};
-    EXPECT_EQ(LookupLabel(0, list), 3013017);
+    const ValueList list{{messages::common::kHigh, 1}, {messages::common::kLow, 0}};
+    EXPECT_EQ(LookupLabel(0, list), messages::common::kLow);
     EXPECT_EQ(LookupLabel(2, list), -1);
 }
 

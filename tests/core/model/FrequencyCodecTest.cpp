@@ -1,8 +1,9 @@
 #include "core/model/FrequencyCodec.h"
 
-#include "core/base/MessageCatalog.h"
 #include "ProgramFolder.h"
 #include "TestImages.h"
+#include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
 
 #include <gtest/gtest.h>
 
@@ -125,11 +126,11 @@ TEST_F(FrequencyCodecTest, OffTextsParseAsOff)
     std::vector<int> ids = MessageCatalog::RequiredMessages();
     catalog.SetFolder(test::ProgramFolder());
     ASSERT_EQ(catalog.LoadLanguage(ids, MessageCatalog::kEnglish), 0);
-    EXPECT_EQ(codec.ParseTone(catalog.MessageText(1001023)), 0xFFFF);
-    EXPECT_EQ(codec.ParseTone(catalog.MessageText(1001039)), 0xFFFF);
+    EXPECT_EQ(codec.ParseTone(catalog.MessageText(messages::common::kNone)), 0xFFFF);
+    EXPECT_EQ(codec.ParseTone(catalog.MessageText(messages::common::kOff)), 0xFFFF);
     EXPECT_EQ(codec.ParseTone(""), 0xFFFF);
-    EXPECT_EQ(codec.FormatTone(0xFFFF, 'B'), catalog.MessageText(1001039));
-    EXPECT_EQ(codec.FormatTone(0xFFFF, 'L'), catalog.MessageText(1001023));
+    EXPECT_EQ(codec.FormatTone(0xFFFF, 'B'), catalog.MessageText(messages::common::kOff));
+    EXPECT_EQ(codec.FormatTone(0xFFFF, 'L'), catalog.MessageText(messages::common::kNone));
     EXPECT_EQ(codec.FormatTone(0xFFFF, 'Q'), "");
 }
 

@@ -1,4 +1,8 @@
 #include "ReportTestRadio.h"
+#include "core/testmode/AdjustmentSheet.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Keys.h"
+#include "core/base/messages/TestMode.h"
 #include "core/features/DtmfForm.h"
 #include "core/features/KeyAssignmentForm.h"
 #include "core/features/OptionalFeaturesForm.h"
@@ -169,8 +173,8 @@ TEST_F(PrintReportTest, KeyLabelsArePrintedInTheCataloguesLanguage)
     UseModel(kLmrUhfL, 0x8B, true);
     state.image[284] = 1;
     const ReportPage page = Only(PrintSection::KeyAssignment);
-    EXPECT_EQ(Row(page, 0), catalog.MessageText(3002105, 1));
-    EXPECT_EQ(Row(page, 4), "Selector S (exploración) | " + catalog.MessageText(1001013, 1));
+    EXPECT_EQ(Row(page, 0), catalog.MessageText(messages::keys::kTitle, 1));
+    EXPECT_EQ(Row(page, 4), "Selector S (exploración) | " + catalog.MessageText(messages::common::kOnSetting, 1));
 }
 
 TEST_F(PrintReportTest, PrintingLeavesTheImageAsItWas)
@@ -224,7 +228,7 @@ TEST_F(PrintReportTest, ChannelBlocksFourOrSixToAPageInChannelOrder)
     EXPECT_NE(RowOf(lmr.pages[0], "Channel 1 | Channel 2"), "");
     EXPECT_NE(RowOf(lmr.pages[0], "Channel 3 | Channel 4"), "");
     EXPECT_NE(RowOf(lmr.pages[1], "Channel 5 | Channel 6"), "");
-    const std::string frequency = RowOf(lmr.pages[0], catalog.MessageText(1001061, 1));
+    const std::string frequency = RowOf(lmr.pages[0], catalog.MessageText(messages::common::kRxFrequency, 1));
     EXPECT_EQ(frequency, "RX Frequency | 155.50000 | RX Frequency | 155.50000");
 
     UseModel(kParlaneUhfL, 0x85);
@@ -265,9 +269,9 @@ TEST_F(PrintReportTest, AdjustmentSheetCellsAndDashes)
     const ReportPage page = testmode::AdjustmentSheetPage(catalog, values);
     EXPECT_EQ(Row(page, 0), "Adjustment Values");
     EXPECT_EQ(Row(page, 2), "Master | Low | Low-Mid | Middle | High-Mid | High | Narrow");
-    const std::string item2 = catalog.MessageText(3012005, 1);
+    const std::string item2 = catalog.MessageText(messages::testmode::kMaximumDeviation, 1);
     EXPECT_EQ(Row(page, 5), item2 + " | 128 | 129 | - | 130 | - | 131 | 132");
-    EXPECT_EQ(Row(page, 17), catalog.MessageText(3420068, 1) + " | 158 | - | - | - | - | - | -");
+    EXPECT_EQ(Row(page, 17), catalog.MessageText(messages::testmode::kRssi, 1) + " | 158 | - | - | - | - | - | -");
     const auto columns = std::ranges::count_if(page.texts, [](const PlacedText& text) { return text.row == 9; });
     EXPECT_EQ(columns, 8) << "every row has its name and seven cells, on the B line too";
 

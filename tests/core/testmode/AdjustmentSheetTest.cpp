@@ -1,5 +1,7 @@
 #include "core/testmode/AdjustmentSheet.h"
 
+#include "core/base/messages/TestMode.h"
+
 #include <gtest/gtest.h>
 
 namespace qtr::testmode {
@@ -10,14 +12,21 @@ TEST(AdjustmentSheetTest, EveryItemHasItsValuesInTheSheetsColumns)
 {
     constexpr int x = -1;
     const std::vector<sheet::Row> expected{
-        {3012001, {10, 11, 12, 13, 14, 15, x}}, {3012003, {16, 17, 18, 19, 20, 21, x}},
-        {3012005, {28, 29, x, 30, x, 31, 32}},  {3012007, {23, 24, x, 25, x, 26, 27}},
-        {3012009, {33, 34, x, 35, x, 36, 37}},  {3012011, {38, 39, x, 40, x, 41, 42}},
-        {3012023, {43, x, x, x, x, x, 44}},     {3012015, {45, 46, x, 47, x, 48, x}},
-        {3012017, {5, 6, x, 7, x, 8, 9}},       {3012021, {0, 1, x, 2, x, 3, 4}},
-        {3420062, {51, x, x, x, x, x, 53}},     {3420120, {54, x, x, x, x, x, x}},
-        {3420066, {56, x, x, x, x, x, x}},      {3420067, {57, x, x, x, x, x, x}},
-        {3420068, {58, x, x, x, x, x, x}},
+        {messages::testmode::kTxPowerHigh, {10, 11, 12, 13, 14, 15, x}},
+        {messages::testmode::kTxPowerLow, {16, 17, 18, 19, 20, 21, x}},
+        {messages::testmode::kMaximumDeviation, {28, 29, x, 30, x, 31, 32}},
+        {messages::testmode::kQtDeviation, {23, 24, x, 25, x, 26, 27}},
+        {messages::testmode::kDqtDeviation, {33, 34, x, 35, x, 36, 37}},
+        {messages::testmode::kModulationBalance, {38, 39, x, 40, x, 41, 42}},
+        {messages::testmode::kVantalinkDeviation, {43, x, x, x, x, x, 44}},
+        {messages::testmode::kRxSensitivity, {45, 46, x, 47, x, 48, x}},
+        {messages::testmode::kSquelchTight, {5, 6, x, 7, x, 8, 9}},
+        {messages::testmode::kSquelchOpen, {0, 1, x, 2, x, 3, 4}},
+        {messages::testmode::kDtmfDeviation, {51, x, x, x, x, x, 53}},
+        {messages::testmode::kBatteryIndicatorLevel, {54, x, x, x, x, x, x}},
+        {messages::testmode::kVoxLevel1, {56, x, x, x, x, x, x}},
+        {messages::testmode::kVoxLevel10, {57, x, x, x, x, x, x}},
+        {messages::testmode::kRssi, {58, x, x, x, x, x, x}},
     };
     const auto rows = sheet::Rows();
     ASSERT_EQ(rows.size(), expected.size());

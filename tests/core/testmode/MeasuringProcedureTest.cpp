@@ -1,5 +1,7 @@
 #include "ScriptedPrompter.h"
 #include "ScriptedTuningRadio.h"
+#include "core/base/messages/Link.h"
+#include "core/base/messages/TestMode.h"
 #include "core/testmode/MeasuringProcedure.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +62,7 @@ protected:
 TEST_F(MeasuringProcedureTest, StartPollsTheMeasuredValueEveryTick)
 {
     EXPECT_EQ(procedure_.Value(), 70);
-    EXPECT_EQ(procedure_.TitleId(), 3010161);
+    EXPECT_EQ(procedure_.TitleId(), messages::testmode::kMeasureVoxLevel1);
     EXPECT_TRUE(procedure_.Tick());
     EXPECT_TRUE(radio_.sent.empty()); // not measuring yet
     procedure_.ToggleMeasuring();
@@ -93,7 +95,7 @@ TEST_F(MeasuringProcedureTest, NoReplyStopsThePollUntilRetryWithoutPilingUpReque
     EXPECT_FALSE(timerRanWhileAsking);
     EXPECT_EQ(radio_.TakeSent(), (Bytes{33, 0x0A})); // no ACK for nothing, no request meanwhile
     EXPECT_TRUE(timer_.running);
-    EXPECT_EQ(prompter_.AskedIds(), (std::vector<int>{3003005}));
+    EXPECT_EQ(prompter_.AskedIds(), (std::vector<int>{messages::link::kCommunicationFailed}));
     radio_.measured = 9;
     ASSERT_TRUE(procedure_.Tick());
     EXPECT_EQ(procedure_.Value(), 9);

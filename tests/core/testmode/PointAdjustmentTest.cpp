@@ -1,5 +1,6 @@
 #include "ScriptedPrompter.h"
 #include "ScriptedTuningRadio.h"
+#include "core/base/messages/Link.h"
 #include "core/testmode/PointAdjustment.h"
 
 #include <gtest/gtest.h>
@@ -164,7 +165,8 @@ TEST_F(PointAdjustmentTest, RetryRepeatsTheCommandAndCancelLeavesTestMode)
     EXPECT_FALSE(adjustment.ChangeValue(20));
     EXPECT_EQ(radio_.TakeSent(), (Bytes{29, 0x20, 20, 'E'}));
     EXPECT_EQ(Value(43), 10);
-    EXPECT_EQ(prompter_.AskedIds(), (std::vector<int>{3003005, 3003005}));
+    EXPECT_EQ(prompter_.AskedIds(),
+              (std::vector<int>{messages::link::kCommunicationFailed, messages::link::kCommunicationFailed}));
     EXPECT_EQ(prompter_.asked.front().buttons, Buttons::RetryCancel);
 }
 

@@ -3,6 +3,7 @@
 #include "gui/program/HelpWindow.h"
 #include "gui/program/QtHelpViewer.h"
 #include "core/channels/ChannelTable.h"
+#include "core/base/messages/Channels.h"
 
 #include <QAbstractItemView>
 #include <QFileInfo>
@@ -166,7 +167,8 @@ TEST_F(ChannelGridTest, DeletingAChannelAsksAndRenumbersTheOnesAfterIt)
     EXPECT_EQ(Cell(2, 1), "152.00000");
 
     Press(Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3003060, 3003060}));
+    EXPECT_EQ(harness.prompter.AskedIds(),
+              (std::vector<int>{messages::channels::kDeleteQuestion, messages::channels::kDeleteQuestion}));
     EXPECT_EQ(Cell(1, 1), "151.00000");
     EXPECT_EQ(Cell(2, 1), "153.00000");
     EXPECT_EQ(Cell(3, 1), "154.00000");

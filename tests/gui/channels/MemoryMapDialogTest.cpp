@@ -1,6 +1,7 @@
 #include "ChannelWindowTest.h"
 
 #include "gui/program/HelpWindow.h"
+#include "core/base/messages/App.h"
 #include "gui/app/MemoryMapDialog.h"
 
 #include <QClipboard>
@@ -73,7 +74,7 @@ TEST_F(MemoryMapDialogTest, ItOpensOnByteZeroWithTheHighestRowsOnTop)
 {
     OpenGrid();
     auto& map = ShowMap();
-    EXPECT_EQ(map.windowTitle(), QString::fromUtf8(App().catalog.MessageText(3002111, 1)));
+    EXPECT_EQ(map.windowTitle(), QString::fromUtf8(App().catalog.MessageText(messages::app::kMemoryMapTitle, 1)));
     EXPECT_EQ(RowLabel(map, 1), "   03F_");
     EXPECT_EQ(RowLabel(map, 64), "   000_");
     EXPECT_EQ(map.Grid().model()->headerData(0, Qt::Horizontal).toString(), "__0");

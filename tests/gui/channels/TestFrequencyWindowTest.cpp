@@ -1,5 +1,7 @@
 #include "ChannelWindowTest.h"
 
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
 #include "gui/channels/TestFrequencyView.h"
 
 namespace qtr {
@@ -108,8 +110,8 @@ TEST_F(TestFrequencyWindowTest, ClosingWarnsOnlyAfterAChange)
     TestGrid().SetCurrent({4, 2});
     Type("162.1");                  // still being edited when the window closes
     Close();
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3003025}));
-    EXPECT_EQ(harness.prompter.asked[0].captionId, 1001021);
+    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{messages::channels::kTestFrequenciesChanged}));
+    EXPECT_EQ(harness.prompter.asked[0].captionId, messages::common::kWarningCaption);
     EXPECT_EQ(Byte(640 + 3 * 8 + 4 + 2), 0x21); // 162.10000 stored before the window went
 }
 

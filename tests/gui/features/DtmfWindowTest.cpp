@@ -1,5 +1,7 @@
 #include "FeatureWindowTest.h"
 
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Dtmf.h"
 #include "core/features/DtmfForm.h"
 #include "core/features/VantalinkForm.h"
 #include "gui/widgets/FixedPitchFont.h"
@@ -107,8 +109,8 @@ TEST_F(DtmfWindowTest, AShortIdCodeIsRefusedTheOldCodeComesBackAndKeepsTheFocus)
     auto& form = OpenDtmf();
     ShowPage(form, Dtmf::kIdentityPage);
     TypeInto(form, Dtmf::kIdCode, "12");
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3003037}));
-    EXPECT_EQ(harness.prompter.asked.back().captionId, 1001019);
+    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{messages::dtmf::kCodeTooShort}));
+    EXPECT_EQ(harness.prompter.asked.back().captionId, messages::common::kErrorCaption);
     EXPECT_EQ(TextOf(form, Dtmf::kIdCode), "000");
     EXPECT_EQ(Focus(), form.Control(Dtmf::kIdCode));
     EXPECT_EQ(static_cast<QLineEdit*>(Focus())->selectedText(), "000"); // the next value replaces it
@@ -139,7 +141,7 @@ TEST_F(DtmfWindowTest, AStunCodeEnablesStunTypeAndHandsItTheFocus)
     QWidget* stunCode = form.Control(Dtmf::kStunCode);
     TypeInto(form, Dtmf::kStunCode, "a1");
     harness.prompter.whileAsking = nullptr;
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3003037}));
+    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{messages::dtmf::kCodeTooShort}));
     EXPECT_EQ(TextOf(form, Dtmf::kStunCode), "");
     EXPECT_EQ(Frame().focusWidget(), stunCode);
     QApplication::clipboard()->setText("b*c#é1");

@@ -2,8 +2,8 @@
 
 #include "TempFolder.h"
 #include "gui/widgets/FixedPitchFont.h"
+#include "core/base/messages/EmbeddedMessage.h"
 #include "gui/document/DataFileDialog.h"
-#include "core/features/EmbeddedMessage.h"
 #include "gui/features/EmbeddedMessageView.h"
 
 #include <QClipboard>
@@ -13,8 +13,6 @@
 
 namespace qtr {
 namespace {
-
-constexpr int kAcceptedCharactersId = 3900550;
 
 // The Embedded Message window typed into: the bytes at 768..831, what the fields take, and
 // the Open dialog's preview of the stored lines.
@@ -46,7 +44,10 @@ protected:
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("\xC3\xA9"));
         QApplication::sendEvent(Focus(), &press);
     }
-    QString AcceptedCharacters() { return QString::fromUtf8(App().catalog.MessageText(kAcceptedCharactersId)); }
+    QString AcceptedCharacters()
+    {
+        return QString::fromUtf8(App().catalog.MessageText(messages::embedded::kAcceptedCharacters));
+    }
 };
 
 TEST_F(EmbeddedMessageWindowTest, LinesAreStoredWhenLeftAndEnterWalksToClose)

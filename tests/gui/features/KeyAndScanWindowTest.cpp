@@ -1,5 +1,6 @@
 #include "FeatureWindowTest.h"
 
+#include "core/base/messages/Channels.h"
 #include "core/features/KeyAssignmentForm.h"
 #include "core/features/ScanForm.h"
 #include "gui/features/KeyAssignmentView.h"
@@ -130,7 +131,7 @@ TEST_F(KeyAndScanWindowTest, PriorityRulesEnableRowsAndRefuseAnEmptyChannel)
     EXPECT_TRUE(scan.Control(Scan::kPriorityChannel)->isEnabled());
     EXPECT_TRUE(scan.Control(Scan::kLookBackTimeA)->isEnabled());
     TypeInto(scan, Scan::kPriorityChannel, "5");
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003051});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::channels::kNotProgrammed});
     EXPECT_EQ(Byte(353), 0xFF);
     EXPECT_EQ(TextOf(scan, Scan::kPriorityChannel), "");
     TypeInto(scan, Scan::kPriorityChannel, "2");

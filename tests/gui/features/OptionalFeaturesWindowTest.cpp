@@ -1,5 +1,6 @@
 #include "FeatureWindowTest.h"
 
+#include "core/base/messages/Options.h"
 #include "core/features/CallTonePlayback.h"
 #include "core/features/OptionalFeaturesForm.h"
 #include "gui/channels/ChannelFormView.h"
@@ -195,7 +196,7 @@ TEST_F(OptionalFeaturesWindowTest, AToneThatCannotBeOpenedIsNamedAndLeavesTheBut
     OpenFeatures();
     harness.sound.opening = SoundPlayer::Opening::BadFile;
     PressPlayStop();
-    ASSERT_EQ(harness.prompter.AskedIds(), std::vector<int>{CallTonePlayback::kCannotOpen});
+    ASSERT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::options::kCallToneCannotOpen});
     EXPECT_EQ(harness.prompter.asked.front().detail, ToneFile("1"));
     EXPECT_FALSE(View().Playback().Playing());
 }

@@ -2,6 +2,15 @@
 
 #include "gui/widgets/EditorSubWindow.h"
 #include "gui/widgets/MdiClientArea.h"
+#include "core/base/messages/App.h"
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Dtmf.h"
+#include "core/base/messages/EmbeddedMessage.h"
+#include "core/base/messages/Keys.h"
+#include "core/base/messages/Options.h"
+#include "core/base/messages/Scan.h"
+#include "core/base/messages/Vantalink.h"
 #include "gui/features/TreeViewWindow.h"
 
 #include <QMdiSubWindow>
@@ -54,23 +63,28 @@ TEST_F(TreeViewTest, TheModelsEditorsAreListedUnderItsName)
 {
     UseModel(kParlaneVhf, 0x10);
     auto& parlane = OpenTree();
-    EXPECT_EQ(parlane.windowTitle(), Text(3002123));
+    EXPECT_EQ(parlane.windowTitle(), Text(messages::app::kTreeViewTitle));
     EXPECT_EQ(Root(parlane)->text(0), QString::fromStdString(State().ModelName()));
     EXPECT_TRUE(Root(parlane)->isExpanded());
-    EXPECT_EQ(EditorNames(parlane), (QStringList{Text(3008007), Text(3002103), Text(3002105), Text(3007005),
-                                                 Text(3002107), Text(3002109)}));
+    EXPECT_EQ(EditorNames(parlane),
+              (QStringList{Text(messages::channels::kInformationTitle), Text(messages::options::kTitle),
+                           Text(messages::keys::kTitle), Text(messages::scan::kTitle),
+                           Text(messages::channels::kTestFrequencyTitle), Text(messages::embedded::kTitle)}));
     EXPECT_EQ(parlane.Tree().iconSize(), QSize(15, 15));
     EXPECT_FALSE(Root(parlane)->icon(0).isNull());
     EXPECT_FALSE(Root(parlane)->child(0)->icon(0).isNull());
-    EXPECT_EQ(parlane.CloseButton().text(), QString::fromUtf8(App().catalog.MessageText(1001071)));
+    EXPECT_EQ(parlane.CloseButton().text(), QString::fromUtf8(App().catalog.MessageText(messages::common::kClose)));
 
     UseModel(kLmrVhf, 0x15); // all editors close, the tree with them
     Closed();
     EXPECT_EQ(Tree(), nullptr);
     auto& lmr = OpenTree();
     EXPECT_EQ(Root(lmr)->text(0), QString::fromStdString(State().ModelName()));
-    EXPECT_EQ(EditorNames(lmr), (QStringList{Text(3008007), Text(3002103), Text(3002105), Text(3007005),
-                                             Text(3013023), Text(3400001), Text(3002107), Text(3002109)}));
+    EXPECT_EQ(EditorNames(lmr),
+              (QStringList{Text(messages::channels::kInformationTitle), Text(messages::options::kTitle),
+                           Text(messages::keys::kTitle), Text(messages::scan::kTitle), Text(messages::dtmf::kName),
+                           Text(messages::vantalink::kName), Text(messages::channels::kTestFrequencyTitle),
+                           Text(messages::embedded::kTitle)}));
 }
 
 TEST_F(TreeViewTest, ADoubleClickOpensTheEditorOrBringsItToTheFrontAndTheFocusComesBack)
@@ -78,7 +92,7 @@ TEST_F(TreeViewTest, ADoubleClickOpensTheEditorOrBringsItToTheFrontAndTheFocusCo
     UseModel(kLmrVhf, 0x15);
     auto& tree = OpenTree();
     QApplication::setActiveWindow(&tree);
-    DoubleClick(tree, Item(tree, 3002105));
+    DoubleClick(tree, Item(tree, messages::keys::kTitle));
     QWidget* keys = Frame().EditorView(command::kKeyAssignment);
     ASSERT_NE(keys, nullptr);
     EXPECT_EQ(ActiveEditorView(), keys);
@@ -86,12 +100,12 @@ TEST_F(TreeViewTest, ADoubleClickOpensTheEditorOrBringsItToTheFrontAndTheFocusCo
     Frame().OnCommand(command::kScanInformation);
     EXPECT_NE(ActiveEditorView(), keys);
     const int open = Frame().ChildWindowCount();
-    DoubleClick(tree, Item(tree, 3002105));
+    DoubleClick(tree, Item(tree, messages::keys::kTitle));
     EXPECT_EQ(ActiveEditorView(), keys);
     EXPECT_EQ(Frame().EditorView(command::kKeyAssignment), keys);
     EXPECT_EQ(Frame().ChildWindowCount(), open);
 
-    DoubleClick(tree, Item(tree, 3013023)); // DTMF, offered on LMR models
+    DoubleClick(tree, Item(tree, messages::dtmf::kName)); // DTMF, offered on LMR models
     EXPECT_NE(Frame().EditorView(command::kDtmf), nullptr);
     DoubleClick(tree, Root(tree)); // the model carries no command
     EXPECT_EQ(Frame().ChildWindowCount(), open + 1);
@@ -103,7 +117,7 @@ TEST_F(TreeViewTest, EnterOpensTheSelectedEditorAndPressesTheButtonWithTheFocus)
     auto& tree = OpenTree();
     QApplication::setActiveWindow(&tree);
     tree.Tree().setFocus();
-    tree.Tree().setCurrentItem(Item(tree, 3002109));
+    tree.Tree().setCurrentItem(Item(tree, messages::embedded::kTitle));
     QTest::keyClick(&tree.Tree(), Qt::Key_Return);
     ASSERT_NE(Frame().EditorView(command::kEmbeddedMessage), nullptr);
     EXPECT_EQ(QApplication::focusWidget(), &tree.Tree());

@@ -3,6 +3,7 @@
 #include "gui/widgets/FixedPitchFont.h"
 #include "gui/program/HelpWindow.h"
 #include "gui/program/QtHelpViewer.h"
+#include "core/base/messages/Link.h"
 #include "gui/link/RadioInformationDialog.h"
 
 #include <QFileInfo>
@@ -58,7 +59,7 @@ TEST_F(RadioInformationDialogTest, NothingIsShownWhenTheUserCancelsAFailedExchan
     sim::RadioSimulator& radio = StartRadio(profile);
     harness.prompter.answers = {Answer::Cancel};
     EXPECT_TRUE(OpensNoDialog(command::kRadioInformation));
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003005});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::link::kCommunicationFailed});
     EXPECT_EQ(radio.Received().back(), 'E');
     EXPECT_FALSE(Link().Port().IsOpen());
 }

@@ -4,6 +4,7 @@
 #include "core/app/SafetyOptions.h"
 #include "core/app/TransferDialogModel.h"
 #include "core/app/TransferSafety.h"
+#include "core/base/messages/Link.h"
 #include "core/document/DataFile.h"
 #include "core/link/RadioTransfer.h"
 #include "gui/document/DataFileDialog.h"
@@ -74,7 +75,7 @@ TEST_F(SafetyOptionsTest, AWriteKeepsTheRadiosImageFirstAndAMismatchIsToldWithIt
     ImageView(App().state.image).SetText(768, "CHANGED");
 
     Write();
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3370001, RadioTransfer::kMismatchId}));
+    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{messages::link::kReadDone, RadioTransfer::kMismatchId}));
     EXPECT_NE(harness.prompter.asked.back().detail.find("the first at image address 0x020"), std::string::npos)
         << harness.prompter.asked.back().detail;
     const auto kept = Backups();
@@ -89,7 +90,7 @@ TEST_F(SafetyOptionsTest, AWriteKeepsTheRadiosImageFirstAndAMismatchIsToldWithIt
     Frame().Action(command::kBackupBeforeWrite)->trigger();
     harness.prompter.asked.clear();
     Write();
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{TransferDialogModel::kWriteDoneId});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::link::kWriteDone});
     EXPECT_EQ(Backups().size(), 2u);
 }
 
@@ -101,7 +102,7 @@ TEST_F(SafetyOptionsTest, AReadWhoseBackupCannotBeKeptStillBecomesTheDocumentAnd
     test::TempFolder::WriteBytes(folder.File("file"), {1});
     App().safety.backupFolder = folder.File("file/backups");
     Read();
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3370001, TransferSafety::kReadNotKeptId}));
+    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{messages::link::kReadDone, messages::link::kReadNotKept}));
     EXPECT_EQ(harness.prompter.asked.back().icon, Icon::Warning);
     EXPECT_NE(harness.prompter.asked.back().detail.find(folder.File("file/backups/P8100-")), std::string::npos);
     EXPECT_EQ(App().state.currentModel, profile.identity);

@@ -1,12 +1,15 @@
 #include "LinkWindowTest.h"
 #include "RadioWaits.h"
 
+#include "core/base/messages/Link.h"
+#include "core/base/messages/TestMode.h"
 #include "core/testmode/TestModeValues.h"
 #include "core/testmode/TuningItems.h"
 #include "gui/program/HelpWindow.h"
 #include "gui/program/QtHelpViewer.h"
 #include "gui/testmode/TestModeCommands.h"
 #include "gui/testmode/PointAdjustmentDialog.h"
+#include "gui/testmode/TestModeCommands.h"
 #include "gui/testmode/TestModePanel.h"
 
 #include <QFileInfo>
@@ -212,7 +215,8 @@ TEST_F(TestModePanelWindowTest, PrintingOncePluggedInAsksReadsPrintsAndSaysSo)
     });
     EXPECT_EQ(heard, Bytes({0x08, 0x0E, 0x05, wire::kAck}));
     EXPECT_EQ(printed, std::vector<int>{128});
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{3003033, 3003035}));
+    EXPECT_EQ(harness.prompter.AskedIds(),
+              (std::vector<int>{messages::testmode::kPrintQuestion, messages::testmode::kPrinted}));
 }
 
 // The program's own wiring: Tuning Mode opens the item's point adjustment dialog over the
@@ -237,7 +241,8 @@ TEST_F(TestModePanelWindowTest, TuningModeOpensTheItemsDialogAndThePanelStaysAft
         panel.Button(TestModePanel::kTuningModeTopic).click();
         panelOpenAfter = panel.isVisible();
     });
-    EXPECT_TRUE(dialogTitle.startsWith(QString::fromUtf8(App().catalog.MessageText(3012021)))) << dialogTitle.toStdString();
+    EXPECT_TRUE(dialogTitle.startsWith(QString::fromUtf8(App().catalog.MessageText(messages::testmode::kSquelchOpen))))
+        << dialogTitle.toStdString();
     EXPECT_TRUE(panelOpenAfter);
     EXPECT_TRUE(HeardEndLast(radio));
 }
@@ -274,7 +279,7 @@ TEST_F(TestModePanelWindowTest, AFailedSwitchThatIsCancelledEndsTestModeAndClose
         closed = !panel.isVisible();
     });
     EXPECT_TRUE(closed);
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003005});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::link::kCommunicationFailed});
     EXPECT_TRUE(HeardEndLast(radio));
     EXPECT_FALSE(Link().Port().IsOpen());
 }
@@ -284,7 +289,7 @@ TEST_F(TestModePanelWindowTest, ARadioWithOtherTestChannelsOpensNoPanel)
     StartTestRadio();
     App().state.image[640] = 0x55;
     EXPECT_TRUE(OpensNoDialog(command::kTestMode));
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003009});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::testmode::kTestChannelsDiffer});
     EXPECT_FALSE(Link().Port().IsOpen());
 }
 

@@ -1,16 +1,12 @@
 #include "LinkWindowTest.h"
 
+#include "core/base/messages/Channels.h"
+#include "core/base/messages/Link.h"
 #include "gui/channels/TestFrequencyView.h"
 #include "gui/link/TransferProgressBar.h"
 
 namespace qtr {
 namespace {
-
-constexpr int kReadDone = 3370001;
-constexpr int kWriteDone = 3370003;
-constexpr int kCommunicationFailed = 3003005;
-constexpr int kTestFrequenciesChanged = 3003025;
-constexpr int kMissingSettings = 3003059;
 
 bool Asked(const test::ScriptedPrompter& prompter, int id)
 {
@@ -47,7 +43,7 @@ TEST_F(TransferDialogTest, ReadingARadioMakesItTheDocumentWithItsModelMenusTitle
 
     EXPECT_EQ(title, "Read from Radio");
     EXPECT_EQ(barText, "100%");
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{kReadDone});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::link::kReadDone});
     EXPECT_EQ(App().state.currentModel, profile.identity);
     EXPECT_FALSE(App().state.IsModified());
     EXPECT_TRUE(std::equal(profile.memory.begin(), profile.memory.begin() + 384, App().state.image.begin()));
@@ -85,7 +81,8 @@ TEST_F(TransferDialogTest, AChannelTypedInIsWrittenToTheRadioAndReadBack)
     Read();
     EXPECT_EQ(Cell(5, 1), "455.12500");
     EXPECT_EQ(Cell(3, 1), "452.00000");
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{kReadDone, kWriteDone, kReadDone}));
+    EXPECT_EQ(harness.prompter.AskedIds(),
+              (std::vector<int>{messages::link::kReadDone, messages::link::kWriteDone, messages::link::kReadDone}));
 }
 
 TEST_F(TransferDialogTest, CancelAfterAFailedBlockLeavesTheImageAsItWas)
@@ -104,7 +101,7 @@ TEST_F(TransferDialogTest, CancelAfterAFailedBlockLeavesTheImageAsItWas)
     });
 
     EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{kCommunicationFailed});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::link::kCommunicationFailed});
     EXPECT_EQ(App().state.image, before);
     EXPECT_EQ(Frame().windowTitle(), titleBefore);
     EXPECT_FALSE(Link().Port().IsOpen());
@@ -134,7 +131,8 @@ TEST_F(TransferDialogTest, AWriteMissingAPriorityChannelIsRefusedBeforeTheDialog
     App().state.image[353] = 0xFF; // and no priority channel
     const std::size_t heard = radio.Received().size();
     EXPECT_TRUE(OpensNoDialog(command::kWriteToRadio));
-    EXPECT_EQ(harness.prompter.AskedIds(), (std::vector<int>{kReadDone, kMissingSettings}));
+    EXPECT_EQ(harness.prompter.AskedIds(),
+              (std::vector<int>{messages::link::kReadDone, messages::link::kNotReadyToWrite}));
     EXPECT_EQ(radio.Received().size(), heard);
 }
 
@@ -147,7 +145,7 @@ TEST_F(TransferDialogTest, AfterAWriteTheTestFrequencyWindowHasNoChangeLeftToWar
     Press(Qt::Key_Return);
     Write();
     Frame().CloseAllEditors();
-    EXPECT_FALSE(Asked(harness.prompter, kTestFrequenciesChanged));
+    EXPECT_FALSE(Asked(harness.prompter, messages::channels::kTestFrequenciesChanged));
     EXPECT_EQ(Frame().ChildWindowCount(), 0);
 }
 

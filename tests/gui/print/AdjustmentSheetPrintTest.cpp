@@ -1,5 +1,8 @@
 #include "PrintTestHarness.h"
 
+#include "core/base/messages/Print.h"
+#include "core/base/messages/TestMode.h"
+
 #include <QPrintDialog>
 #include <QRegularExpression>
 
@@ -41,9 +44,9 @@ TEST_F(AdjustmentSheetPrintTest, SheetShowsEveryItemWithItsValuesAndDashes)
     EXPECT_TRUE(sheet.contains(QRegularExpression("Master\\s+Low\\s+Low-Mid\\s+Middle\\s+High-Mid\\s+High\\s+Narrow")))
         << sheet.toStdString();
     // Item 0: six points, no narrow value; item 2: four points and narrow; item 14: master only.
-    const QString item0 = QString::fromUtf8(App().catalog.MessageText(3012001, 1));
-    const QString item2 = QString::fromUtf8(App().catalog.MessageText(3012005, 1));
-    const QString item14 = QString::fromUtf8(App().catalog.MessageText(3420068, 1));
+    const QString item0 = QString::fromUtf8(App().catalog.MessageText(messages::testmode::kTxPowerHigh, 1));
+    const QString item2 = QString::fromUtf8(App().catalog.MessageText(messages::testmode::kMaximumDeviation, 1));
+    const QString item14 = QString::fromUtf8(App().catalog.MessageText(messages::testmode::kRssi, 1));
     EXPECT_TRUE(sheet.contains(QRegularExpression(QRegularExpression::escape(item0) +
                                                   "\\s+210\\s+211\\s+212\\s+213\\s+214\\s+215\\s+-\\n")))
         << sheet.toStdString();
@@ -57,7 +60,7 @@ TEST_F(AdjustmentSheetPrintTest, SheetShowsEveryItemWithItsValuesAndDashes)
 TEST_F(AdjustmentSheetPrintTest, CancelledPrinterDialogPrintsNoSheet)
 {
     EXPECT_FALSE(PrintSheet({}, false));
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3900704});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::print::kPrintCancelled});
 }
 
 } // namespace

@@ -1,5 +1,9 @@
 #include "PrintTestHarness.h"
 
+#include "core/base/messages/App.h"
+#include "core/base/messages/Common.h"
+#include "core/base/messages/Keys.h"
+#include "core/base/messages/Print.h"
 #include "core/features/OptionalFeaturesForm.h"
 #include "core/model/MessageFields.h"
 
@@ -107,7 +111,7 @@ TEST_F(PrintCommandsTest, ChineseAndSpanishPagesKeepTheirCharacters)
         });
         const QString text = PdfText(path);
         EXPECT_TRUE(text.contains(title)) << text.toStdString();
-        EXPECT_TRUE(text.contains(QString::fromUtf8(App().catalog.MessageText(3002105, 1))));
+        EXPECT_TRUE(text.contains(QString::fromUtf8(App().catalog.MessageText(messages::keys::kTitle, 1))));
     }
 }
 
@@ -115,8 +119,8 @@ TEST_F(PrintCommandsTest, UnwritablePdfPathIsToldWithPathAndReasonAndLeavesNoFil
 {
     const std::string path = folder.File("missing-folder/out.pdf");
     ExportPdf(path);
-    ASSERT_EQ(harness.prompter.AskedIds(), std::vector<int>{3900702});
-    EXPECT_EQ(harness.prompter.asked[0].captionId, 1001019);
+    ASSERT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::print::kPdfFailed});
+    EXPECT_EQ(harness.prompter.asked[0].captionId, messages::common::kErrorCaption);
     EXPECT_NE(harness.prompter.asked[0].detail.find(path), std::string::npos);
     EXPECT_NE(harness.prompter.asked[0].detail.find("No such file or directory"), std::string::npos)
         << harness.prompter.asked[0].detail;
@@ -144,7 +148,7 @@ TEST_F(PrintCommandsTest, PrintCancelledInThePrinterDialogIsToldAndChangesNothin
         WhenModal([](QWidget& printer) { dynamic_cast<QPrintDialog&>(printer).reject(); });
     });
     Frame().Action(command::kPrint)->trigger();
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3900704});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::print::kPrintCancelled});
     EXPECT_EQ(App().state.image, before);
     EXPECT_EQ(Commands().Printer().docName(), "RTW QTR-31X");
 }
@@ -161,7 +165,7 @@ TEST_F(PrintCommandsTest, PrinterThatFailsIsToldAndChangesNothing)
         WhenModal([](QWidget& dialog) { dynamic_cast<QPrintDialog&>(dialog).accept(); });
     });
     Frame().Action(command::kPrint)->trigger();
-    ASSERT_EQ(harness.prompter.AskedIds(), std::vector<int>{3900701});
+    ASSERT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::print::kPrinterFailed});
     EXPECT_NE(harness.prompter.asked[0].detail.find("printed.pdf"), std::string::npos);
     EXPECT_EQ(App().state.image, before);
 }
@@ -201,7 +205,7 @@ TEST_F(PrintCommandsTest, ThePreviewOpensAtPageWidthAndClosesBeforeTheMainWindow
     EXPECT_TRUE(harness.prompter.asked.empty()) << "no exit question while the preview was open";
     harness.prompter.answers = {Answer::No};
     EXPECT_FALSE(Frame().close());
-    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{3003021});
+    EXPECT_EQ(harness.prompter.AskedIds(), std::vector<int>{messages::app::kExitQuestion});
 }
 
 } // namespace

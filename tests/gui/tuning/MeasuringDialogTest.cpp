@@ -1,5 +1,6 @@
 #include "GuiHarness.h"
 #include "TuningDialogTest.h"
+#include "core/base/messages/Link.h"
 #include "gui/testmode/MeasuringDialog.h"
 #include "gui/testmode/PointAdjustmentDialog.h"
 #include "gui/testmode/TuningIndicatorLamp.h"
@@ -97,7 +98,8 @@ TEST_F(MeasuringDialogTest, ASilentRadioStopsThePollUntilRetryAndCancelCloses)
     EXPECT_TRUE(dialog.isVisible());
     dialog.Poll();
     EXPECT_EQ(radio.TakeSent(), (Bytes{34, 0x0A, 34, 0x0A, 'E'}));
-    EXPECT_EQ(prompter.AskedIds(), (std::vector<int>{3003005, 3003005}));
+    EXPECT_EQ(prompter.AskedIds(),
+              (std::vector<int>{messages::link::kCommunicationFailed, messages::link::kCommunicationFailed}));
     EXPECT_FALSE(dialog.Polling());
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.Outcome(), TuningOutcome::Failed);

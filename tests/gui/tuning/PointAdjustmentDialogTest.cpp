@@ -1,4 +1,5 @@
 #include "TuningDialogTest.h"
+#include "core/base/messages/Link.h"
 #include "gui/testmode/PointAdjustmentDialog.h"
 #include "gui/testmode/TuningIndicatorLamp.h"
 #include "gui/testmode/TuningPointPage.h"
@@ -186,7 +187,7 @@ TEST_F(PointAdjustmentDialogTest, AltCCancelsAndAGiveUpClosesAtOnce)
     prompter.answers = {Answer::Cancel};
     QTest::keyClick(&Controls(0).Slider(), Qt::Key_Right);
     EXPECT_EQ(radio.TakeSent(), (Bytes{24, 0x20, 133, 'E'}));
-    EXPECT_EQ(prompter.AskedIds(), (std::vector<int>{3003005}));
+    EXPECT_EQ(prompter.AskedIds(), (std::vector<int>{messages::link::kCommunicationFailed}));
     EXPECT_FALSE(dialog_->isVisible());
     EXPECT_EQ(dialog_->Outcome(), TuningOutcome::Failed);
 }

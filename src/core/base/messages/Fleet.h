@@ -1,6 +1,7 @@
 #pragma once
 
-namespace qtr::fleetmsg {
+// The message identifiers of the fleet programming engine and the clone verb (Common.h says which header names an id).
+namespace qtr::messages::fleet {
 
 // Why a radio of a fleet was refused.
 inline constexpr int kUnknownModel = 3900950;      // unknown model code %s

@@ -1,8 +1,12 @@
 #pragma once
 
-namespace qtr::csvmsg {
+// The message identifiers of the channel list file: export, import and the checks of its rows
+// (Common.h says which header names an id).
+namespace qtr::messages::channellist {
 
-// What the channel list file's reader and checks say.
+constexpr int kNotImported = 3900808;
+constexpr int kCorrected = 3900809;
+constexpr int kCannotWrite = 3900810;
 constexpr int kCannotRead = 3900811;
 constexpr int kMissingColumn = 3900820;
 constexpr int kNotANumber = 3900821;
@@ -28,5 +32,8 @@ constexpr int kReferenceChannelGone = 3900860;
 constexpr int kNoChannels = 3900861;
 constexpr int kDuplicateColumn = 3900862;
 constexpr int kMoreProblems = 3900866;
+constexpr int kChannelsImported = 3900867;
+constexpr int kChannelsExported = 3900868;
+constexpr int kClearAllQuestion = 3900870;
 
-} // namespace qtr::csvmsg
+} // namespace qtr::messages::channellist

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace qtr::fleetwindowmsg {
+// The message identifiers of the Fleet Programming window (Common.h says which header names an id).
+namespace qtr::messages::fleetwindow {
 
 // The Fleet Programming window's texts.
 inline constexpr int kMenuText = 3902001;
