@@ -15,7 +15,6 @@ namespace {
 
 using testmode::sheet::Row;
 
-constexpr int kItemHeaderId = messages::testmode::kItemHeader;
 constexpr std::size_t kColumnGap = 2;
 
 std::vector<std::string> Cells(const Row& row, const testmode::TuningValueTable& values, const std::string& none)
@@ -54,7 +53,7 @@ void WriteTextLine(std::ostream& out, const std::vector<std::string>& fields, co
 // The adjustment sheet's items, a header line first.
 std::vector<std::vector<std::string>> SheetTable(const CliContext& context, const testmode::TestModeValues& values)
 {
-    std::vector<std::vector<std::string>> table{{context.Text(kItemHeaderId)}};
+    std::vector<std::vector<std::string>> table{{context.Text(messages::testmode::kItemHeader)}};
     for (const int id : testmode::sheet::kColumnHeaderIds)
         table.front().push_back(context.Text(id));
     for (const Row& row : testmode::sheet::Rows()) {

@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 
+#include "core/base/messages/Document.h"
 #include "core/document/DataFile.h"
 #include "core/link/LinkStep.h"
 #include "core/link/PortDirectory.h"
@@ -55,11 +56,11 @@ bool CliContext::LoadImage(const std::string& path)
         Fail("cannot open " + path + ": " + datafile::ReasonText(result, app_.catalog));
         return false;
     case datafile::ReadError::DamagedIdentity:
-        Fail(path + ": " + app_.catalog.MessageText(datafile::kDamagedFileMessage, 1) + " " +
+        Fail(path + ": " + app_.catalog.MessageText(messages::document::kDamagedFile, 1) + " " +
              app_.catalog.MessageText(IdentityFaultMessage(result.fault), 1));
         return false;
     default:
-        Fail(path + ": " + app_.catalog.MessageText(datafile::kWrongFileMessage, 1));
+        Fail(path + ": " + app_.catalog.MessageText(messages::document::kWrongFile, 1));
         return false;
     }
 }

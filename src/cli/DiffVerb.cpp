@@ -10,7 +10,6 @@ namespace qtr::cli {
 
 namespace {
 
-constexpr int kEmptyValueId = messages::document::kEmptyValue;
 constexpr int kDifferent = 1;
 constexpr int kFailed = 2;
 
@@ -24,7 +23,7 @@ int CompareDataFiles(CliContext& context, const CliArguments& arguments)
     if (!context.LoadImage(arguments.Plain()[1]))
         return kFailed;
     const ImageDifferences differences = CompareImages(first, context.App().state.image, context.App().catalog);
-    for (const std::string& line : DifferenceLines(differences, context.Text(kEmptyValueId)))
+    for (const std::string& line : DifferenceLines(differences, context.Text(messages::document::kEmptyValue)))
         context.Out() << line << '\n';
     return differences.Empty() ? 0 : kDifferent;
 }

@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 #include "cli/Verb.h"
 
+#include "core/base/messages/ChannelList.h"
 #include "core/app/FileReport.h"
 #include "core/channels/ChannelCsv.h"
 
@@ -23,7 +24,7 @@ int ExportChannels(CliContext& context, const CliArguments& arguments)
     const Workspace& app = context.App();
     if (const auto failure = SaveFile(output, ExportChannelCsv(app.state, app.catalog)))
         return context.Fail("cannot write " + output + ": " + *failure);
-    context.Out() << FileReportText(app.catalog, filereport::kChannelsExported, output, app.channels.ProgrammedCount())
+    context.Out() << FileReportText(app.catalog, messages::channellist::kChannelsExported, output, app.channels.ProgrammedCount())
                   << '\n';
     return 0;
 }

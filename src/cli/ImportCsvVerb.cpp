@@ -12,8 +12,6 @@ namespace qtr::cli {
 
 namespace {
 
-constexpr int kNotImportedId = messages::channellist::kNotImported;
-constexpr int kCorrectedId = messages::channellist::kCorrected;
 
 // A fault of the file as a whole is one line; problems of its rows follow the line, one each.
 int RefuseImport(const CliContext& context, const std::string& input, const ChannelCsvImport& imported)
@@ -21,7 +19,7 @@ int RefuseImport(const CliContext& context, const std::string& input, const Chan
     const MessageCatalog& catalog = context.App().catalog;
     const CsvProblem& first = imported.problems.front();
     if (imported.problems.size() > 1 || first.line > 0) {
-        context.Fail(input + ": " + context.Text(kNotImportedId));
+        context.Fail(input + ": " + context.Text(messages::channellist::kNotImported));
         context.Err() << CsvProblemList(imported.problems, catalog);
         return 1;
     }
@@ -45,9 +43,9 @@ int ImportChannels(CliContext& context, const CliArguments& arguments)
         return RefuseImport(context, input, imported);
     if (const auto failure = datafile::Write(path, imported.image, datafile::MagicFor(imported.image)))
         return context.Fail("cannot write " + path + ": " + *failure);
-    context.Out() << FileReportText(app.catalog, filereport::kChannelsImported, input, imported.channels) << '\n';
+    context.Out() << FileReportText(app.catalog, messages::channellist::kChannelsImported, input, imported.channels) << '\n';
     if (!imported.corrections.empty())
-        context.Out() << context.Text(kCorrectedId) << '\n' << CsvProblemList(imported.corrections, app.catalog);
+        context.Out() << context.Text(messages::channellist::kCorrected) << '\n' << CsvProblemList(imported.corrections, app.catalog);
     return 0;
 }
 

@@ -18,20 +18,15 @@ namespace qtr::cli {
 
 namespace {
 
-constexpr int kChannelHeaderId = messages::common::kChannelWord;
 // The grid labels its free-area field with a fixed layout text, not a message.
 constexpr const char* kFreeAreaLabel = "Free Area (Bytes)";
-constexpr int kTestFrequencyId = messages::channels::kTestFrequencyTitle;
-constexpr int kEmbeddedMessageId = messages::embedded::kTitle;
-constexpr int kModelTypeId = messages::model::kModelType;
-constexpr int kChannelCountId = messages::model::kNumberOfChannels;
 
 void ShowChannels(CliContext& context)
 {
     Workspace& app = context.App();
     std::ostream& out = context.Out();
     const auto& columns = GridColumns(app.state.IsParlane());
-    out << '\n' << std::left << std::setw(8) << context.Text(kChannelHeaderId);
+    out << '\n' << std::left << std::setw(8) << context.Text(messages::common::kChannelWord);
     for (const auto& column : columns)
         out << " | " << context.Text(column.headerId);
     out << '\n';
@@ -56,7 +51,7 @@ void ShowTestFrequencies(CliContext& context)
         const std::string second = FrequencyCodec::FormatFrequency(image.Data(testfreq::entry::kTransmitFrequency.At(base)));
         if (first.empty() && second.empty())
             continue;
-        context.Line(context.Text(kTestFrequencyId) + " " + std::to_string(entry + 1), first + " / " + second);
+        context.Line(context.Text(messages::channels::kTestFrequencyTitle) + " " + std::to_string(entry + 1), first + " / " + second);
     }
 }
 
@@ -65,7 +60,7 @@ void ShowEmbeddedMessage(CliContext& context)
     const ImageBytes& image = context.App().state.image;
     const auto preview = datafile::PreviewMessage(datafile::Build(image, datafile::MagicFor(image)));
     // The file may hold any bytes there.
-    context.Line(context.Text(kEmbeddedMessageId), preview.first.empty() && preview.second.empty()
+    context.Line(context.Text(messages::embedded::kTitle), preview.first.empty() && preview.second.empty()
                                                        ? ""
                                                        : PrintableText(preview.first) + " / " + PrintableText(preview.second));
 }
@@ -78,8 +73,8 @@ int ShowDataFile(CliContext& context, const CliArguments& arguments)
         return 1;
     Workspace& app = context.App();
     const int model = app.state.ModelTypeOfRecord(app.state.currentModel);
-    context.Line(context.Text(kModelTypeId), model < 0 ? "?" : ModelTable()[static_cast<std::size_t>(model)].printedName);
-    context.Line(context.Text(kChannelCountId), std::to_string(app.state.SlotCount()));
+    context.Line(context.Text(messages::model::kModelType), model < 0 ? "?" : ModelTable()[static_cast<std::size_t>(model)].printedName);
+    context.Line(context.Text(messages::model::kNumberOfChannels), std::to_string(app.state.SlotCount()));
     ShowChannels(context);
     context.Line(kFreeAreaLabel, std::to_string(app.channels.FreeBytes()));
     ShowTestFrequencies(context);

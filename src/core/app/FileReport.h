@@ -9,11 +9,6 @@ namespace qtr {
 class MessageCatalog;
 
 // What a command that wrote or read a file says it did: the file and how much of it.
-namespace filereport {
-constexpr int kChannelsImported = messages::channellist::kChannelsImported; // "%d channels imported from %s."
-constexpr int kChannelsExported = messages::channellist::kChannelsExported;
-} // namespace filereport
-
 std::string FileReportText(const MessageCatalog& catalog, int messageId, const std::string& path, int count);
 
 } // namespace qtr

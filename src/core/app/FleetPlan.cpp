@@ -1,3 +1,4 @@
+#include "core/base/messages/Link.h"
 #include "core/app/FleetPlan.h"
 
 #include "core/app/FleetLog.h"
@@ -39,7 +40,7 @@ void CheckReadiness(const ImageBytes& image, const MessageCatalog& catalog, std:
     std::string names;
     for (const int id : missing->nameIds)
         names += (names.empty() ? "\"" : ", \"") + catalog.MessageText(id, 1) + "\"";
-    problems.push_back({WriteReadiness::kMissingSettingsId, {names}});
+    problems.push_back({messages::link::kNotReadyToWrite, {names}});
 }
 
 void CheckIdStart(const FleetPlan& plan, std::vector<FleetReason>& problems)

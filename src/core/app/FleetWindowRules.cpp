@@ -16,7 +16,7 @@ namespace qtr {
 
 namespace {
 
-namespace text = fleetwindowmsg;
+namespace text = messages::fleetwindow;
 
 // A failed exchange is tried again before the radio counts as failed: nobody is there
 // to press Retry.

@@ -20,7 +20,7 @@ constexpr std::size_t kLmrToneLength = 6;
 int StoreWithBandWarning(ChannelTable& channels, Prompter& prompter, int slot, ChannelField which, std::string& text)
 {
     if (channels.WarnsOutOfBand(slot, which, text))
-        prompter.Ask({.captionId = msg::kOutOfBandCaption, .messageId = msg::kOutOfBandWarning, .icon = Icon::Warning});
+        prompter.Ask({.captionId = messages::common::kOutOfBandCaption, .messageId = messages::common::kOutOfBandWarning, .icon = Icon::Warning});
     return channels.SetFrequency(slot, which, text);
 }
 

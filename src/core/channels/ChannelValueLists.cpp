@@ -1,6 +1,6 @@
 #include "core/channels/ChannelValueLists.h"
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "core/channels/FormattedField.h"
 #include "core/base/messages/Channels.h"
 #include "core/base/messages/Common.h"

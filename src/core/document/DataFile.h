@@ -21,11 +21,6 @@ constexpr std::size_t kHeaderSize = 16;
 constexpr std::size_t kFileSize = kHeaderSize + kImageSize;
 constexpr const char* kStandardMagic = "ZR5816";
 constexpr const char* kLVariantMagic = "ZR581L";
-constexpr int kWrongFileMessage = messages::document::kWrongFile;
-// A data file whose model identity the program cannot make; the detail names the file
-// and the message of the fault.
-constexpr int kDamagedFileMessage = messages::document::kDamagedFile;
-
 enum class ReadError { None, CannotOpen, WrongMagic, WrongLength, DamagedIdentity };
 
 struct ReadResult {

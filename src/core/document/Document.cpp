@@ -172,14 +172,14 @@ void Document::ShowReadError(const datafile::ReadResult& result, const std::stri
     }
     if (result.error == datafile::ReadError::DamagedIdentity) {
         prompter_.Ask({.captionId = messages::common::kErrorCaption,
-                       .messageId = datafile::kDamagedFileMessage,
+                       .messageId = messages::document::kDamagedFile,
                        .detail = "\n" + path + "\n" + catalog_.MessageText(IdentityFaultMessage(result.fault)),
                        .form = PromptForm::MessageThenDetail,
                        .icon = Icon::Error});
         return;
     }
     prompter_.Ask(
-        {.captionId = messages::common::kErrorCaption, .messageId = datafile::kWrongFileMessage, .icon = Icon::Error});
+        {.captionId = messages::common::kErrorCaption, .messageId = messages::document::kWrongFile, .icon = Icon::Error});
 }
 
 void Document::SaveDataFile()

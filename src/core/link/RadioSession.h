@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "core/base/Prompter.h"
 #include "core/base/MessageCatalog.h"
 #include "core/link/LinkStep.h"
@@ -14,8 +14,8 @@ namespace qtr {
 // Cancel after a failed exchange, and end programming mode and close the port.
 class RadioSession {
 public:
-    static constexpr int kErrorCaptionId = msg::kErrorCaption;
-    static constexpr int kWarningCaptionId = msg::kWarningCaption;
+    static constexpr int kErrorCaptionId = messages::common::kErrorCaption;
+    static constexpr int kWarningCaptionId = messages::common::kWarningCaption;
     static constexpr int kCannotOpenPortId = messages::link::kPortCannotOpen;
     static constexpr int kCommunicationFailedId = qtr::kCommunicationFailedId;
     static constexpr int kTwoModelsId = messages::link::kModelMismatch;

@@ -1,13 +1,13 @@
 #include "core/link/Retry.h"
 
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 
 namespace qtr {
 
 Prompt CommunicationFailedQuestion()
 {
     Prompt prompt;
-    prompt.captionId = msg::kErrorCaption;
+    prompt.captionId = messages::common::kErrorCaption;
     prompt.messageId = kCommunicationFailedId;
     prompt.buttons = Buttons::RetryCancel;
     prompt.icon = Icon::Error;

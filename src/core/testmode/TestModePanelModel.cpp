@@ -14,8 +14,6 @@ namespace qtr::testmode {
 
 namespace {
 
-constexpr int kFirstReceiveNameId = messages::testmode::kFirstReceiveName;
-constexpr int kFirstTransmitNameId = messages::testmode::kFirstTransmitName;
 constexpr int kNameIdStep = 4;
 constexpr char kUnit[] = "MHz";
 using testfreq::kUnset;
@@ -57,12 +55,12 @@ std::string TestModePanelModel::TransmitText(int channel, const MessageCatalog& 
 
 int TestModePanelModel::ReceiveSignallingNameId(int signalling)
 {
-    return kFirstReceiveNameId + kNameIdStep * (signalling - 1);
+    return messages::testmode::kFirstReceiveName + kNameIdStep * (signalling - 1);
 }
 
 int TestModePanelModel::TransmitSignallingNameId(int signalling)
 {
-    return kFirstTransmitNameId + kNameIdStep * (signalling - 1);
+    return messages::testmode::kFirstTransmitName + kNameIdStep * (signalling - 1);
 }
 
 void TestModePanelModel::StoreFrequencyTexts(int channel, const MessageCatalog& catalog)

@@ -1,7 +1,7 @@
 #include "gui/app/MemoryMapDialog.h"
 
 #include "core/app/MemoryMap.h"
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "gui/widgets/CatalogText.h"
 #include "gui/widgets/FixedPitchFont.h"
 #include "core/base/messages/App.h"

@@ -1,7 +1,7 @@
 #include "gui/channels/ChannelCopyDialog.h"
 
 #include "gui/widgets/CatalogText.h"
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "core/base/HelpViewer.h"
 #include "core/app/Workspace.h"
 #include "core/channels/ChannelCommits.h"

@@ -4,7 +4,7 @@
 #include "core/app/Workspace.h"
 #include "core/base/messages/Channels.h"
 #include "core/channels/ChannelCommits.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "gui/widgets/FrequencyEdit.h"
 
 namespace qtr::gui {

@@ -2,7 +2,7 @@
 
 #include "gui/widgets/CatalogText.h"
 #include "gui/widgets/EditorSubWindow.h"
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "core/app/CommandIds.h"
 #include "core/app/EditorTable.h"
 #include "core/app/Workspace.h"
@@ -12,8 +12,8 @@
 #include "core/base/messages/Channels.h"
 #include "core/base/messages/Common.h"
 #include "core/model/InputFilter.h"
-#include "gui/app/CatalogText.h"
-#include "gui/app/EditorSubWindow.h"
+#include "gui/widgets/CatalogText.h"
+#include "gui/widgets/EditorSubWindow.h"
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FrequencyEdit.h"
 

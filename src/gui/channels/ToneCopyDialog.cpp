@@ -6,7 +6,7 @@
 #include "core/base/messages/Common.h"
 #include "core/channels/ChannelCommits.h"
 #include "core/channels/ChannelListEntries.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "gui/widgets/ToneCombo.h"
 
 namespace qtr::gui {

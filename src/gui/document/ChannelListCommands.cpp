@@ -46,7 +46,7 @@ void ChannelListCommands::ExportChannels()
     const std::string path = WithChannelListExtension(*chosen);
     if (const auto failure = SaveFile(path, ExportChannelCsv(app_.state, app_.catalog)))
         return Tell(messages::channellist::kCannotWrite, path + ": " + *failure, true);
-    ShowInStatusBar(frame_, FileReportText(app_.catalog, filereport::kChannelsExported, path,
+    ShowInStatusBar(frame_, FileReportText(app_.catalog, messages::channellist::kChannelsExported, path,
                                            app_.channels.ProgrammedCount()));
 }
 
@@ -69,7 +69,7 @@ void ChannelListCommands::ImportChannels()
         return Tell(messages::channellist::kNotImported, *path + "\n" + CsvProblemList(imported.problems, app_.catalog),
                     true);
     InstallImportedChannels(app_.state, imported);
-    ShowInStatusBar(frame_, FileReportText(app_.catalog, filereport::kChannelsImported, *path, imported.channels));
+    ShowInStatusBar(frame_, FileReportText(app_.catalog, messages::channellist::kChannelsImported, *path, imported.channels));
     if (!imported.corrections.empty())
         Tell(messages::channellist::kCorrected, CsvProblemList(imported.corrections, app_.catalog), false);
 }

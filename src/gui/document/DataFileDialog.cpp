@@ -6,7 +6,7 @@
 #include "core/base/messages/EmbeddedMessage.h"
 #include "core/document/DataFile.h"
 #include "core/document/DataFileFilter.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 #include "gui/document/SafetyFolders.h"
 
 #include <QDir>

@@ -7,7 +7,6 @@
 #include "gui/widgets/CommandWindow.h"
 #include "core/base/messages/App.h"
 #include "core/base/messages/Common.h"
-#include "gui/app/MainWindow.h"
 #include "gui/features/TreeViewIcons.h"
 
 #include <QHBoxLayout>

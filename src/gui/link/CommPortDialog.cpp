@@ -8,8 +8,8 @@
 #include "core/link/PortProbe.h"
 #include "core/link/ProbedPortText.h"
 #include "core/link/RadioLink.h"
-#include "gui/app/CatalogButtonBox.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogButtonBox.h"
+#include "gui/widgets/CatalogText.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -3,14 +3,14 @@
 #include "core/app/FleetStation.h"
 #include "core/base/messages/FleetWindow.h"
 #include "core/app/Workspace.h"
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "core/base/HelpViewer.h"
 #include "core/base/Prompter.h"
 #include "core/base/SettingsStore.h"
 #include "core/link/LinkTexts.h"
 #include "core/link/PortProbe.h"
 #include "core/link/ProbedPortText.h"
-#include "core/link/RadioLink.h"
+#include "core/link/SerialPort.h"
 #include "gui/widgets/CatalogText.h"
 
 #include <QCheckBox>
@@ -34,7 +34,7 @@ namespace qtr::gui {
 
 namespace {
 
-namespace text = fleetwindowmsg;
+namespace text = messages::fleetwindow;
 
 constexpr int kPortNumberRole = Qt::UserRole;
 constexpr int kPortListColumns = 3;
@@ -93,7 +93,7 @@ QWidget* FleetWindow::BuildPorts()
     ports_->setColumnCount(kPortListColumns);
     ports_->setHeaderHidden(true);
     ports_->setRootIsDecorated(false);
-    RadioLink probe;
+    SerialPort probe;
     probe.UseDeviceSettings(&devices_);
     for (const ProbedPort& port : ProbePorts(probe))
         AddPort(port);
@@ -211,7 +211,7 @@ QLayout* FleetWindow::BuildButtons()
 {
     start_ = new QPushButton(CatalogText(app_.catalog, text::kStart), this);
     stop_ = new QPushButton(CatalogText(app_.catalog, text::kStop), this);
-    helpButton_ = new QPushButton(CatalogText(app_.catalog, msg::kHelp), this);
+    helpButton_ = new QPushButton(CatalogText(app_.catalog, messages::common::kHelp), this);
     for (QPushButton* button : {start_, stop_, helpButton_})
         button->setAutoDefault(false);
     connect(start_, &QPushButton::clicked, this, &FleetWindow::Start);
@@ -314,7 +314,7 @@ void FleetWindow::Refuse(const std::vector<FleetReason>& reasons)
     std::string detail;
     for (const FleetReason& reason : reasons)
         detail += "\n" + FleetReasonText(reason, app_.catalog);
-    app_.prompter.Ask({.captionId = msg::kErrorCaption, .messageId = text::kCannotStart, .detail = detail,
+    app_.prompter.Ask({.captionId = messages::common::kErrorCaption, .messageId = text::kCannotStart, .detail = detail,
                        .form = PromptForm::MessageThenDetail, .icon = Icon::Error});
 }
 

@@ -1,14 +1,14 @@
 #include "gui/link/RadioInformationDialog.h"
 
 #include "gui/widgets/CatalogText.h"
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "gui/widgets/FixedPitchFont.h"
 #include "core/base/HelpViewer.h"
 #include "core/base/messages/Common.h"
 #include "core/base/messages/Link.h"
 #include "core/link/RadioInformation.h"
-#include "gui/app/CatalogText.h"
-#include "gui/app/FixedPitchFont.h"
+#include "gui/widgets/CatalogText.h"
+#include "gui/widgets/FixedPitchFont.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -10,7 +10,6 @@
 #include "gui/widgets/CommandWindow.h"
 #include "core/base/messages/Common.h"
 #include "core/base/messages/Print.h"
-#include "gui/app/MainWindow.h"
 #include "gui/print/PrintListDialog.h"
 #include "pages/ReportPainter.h"
 #include "gui/widgets/StatusReport.h"

@@ -1,7 +1,7 @@
 #include "gui/program/HelpWindow.h"
 
 #include "gui/widgets/CatalogText.h"
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "core/base/messages/App.h"
 #include "core/base/messages/Common.h"
 

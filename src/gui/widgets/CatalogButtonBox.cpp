@@ -1,10 +1,10 @@
 #include "gui/widgets/CatalogButtonBox.h"
 
 #include "gui/widgets/CatalogText.h"
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "core/base/HelpViewer.h"
 #include "core/base/messages/Common.h"
-#include "gui/app/CatalogText.h"
+#include "gui/widgets/CatalogText.h"
 
 #include <QDialog>
 #include <QPushButton>

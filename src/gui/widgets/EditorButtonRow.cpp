@@ -1,7 +1,7 @@
 #include "gui/widgets/EditorButtonRow.h"
 
 #include "gui/widgets/CatalogText.h"
-#include "core/base/CommonMessages.h"
+#include "core/base/messages/Common.h"
 #include "core/base/HelpViewer.h"
 #include "gui/widgets/EditorSubWindow.h"
 #include "core/base/messages/Common.h"

@@ -1,5 +1,6 @@
 #include "TempFolder.h"
 #include "TestImages.h"
+#include "core/base/messages/Link.h"
 #include "core/app/FleetLog.h"
 #include "core/base/messages/Fleet.h"
 #include "core/app/FleetPlan.h"
@@ -131,7 +132,7 @@ TEST_F(FleetPlanTest, RefusesWhatCannotWorkBeforeAnyPortOpens)
              t.plan.image[307] = 1;
              t.plan.image[368] = 0xFF;
          },
-         WriteReadiness::kMissingSettingsId},
+         messages::link::kNotReadyToWrite},
     };
     EXPECT_EQ(CheckFleetPlan(plan, catalog), std::vector<FleetReason>{});
     for (const Case& c : cases) {

@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 #include "gui/widgets/FixedPitchFont.h"
 #include "core/base/messages/EmbeddedMessage.h"
+#include "core/features/EmbeddedMessage.h"
 #include "gui/document/DataFileDialog.h"
 #include "gui/features/EmbeddedMessageView.h"
 

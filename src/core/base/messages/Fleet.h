@@ -37,4 +37,4 @@ inline constexpr int kCannotWriteLog = 3900976;    // %s: %s
 inline constexpr int kLogOtherColumns = 3900977;   // %s
 inline constexpr int kCannotReadLog = 3900978;     // %s: %s
 
-} // namespace qtr::fleetmsg
+} // namespace qtr::messages::fleet

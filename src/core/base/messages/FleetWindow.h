@@ -62,4 +62,4 @@ inline constexpr int kCannotStart = 3902047;
 inline constexpr int kRunning = 3902048;
 inline constexpr int kStopping = 3902049;
 
-} // namespace qtr::fleetwindowmsg
+} // namespace qtr::messages::fleetwindow
