@@ -21,6 +21,10 @@ using RadioVersion = std::array<std::uint8_t, wire::kInfoSize>;
 class RadioLink {
 public:
     explicit RadioLink(const LinkTiming& timing = LinkTiming{}) : timing_(timing) {}
+    // A fleet's links are owned as RadioLinks, some with a port given by its device path.
+    virtual ~RadioLink() = default;
+    RadioLink(const RadioLink&) = delete;
+    RadioLink& operator=(const RadioLink&) = delete;
 
     SerialPort& Port() { return port_; }
     const SerialPort& Port() const { return port_; }
