@@ -2,6 +2,7 @@
 // changes nothing or changes only the channels (records, bitmaps, and the scan references
 // that follow them); and what it made, exported and imported again, changes no byte.
 #include "core/base/MessageCatalog.h"
+#include "core/base/messages/Common.h"
 #include "core/channels/ChannelCsv.h"
 #include "core/model/FrequencyCodec.h"
 #include "core/model/ModelChoice.h"
@@ -33,7 +34,7 @@ const MessageCatalog& Catalog()
 {
     static const MessageCatalog catalog = [] {
         MessageCatalog texts;
-        std::vector<int> ids{FrequencyCodec::kLmrOffTextId, FrequencyCodec::kOffTextId};
+        std::vector<int> ids{messages::common::kNone, messages::common::kOff};
         texts.LoadText(ids, "^#001001023\nNone\n^#001001039\nOff\n");
         return texts;
     }();
