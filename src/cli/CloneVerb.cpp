@@ -39,18 +39,6 @@ private:
     sigset_t before_;
 };
 
-std::optional<VantalinkIdentity> VantalinkStart(const std::string& text)
-{
-    const auto colon = text.find(':');
-    if (colon == std::string::npos)
-        return std::nullopt;
-    const auto fleet = ParseWhole<int>(text.substr(0, colon));
-    const auto id = ParseWhole<int>(text.substr(colon + 1));
-    if (!fleet || !id)
-        return std::nullopt;
-    return VantalinkIdentity{*fleet, *id};
-}
-
 std::string Totals(const FleetPortTotals& totals)
 {
     return std::to_string(totals.written) + " written, " + std::to_string(totals.verified) + " verified, " +
@@ -122,7 +110,7 @@ std::optional<std::string> CloneVerb::ReadIdRule(const CliArguments& arguments, 
         plan.idStart.dtmf = dtmf.value_or("");
         if (dtmf && dtmf->empty())
             return FleetReasonText({messages::fleet::kBadDtmfId, {*dtmf}}, catalog);
-        if (vantalink && !(plan.idStart.vantalink = VantalinkStart(*vantalink)))
+        if (vantalink && !(plan.idStart.vantalink = VantalinkIdentity::Parse(*vantalink)))
             return FleetReasonText({messages::fleet::kBadVantalinkId, {*vantalink}}, catalog);
     }
     return std::nullopt;

@@ -5,9 +5,9 @@
 #include "core/base/MessageCatalog.h"
 #include "core/link/LinkStep.h"
 #include "core/link/LinkTexts.h"
+#include "core/link/TextFields.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -22,27 +22,11 @@ namespace text = messages::fleetwindow;
 // to press Retry.
 constexpr int kFleetRetries = 2;
 
-std::optional<int> Number(std::string_view digits)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    return value;
-}
-
 // "FLEET:ID", both within the radio's ranges.
 std::optional<VantalinkIdentity> VantalinkStart(const std::string& typed)
 {
-    const auto colon = typed.find(':');
-    if (colon == std::string::npos)
-        return std::nullopt;
-    const auto fleet = Number(std::string_view(typed).substr(0, colon));
-    const auto id = Number(std::string_view(typed).substr(colon + 1));
-    if (!fleet || !id)
-        return std::nullopt;
-    const VantalinkIdentity identity{*fleet, *id};
-    return identity.InRange() ? std::optional(identity) : std::nullopt;
+    const auto identity = VantalinkIdentity::Parse(typed);
+    return identity && identity->InRange() ? identity : std::nullopt;
 }
 
 void ReadSequenceStart(const FleetChoices& choices, FleetPlanDraft& draft)
@@ -73,7 +57,7 @@ std::string TextWithReason(const MessageCatalog& catalog, int id, const FleetRea
 // "Opening COM3"; a port given by its device is named by it alone.
 std::string OpeningText(const std::string& port, const MessageCatalog& catalog)
 {
-    const auto number = Number(port);
+    const auto number = ParseWhole<int>(port);
     return number ? LinkStepText({LinkStep::Phase::Opening, *number}, catalog) : port;
 }
 
@@ -139,7 +123,7 @@ FleetControls FleetControlStates(FleetRunState run, const FleetChoices& choices,
 
 std::string FleetPortName(const std::string& port, const MessageCatalog& catalog)
 {
-    const auto number = Number(port);
+    const auto number = ParseWhole<int>(port);
     return number ? PortNameText(static_cast<unsigned>(*number), catalog) : port;
 }
 

@@ -1,11 +1,24 @@
 #include "core/app/UnitIds.h"
 
+#include "core/link/TextFields.h"
 #include "core/model/DtmfFields.h"
 #include "core/model/VantalinkFields.h"
 
 #include <algorithm>
 
 namespace qtr {
+
+std::optional<VantalinkIdentity> VantalinkIdentity::Parse(const std::string& text)
+{
+    const auto colon = text.find(':');
+    if (colon == std::string::npos)
+        return std::nullopt;
+    const auto fleet = ParseWhole<int>(std::string_view(text).substr(0, colon));
+    const auto id = ParseWhole<int>(std::string_view(text).substr(colon + 1));
+    if (!fleet || !id)
+        return std::nullopt;
+    return VantalinkIdentity{*fleet, *id};
+}
 
 namespace {
 

@@ -18,6 +18,8 @@ struct VantalinkIdentity {
     int id = 0;
 
     bool operator==(const VantalinkIdentity&) const = default;
+    // "FLEET:ID" in whole numbers; the ranges are not checked.
+    static std::optional<VantalinkIdentity> Parse(const std::string& text);
     bool InRange() const
     {
         return fleet >= kLowestFleet && fleet <= kHighestFleet && id >= kLowestId && id <= kHighestId;
