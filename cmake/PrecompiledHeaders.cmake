@@ -15,7 +15,8 @@ set(QTR_CLI_PCH ${QTR_STANDARD_HEADERS})               # the command-line tool, 
 set(QTR_GUI_PCH ${QTR_QT_HEADERS})                     # the windows' library
 set(QTR_GUI_PROGRAM_PCH ${QTR_QT_HEADERS})             # the benchmarks of the windows
 set(QTR_TEST_PCH ${QTR_TEST_HEADERS})                  # tests of the core, simulator and tool
-# The tests of the windows; <QTest> stays out, as it reads a definition that names each test's folder.
+# The tests of the windows; <QTest> stays out, as it reads which Qt modules a test links, and
+# they differ (the call-tone player's tests link Qt Multimedia and Network).
 set(QTR_WIDGET_TEST_PCH ${QTR_QT_HEADERS} ${QTR_TEST_HEADERS})
 
 # Gives `target` the precompiled header of `kind`, made by the first target of the kind.

@@ -1,3 +1,4 @@
+#include "ProgramFolder.h"
 #include "core/document/DataFile.h"
 #include "core/model/ModelChoice.h"
 #include "core/model/ModelDefaults.h"
@@ -27,7 +28,7 @@ protected:
     CliRun Cli(const std::string& arguments, const std::string& environment = "")
     {
         const std::string errPath = folder.File("stderr.txt");
-        CliRun run = Capture(environment + QTR_CLI_PATH + " " + arguments + " 2>" + errPath);
+        CliRun run = Capture(environment + test::CliPath() + " " + arguments + " 2>" + errPath);
         const auto err = test::TempFolder::ReadBytes(errPath);
         run.err.assign(err.begin(), err.end());
         return run;

@@ -1,3 +1,4 @@
+#include "ProgramFolder.h"
 #include "RadioPair.h"
 #include "TempFolder.h"
 #include "core/base/MemorySettingsStore.h"
@@ -30,7 +31,7 @@ protected:
         // The desktop program's settings, as the tool finds them, are the test's own.
         const std::string settings = "XDG_CONFIG_HOME=" + folder.File("config") + " ";
         const int status =
-            std::system((settings + QTR_CLI_PATH + " " + arguments + " >" + out + " 2>" + err).c_str());
+            std::system((settings + test::CliPath() + " " + arguments + " >" + out + " 2>" + err).c_str());
         const auto outBytes = test::TempFolder::ReadBytes(out);
         const auto errBytes = test::TempFolder::ReadBytes(err);
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(outBytes.begin(), outBytes.end()),

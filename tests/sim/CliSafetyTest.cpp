@@ -1,3 +1,4 @@
+#include "ProgramFolder.h"
 #include "RadioPair.h"
 #include "TempFolder.h"
 #include "core/app/FleetLog.h"
@@ -44,13 +45,13 @@ public:
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         posix_spawn_file_actions_addclose(&actions, in[1]);
         posix_spawn_file_actions_addclose(&actions, out[0]);
-        std::vector<std::string> words{QTR_CLI_PATH};
+        std::vector<std::string> words{test::CliPath()};
         words.insert(words.end(), arguments.begin(), arguments.end());
         std::vector<char*> argv;
         for (auto& word : words)
             argv.push_back(word.data());
         argv.push_back(nullptr);
-        if (posix_spawn(&pid_, QTR_CLI_PATH, &actions, nullptr, argv.data(), environ) != 0)
+        if (posix_spawn(&pid_, words.front().c_str(), &actions, nullptr, argv.data(), environ) != 0)
             throw std::runtime_error("cannot start the tool");
         posix_spawn_file_actions_destroy(&actions);
         close(in[0]);
@@ -138,7 +139,7 @@ protected:
 
     int Run(const std::string& arguments)
     {
-        const int status = std::system((std::string(QTR_CLI_PATH) + " " + arguments + " >" + folder.File("out.txt") +
+        const int status = std::system((test::CliPath() + " " + arguments + " >" + folder.File("out.txt") +
                                         " 2>" + folder.File("err.txt"))
                                            .c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

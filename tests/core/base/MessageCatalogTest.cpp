@@ -1,3 +1,4 @@
+#include "ProgramFolder.h"
 #include "core/base/MessageCatalog.h"
 
 #include <gtest/gtest.h>
@@ -148,11 +149,16 @@ TEST_F(MessageCatalogTest, PlainTextDropsAmpersandsAndStopsAt255BytesOnACharacte
 // Every language file that ships beside the program must carry every required message.
 TEST(ShippedLanguageFilesTest, LoadCompletely)
 {
-    for (const auto& entry : fs::directory_iterator(fs::path(QTR_SOURCE_DIR) / "lang")) {
+    int languages = 0;
+    for (const auto& entry : fs::directory_iterator(test::ProgramFolder())) {
+        if (entry.path().extension() != ".lng")
+            continue;
         MessageCatalog catalog;
         std::vector<int> ids = MessageCatalog::RequiredMessages();
         EXPECT_EQ(catalog.LoadFile(ids, entry.path().string()), MessageCatalog::kLoaded) << entry.path();
+        ++languages;
     }
+    EXPECT_EQ(languages, 3);
 }
 
 } // namespace
