@@ -298,9 +298,10 @@ TEST_F(CliSafetyTest, ASignalStopsATransferAfterItsBlockAndSaysWhatTheRadioHolds
         const auto err = test::TempFolder::ReadBytes(folder.File("err.txt"));
         const std::string said = std::string(err.begin(), err.end()) + tool.Rest();
         EXPECT_TRUE(std::regex_search(said, std::regex(point.said))) << point.command << ": " << said;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the radio acts on the 'E' it heard
-        EXPECT_FALSE(radio.InProgrammingMode()) << point.command;
-        EXPECT_FALSE(radio.TestMode().active) << point.command;
+        // The radio acts on the 'E' it heard.
+        EXPECT_TRUE(radio.WaitUntil([](const Radio& r) { return !r.InProgrammingMode() && !r.TestMode().active; },
+                                    test::kHangBound))
+            << point.command;
         EXPECT_EQ(radio.Memory() == target.memory, point.memoryKept) << point.command;
         EXPECT_EQ(test::TempFolder::ReadBytes(file), fileBefore) << point.command;
     }

@@ -77,8 +77,8 @@ void Run(FaultCase& c, TransferDialogModel::Direction direction)
     c.imageIsRadios = pair.app.state.image == profile.memory;
     c.memoryUnchanged = pair.radio.Memory() == profile.memory;
     c.portOpen = pair.link.Port().IsOpen();
-    c.heardEndLast = pair.RadioHeardEndLast();
     c.hungUp = pair.radio.HungUp();
+    c.heardEndLast = !c.succeeded && !c.hungUp && pair.RadioHeardEndLast(); // only a cancel must end with 'E'
 }
 
 void RunAll(std::vector<FaultCase>& cases, TransferDialogModel::Direction direction)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgramFolder.h"
+#include "RadioWaits.h"
 #include "sim/RadioSimulator.h"
 #include "ScriptedPrompter.h"
 #include "core/base/MemorySettingsStore.h"
@@ -126,18 +127,17 @@ public:
         RadioSession session(link, prompter);
         return RadioInformationQuery(session).Run();
     }
-    // The radio may still be taking in what the program sent just before closing.
-    bool RadioHeardEndLast() const
+    // Whether the last byte the radio heard is 'E'. The radio may still be taking in what the
+    // program sent just before closing, so this waits for it, by default as long as only a hang
+    // could take; a test that expects no 'E' gives a short bound.
+    bool RadioHeardEndLast(std::chrono::milliseconds bound = kHangBound) const
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
-        for (;;) {
-            const auto bytes = radio.Received();
-            if (!bytes.empty() && bytes.back() == wire::kEnd)
-                return true;
-            if (std::chrono::steady_clock::now() > deadline)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
+        return radio.WaitUntil(
+            [](const sim::RadioSimulator& r) {
+                const auto bytes = r.Received();
+                return !bytes.empty() && bytes.back() == wire::kEnd;
+            },
+            bound);
     }
 
     sim::RadioSimulator radio;

@@ -50,13 +50,10 @@ public:
     // What the radio heard after the first `from` bytes, once it has heard `count` of them.
     std::vector<std::uint8_t> HeardSince(std::size_t from, std::size_t count = 0) const
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
-        for (;;) {
-            const auto bytes = pair.radio.Received();
-            if (bytes.size() >= from + count || std::chrono::steady_clock::now() > deadline)
-                return {bytes.begin() + static_cast<std::ptrdiff_t>(std::min(from, bytes.size())), bytes.end()};
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
+        pair.radio.WaitUntil([&](const sim::RadioSimulator& r) { return r.Received().size() >= from + count; },
+                             kHangBound);
+        const auto bytes = pair.radio.Received();
+        return {bytes.begin() + static_cast<std::ptrdiff_t>(std::min(from, bytes.size())), bytes.end()};
     }
     std::size_t HeardCount() const { return pair.radio.Received().size(); }
 

@@ -48,10 +48,23 @@ struct RoundTrip {
     int lastWritePosition = -1;
 };
 
+// Five round trips at once keep the radios' threads waiting for the processor, so the replies the
+// program expects get time that only a hang runs out. The waits at the rates a radio does not
+// answer are sat out in full, three times a trip: long enough for a late first byte, no longer.
+LinkTiming PatientTiming()
+{
+    LinkTiming timing = test::QuickTiming();
+    timing.handshakeReplyMs = 400;
+    timing.syncByteMs = 400;
+    timing.pollWindowMs = 2000;
+    timing.rateTimeoutMs.fill(2000);
+    return timing;
+}
+
 // Read a radio, change its embedded message, write it back, read it again.
 void RunRoundTrip(RoundTrip& trip)
 {
-    RadioPair pair(trip.profile);
+    RadioPair pair(trip.profile, PatientTiming());
     trip.firstRead = pair.Read();
     trip.imageAfterRead = pair.app.state.image;
     trip.unchangedAfterRead = !pair.app.state.IsModified();

@@ -83,7 +83,7 @@ TEST_F(MeasuringDialogTest, TheWindowTimerPollsEvery550Milliseconds)
     MeasuringDialog& dialog = Open(kRssi);
     radio.measured = 5;
     QTest::mouseClick(&dialog.StartButton(), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.ValueField().text() == "5"; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.ValueField().text() == "5"; }, test::kHangBoundMs));
     EXPECT_EQ(radio.TakeSent(), (Bytes{34, 0x0A, 0x06}));
 }
 

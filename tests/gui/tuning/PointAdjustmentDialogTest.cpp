@@ -40,7 +40,7 @@ protected:
     void PressAlt(Qt::Key key)
     {
         QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
-        EXPECT_TRUE(QTest::qWaitFor([this] { return dialog_->isHidden(); }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return dialog_->isHidden(); }, test::kHangBoundMs));
     }
     TuningValueControls& Controls(int tab) { return dialog_->Page(tab).Controls(); }
     // The four views of a page agree on the value.

@@ -17,6 +17,9 @@
 
 namespace qtr::test {
 
+// How long a window may take to act on the radio's answer: reached only by a hang.
+inline constexpr int kHangBoundMs = 30000;
+
 class RecordingHelp : public HelpViewer {
 public:
     void ShowHelpTopic(int topic) override { topics.push_back(topic); }
