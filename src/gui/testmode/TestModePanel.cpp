@@ -5,6 +5,7 @@
 #include "core/base/messages/TestMode.h"
 #include "core/testmode/TuningItems.h"
 #include "gui/widgets/CatalogText.h"
+#include "gui/widgets/KeyboardFilter.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace qtr::gui {
@@ -24,13 +24,13 @@ using testmode::PanelStep;
 using testmode::TestModePanelModel;
 
 constexpr int kHelpButtonTopic = 1193;
-constexpr char kTopicName[] = "qtrHelpTopic";
 constexpr int kSignallingCount = 9;
 constexpr int kValueWidthChars = 14;
 
+// F1 asks for the context help of the control.
 void SetTopic(QWidget& widget, int topic)
 {
-    widget.setProperty(kTopicName, topic);
+    KeyboardFilter::SetContextHelp(widget, topic);
 }
 
 } // namespace
@@ -48,8 +48,8 @@ TestModePanel::TestModePanel(TestModePanelModel& model, const MessageCatalog& ca
     layout->addLayout(BuildButtons());
     FillLists();
     ShowIndicators();
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            &TestModePanel::ShowContextHelp);
+    KeyboardFilter::Of(*this, help);
+    SetTopic(*this, TestModePanelModel::kHelpTopic);
 }
 
 QWidget* TestModePanel::BuildSettings()
@@ -127,9 +127,10 @@ QWidget* TestModePanel::BuildTuning()
     start->setEnabled(false);
     layout->addWidget(tuning_, 1);
     layout->addWidget(start);
-    connect(tuning_, &QListWidget::currentRowChanged, this, [start](int row) {
+    connect(tuning_, &QListWidget::currentRowChanged, this, [this, start](int row) {
         start->setEnabled(row >= 0);
         start->setDefault(row >= 0);
+        SetTopic(*tuning_, TuningTopic());
     });
     connect(tuning_, &QListWidget::itemActivated, this, &TestModePanel::StartTuning);
     connect(start, &QPushButton::clicked, this, &TestModePanel::StartTuning);
@@ -314,20 +315,11 @@ void TestModePanel::reject()
     QDialog::reject();
 }
 
-int TestModePanel::HelpTopicOf(const QWidget* widget) const
+// The tuning list's help is its selected item's.
+int TestModePanel::TuningTopic() const
 {
-    if (widget == tuning_) {
-        const int item = SelectedItem();
-        return item < 0 ? TestModePanelModel::kHelpTopic
-                        : testmode::TuningItems()[static_cast<std::size_t>(item)].helpTopic;
-    }
-    const QVariant topic = widget != nullptr ? widget->property(kTopicName) : QVariant();
-    return topic.isValid() ? topic.toInt() : TestModePanelModel::kHelpTopic;
-}
-
-void TestModePanel::ShowContextHelp()
-{
-    help_.ShowContextHelp(HelpTopicOf(focusWidget()));
+    const int item = SelectedItem();
+    return item < 0 ? TestModePanelModel::kHelpTopic : testmode::TuningItems()[static_cast<std::size_t>(item)].helpTopic;
 }
 
 } // namespace qtr::gui
