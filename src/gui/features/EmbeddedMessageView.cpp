@@ -58,8 +58,7 @@ EmbeddedMessageView::EmbeddedMessageView(Workspace& app, HelpViewer& help, QStat
     help_ = &buttons->HelpButton();
     // Enter goes from line 1 to line 2 (its text selected) and on to Close, and presses a button.
     KeyboardFilter& keys = KeyboardFilter::Of(*this, help);
-    for (QWidget* control : {static_cast<QWidget*>(lines_[0]), static_cast<QWidget*>(lines_[1]),
-                             static_cast<QWidget*>(close_), static_cast<QWidget*>(help_)})
+    for (QWidget* control : std::initializer_list<QWidget*>{lines_[0], lines_[1], close_, help_})
         keys.MoveOnEnter(*control);
     layout->addLayout(buttons);
     ShowLines();
