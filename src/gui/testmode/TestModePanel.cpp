@@ -27,12 +27,6 @@ constexpr int kHelpButtonTopic = 1193;
 constexpr int kSignallingCount = 9;
 constexpr int kValueWidthChars = 14;
 
-// F1 asks for the context help of the control.
-void SetTopic(QWidget& widget, int topic)
-{
-    KeyboardFilter::SetContextHelp(widget, topic);
-}
-
 } // namespace
 
 TestModePanel::TestModePanel(TestModePanelModel& model, const MessageCatalog& catalog, HelpViewer& help,
@@ -48,8 +42,9 @@ TestModePanel::TestModePanel(TestModePanelModel& model, const MessageCatalog& ca
     layout->addLayout(BuildButtons());
     FillLists();
     ShowIndicators();
+    // F1 asks for the context help of the focused control, else of the panel.
     KeyboardFilter::Of(*this, help);
-    SetTopic(*this, TestModePanelModel::kHelpTopic);
+    KeyboardFilter::SetContextHelp(*this, TestModePanelModel::kHelpTopic);
 }
 
 QWidget* TestModePanel::BuildSettings()
@@ -65,8 +60,8 @@ QWidget* TestModePanel::BuildSettings()
     };
     channels_ = new QComboBox(group);
     signals_ = new QComboBox(group);
-    SetTopic(*channels_, kChannelTopic);
-    SetTopic(*signals_, kSignalTopic);
+    KeyboardFilter::SetContextHelp(*channels_, kChannelTopic);
+    KeyboardFilter::SetContextHelp(*signals_, kSignalTopic);
     rxFrequency_ = value();
     txFrequency_ = value();
     rxName_ = value();
@@ -103,7 +98,7 @@ QWidget* TestModePanel::BuildSettings()
     ptt_ = new QPushButton(CatalogText(catalog_, messages::testmode::kPtt), group);
     ptt_->setCheckable(true);
     ptt_->setAutoDefault(false);
-    SetTopic(*ptt_, TestModePanelModel::kPttHelpTopic);
+    KeyboardFilter::SetContextHelp(*ptt_, TestModePanelModel::kPttHelpTopic);
     grid->addWidget(ptt_, row, 1, 1, 2);
     // One lamp beside the button, green or red.
     grid->addWidget(Lamp(Indicator::Receive), row, 3, Qt::AlignLeft);
@@ -130,7 +125,7 @@ QWidget* TestModePanel::BuildTuning()
     connect(tuning_, &QListWidget::currentRowChanged, this, [this, start](int row) {
         start->setEnabled(row >= 0);
         start->setDefault(row >= 0);
-        SetTopic(*tuning_, TuningTopic());
+        KeyboardFilter::SetContextHelp(*tuning_, TuningTopic());
     });
     connect(tuning_, &QListWidget::itemActivated, this, &TestModePanel::StartTuning);
     connect(start, &QPushButton::clicked, this, &TestModePanel::StartTuning);
@@ -143,7 +138,7 @@ QLayout* TestModePanel::BuildButtons()
     auto* print = AddButton(messages::testmode::kPrint, kPrintTopic);
     auto* close = AddButton(messages::common::kClose, kCloseTopic);
     auto* help = AddButton(messages::common::kHelp, kHelpButtonTopic);
-    SetTopic(*help, TestModePanelModel::kHelpTopic);
+    KeyboardFilter::SetContextHelp(*help, TestModePanelModel::kHelpTopic);
     print->setEnabled(static_cast<bool>(seams_.printAdjustments));
     row->addStretch();
     for (QPushButton* button : {print, close, help})
@@ -158,7 +153,7 @@ QPushButton* TestModePanel::AddButton(int textId, int topic)
 {
     auto* button = new QPushButton(CatalogText(catalog_, textId), this);
     button->setAutoDefault(false);
-    SetTopic(*button, topic);
+    KeyboardFilter::SetContextHelp(*button, topic);
     buttons_[topic] = button;
     return button;
 }
