@@ -1,8 +1,8 @@
 #include "GuiHarness.h"
 
+#include "RecordingHelp.h"
 #include "TestImages.h"
 #include "core/app/CommandIds.h"
-#include "core/base/HelpViewer.h"
 #include "core/base/messages/Model.h"
 #include "core/model/FrequencyCodec.h"
 #include "gui/model/ModelInformationDialog.h"
@@ -17,15 +17,6 @@ namespace qtr {
 namespace {
 
 using test::GuiHarness;
-
-class RecordingHelp : public HelpViewer {
-public:
-    void ShowHelpTopic(int topic) override { topics.push_back(topic); }
-    void ShowContextHelp(int id) override { topics.push_back(-id); }
-    void ShowDefaultTopic() override {}
-    void CloseHelpWindows() override {}
-    std::vector<int> topics;
-};
 
 class ModelInformationDialogTest : public ::testing::Test {
 protected:
@@ -48,7 +39,7 @@ protected:
     }
 
     GuiHarness harness;
-    RecordingHelp help;
+    test::RecordingHelp help;
 };
 
 TEST_F(ModelInformationDialogTest, ShowsTheModelsAndTheChannelClassesOfTheCurrentModel)

@@ -20,8 +20,8 @@ constexpr KeyBinding kBindings[] = {
     {"Shift+F5", ChannelCommand::ToneCopy, false},      {"Ctrl+Q", ChannelCommand::ToneCopy, false},
     {"Shift+F9", ChannelCommand::Insert, true},         {"Ctrl+I", ChannelCommand::Insert, true},
     {"Ctrl+D", ChannelCommand::Delete, true},           {"Shift+F10", ChannelCommand::Delete, true},
-    {"F11", ChannelCommand::EditForm, true},            {"F1", ChannelCommand::Help, true},
-    {"F10", ChannelCommand::Ignore, true},              {"Shift+F7", ChannelCommand::Ignore, true},
+    {"F11", ChannelCommand::EditForm, true},            {"F10", ChannelCommand::Ignore, true},
+    {"Shift+F7", ChannelCommand::Ignore, true},
 };
 
 } // namespace

@@ -11,7 +11,6 @@ class RadioState;
 enum class ChannelCommand {
     None,          // not a channel command: the key does what it does anyway
     Ignore,        // swallowed
-    Help,          // the topic of the grid's current column
     EditForm,      // open the channel edit form
     ChannelCopy,
     FrequencyCopy,

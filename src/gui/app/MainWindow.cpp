@@ -461,7 +461,8 @@ int MainWindow::ContextHelpId() const
     return editor ? editor->helpTopic : command::kMainFrame;
 }
 
-// F1 while a menu is open asks for the help of the highlighted item.
+// F1 while a menu is open asks for the help of the highlighted item. The help belongs to an
+// action, not to a widget, so the shared keyboard filter cannot carry it.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* menu = qobject_cast<QMenu*>(watched);

@@ -186,6 +186,8 @@ bool MemoryMapDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+// Enter is the grid's edit key here, not a move to the next control, so the shared
+// keyboard filter does not serve it.
 bool MemoryMapDialog::GridKey(const QKeyEvent& key)
 {
     switch (key.key()) {
@@ -203,8 +205,6 @@ bool MemoryMapDialog::GridKey(const QKeyEvent& key)
         return true;
     case Qt::Key_Left:
         SetCurrent(memorymap::Left(Current()));
-        return true;
-    case Qt::Key_F1:
         return true;
     default:
         break;
@@ -231,7 +231,7 @@ bool MemoryMapDialog::EditorKey(const QKeyEvent& key)
         grid_->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    return key.key() == Qt::Key_F1;
+    return false;
 }
 
 void MemoryMapDialog::BeginEdit(const QString& text)

@@ -8,12 +8,12 @@
 #include "core/base/messages/Channels.h"
 #include "core/base/messages/Common.h"
 #include "gui/channels/ChannelNumberSpin.h"
+#include "gui/widgets/KeyboardFilter.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace qtr::gui {
@@ -50,8 +50,9 @@ ChannelCopyDialog::ChannelCopyDialog(Workspace& app, HelpViewer& help, ChannelCo
     connect(copy, &QPushButton::clicked, this, &ChannelCopyDialog::Copy);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [&help] { help.ShowHelpTopic(kDialogTopic); });
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this, &help] { help.ShowHelpTopic(target_->hasFocus() ? kTargetTopic : kDialogTopic); });
+    KeyboardFilter::Of(*this, help);
+    KeyboardFilter::SetHelpTopic(*this, kDialogTopic);
+    KeyboardFilter::SetHelpTopic(*target_, kTargetTopic);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

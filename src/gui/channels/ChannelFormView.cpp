@@ -11,6 +11,7 @@
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FocusLeaveWatcher.h"
 #include "gui/widgets/FrequencyEdit.h"
+#include "gui/widgets/KeyboardFilter.h"
 #include "gui/widgets/OffEntryCombo.h"
 #include "gui/widgets/ToneCombo.h"
 #include "gui/widgets/ValueCombo.h"
@@ -46,8 +47,10 @@ QLineEdit* ToneEdit(QWidget* control)
 
 ChannelFormView::ChannelFormView(ChannelWindows& windows, QWidget* parent)
     : QWidget(parent), windows_(windows), app_(windows.App()), rules_(app_.channels, app_.state),
-      entries_(app_.channels, app_.codec), focusWatcher_(new FocusLeaveWatcher(this))
+      entries_(app_.channels, app_.codec), focusWatcher_(new FocusLeaveWatcher(this)),
+      keys_(KeyboardFilter::Of(*this, windows.Help()))
 {
+    keys_.OnEnter([this](QWidget& control) { return CommitBeforeMovingOn(control); });
     setWindowTitle(CatalogText(app_.catalog, EditorOf(command::kChannelEdit).titleId, 1));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -76,6 +79,7 @@ void ChannelFormView::BuildRows()
         auto* label = new QLabel(CatalogText(app_.catalog, ChannelFormRules::LabelMessage(row), 1), this);
         QWidget* control = MakeControl(row);
         control->installEventFilter(this);
+        keys_.MoveOnEnter(*control);
         controls_[static_cast<std::size_t>(row)] = control;
         rows->addWidget(label, row, 0);
         rows->addWidget(control, row, 1);
@@ -91,8 +95,10 @@ void ChannelFormView::BuildRows()
 QLayout* ChannelFormView::BuildButtons()
 {
     auto* row = new EditorButtonRow(*this, app_.catalog, windows_.Help(), EditorOf(command::kChannelEdit).helpTopic);
-    row->CloseButton().installEventFilter(this);
-    row->HelpButton().installEventFilter(this);
+    for (QPushButton* button : {&row->CloseButton(), &row->HelpButton()}) {
+        button->installEventFilter(this);
+        keys_.MoveOnEnter(*button);
+    }
     row->addStretch();
     return row;
 }
@@ -326,38 +332,21 @@ bool ChannelFormView::eventFilter(QObject* watched, QEvent* event)
         windows_.RunCopyCommand(command, ChannelWindow::Form, *this);
         return true;
     }
-    return ControlKey(watched, key);
-}
-
-bool ChannelFormView::ControlKey(QObject* control, const QKeyEvent& key)
-{
-    switch (key.key()) {
-    case Qt::Key_Escape:
-        EditorSubWindow::CloseWindowOf(*this);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        EnterOn(control);
-        return true;
-    default:
+    if (key.key() != Qt::Key_Escape)
         return false;
-    }
+    EditorSubWindow::CloseWindowOf(*this);
+    return true;
 }
 
-// Enter commits like leaving the control and moves on as Tab does.
-void ChannelFormView::EnterOn(QObject* control)
+// Enter commits like leaving the control, and then moves on where the rules say so.
+bool ChannelFormView::CommitBeforeMovingOn(const QWidget& control)
 {
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
-        button->click();
-        return;
-    }
-    const int row = RowOf(control);
+    const int row = RowOf(&control);
     if (row == ChannelFormRules::kChannelRow)
         ChannelNumberChosen(static_cast<ChannelNumberSpin*>(Control(row))->TakeTypedNumber());
     else if (IsModified(row))
         CommitEdit(row);
-    if (rules_.EnterMovesOn(row, Slot()))
-        focusNextChild();
+    return rules_.EnterMovesOn(row, Slot());
 }
 
 } // namespace qtr::gui

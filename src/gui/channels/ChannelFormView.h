@@ -19,6 +19,7 @@ namespace qtr::gui {
 class ChannelNumberSpin;
 class ChannelWindows;
 class FocusLeaveWatcher;
+class KeyboardFilter;
 
 // The channel edit form: every field of the current channel, one row each, stored as soon
 // as it is committed. Row 0 is the channel number, row n the channel field n.
@@ -58,14 +59,14 @@ private:
     void ParlaneFrequencyChosen(int entry);
     bool IsModified(int row) const;
     void CommitEdit(int row);
-    bool ControlKey(QObject* control, const QKeyEvent& key);
-    void EnterOn(QObject* control);
+    bool CommitBeforeMovingOn(const QWidget& control);
 
     ChannelWindows& windows_;
     Workspace& app_;
     ChannelFormRules rules_;
     ChannelListEntries entries_;
     FocusLeaveWatcher* focusWatcher_;
+    KeyboardFilter& keys_;
     std::array<QWidget*, ChannelFormRules::kRowCount> controls_{};
     QLineEdit* txPowerText_ = nullptr;
 };

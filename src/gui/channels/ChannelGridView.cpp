@@ -2,7 +2,6 @@
 
 #include "gui/widgets/CatalogText.h"
 #include "gui/widgets/EditorSubWindow.h"
-#include "core/base/HelpViewer.h"
 #include "core/app/Workspace.h"
 #include "core/channels/ChannelGridText.h"
 #include "core/app/CommandIds.h"
@@ -12,6 +11,7 @@
 #include "gui/channels/ChannelWindows.h"
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FrequencyEdit.h"
+#include "gui/widgets/KeyboardFilter.h"
 #include "gui/widgets/OffEntryCombo.h"
 #include "gui/widgets/ToneCombo.h"
 #include "gui/widgets/ValueCombo.h"
@@ -38,6 +38,7 @@ ChannelGridView::ChannelGridView(ChannelWindows& windows, QWidget* parent)
 {
     setWindowTitle(CatalogText(app_.catalog, EditorOf(command::kChannelInformation).titleId, 1));
     windows_.SelectSlot(0, ChannelWindow::Grid);
+    KeyboardFilter::Of(*this, windows_.Help());
     BuildGrid();
     BuildEditors();
     auto* layout = new QVBoxLayout(this);
@@ -64,6 +65,9 @@ void ChannelGridView::BuildGrid()
         labels << FromUtf8(GridRowLabel(slot, rules_.LastRow()));
     grid_->Layout(headers, widths, labels);
     grid_->installEventFilter(this);
+    // F1 opens the topic of the current column.
+    connect(grid_, &QTableWidget::currentCellChanged, this,
+            [this] { KeyboardFilter::SetHelpTopic(*grid_, ChannelGridRules::HelpTopic(grid_->Current().column)); });
     connect(grid_, &EditingGrid::DoubleClicked, this, &ChannelGridView::DoubleClicked);
     connect(grid_, &EditingGrid::RowChanged, this, &ChannelGridView::RowChanged);
     connect(grid_, &EditingGrid::EditEnded, this, &ChannelGridView::EditEnded);
@@ -93,7 +97,7 @@ QLayout* ChannelGridView::BuildButtons()
 {
     auto* row = new EditorButtonRow(*this, app_.catalog, windows_.Help(), EditorOf(command::kChannelInformation).helpTopic);
     editButton_ = new QPushButton(CatalogText(app_.catalog, messages::channels::kChannelEditButton), this);
-    editButton_->installEventFilter(this);
+    KeyboardFilter::SetHelpTopic(*editButton_, EditorOf(command::kChannelEdit).helpTopic);
     freeArea_ = new QLineEdit(this);
     freeArea_->setReadOnly(true);
     freeArea_->setFocusPolicy(Qt::NoFocus);
@@ -266,12 +270,6 @@ bool ChannelGridView::eventFilter(QObject* watched, QEvent* event)
     if (!keyEvent)
         return QWidget::eventFilter(watched, event);
     const auto& key = *static_cast<QKeyEvent*>(event);
-    if (watched == editButton_ && key.key() == Qt::Key_F1) {
-        event->accept();
-        if (event->type() == QEvent::KeyPress)
-            windows_.Help().ShowHelpTopic(EditorOf(command::kChannelEdit).helpTopic);
-        return true;
-    }
     const ChannelCommand command = ChannelWindows::CommandForKey(key, ChannelWindow::Grid);
     if (watched != grid_ || command == ChannelCommand::None)
         return false;
@@ -291,9 +289,6 @@ void ChannelGridView::RunCommand(ChannelCommand command, GridCell cell)
 {
     const int slot = cell.row - 1;
     switch (command) {
-    case ChannelCommand::Help:
-        windows_.Help().ShowHelpTopic(ChannelGridRules::HelpTopic(cell.column));
-        break;
     case ChannelCommand::EditForm:
         windows_.OpenForm();
         break;

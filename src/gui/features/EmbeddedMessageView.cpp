@@ -11,6 +11,7 @@
 #include "gui/widgets/FixedPitchFont.h"
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FocusLeaveWatcher.h"
+#include "gui/widgets/KeyboardFilter.h"
 #include "gui/widgets/TypedCharacterFilter.h"
 
 #include <QKeyEvent>
@@ -28,11 +29,6 @@ namespace {
 constexpr int kLineLength = static_cast<int>(message::kLineLength);
 constexpr int kHintMilliseconds = 10000;
 constexpr int kFieldMargin = 16;
-
-bool IsEnter(const QKeyEvent& key)
-{
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
 
 // Each byte one character, as the Open dialog's preview shows the lines too.
 QString ShownText(const std::string& line)
@@ -60,8 +56,10 @@ EmbeddedMessageView::EmbeddedMessageView(Workspace& app, HelpViewer& help, QStat
     buttons->addStretch();
     close_ = &buttons->CloseButton();
     help_ = &buttons->HelpButton();
-    close_->installEventFilter(this);
-    help_->installEventFilter(this);
+    // Enter goes from line 1 to line 2 (its text selected) and on to Close, and presses a button.
+    KeyboardFilter& keys = KeyboardFilter::Of(*this, help);
+    for (QWidget* control : std::initializer_list<QWidget*>{lines_[0], lines_[1], close_, help_})
+        keys.MoveOnEnter(*control);
     layout->addLayout(buttons);
     ShowLines();
     setFocusProxy(lines_[0]);
@@ -81,7 +79,7 @@ QLineEdit* EmbeddedMessageView::MakeLine()
     line->setToolTip(TipText());
     auto* filter = new TypedCharacterFilter(InputClass::PrintableAscii, kLineLength, *line, *line);
     connect(filter, &TypedCharacterFilter::CharacterRefused, this, [this, line] { ShowAcceptedCharacters(*line); });
-    line->installEventFilter(this); // after the filter, so that this view sees the keys first
+    line->installEventFilter(this); // after the filter, so that this view sees Shift+Insert first
     return line;
 }
 
@@ -133,32 +131,13 @@ void EmbeddedMessageView::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-bool EmbeddedMessageView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && KeyPressed(watched, *static_cast<QKeyEvent*>(event)))
-        return true;
-    return QWidget::eventFilter(watched, event);
-}
-
-// Enter goes from line 1 to line 2 (its text selected) and on to Close, and presses a button.
 // Shift+Insert pastes nothing here.
-bool EmbeddedMessageView::KeyPressed(QObject* watched, const QKeyEvent& key)
+bool EmbeddedMessageView::eventFilter(QObject*, QEvent* event)
 {
-    if (key.key() == Qt::Key_Insert && key.modifiers() == Qt::ShiftModifier)
-        return watched == lines_[0] || watched == lines_[1];
-    if (!IsEnter(key))
+    if (event->type() != QEvent::KeyPress)
         return false;
-    if (auto* button = qobject_cast<QPushButton*>(watched)) {
-        button->click();
-    } else if (watched == lines_[0]) {
-        lines_[1]->setFocus(Qt::TabFocusReason);
-        lines_[1]->selectAll();
-    } else if (watched == lines_[1]) {
-        close_->setFocus(Qt::TabFocusReason);
-    } else {
-        return false;
-    }
-    return true;
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    return key.key() == Qt::Key_Insert && key.modifiers() == Qt::ShiftModifier;
 }
 
 } // namespace qtr::gui

@@ -35,7 +35,6 @@ protected:
 
 private:
     QLineEdit* MakeLine();
-    bool KeyPressed(QObject* watched, const QKeyEvent& key);
     void StoreChangedLines();
     void ShowLines();
     void ShowAcceptedCharacters(QLineEdit& line);

@@ -35,6 +35,8 @@ QWidget* KeyAssignmentView::KeyList(int row) const
     return formWidget_->Control(row);
 }
 
+// Enter on PF2 goes back to PF1 rather than on to Close. The form's keyboard filter would
+// move on, so this filter, there for the picture anyway, takes it first.
 bool KeyAssignmentView::eventFilter(QObject* watched, QEvent* event)
 {
     const bool pf2 = watched == KeyList(KeyAssignmentForm::kPf2);

@@ -8,12 +8,11 @@
 #include "core/base/messages/App.h"
 #include "core/base/messages/Common.h"
 #include "gui/features/TreeViewIcons.h"
+#include "gui/widgets/KeyboardFilter.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -47,9 +46,16 @@ TreeViewWindow::TreeViewWindow(CommandWindow& frame, HelpViewer& help)
     layout->addLayout(buttons);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &TreeViewWindow::Activate);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
-    const auto showHelp = [&help] { help.ShowHelpTopic(kHelpTopic); };
-    connect(help_, &QPushButton::clicked, this, showHelp);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, showHelp);
+    connect(help_, &QPushButton::clicked, this, [&help] { help.ShowHelpTopic(kHelpTopic); });
+    KeyboardFilter& keys = KeyboardFilter::Of(*this, help);
+    KeyboardFilter::SetHelpTopic(*this, kHelpTopic);
+    // Enter on a button presses it; on the tree it opens the selected editor and stays.
+    for (QWidget* control : std::initializer_list<QWidget*>{tree_, close_, help_})
+        keys.MoveOnEnter(*control);
+    keys.OnEnter([this](QWidget&) {
+        Activate(tree_->currentItem());
+        return false;
+    });
 }
 
 void TreeViewWindow::Fill()
@@ -74,19 +80,6 @@ void TreeViewWindow::Activate(QTreeWidgetItem* item)
     frame_.OnCommand(commandId);
     activateWindow();
     tree_->setFocus(Qt::OtherFocusReason);
-}
-
-// Enter on a button presses it; anywhere else it opens the selected editor.
-void TreeViewWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
-    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-        button->click();
-    else
-        Activate(tree_->currentItem());
 }
 
 } // namespace qtr::gui

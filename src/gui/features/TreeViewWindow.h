@@ -26,9 +26,6 @@ public:
     QPushButton& CloseButton() const { return *close_; }
     QPushButton& HelpButton() const { return *help_; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void Fill();
     void Activate(QTreeWidgetItem* item);

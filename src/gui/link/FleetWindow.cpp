@@ -12,6 +12,7 @@
 #include "core/link/ProbedPortText.h"
 #include "core/link/SerialPort.h"
 #include "gui/widgets/CatalogText.h"
+#include "gui/widgets/KeyboardFilter.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -25,7 +26,6 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -216,9 +216,9 @@ QLayout* FleetWindow::BuildButtons()
         button->setAutoDefault(false);
     connect(start_, &QPushButton::clicked, this, &FleetWindow::Start);
     connect(stop_, &QPushButton::clicked, this, &FleetWindow::Stop);
-    const auto showHelp = [this] { help_.ShowHelpTopic(kHelpTopic); };
-    connect(helpButton_, &QPushButton::clicked, this, showHelp);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, showHelp);
+    connect(helpButton_, &QPushButton::clicked, this, [this] { help_.ShowHelpTopic(kHelpTopic); });
+    KeyboardFilter::Of(*this, help_);
+    KeyboardFilter::SetHelpTopic(*this, kHelpTopic);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(start_);

@@ -9,11 +9,11 @@
 #include "core/link/RadioInformation.h"
 #include "gui/widgets/CatalogText.h"
 #include "gui/widgets/FixedPitchFont.h"
+#include "gui/widgets/KeyboardFilter.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace qtr::gui {
@@ -73,9 +73,9 @@ QLayout* RadioInformationDialog::BuildButtons(const MessageCatalog& catalog, Hel
     help_ = new QPushButton(CatalogText(catalog, messages::common::kHelp), this);
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
-    const auto showHelp = [&help] { help.ShowHelpTopic(RadioInformation::kHelpTopic); };
-    connect(help_, &QPushButton::clicked, this, showHelp);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, showHelp);
+    connect(help_, &QPushButton::clicked, this, [&help] { help.ShowHelpTopic(RadioInformation::kHelpTopic); });
+    KeyboardFilter::Of(*this, help);
+    KeyboardFilter::SetHelpTopic(*this, RadioInformation::kHelpTopic);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(close_);

@@ -4,10 +4,10 @@
 #include "gui/widgets/CatalogText.h"
 #include "core/app/Workspace.h"
 #include "core/base/messages/Model.h"
+#include "gui/widgets/KeyboardFilter.h"
 #include "gui/widgets/WidePopupCombo.h"
 
 #include <QFormLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -18,14 +18,6 @@ namespace qtr::gui {
 namespace {
 
 constexpr int kHelpTopic = 130;
-
-bool IsEnter(QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 
 } // namespace
 
@@ -38,8 +30,6 @@ ModelInformationDialog::ModelInformationDialog(Workspace& app, HelpViewer& help,
         models_->addItem(QString::fromLatin1(model.name));
     models_->setCurrentIndex(selection_.SelectedModel());
     FillChannelList();
-    models_->installEventFilter(this);
-    channels_->installEventFilter(this);
     connect(models_, &QComboBox::currentIndexChanged, this, &ModelInformationDialog::ModelChosen);
     connect(channels_, &QComboBox::currentIndexChanged, this, [this](int row) { selection_.SelectChannel(row); });
 
@@ -47,7 +37,17 @@ ModelInformationDialog::ModelInformationDialog(Workspace& app, HelpViewer& help,
     form->addRow(CatalogText(app.catalog, messages::model::kModelType), models_);
     form->addRow(CatalogText(app.catalog, messages::model::kNumberOfChannels), channels_);
     auto* buttons = new CatalogButtonBox(*this, app.catalog, help, kHelpTopic);
-    okButton_ = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* okButton = buttons->button(QDialogButtonBox::Ok);
+    // Enter walks from the model list to the channel list and on to OK instead of closing.
+    KeyboardFilter& keys = KeyboardFilter::Of(*this, help);
+    keys.MoveOnEnter(*models_);
+    keys.MoveOnEnter(*channels_);
+    keys.OnEnter([this, okButton](QWidget& control) {
+        if (&control != channels_)
+            return true;
+        okButton->setFocus();
+        return false;
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -79,15 +79,6 @@ void ModelInformationDialog::reject()
 {
     selection_.Cancel();
     QDialog::reject();
-}
-
-// Enter walks from the model list to the channel list and on to OK instead of closing.
-bool ModelInformationDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (!IsEnter(event))
-        return QDialog::eventFilter(watched, event);
-    (watched == models_ ? static_cast<QWidget*>(channels_) : okButton_)->setFocus();
-    return true;
 }
 
 } // namespace qtr::gui

@@ -27,9 +27,6 @@ public slots:
     void accept() override;
     void reject() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void FillChannelList();
     void ModelChosen(int index);
@@ -37,7 +34,6 @@ private:
     ModelSelection selection_;
     QComboBox* models_;
     QComboBox* channels_;
-    QWidget* okButton_ = nullptr;
 };
 
 } // namespace qtr::gui

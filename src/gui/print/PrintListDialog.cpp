@@ -5,13 +5,12 @@
 #include "core/base/messages/Print.h"
 #include "core/report/PrintListButtons.h"
 #include "gui/widgets/CatalogText.h"
+#include "gui/widgets/KeyboardFilter.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPageSetupDialog>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace qtr::gui {
@@ -21,18 +20,27 @@ PrintListDialog::PrintListDialog(const MessageCatalog& catalog, HelpViewer& help
     : QDialog(parent), parlane_(parlane), printer_(printer)
 {
     setWindowTitle(CatalogText(catalog, messages::print::kListTitle, 1));
+    // Enter goes through the boxes in their order, and after the last one to OK.
+    KeyboardFilter& keys = KeyboardFilter::Of(*this, help);
+    KeyboardFilter::SetHelpTopic(*this, kHelpTopic);
     auto* boxes = new QVBoxLayout;
     for (const report::PrintSectionInfo& info : report::PrintSections()) {
         if (!report::SectionOffered(info.section, parlane))
             continue;
         auto* box = new QCheckBox(CatalogText(catalog, info.labelMessage), this);
         box->setChecked(true);
-        box->installEventFilter(this);
+        keys.MoveOnEnter(*box);
         connect(box, &QCheckBox::toggled, this, &PrintListDialog::UpdateButtons);
         boxes->addWidget(box);
         boxes_[info.section] = box;
     }
     boxes->addStretch();
+    keys.OnEnter([this](QWidget& box) {
+        if (&box != boxes_.rbegin()->second)
+            return true;
+        ok_->setFocus(); // not as Tab goes: a disabled OK leaves the focus on the last box
+        return false;
+    });
 
     const auto button = [this, &catalog](int id) { return new QPushButton(CatalogText(catalog, id), this); };
     ok_ = button(messages::common::kOk);
@@ -52,8 +60,6 @@ PrintListDialog::PrintListDialog(const MessageCatalog& catalog, HelpViewer& help
     connect(allClear_, &QPushButton::clicked, this, [this] { CheckAll(false); });
     connect(selectAll_, &QPushButton::clicked, this, [this] { CheckAll(true); });
     connect(helpButton, &QPushButton::clicked, this, [&help] { help.ShowHelpTopic(kHelpTopic); });
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [&help] { help.ShowHelpTopic(kHelpTopic); });
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(boxes);
@@ -69,18 +75,6 @@ report::SectionMask PrintListDialog::Checked() const
     return mask;
 }
 
-bool PrintListDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            FocusBoxAfter(static_cast<QCheckBox*>(watched));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void PrintListDialog::CheckAll(bool checked)
 {
     for (const auto& [section, box] : boxes_)
@@ -93,16 +87,6 @@ void PrintListDialog::UpdateButtons()
     ok_->setEnabled(states.ok);
     allClear_->setEnabled(states.allClear);
     selectAll_->setEnabled(states.selectAll);
-}
-
-// The boxes in their order; after the last one the focus goes to OK.
-void PrintListDialog::FocusBoxAfter(QCheckBox* box)
-{
-    auto next = std::next(std::ranges::find(boxes_, box, [](const auto& entry) { return entry.second; }));
-    if (next != boxes_.end())
-        next->second->setFocus();
-    else
-        ok_->setFocus();
 }
 
 } // namespace qtr::gui

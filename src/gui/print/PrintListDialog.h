@@ -34,13 +34,9 @@ public:
     QPushButton* AllClearButton() const { return allClear_; }
     QPushButton* PrintSetupButton() const { return printSetup_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void CheckAll(bool checked);
     void UpdateButtons();
-    void FocusBoxAfter(QCheckBox* box);
 
     bool parlane_;
     QPrinter& printer_;

@@ -1,11 +1,11 @@
 #include "gui/testmode/MeasuringDialog.h"
 
-#include "core/base/HelpViewer.h"
 #include "gui/widgets/CatalogText.h"
 #include "core/base/messages/Common.h"
 #include "core/base/messages/TestMode.h"
 #include "gui/testmode/TuningIndicatorLamp.h"
 #include "gui/testmode/TuningValueControls.h"
+#include "gui/widgets/KeyboardFilter.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace qtr::gui {
@@ -31,9 +30,8 @@ MeasuringDialog::MeasuringDialog(testmode::TuningCommands& commands, testmode::T
     layout->addLayout(BuildFrequencies(values, catalog));
     layout->addLayout(value);
     layout->addLayout(BuildButtons(catalog));
-    const int topic = testmode::TuningItems()[static_cast<std::size_t>(itemIndex)].helpTopic;
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [&help, topic] { help.ShowHelpTopic(topic); });
+    KeyboardFilter::Of(*this, help);
+    KeyboardFilter::SetHelpTopic(*this, testmode::TuningItems()[static_cast<std::size_t>(itemIndex)].helpTopic);
     bar_->setMinimumWidth(fontMetrics().averageCharWidth() * 30);
     ShowState();
     start_->setFocus();

@@ -1,16 +1,15 @@
 #include "gui/testmode/PointAdjustmentDialog.h"
 
-#include "core/base/HelpViewer.h"
 #include "gui/widgets/CatalogText.h"
 #include "core/base/messages/Common.h"
 #include "core/base/messages/TestMode.h"
 #include "gui/testmode/TuningIndicatorLamp.h"
 #include "gui/testmode/TuningPointPage.h"
 #include "gui/testmode/TuningValueControls.h"
+#include "gui/widgets/KeyboardFilter.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabBar>
@@ -49,9 +48,8 @@ PointAdjustmentDialog::PointAdjustmentDialog(testmode::TuningCommands& commands,
     setTabOrder(tabs_->tabBar(), transmit_);
     setTabOrder(transmit_, ok_);
     setTabOrder(ok_, cancel_);
-    const int topic = adjustment_.Item().helpTopic;
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [&help, topic] { help.ShowHelpTopic(topic); });
+    KeyboardFilter::Of(*this, help);
+    KeyboardFilter::SetHelpTopic(*this, adjustment_.Item().helpTopic);
     ShowPages();
     ShowTransmitter();
     pages_.front()->Controls().Slider().setFocus();

@@ -5,6 +5,7 @@
 #include "core/base/messages/TestMode.h"
 #include "core/testmode/TuningItems.h"
 #include "gui/widgets/CatalogText.h"
+#include "gui/widgets/KeyboardFilter.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace qtr::gui {
@@ -24,14 +24,8 @@ using testmode::PanelStep;
 using testmode::TestModePanelModel;
 
 constexpr int kHelpButtonTopic = 1193;
-constexpr char kTopicName[] = "qtrHelpTopic";
 constexpr int kSignallingCount = 9;
 constexpr int kValueWidthChars = 14;
-
-void SetTopic(QWidget& widget, int topic)
-{
-    widget.setProperty(kTopicName, topic);
-}
 
 } // namespace
 
@@ -48,8 +42,9 @@ TestModePanel::TestModePanel(TestModePanelModel& model, const MessageCatalog& ca
     layout->addLayout(BuildButtons());
     FillLists();
     ShowIndicators();
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            &TestModePanel::ShowContextHelp);
+    // F1 asks for the context help of the focused control, else of the panel.
+    KeyboardFilter::Of(*this, help);
+    KeyboardFilter::SetContextHelp(*this, TestModePanelModel::kHelpTopic);
 }
 
 QWidget* TestModePanel::BuildSettings()
@@ -65,8 +60,8 @@ QWidget* TestModePanel::BuildSettings()
     };
     channels_ = new QComboBox(group);
     signals_ = new QComboBox(group);
-    SetTopic(*channels_, kChannelTopic);
-    SetTopic(*signals_, kSignalTopic);
+    KeyboardFilter::SetContextHelp(*channels_, kChannelTopic);
+    KeyboardFilter::SetContextHelp(*signals_, kSignalTopic);
     rxFrequency_ = value();
     txFrequency_ = value();
     rxName_ = value();
@@ -103,7 +98,7 @@ QWidget* TestModePanel::BuildSettings()
     ptt_ = new QPushButton(CatalogText(catalog_, messages::testmode::kPtt), group);
     ptt_->setCheckable(true);
     ptt_->setAutoDefault(false);
-    SetTopic(*ptt_, TestModePanelModel::kPttHelpTopic);
+    KeyboardFilter::SetContextHelp(*ptt_, TestModePanelModel::kPttHelpTopic);
     grid->addWidget(ptt_, row, 1, 1, 2);
     // One lamp beside the button, green or red.
     grid->addWidget(Lamp(Indicator::Receive), row, 3, Qt::AlignLeft);
@@ -127,9 +122,10 @@ QWidget* TestModePanel::BuildTuning()
     start->setEnabled(false);
     layout->addWidget(tuning_, 1);
     layout->addWidget(start);
-    connect(tuning_, &QListWidget::currentRowChanged, this, [start](int row) {
+    connect(tuning_, &QListWidget::currentRowChanged, this, [this, start](int row) {
         start->setEnabled(row >= 0);
         start->setDefault(row >= 0);
+        KeyboardFilter::SetContextHelp(*tuning_, TuningTopic());
     });
     connect(tuning_, &QListWidget::itemActivated, this, &TestModePanel::StartTuning);
     connect(start, &QPushButton::clicked, this, &TestModePanel::StartTuning);
@@ -142,7 +138,7 @@ QLayout* TestModePanel::BuildButtons()
     auto* print = AddButton(messages::testmode::kPrint, kPrintTopic);
     auto* close = AddButton(messages::common::kClose, kCloseTopic);
     auto* help = AddButton(messages::common::kHelp, kHelpButtonTopic);
-    SetTopic(*help, TestModePanelModel::kHelpTopic);
+    KeyboardFilter::SetContextHelp(*help, TestModePanelModel::kHelpTopic);
     print->setEnabled(static_cast<bool>(seams_.printAdjustments));
     row->addStretch();
     for (QPushButton* button : {print, close, help})
@@ -157,7 +153,7 @@ QPushButton* TestModePanel::AddButton(int textId, int topic)
 {
     auto* button = new QPushButton(CatalogText(catalog_, textId), this);
     button->setAutoDefault(false);
-    SetTopic(*button, topic);
+    KeyboardFilter::SetContextHelp(*button, topic);
     buttons_[topic] = button;
     return button;
 }
@@ -314,20 +310,11 @@ void TestModePanel::reject()
     QDialog::reject();
 }
 
-int TestModePanel::HelpTopicOf(const QWidget* widget) const
+// The tuning list's help is its selected item's.
+int TestModePanel::TuningTopic() const
 {
-    if (widget == tuning_) {
-        const int item = SelectedItem();
-        return item < 0 ? TestModePanelModel::kHelpTopic
-                        : testmode::TuningItems()[static_cast<std::size_t>(item)].helpTopic;
-    }
-    const QVariant topic = widget != nullptr ? widget->property(kTopicName) : QVariant();
-    return topic.isValid() ? topic.toInt() : TestModePanelModel::kHelpTopic;
-}
-
-void TestModePanel::ShowContextHelp()
-{
-    help_.ShowContextHelp(HelpTopicOf(focusWidget()));
+    const int item = SelectedItem();
+    return item < 0 ? TestModePanelModel::kHelpTopic : testmode::TuningItems()[static_cast<std::size_t>(item)].helpTopic;
 }
 
 } // namespace qtr::gui

@@ -78,8 +78,7 @@ private:
     void ShowChannel();
     void ShowSignalling();
     void ShowIndicators();
-    int HelpTopicOf(const QWidget* widget) const;
-    void ShowContextHelp();
+    int TuningTopic() const;
     // The item of the tuning list's current row, -1 for none.
     int SelectedItem() const;
 

@@ -90,7 +90,8 @@ int TuningValueControls::Value() const
 
 namespace qtr::gui {
 
-// Enter settles a typed value; it does not go on to end the procedure.
+// Enter settles a typed value; it does not go on to end the procedure. The spin box must
+// see Enter first, so this comes after it rather than in the shared keyboard filter.
 void TuningValueControls::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)

@@ -4,11 +4,10 @@
 #include "core/base/messages/Common.h"
 #include "core/base/HelpViewer.h"
 #include "core/base/messages/Common.h"
-#include "gui/widgets/CatalogText.h"
+#include "gui/widgets/KeyboardFilter.h"
 
 #include <QDialog>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace qtr::gui {
 
@@ -20,9 +19,9 @@ CatalogButtonBox::CatalogButtonBox(QDialog& dialog, const MessageCatalog& catalo
     button(QDialogButtonBox::Help)->setText(CatalogText(catalog, messages::common::kHelp));
     connect(this, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(this, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    const auto showHelp = [&help, helpTopic] { help.ShowHelpTopic(helpTopic); };
-    connect(this, &QDialogButtonBox::helpRequested, &dialog, showHelp);
-    connect(new QShortcut(QKeySequence::HelpContents, &dialog), &QShortcut::activated, &dialog, showHelp);
+    connect(this, &QDialogButtonBox::helpRequested, &dialog, [&help, helpTopic] { help.ShowHelpTopic(helpTopic); });
+    KeyboardFilter::Of(dialog, help);
+    KeyboardFilter::SetHelpTopic(dialog, helpTopic);
 }
 
 } // namespace qtr::gui

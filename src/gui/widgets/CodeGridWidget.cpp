@@ -1,9 +1,9 @@
 #include "gui/widgets/CodeGridWidget.h"
 
 #include "core/app/Workspace.h"
-#include "core/base/HelpViewer.h"
 #include "gui/widgets/CatalogText.h"
 #include "gui/widgets/FixedPitchFont.h"
+#include "gui/widgets/KeyboardFilter.h"
 #include "gui/widgets/TypedCharacterFilter.h"
 
 #include <QKeyEvent>
@@ -13,13 +13,15 @@
 namespace qtr::gui {
 
 CodeGridWidget::CodeGridWidget(form::CodeGrid& grid, Workspace& app, HelpViewer& help, QWidget* parent)
-    : QWidget(parent), codes_(grid), app_(app), help_(help), grid_(new EditingGrid(*this, this))
+    : QWidget(parent), codes_(grid), app_(app), grid_(new EditingGrid(*this, this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins({});
     layout->addWidget(grid_);
     BuildGrid();
     setFocusProxy(grid_);
+    KeyboardFilter::Of(*this, help);
+    KeyboardFilter::SetHelpTopic(*this, grid.Description().helpTopic);
     ShowAll();
     grid_->SetCurrent({1, 1});
     imageNotices_ = app.state.notices.Subscribe([this](const ImageNotice& notice) {
@@ -50,7 +52,6 @@ void CodeGridWidget::BuildGrid()
         editor->setFont(FixedPitchFont());
         editor->setFrame(false);
         editor->hide();
-        editor->installEventFilter(this);
         new TypedCharacterFilter(limit.inputClass, static_cast<int>(limit.maxLength), *editor, *editor);
         editors_.push_back(editor);
     }
@@ -126,16 +127,10 @@ bool CodeGridWidget::eventFilter(QObject* watched, QEvent* event)
     if (!keyEvent)
         return QWidget::eventFilter(watched, event);
     const auto& key = *static_cast<QKeyEvent*>(event);
-    const bool help = key.matches(QKeySequence::HelpContents);
-    const bool home = watched == grid_ && key.key() == Qt::Key_Home && key.modifiers() == Qt::NoModifier;
-    if (!help && !home)
+    if (watched != grid_ || key.key() != Qt::Key_Home || key.modifiers() != Qt::NoModifier)
         return false;
     event->accept();
-    if (event->type() == QEvent::ShortcutOverride)
-        return true;
-    if (help)
-        help_.ShowHelpTopic(codes_.Description().helpTopic);
-    else
+    if (event->type() == QEvent::KeyPress)
         grid_->SetCurrent({1, grid_->Current().column});
     return true;
 }

@@ -48,7 +48,6 @@ private:
 
     form::CodeGrid& codes_;
     Workspace& app_;
-    HelpViewer& help_;
     EditingGrid* grid_;
     std::vector<QLineEdit*> editors_;
     int editColumn_ = 1;

@@ -167,6 +167,8 @@ std::optional<char> EditingGrid::TypedCharacter(const QKeyEvent& key)
     return static_cast<char>(text.front().unicode());
 }
 
+// Enter opens the cell's editor and, in the editor, stores it: the grid's own editing, which
+// the shared keyboard filter's move to the next control would break.
 void EditingGrid::keyPressEvent(QKeyEvent* event)
 {
     const GridCell cell = Current();

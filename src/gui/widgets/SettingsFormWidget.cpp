@@ -10,6 +10,7 @@
 #include "core/base/messages/Common.h"
 #include "gui/widgets/EditorButtonRow.h"
 #include "gui/widgets/FocusLeaveWatcher.h"
+#include "gui/widgets/KeyboardFilter.h"
 #include "gui/widgets/StepEdit.h"
 #include "gui/widgets/TabPageKeys.h"
 #include "gui/widgets/TypedCharacterFilter.h"
@@ -23,7 +24,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -47,20 +47,15 @@ bool IsEdit(ControlKind kind)
     return kind == ControlKind::Edit || kind == ControlKind::EditSpin;
 }
 
-bool IsEnter(const QKeyEvent& key)
-{
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
 bool IsTab(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
 }
 
-// Tab, Shift+Tab and Enter (which moves on as Tab does); Ctrl+Tab belongs to the pages.
+// Tab and Shift+Tab; Ctrl+Tab belongs to the pages.
 bool MovesOn(const QKeyEvent& key)
 {
-    return (IsTab(key) && !(key.modifiers() & Qt::ControlModifier)) || IsEnter(key);
+    return IsTab(key) && !(key.modifiers() & Qt::ControlModifier);
 }
 
 void LimitTyping(const form::InputLimit& limit, QWidget& watched, QLineEdit& edit)
@@ -73,9 +68,11 @@ void LimitTyping(const form::InputLimit& limit, QWidget& watched, QLineEdit& edi
 
 SettingsFormWidget::SettingsFormWidget(form::SettingsForm& form, const EditorInfo& editor, Workspace& app,
                                        HelpViewer& help, QWidget* parent)
-    : QWidget(parent), form_(form), editorTopic_(editor.helpTopic), app_(app), help_(help),
-      focusWatcher_(new FocusLeaveWatcher(this))
+    : QWidget(parent), form_(form), editorTopic_(editor.helpTopic), app_(app),
+      focusWatcher_(new FocusLeaveWatcher(this)), keys_(KeyboardFilter::Of(*this, help))
 {
+    KeyboardFilter::SetContextHelp(*this, editorTopic_);
+    keys_.OnEnter([this](QWidget& control) { return CommitBeforeMovingOn(RowOf(&control)); });
     if (parent) {
         parent->setWindowTitle(CatalogText(app.catalog, editor.titleId, 1));
         parent->installEventFilter(this); // its closing commits what is being typed
@@ -84,8 +81,8 @@ SettingsFormWidget::SettingsFormWidget(form::SettingsForm& form, const EditorInf
     layout->setContentsMargins({});
     BuildRows();
     buttons_ = new EditorButtonRow(*this, app.catalog, help, editorTopic_);
-    buttons_->CloseButton().installEventFilter(this);
-    buttons_->HelpButton().installEventFilter(this);
+    keys_.MoveOnEnter(buttons_->CloseButton());
+    keys_.MoveOnEnter(buttons_->HelpButton());
     buttons_->addStretch();
     if (tabs_)
         layout->addWidget(tabs_);
@@ -124,6 +121,7 @@ void SettingsFormWidget::BuildRows()
     for (int row = 0; row < form_.RowCount(); ++row) {
         QWidget* control = MakeControl(row);
         control->installEventFilter(this);
+        keys_.MoveOnEnter(*control);
         rows_[static_cast<std::size_t>(row)].control = control;
         PageLayout& page = pages.at(static_cast<std::size_t>(form_.Row(row).page));
         if (form_.Row(row).kind != ControlKind::GroupBox) {
@@ -162,7 +160,7 @@ void SettingsFormWidget::BuildTabs(const std::vector<PageLayout>& pages)
         pageLayouts_.push_back(layout);
         tabs_->addTab(page, CatalogText(app_.catalog, titles[index], 1));
     }
-    tabs_->tabBar()->installEventFilter(this);
+    keys_.MoveOnEnter(*tabs_->tabBar());
     new TabPageKeys(*tabs_, *this);
 }
 
@@ -200,6 +198,7 @@ QWidget* SettingsFormWidget::MakeControl(int row)
         if (description.commitWhenLeft)
             focusWatcher_->Watch(*list);
         connect(list, &QComboBox::activated, this, [this, row](int position) { Chosen(row, position); });
+        connect(list, &QComboBox::currentIndexChanged, this, [this, row] { MarkHelp(row); });
         return list;
     }
     case ControlKind::CheckBox: {
@@ -242,9 +241,9 @@ void SettingsFormWidget::AddBeside(int row, QWidget& widget, int helpTopic)
 {
     Row& shown = rows_[static_cast<std::size_t>(row)];
     shown.grid->addWidget(&widget, row, kBesideColumn);
-    widget.installEventFilter(this);
+    keys_.MoveOnEnter(widget);
+    KeyboardFilter::SetContextHelp(widget, helpTopic);
     shown.extras.push_back(&widget);
-    extraTopics_[&widget] = helpTopic;
     ApplyStates();
 }
 
@@ -281,6 +280,15 @@ void SettingsFormWidget::ShowRow(int row)
     case ControlKind::GroupBox:
         break;
     }
+    MarkHelp(row);
+}
+
+// F1 on a list opens the help of its entry where its entries have one.
+void SettingsFormWidget::MarkHelp(int row)
+{
+    const auto* list = qobject_cast<const QComboBox*>(Control(row));
+    const int topic = form_.HelpTopic(row, list ? list->currentIndex() : form::SettingsForm::kNoEntry);
+    KeyboardFilter::SetContextHelp(*Control(row), topic != 0 ? topic : editorTopic_);
 }
 
 void SettingsFormWidget::ShowText(int row, const form::FieldText& text)
@@ -405,13 +413,6 @@ bool SettingsFormWidget::eventFilter(QObject* watched, QEvent* event)
         imageNotices_ = {}; // a closed window shows nothing until it is deleted
         return false;
     }
-    if (event->type() == QEvent::ShortcutOverride) {
-        // F1 asks for the help of this control, not of the window.
-        const bool help = static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents);
-        if (help)
-            event->accept();
-        return help;
-    }
     if (event->type() == QEvent::KeyPress)
         return KeyPressed(watched, *static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
@@ -419,39 +420,32 @@ bool SettingsFormWidget::eventFilter(QObject* watched, QEvent* event)
 
 bool SettingsFormWidget::KeyPressed(QObject* watched, const QKeyEvent& key)
 {
-    if (key.matches(QKeySequence::HelpContents)) {
-        help_.ShowContextHelp(HelpTopicOf(watched));
-        return true;
-    }
     const int row = RowOf(watched);
     if (row >= 0 && TypeKeyText(row, key))
         return true;
     if (row >= 0 && IsEdit(form_.Row(row).kind) && MovesOn(key))
         return MoveOn(row, key);
-    if (!IsEnter(key))
-        return false;
-    if (auto* button = qobject_cast<QPushButton*>(watched))
-        button->click();
-    else
-        focusNextChild(); // leaving the control commits it
+    return false;
+}
+
+bool SettingsFormWidget::MoveOn(int row, const QKeyEvent& key)
+{
+    if (CommitBeforeMovingOn(row))
+        focusNextPrevChild(key.key() != Qt::Key_Backtab && !(key.modifiers() & Qt::ShiftModifier));
     return true;
 }
 
-// The field is stored by its own keys, not only when the focus leaves it: the window
-// system may not report that (a window nothing gave the focus back to). A refused value
-// keeps the focus in the field; a commit may send it to another row itself.
-bool SettingsFormWidget::MoveOn(int row, const QKeyEvent& key)
+// A field is stored by Tab and Enter, not only when the focus leaves it: the window system
+// may not report that (a window nothing gave the focus back to). A refused value keeps the
+// focus in the field; a commit may send it to another row itself. Other controls commit
+// as the focus leaves them.
+bool SettingsFormWidget::CommitBeforeMovingOn(int row)
 {
-    QLineEdit* edit = EditOf(row);
-    if (edit->isModified()) {
-        const form::CommitResult result =
-            Apply(row, [&] { return form_.CommitText(row, edit->text().toStdString()); });
-        if (result.refusalMessage != 0 || result.focusRow >= 0)
-            return true;
-    }
-    const bool back = IsTab(key) && (key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier));
-    focusNextPrevChild(!back);
-    return true;
+    if (row < 0 || !IsEdit(form_.Row(row).kind) || !EditOf(row)->isModified())
+        return true;
+    const form::CommitResult result =
+        Apply(row, [&] { return form_.CommitText(row, EditOf(row)->text().toStdString()); });
+    return result.refusalMessage == 0 && result.focusRow < 0;
 }
 
 // The row's key puts its text into the field, to be committed as typed.
@@ -464,18 +458,6 @@ bool SettingsFormWidget::TypeKeyText(int row, const QKeyEvent& key)
     edit->setText(CatalogText(app_.catalog, keyText.messageId, 1));
     edit->setModified(true);
     return true;
-}
-
-int SettingsFormWidget::HelpTopicOf(QObject* watched) const
-{
-    if (const auto extra = extraTopics_.find(watched); extra != extraTopics_.end())
-        return extra->second;
-    const int row = RowOf(watched);
-    if (row < 0)
-        return editorTopic_;
-    const auto* list = qobject_cast<const QComboBox*>(watched);
-    const int topic = form_.HelpTopic(row, list ? list->currentIndex() : form::SettingsForm::kNoEntry);
-    return topic != 0 ? topic : editorTopic_;
 }
 
 void SettingsFormWidget::ImageNoticed(const ImageNotice& notice)

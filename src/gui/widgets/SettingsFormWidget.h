@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <map>
 #include <vector>
 
 class QGridLayout;
@@ -26,6 +25,7 @@ namespace qtr::gui {
 
 class EditorButtonRow;
 class FocusLeaveWatcher;
+class KeyboardFilter;
 
 // A settings form as the user sees it: one control per row of the form's description,
 // in a grid, with the rows after a group box inside that box (group boxes stand in a
@@ -104,16 +104,16 @@ private:
     void CommitFocusedRow();
     bool KeyPressed(QObject* watched, const QKeyEvent& key);
     bool MoveOn(int row, const QKeyEvent& key);
-    int HelpTopicOf(QObject* watched) const;
+    bool CommitBeforeMovingOn(int row);
+    void MarkHelp(int row);
     void ImageNoticed(const ImageNotice& notice);
 
     form::SettingsForm& form_;
     const int editorTopic_;
     Workspace& app_;
-    HelpViewer& help_;
     FocusLeaveWatcher* focusWatcher_;
+    KeyboardFilter& keys_;
     std::vector<Row> rows_;
-    std::map<QObject*, int> extraTopics_;
     QHBoxLayout* columns_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::vector<QVBoxLayout*> pageLayouts_;

@@ -1,6 +1,6 @@
 #include "PrintTestHarness.h"
 
-#include "core/base/HelpViewer.h"
+#include "RecordingHelp.h"
 
 #include <QCheckBox>
 
@@ -8,15 +8,6 @@ namespace qtr {
 namespace {
 
 using report::PrintSection;
-
-class RecordingHelp : public HelpViewer {
-public:
-    void ShowHelpTopic(int topic) override { topics.push_back(topic); }
-    void ShowContextHelp(int id) override { topics.push_back(id); }
-    void ShowDefaultTopic() override {}
-    void CloseHelpWindows() override {}
-    std::vector<int> topics;
-};
 
 class PrintListDialogTest : public test::PrintTestHarness {
 protected:
@@ -32,7 +23,7 @@ protected:
                 dialog.SelectAllButton()->isEnabled()};
     }
 
-    RecordingHelp help;
+    test::RecordingHelp help;
     QPrinter printer;
 };
 

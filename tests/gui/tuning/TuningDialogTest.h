@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ProgramFolder.h"
+#include "RecordingHelp.h"
 #include "ScriptedPrompter.h"
 #include "ScriptedTuningRadio.h"
-#include "core/base/HelpViewer.h"
 #include "core/base/MessageCatalog.h"
 #include "core/testmode/TestModeValues.h"
 #include "core/testmode/TuningCommands.h"
@@ -19,15 +19,6 @@ namespace qtr::test {
 
 // How long a window may take to act on the radio's answer: reached only by a hang.
 inline constexpr int kHangBoundMs = 30000;
-
-class RecordingHelp : public HelpViewer {
-public:
-    void ShowHelpTopic(int topic) override { topics.push_back(topic); }
-    void ShowContextHelp(int id) override { topics.push_back(id); }
-    void ShowDefaultTopic() override {}
-    void CloseHelpWindows() override {}
-    std::vector<int> topics;
-};
 
 // A tuning dialog's world: the radio in test mode with known adjustment values, the
 // messages it asks, the catalogue in a language.
