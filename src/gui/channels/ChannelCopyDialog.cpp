@@ -50,8 +50,7 @@ ChannelCopyDialog::ChannelCopyDialog(Workspace& app, HelpViewer& help, ChannelCo
     connect(copy, &QPushButton::clicked, this, &ChannelCopyDialog::Copy);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [&help] { help.ShowHelpTopic(kDialogTopic); });
-    KeyboardFilter::Of(*this, help);
-    KeyboardFilter::SetHelpTopic(*this, kDialogTopic);
+    KeyboardFilter::WithHelpTopic(*this, help, kDialogTopic);
     KeyboardFilter::SetHelpTopic(*target_, kTargetTopic);
 
     auto* layout = new QVBoxLayout(this);

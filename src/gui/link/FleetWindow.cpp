@@ -217,8 +217,7 @@ QLayout* FleetWindow::BuildButtons()
     connect(start_, &QPushButton::clicked, this, &FleetWindow::Start);
     connect(stop_, &QPushButton::clicked, this, &FleetWindow::Stop);
     connect(helpButton_, &QPushButton::clicked, this, [this] { help_.ShowHelpTopic(kHelpTopic); });
-    KeyboardFilter::Of(*this, help_);
-    KeyboardFilter::SetHelpTopic(*this, kHelpTopic);
+    KeyboardFilter::WithHelpTopic(*this, help_, kHelpTopic);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(start_);

@@ -74,8 +74,7 @@ QLayout* RadioInformationDialog::BuildButtons(const MessageCatalog& catalog, Hel
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     connect(help_, &QPushButton::clicked, this, [&help] { help.ShowHelpTopic(RadioInformation::kHelpTopic); });
-    KeyboardFilter::Of(*this, help);
-    KeyboardFilter::SetHelpTopic(*this, RadioInformation::kHelpTopic);
+    KeyboardFilter::WithHelpTopic(*this, help, RadioInformation::kHelpTopic);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(close_);

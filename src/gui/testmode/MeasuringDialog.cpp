@@ -30,8 +30,7 @@ MeasuringDialog::MeasuringDialog(testmode::TuningCommands& commands, testmode::T
     layout->addLayout(BuildFrequencies(values, catalog));
     layout->addLayout(value);
     layout->addLayout(BuildButtons(catalog));
-    KeyboardFilter::Of(*this, help);
-    KeyboardFilter::SetHelpTopic(*this, testmode::TuningItems()[static_cast<std::size_t>(itemIndex)].helpTopic);
+    KeyboardFilter::WithHelpTopic(*this, help, testmode::TuningItems()[static_cast<std::size_t>(itemIndex)].helpTopic);
     bar_->setMinimumWidth(fontMetrics().averageCharWidth() * 30);
     ShowState();
     start_->setFocus();

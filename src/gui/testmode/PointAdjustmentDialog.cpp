@@ -48,8 +48,7 @@ PointAdjustmentDialog::PointAdjustmentDialog(testmode::TuningCommands& commands,
     setTabOrder(tabs_->tabBar(), transmit_);
     setTabOrder(transmit_, ok_);
     setTabOrder(ok_, cancel_);
-    KeyboardFilter::Of(*this, help);
-    KeyboardFilter::SetHelpTopic(*this, adjustment_.Item().helpTopic);
+    KeyboardFilter::WithHelpTopic(*this, help, adjustment_.Item().helpTopic);
     ShowPages();
     ShowTransmitter();
     pages_.front()->Controls().Slider().setFocus();

@@ -20,8 +20,7 @@ CatalogButtonBox::CatalogButtonBox(QDialog& dialog, const MessageCatalog& catalo
     connect(this, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(this, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     connect(this, &QDialogButtonBox::helpRequested, &dialog, [&help, helpTopic] { help.ShowHelpTopic(helpTopic); });
-    KeyboardFilter::Of(dialog, help);
-    KeyboardFilter::SetHelpTopic(dialog, helpTopic);
+    KeyboardFilter::WithHelpTopic(dialog, help, helpTopic);
 }
 
 } // namespace qtr::gui

@@ -20,8 +20,7 @@ CodeGridWidget::CodeGridWidget(form::CodeGrid& grid, Workspace& app, HelpViewer&
     layout->addWidget(grid_);
     BuildGrid();
     setFocusProxy(grid_);
-    KeyboardFilter::Of(*this, help);
-    KeyboardFilter::SetHelpTopic(*this, grid.Description().helpTopic);
+    KeyboardFilter::WithHelpTopic(*this, help, grid.Description().helpTopic);
     ShowAll();
     grid_->SetCurrent({1, 1});
     imageNotices_ = app.state.notices.Subscribe([this](const ImageNotice& notice) {

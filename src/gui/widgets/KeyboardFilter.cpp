@@ -64,6 +64,12 @@ KeyboardFilter& KeyboardFilter::Of(QWidget& window, HelpViewer& help)
     return *new KeyboardFilter(window, help);
 }
 
+KeyboardFilter& KeyboardFilter::WithHelpTopic(QWidget& window, HelpViewer& help, int topic)
+{
+    SetHelpTopic(window, topic);
+    return Of(window, help);
+}
+
 void KeyboardFilter::SetHelpTopic(QWidget& widget, int topic)
 {
     SetHelp(widget, {.context = false, .id = topic});

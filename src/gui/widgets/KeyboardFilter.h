@@ -27,6 +27,8 @@ public:
     using BeforeMovingOn = std::function<bool(QWidget& control)>;
 
     static KeyboardFilter& Of(QWidget& window, HelpViewer& help);
+    // The window's filter, with F1 opening `topic` wherever no control has help of its own.
+    static KeyboardFilter& WithHelpTopic(QWidget& window, HelpViewer& help, int topic);
 
     static void SetHelpTopic(QWidget& widget, int topic);
     static void SetContextHelp(QWidget& widget, int contextId);

@@ -64,7 +64,7 @@ TEST(RebuildMenusTest, FileOffersTheChannelListAndComparingAndProgramTheFleetBes
 {
     EXPECT_EQ(IdsOf(RebuildMenus({}), messages::menu::kFile),
               (std::vector<int>{32788, 32789, 32790, 32791, 0, 33000, 33001, 33002, 0, 57607, 57609, 33010, 0, 32792}));
-    EXPECT_EQ(IdsOf(RebuildMenus({}), 3002035), (std::vector<int>{32772, 32773, 32774, 32775, 0, 33030}));
+    EXPECT_EQ(IdsOf(RebuildMenus({}), messages::menu::kProgram), (std::vector<int>{32772, 32773, 32774, 32775, 0, 33030}));
 }
 
 TEST(RebuildMenusTest, SetupHoldsCommunicationPortAndTheWriteGuardsAndHelpHasTopicsAndAbout)
